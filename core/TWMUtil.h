@@ -1,0 +1,52 @@
+#ifndef TIDEWAVE_TWMUTIL_H
+#define TIDEWAVE_TWMUTIL_H
+
+#include <string>
+
+#include <wx/string.h>
+
+// Helpers shared by every part of the program.  None of them opens a window.
+class TWMUtil {
+public:
+    // Text moves between wxString and std::string as UTF-8.  Invalid UTF-8
+    // decodes with U+FFFD in place of each bad sequence, so a non-empty input
+    // never turns into an empty name.
+    static std::string WxStringToStdString(const wxString& text);
+    static wxString StdStringToWxString(const std::string& text);
+
+    // The program runs as administrator when its user is "root".
+    static bool IsAdmin();
+
+    // 2 when the trimmed text is empty, 1 when it holds one of < > " \ ' * : ? | /,
+    // otherwise 0.
+    static int CheckInvalidChars(wxString text);
+    // Every character a hexadecimal digit (true for the empty text).
+    static bool IsHexString(wxString text);
+    // Empty, or an optional sign followed by decimal digits only.
+    static bool IsNumber(const wxString& text);
+
+    // The user's home folder, without a trailing "/".
+    static wxString GetHomeDir();
+
+    // Starts one program (the whole text is its path) in the background,
+    // without a shell and without waiting for it.
+    static bool RunInBackground(const std::string& program);
+
+    // Validates the four addresses, stops the platform's DHCP client and sets
+    // the static IPv4 settings of the adapter (1 wired, 2 wireless) in
+    // canonical dotted-decimal form.
+    static bool ChangeIPAddress(int adapterType, const std::string& ip, const std::string& mask,
+                                const std::string& gateway, const std::string& dns);
+
+    // Firefox: whether it runs, and its homepage and proxy preferences in
+    // every profile listed in the user's profiles.ini.
+    static bool IsFirefoxRunning();
+    static bool SetFirefoxHomepage(const std::string& url);
+    static bool SetFirefoxProxy(const std::string& host, const std::string& port);
+
+    // Tests run as root; this makes IsAdmin answer for another user id.
+    // An empty id restores the real one.
+    static void OverrideUserIdForTesting(const wxString& userId);
+};
+
+#endif

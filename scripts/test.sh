@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# The whole test run: installs what is needed, builds, and runs every test,
+# once in a normal build and once, for the suites that need no window, under
+# AddressSanitizer and UndefinedBehaviorSanitizer.  It starts the X server the
+# window tests need and stops it afterwards.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+top=$PWD
+
+scripts/install-deps.sh || exit 1
+
+jobs=$(nproc 2>/dev/null || echo 2)
+status=0
+
+build() {  # dir, cmake options...
+  local dir=$1; shift
+  cmake -S "$top" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >"$dir.configure.log" 2>&1 \
+    || { cat "$dir.configure.log"; return 1; }
+  cmake --build "$dir" -j "$jobs"
+}
+
+mkdir -p build
+build build/asan -DTIDEWAVE_SANITIZE=ON -DTIDEWAVE_GUI=OFF || exit 1
+build build/test || exit 1
+
+source scripts/lib/session.sh
+session_start || exit 1
+trap session_stop EXIT
+
+export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+echo "== Sanitizer build: suites without windows"
+(cd build/asan && ctest --output-on-failure -j "$jobs" -LE display) || status=1
+
+echo "== Normal build: every suite"
+(cd build/test && ctest --output-on-failure -j "$jobs") || status=1
+
+exit $status
