@@ -1,0 +1,58 @@
+#ifndef TIDEWAVE_FILETAR_H
+#define TIDEWAVE_FILETAR_H
+
+#include <cstdint>
+#include <vector>
+
+#include <wx/string.h>
+
+#include "FileTarEntry.h"
+#include "FileTarHeader.h"
+
+// The settings archive: a magic number, a header with the archive name and
+// the entry count, a table of entries and the files' bytes.  The reader is
+// static and keeps nothing between calls; a FileTar object is the writer.
+//
+// The reader checks the whole archive before it writes anything: the count
+// (at most 1024), every entry read whole, every name a plain file name, every
+// file's bytes within the archive.  Whatever it refuses, it never writes a
+// file outside the destination folder.
+class FileTar {
+public:
+    static constexpr uint32_t kMagic = 0x4B4350CCu;
+    static constexpr size_t kCopyBlock = 8092;
+    static constexpr size_t kWriteBlock = 32368;
+
+    // Extracts every entry into destFolder (with or without the trailing
+    // separator).  0 on success, 1 on any refusal or failure.
+    static int UnTar(const wxString& archivePath, const wxString& destFolder);
+
+    // Checks the magic and reads the header; bytes missing at the end of a
+    // short file read as zero.  0 on success, 1 otherwise.
+    static int ReadHeader(const wxString& archivePath, FileTarHeader& header);
+
+    FileTar();
+    virtual ~FileTar();
+
+    bool SetName(const wxString& name) { return m_header.SetName(name); }
+    wxString GetName() const { return m_header.GetName(); }
+    // The folder that AddFile and Tar take file names from, ending with "/".
+    void SetBasePath(const wxString& folder) { m_basePath = folder; }
+
+    // Adds the file basePath + fileName; 1 when it cannot be read, its name
+    // or path text does not fit, it is 4 GiB or larger, or 1024 files are
+    // already in.
+    int AddFile(const wxString& fileName, const wxString& pathText);
+
+    // Writes the archive outFolder + archiveName (basePath + archiveName
+    // when outFolder is empty).  1 on any failure, and then no archive is
+    // left behind.
+    int Tar(const wxString& archiveName, const wxString& outFolder);
+
+private:
+    FileTarHeader m_header;
+    std::vector<FileTarEntry> m_entries;
+    wxString m_basePath;
+};
+
+#endif

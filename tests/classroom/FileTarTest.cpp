@@ -1,0 +1,211 @@
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <set>
+
+#include <gtest/gtest.h>
+
+#include "FileTar.h"
+#include "RawArchive.h"
+#include "TestTree.h"
+
+namespace {
+
+std::set<std::string> Listing(const std::string& folder) {
+    std::set<std::string> names;
+    if (DIR* d = opendir(folder.c_str())) {
+        while (dirent* e = readdir(d)) {
+            const std::string n = e->d_name;
+            if (n != "." && n != "..")
+                names.insert(n);
+        }
+        closedir(d);
+    }
+    return names;
+}
+
+class FileTarTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        TestTree::MakeDirs(m_tree / "out/dest");
+        TestTree::MakeDirs(m_tree / "src");
+    }
+
+    int UnTarBytes(const std::string& bytes) {
+        TestTree::WriteFile(m_tree / "a.tar", bytes);
+        return FileTar::UnTar(wxString::FromUTF8((m_tree / "a.tar").c_str()),
+                              wxString::FromUTF8((m_tree / "out/dest/").c_str()));
+    }
+
+    // The destination is empty and nothing appeared beside it.
+    void ExpectNothingWritten() {
+        EXPECT_TRUE(Listing(m_tree / "out/dest").empty());
+        EXPECT_EQ(Listing(m_tree / "out"), std::set<std::string>{"dest"});
+    }
+
+    std::string Dest(const std::string& name) { return m_tree / ("out/dest/" + name); }
+
+    TestTree m_tree;
+};
+
+TEST_F(FileTarTest, WriterAndReaderRoundTrip) {
+    std::string binary;
+    for (int i = 0; i < 20000; ++i)
+        binary.push_back(static_cast<char>(i * 7));
+    TestTree::WriteFile(m_tree / "src/Home.profile", "<profile/>");
+    TestTree::WriteFile(m_tree / "src/blob.bin", binary);
+    TestTree::WriteFile(m_tree / "src/empty", "");
+
+    FileTar tar;
+    tar.SetBasePath(wxString::FromUTF8((m_tree / "src/").c_str()));
+    EXPECT_TRUE(tar.SetName(wxT("classroom")));
+    EXPECT_EQ(tar.GetName(), wxT("classroom"));
+    ASSERT_EQ(tar.AddFile(wxT("Home.profile"), wxT("x")), 0);
+    ASSERT_EQ(tar.AddFile(wxT("blob.bin"), wxT("")), 0);
+    ASSERT_EQ(tar.AddFile(wxT("empty"), wxT("")), 0);
+    EXPECT_EQ(tar.AddFile(wxT("missing"), wxT("")), 1);
+    ASSERT_EQ(tar.Tar(wxT("a.tar"), wxString::FromUTF8(m_tree.Path().c_str()) + wxT("/")), 0);
+
+    const std::string bytes = TestTree::ReadFile(m_tree / "a.tar");
+    ASSERT_GE(bytes.size(), 4u);
+    EXPECT_EQ(bytes.substr(0, 4), std::string("\xCC\x50\x43\x4B", 4));
+    EXPECT_EQ(bytes.size(), 2056u + 3 * 2056 + 10 + binary.size());
+
+    ASSERT_EQ(FileTar::UnTar(wxString::FromUTF8((m_tree / "a.tar").c_str()),
+                             wxString::FromUTF8((m_tree / "out/dest/").c_str())), 0);
+    EXPECT_EQ(TestTree::ReadFile(Dest("Home.profile")), "<profile/>");
+    EXPECT_EQ(TestTree::ReadFile(Dest("blob.bin")), binary);
+    EXPECT_TRUE(TestTree::Exists(Dest("empty")));
+    EXPECT_EQ(TestTree::ReadFile(Dest("empty")), "");
+}
+
+TEST_F(FileTarTest, HeaderLimits) {
+    FileTarHeader header;
+    for (int i = 1; i <= 1024; ++i)
+        ASSERT_EQ(header.IncCount(), i);
+    EXPECT_EQ(header.IncCount(), 0);
+    EXPECT_EQ(header.GetCount(), 1024);
+
+    EXPECT_TRUE(header.SetName(wxString(wxT('n'), 511)));
+    EXPECT_FALSE(header.SetName(wxString(wxT('m'), 512)));
+    EXPECT_EQ(header.GetName(), wxString(wxT('n'), 511));
+}
+
+TEST_F(FileTarTest, EmptyAndOddCountsReadAsEmpty) {
+    EXPECT_EQ(UnTarBytes(std::string("\xCC\x50\x43\x4B", 4)), 0);   // magic only
+    EXPECT_EQ(UnTarBytes(RawArchive::Build(0, {}, {})), 0);          // exactly 2056 bytes
+    EXPECT_EQ(RawArchive::Build(0, {}, {}).size(), 2056u);
+    EXPECT_EQ(UnTarBytes(RawArchive::Build(-1, {}, {})), 0);
+    ExpectNothingWritten();
+}
+
+TEST_F(FileTarTest, RefusesMalformedShapes) {
+    const std::vector<uint32_t> ok = RawArchive::Text("ok.profile");
+    // Wrong magic: a POSIX tar begins with a file name.
+    EXPECT_EQ(UnTarBytes(std::string("ok.profile") + std::string(600, '\0')), 1);
+    // Positive count in a file that ends inside the header.
+    std::string shortHeader = RawArchive::Build(1, {}, {}).substr(0, 2054);   // count 1, its high bytes missing
+    EXPECT_EQ(UnTarBytes(shortHeader), 1);
+    // Count above 1024, and a count whose entries are not all there.
+    EXPECT_EQ(UnTarBytes(RawArchive::Build(1025, {{0, 2, ok}}, {"ab"})), 1);
+    EXPECT_EQ(UnTarBytes(RawArchive::Build(2, {{0, 2, ok}}, {"ab"})), 1);
+    // Data past the end, and an offset that wraps in 32 bits.
+    EXPECT_EQ(UnTarBytes(RawArchive::Build(1, {{0, 3, ok}}, {"ab"})), 1);
+    EXPECT_EQ(UnTarBytes(RawArchive::Build(1, {{0xFFFFFFF0u, 0x20, ok}}, {"ab"})), 1);
+    EXPECT_EQ(UnTarBytes(RawArchive::Build(1, {{0x80000000u, 0x80000000u, ok}}, {"ab"})), 1);
+    ExpectNothingWritten();
+}
+
+TEST_F(FileTarTest, RefusesUnsafeNamesBeforeWritingAnything) {
+    const std::vector<std::vector<uint32_t>> bad = {
+        RawArchive::Text(""), RawArchive::Text("."), RawArchive::Text(".."),
+        RawArchive::Text("../escape"), RawArchive::Text("/etc/passwd"), RawArchive::Text("a/b"),
+        RawArchive::Text("bell\a"), {'x', 0x7F, 0}, {'x', 0xD800, 0}, {'x', 0x110000, 0},
+        {0xFFFFFFFFu, 0},
+    };
+    for (const auto& name : bad) {
+        // A good entry first: it must not be written either.
+        const std::string bytes = RawArchive::Build(
+            2, {{0, 1, RawArchive::Text("first")}, {0, 1, name}}, {"1", "2"});
+        EXPECT_EQ(UnTarBytes(bytes), 1);
+    }
+    ExpectNothingWritten();
+}
+
+TEST_F(FileTarTest, FullLengthNames) {
+    // 255 characters and a terminator fit a file name; characters after
+    // the terminator are ignored.
+    std::vector<uint32_t> name(255, 'a');
+    name.push_back(0);
+    name.push_back('z');
+    EXPECT_EQ(UnTarBytes(RawArchive::Build(1, {{0, 2, name}}, {"ok"})), 0);
+    EXPECT_EQ(TestTree::ReadFile(Dest(std::string(255, 'a'))), "ok");
+    // All 256 characters used: taken whole, which no file system accepts.
+    EXPECT_EQ(UnTarBytes(RawArchive::Build(1, {{0, 2, std::vector<uint32_t>(256, 'b')}}, {"ok"})), 1);
+    // Non-ASCII names are kept as written.
+    EXPECT_EQ(UnTarBytes(RawArchive::Build(1, {{0, 1, {0x00E9, 0x1F600, 0}}}, {"e"})), 0);
+    EXPECT_EQ(TestTree::ReadFile(Dest("\xC3\xA9\xF0\x9F\x98\x80")), "e");
+}
+
+TEST_F(FileTarTest, LayoutFreedomDuplicatesAndReplacement) {
+    TestTree::WriteFile(Dest("keep.xml"), "old content that is longer");
+    // Entry data out of the writer's order, shared, and of size 0; the later
+    // of two equal names wins.
+    std::string bytes = RawArchive::Build(
+        4,
+        {{0, 0, RawArchive::Text("dup")},
+         {0, 0, RawArchive::Text("keep.xml")},
+         {0, 0, RawArchive::Text("dup")},
+         {0, 0, RawArchive::Text("zero")}},
+        {});
+    const uint32_t data = static_cast<uint32_t>(bytes.size());
+    bytes += "SECONDFIRST";
+    auto setEntry = [&](int k, uint32_t off, uint32_t size) {
+        std::string f;
+        RawArchive::PutU32(f, off);
+        RawArchive::PutU32(f, size);
+        bytes.replace(2056 + k * 2056, 8, f);
+    };
+    setEntry(0, data + 6, 5);    // "FIRST"
+    setEntry(1, data + 6, 5);    // shares "FIRST"
+    setEntry(2, data, 6);        // "SECOND", earlier in the file
+    setEntry(3, data, 0);
+    EXPECT_EQ(UnTarBytes(bytes), 0);
+    EXPECT_EQ(TestTree::ReadFile(Dest("dup")), "SECOND");
+    EXPECT_EQ(TestTree::ReadFile(Dest("keep.xml")), "FIRST");
+    EXPECT_EQ(TestTree::ReadFile(Dest("zero")), "");
+}
+
+TEST_F(FileTarTest, NeverWritesThroughALinkInTheDestination) {
+    TestTree::WriteFile(m_tree / "outside", "untouched");
+    ASSERT_EQ(symlink((m_tree / "outside").c_str(), Dest("victim").c_str()), 0);
+    EXPECT_EQ(UnTarBytes(RawArchive::Build(1, {{0, 4, RawArchive::Text("victim")}}, {"evil"})), 1);
+    EXPECT_EQ(TestTree::ReadFile(m_tree / "outside"), "untouched");
+}
+
+TEST_F(FileTarTest, MissingArchiveOrDestination) {
+    EXPECT_EQ(FileTar::UnTar(wxString::FromUTF8((m_tree / "none.tar").c_str()),
+                             wxString::FromUTF8((m_tree / "out/dest/").c_str())), 1);
+    TestTree::WriteFile(m_tree / "a.tar", RawArchive::Build(1, {{0, 1, RawArchive::Text("f")}}, {"x"}));
+    EXPECT_EQ(FileTar::UnTar(wxString::FromUTF8((m_tree / "a.tar").c_str()),
+                             wxString::FromUTF8((m_tree / "out/nofolder/").c_str())), 1);
+    ExpectNothingWritten();
+}
+
+TEST_F(FileTarTest, WriterRefusesWhatDoesNotFit) {
+    FileTar tar;
+    tar.SetBasePath(wxString::FromUTF8((m_tree / "src/").c_str()));
+    const std::string longName(256, 'n');
+    TestTree::WriteFile(m_tree / "src/short", "s");
+    EXPECT_EQ(tar.AddFile(wxString(longName), wxT("")), 1);
+    EXPECT_EQ(tar.AddFile(wxT("short"), wxString(longName)), 1);
+    ASSERT_EQ(tar.AddFile(wxT("short"), wxT("")), 0);
+    // A source that shrank since it was added fails the archive and leaves
+    // no archive behind.
+    TestTree::WriteFile(m_tree / "src/short", "");
+    EXPECT_EQ(tar.Tar(wxT("b.tar"), wxT("")), 1);
+    EXPECT_FALSE(TestTree::Exists(m_tree / "src/b.tar"));
+}
+
+}  // namespace
