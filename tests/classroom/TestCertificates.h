@@ -1,0 +1,23 @@
+#ifndef TIDEWAVE_TEST_TESTCERTIFICATES_H
+#define TIDEWAVE_TEST_TESTCERTIFICATES_H
+
+#include <string>
+
+// Certificates made for one test run in a folder of the caller's: a CA,
+// a server certificate it signed (with its key), one signed by another CA,
+// an expired one signed by the first CA, and a garbage file.
+class TestCertificates {
+public:
+    explicit TestCertificates(const std::string& folder);
+
+    std::string caFile;          // ca.pem
+    std::string serverCert;      // server.pem, signed by ca.pem
+    std::string serverKey;       // server.key
+    std::string otherCaFile;     // otherca.pem
+    std::string foreignCert;     // foreign.pem, signed by otherca.pem
+    std::string foreignKey;      // foreign.key
+    std::string expiredCert;     // expired.pem, signed by ca.pem, expired
+    std::string garbageFile;     // garbage.pem
+};
+
+#endif
