@@ -1,0 +1,282 @@
+#include "ProfileManagementControl.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <set>
+
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "ApStatusUtil.h"
+#include "NetworkTypes.h"
+#include "ProfileEvent.h"
+#include "ProfileFile.h"
+#include "SystemPaths.h"
+#include "TWMLog.h"
+#include "TWMUtil.h"
+
+namespace {
+
+const std::string& LogPath() {
+    static const std::string path = SystemPaths::Fixed("/tmp/ProfileManagementControl.log");
+    return path;
+}
+
+void Log(const std::string& message) { TWMLog(LogPath().c_str(), message.c_str()); }
+
+const char* const kGuestName = "Guest";
+const char* const kAdminPermission = "admin";
+const int kFirstSavedPriority = 10001;
+
+const mode_t kPublicFileMode = 0644;
+const mode_t kPrivateFileMode = 0600;
+const mode_t kAdminFolderMode = 0755;
+const mode_t kUserFolderMode = 0700;
+
+bool IsFolder(const std::string& path) {
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool Contains(const std::set<std::string>& names, const std::string& name) {
+    return names.find(name) != names.end();
+}
+
+std::set<std::string> NamesOf(const std::vector<ProfileList_t>& list) {
+    std::set<std::string> names;
+    for (const ProfileList_t& p : list)
+        names.insert(p.name);
+    return names;
+}
+
+}  // namespace
+
+ProfileManagementControl::ProfileManagementControl()
+    : m_strAdminDir(SystemPaths::AdminDir()),
+      m_strUserDir(SystemPaths::UserProfileDir()),
+      m_strGuestDir(SystemPaths::GuestDir()),
+      m_prepareTimer(this, ID_PREPARE_TIMER),
+      m_wiredTimer(this, ID_WIRED_TIMER) {}
+
+ProfileManagementControl::~ProfileManagementControl() {
+    m_prepareTimer.Stop();
+    m_wiredTimer.Stop();
+}
+
+void ProfileManagementControl::SetEventTargets(wxEvtHandler* mainWindow,
+                                               wxEvtHandler* profileManager,
+                                               wxEvtHandler* taskTray) {
+    m_pMainWindow = mainWindow;
+    m_pProfileManager = profileManager;
+    m_pTaskTray = taskTray;
+}
+
+bool ProfileManagementControl::LoadProfiles(bool isAdmin) {
+    Log("Enter ProfileManagementControl::LoadProfiles");
+    std::vector<ProfileList_t> admin, user, guest;
+    bool ok = ProfileFile::ReadFolder(m_strAdminDir, admin);
+    if (ok && !isAdmin)
+        ok = ProfileFile::ReadFolder(m_strUserDir, user);
+    if (ok)
+        ok = ProfileFile::ReadFolder(m_strGuestDir, guest);
+    if (ok) {
+        wxMutexLocker lock(m_storeMutex);
+        m_adminList.swap(admin);
+        m_userList.swap(user);
+        m_guestList.swap(guest);
+    }
+    Log(ok ? "Leave ProfileManagementControl::LoadProfiles" : "Leave ProfileManagementControl::LoadProfiles: a folder cannot be read");
+    return ok;
+}
+
+bool ProfileManagementControl::GetProfileList(std::vector<ProfileList_t>& list, bool isAdmin,
+                                              bool reload) {
+    if (reload && !LoadProfiles(isAdmin))
+        return false;
+    wxMutexLocker lock(m_storeMutex);
+    list.clear();
+    list.reserve(m_adminList.size() + m_userList.size() + m_guestList.size());
+    list.insert(list.end(), m_adminList.begin(), m_adminList.end());
+    list.insert(list.end(), m_userList.begin(), m_userList.end());
+    list.insert(list.end(), m_guestList.begin(), m_guestList.end());
+    return true;
+}
+
+int ProfileManagementControl::GetAdminProfileCount() {
+    wxMutexLocker lock(m_storeMutex);
+    return static_cast<int>(m_adminList.size());
+}
+
+wxString ProfileManagementControl::GetCurrentProfileName() {
+    wxMutexLocker lock(m_storeMutex);
+    return m_strCurrentProfileName;
+}
+
+ProfileList_t& ProfileManagementControl::GetCurrentUsedProfile() { return m_currentUsedProfile; }
+
+bool ProfileManagementControl::ReadProfileFile(ProfileList_t& profile, const wxString& path) {
+    return ProfileFile::Read(TWMUtil::WxStringToStdString(path), profile);
+}
+
+mode_t ProfileManagementControl::FileModeFor(const std::string& folder) const {
+    std::string f = folder;
+    while (f.size() > 1 && f.back() == '/')
+        f.pop_back();
+    return (f == m_strAdminDir || f == m_strGuestDir) ? kPublicFileMode : kPrivateFileMode;
+}
+
+bool ProfileManagementControl::WriteProfileTo(const ProfileList_t& profile, const wxString& folder) {
+    const std::string dir = TWMUtil::WxStringToStdString(folder);
+    if (!IsFolder(dir))
+        return false;
+    return ProfileFile::Write(profile, dir, FileModeFor(dir), true);
+}
+
+bool ProfileManagementControl::EnsureFolder(const std::string& folder, mode_t mode) {
+    if (IsFolder(folder))
+        return true;
+    if (::mkdir(folder.c_str(), mode) != 0 && errno != EEXIST) {
+        Log("cannot create " + folder);
+        return false;
+    }
+    // mkdir's mode passes through the umask; set it exactly.
+    ::chmod(folder.c_str(), mode);
+    return IsFolder(folder);
+}
+
+bool ProfileManagementControl::SaveProfile(const ProfileList_t& profile) {
+    Log("Enter ProfileManagementControl::SaveProfile");
+    const bool admin = TWMUtil::IsAdmin();
+    const std::string& folder = admin ? m_strAdminDir : m_strUserDir;
+    const bool saved = EnsureFolder(folder, admin ? kAdminFolderMode : kUserFolderMode) &&
+                       ProfileFile::Write(profile, folder,
+                                          admin ? kPublicFileMode : kPrivateFileMode, false);
+    if (saved)
+        PostProfileListChanged(true);
+    Log("Leave ProfileManagementControl::SaveProfile");
+    return saved;
+}
+
+size_t ProfileManagementControl::LeadingAdminEntries(const std::vector<ProfileList_t>& list) {
+    std::set<std::string> adminNames;
+    {
+        wxMutexLocker lock(m_storeMutex);
+        adminNames = NamesOf(m_adminList);
+    }
+    size_t count = 0;
+    while (count < list.size() && list[count].permission == kAdminPermission &&
+           Contains(adminNames, list[count].name))
+        ++count;
+    return count;
+}
+
+bool ProfileManagementControl::SaveAllProfiles(const std::vector<ProfileList_t>& list,
+                                               wxArrayString* failedNames, int adminCount) {
+    Log("Enter ProfileManagementControl::SaveAllProfiles");
+    const bool admin = TWMUtil::IsAdmin();
+    const std::string& folder = admin ? m_strAdminDir : m_strUserDir;
+    const mode_t fileMode = admin ? kPublicFileMode : kPrivateFileMode;
+
+    size_t first = 0;
+    if (!admin) {
+        first = adminCount >= 0 ? std::min(static_cast<size_t>(adminCount), list.size())
+                                : LeadingAdminEntries(list);
+    }
+    std::set<std::string> guestNames;
+    {
+        wxMutexLocker lock(m_storeMutex);
+        guestNames = NamesOf(m_guestList);
+    }
+    guestNames.insert(kGuestName);
+
+    const bool folderReady = EnsureFolder(folder, admin ? kAdminFolderMode : kUserFolderMode);
+    bool allWritten = true;
+    int written = 0;
+    std::vector<std::string> kept;
+    for (size_t i = first; i < list.size(); ++i) {
+        const ProfileList_t& entry = list[i];
+        kept.push_back(entry.name);
+        if (Contains(guestNames, entry.name))
+            continue;
+        ProfileList_t numbered = entry;
+        numbered.priority = std::to_string(kFirstSavedPriority + written);
+        if (folderReady && ProfileFile::Write(numbered, folder, fileMode, true)) {
+            ++written;
+        } else {
+            allWritten = false;
+            if (failedNames != nullptr)
+                failedNames->Add(TWMUtil::StdStringToWxString(entry.name));
+        }
+    }
+    if (folderReady)
+        RemoveLeftoverFiles(folder, kept);
+
+    PostProfileListChanged(false);
+    Log("Leave ProfileManagementControl::SaveAllProfiles");
+    return allWritten;
+}
+
+void ProfileManagementControl::RemoveLeftoverFiles(const std::string& folder,
+                                                   const std::vector<std::string>& keep) {
+    const std::set<std::string> keepNames(keep.begin(), keep.end());
+    const std::string guestFile = std::string(kGuestName) + ".profile";
+    DIR* dir = ::opendir(folder.c_str());
+    if (dir == nullptr) {
+        Log("cannot list " + folder + " to remove old profiles");
+        return;
+    }
+    std::vector<std::string> doomed;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string fileName = entry->d_name;
+        if (!ProfileFile::HasProfileExtension(fileName) || fileName == guestFile)
+            continue;
+        if (Contains(keepNames, ProfileFile::NameFromPath(fileName)))
+            continue;
+        const std::string path = folder + "/" + fileName;
+        struct stat st;
+        if (::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode))
+            doomed.push_back(path);
+    }
+    ::closedir(dir);
+    for (const std::string& path : doomed) {
+        struct stat st;
+        if (::stat(path.c_str(), &st) == 0)
+            ::chmod(path.c_str(), st.st_mode | S_IWUSR);
+        if (::unlink(path.c_str()) != 0)
+            Log("cannot remove " + path);
+    }
+}
+
+int ProfileManagementControl::CheckProfilesForAP(const APStatus* ap) {
+    if (ap == nullptr)
+        return 0;
+    const bool admin = TWMUtil::IsAdmin();
+    if (!LoadProfiles(admin))
+        return 0;
+
+    const std::string ssidToNul = ApStatusUtil::SsidBytesToNul(*ap);
+    const std::string ssidText = ApStatusUtil::SsidBytes(*ap);
+    int result = PROFILES_READ;
+    int highest = 0;
+    bool any = false;
+    wxMutexLocker lock(m_storeMutex);
+    for (const ProfileList_t& p : admin ? m_adminList : m_userList) {
+        if (p.WirelessSet.SSID == ssidToNul)
+            result |= PROFILES_SSID_KNOWN;
+        if (p.name == ssidText)
+            result |= PROFILES_NAME_TAKEN;
+        const int priority = ProfileFile::PriorityValue(p.priority);
+        highest = any ? std::max(highest, priority) : priority;
+        any = true;
+    }
+    return result | std::clamp(highest, 0, static_cast<int>(PROFILES_PRIORITY_MASK));
+}
+
+void ProfileManagementControl::PostProfileListChanged(bool toProfileManager) {
+    ProfileEvent event(ID_PROFILE_LIST_CHANGED, PROFILE_SAVED);
+    if (m_pMainWindow != nullptr)
+        m_pMainWindow->AddPendingEvent(event);
+    if (toProfileManager && m_pProfileManager != nullptr)
+        m_pProfileManager->AddPendingEvent(event);
+}

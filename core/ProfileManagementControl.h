@@ -1,0 +1,129 @@
+#ifndef TIDEWAVE_PROFILEMANAGEMENTCONTROL_H
+#define TIDEWAVE_PROFILEMANAGEMENTCONTROL_H
+
+#include <string>
+#include <vector>
+
+#include <wx/arrstr.h>
+#include <wx/event.h>
+#include <wx/string.h>
+#include <wx/thread.h>
+#include <wx/timer.h>
+
+#include "ProfileList.h"
+#include "RvlSdk.h"
+
+// The profile store: the administrator, user and guest profiles as last
+// loaded, the profile in force, and the operations that read and write the
+// profile files.  It also runs the applying of a profile, which is driven by
+// events and timers on the GUI thread.
+//
+// Everything runs on the GUI thread except GetProfileList and
+// GetAdminProfileCount, which the settings import may call from its own
+// thread.  The lists and the current-profile name are therefore guarded by
+// one mutex, held only inside single store operations and never while an
+// event is posted.
+class ProfileManagementControl : public wxEvtHandler {
+public:
+    // The three folders are fixed here, from the root and home folder in
+    // force at this moment.
+    ProfileManagementControl();
+    ~ProfileManagementControl() override;
+
+    ProfileManagementControl(const ProfileManagementControl&) = delete;
+    ProfileManagementControl& operator=(const ProfileManagementControl&) = delete;
+
+    // Receivers of the events the store posts; any may be null (not there).
+    void SetEventTargets(wxEvtHandler* mainWindow, wxEvtHandler* profileManager,
+                         wxEvtHandler* taskTray);
+
+    // Administrator entries, then user entries, then guest entries, each in
+    // ascending priority.  With `reload` the folders are read first for that
+    // role (no user profiles for the administrator); when that fails the
+    // result is false and `list` is untouched.
+    bool GetProfileList(std::vector<ProfileList_t>& list, bool isAdmin, bool reload);
+    // Number of administrator entries at the head of GetProfileList's list.
+    int GetAdminProfileCount();
+
+    // Name of the profile in force, or empty.
+    wxString GetCurrentProfileName();
+    // The profile being applied or last applied.
+    ProfileList_t& GetCurrentUsedProfile();
+
+    // Reads one profile file; `profile` is unchanged when that fails.
+    bool ReadProfileFile(ProfileList_t& profile, const wxString& path);
+    // Writes the profile into an existing folder, replacing a file of its
+    // name.  Files in the administrator and guest folders are readable by
+    // everyone, files anywhere else only by their owner.
+    bool WriteProfileTo(const ProfileList_t& profile, const wxString& folder);
+    // Stores a new profile in the administrator folder (administrator) or the
+    // user folder, never replacing an existing one, and tells the main window
+    // and the profile manager.
+    bool SaveProfile(const ProfileList_t& profile);
+    // Replaces the stored profiles of the caller's folder by the given list.
+    // The administrator stores the whole list; other users store the entries
+    // after the leading administrator ones, whose number is `adminCount` when
+    // it is 0 or more.  Every entry is written before any leftover file is
+    // removed; the names of entries that could not be written go to
+    // `failedNames` and make the result false.  The guest profiles are never
+    // written or removed.
+    bool SaveAllProfiles(const std::vector<ProfileList_t>& list, wxArrayString* failedNames,
+                         int adminCount = -1);
+
+    // Reloads the lists and describes the caller's own profiles with respect
+    // to an access point: PROFILES_READ, PROFILES_SSID_KNOWN,
+    // PROFILES_NAME_TAKEN and the highest priority in the low 16 bits.  0 when
+    // the lists cannot be read or `ap` is null.
+    int CheckProfilesForAP(const APStatus* ap);
+
+    // Whether a profile is being applied.
+    bool IsApplying() const { return m_nPhase != PHASE_IDLE; }
+
+    const std::string& AdminDir() const { return m_strAdminDir; }
+    const std::string& UserDir() const { return m_strUserDir; }
+    const std::string& GuestDir() const { return m_strGuestDir; }
+
+private:
+    enum ApplyPhase { PHASE_IDLE, PHASE_PREPARING, PHASE_SWITCHING, PHASE_CONNECTING, PHASE_FINISHING };
+    enum { ID_PREPARE_TIMER = 1, ID_WIRED_TIMER };
+
+    // Reads the three folders (the user folder only when `isAdmin` is false)
+    // and, when every existing folder could be read, replaces the lists.
+    bool LoadProfiles(bool isAdmin);
+
+    // The number of leading entries of `list` that stand for the store's
+    // administrator profiles.
+    size_t LeadingAdminEntries(const std::vector<ProfileList_t>& list);
+    // Removes the ".profile" files of `folder` that bear none of `keep`.
+    void RemoveLeftoverFiles(const std::string& folder, const std::vector<std::string>& keep);
+    // Creates the folder with the given mode when it is missing.
+    static bool EnsureFolder(const std::string& folder, mode_t mode);
+    mode_t FileModeFor(const std::string& folder) const;
+
+    void PostProfileListChanged(bool toProfileManager);
+
+    std::string m_strAdminDir;
+    std::string m_strUserDir;
+    std::string m_strGuestDir;
+
+    wxMutex m_storeMutex;
+    std::vector<ProfileList_t> m_adminList;
+    std::vector<ProfileList_t> m_userList;
+    std::vector<ProfileList_t> m_guestList;
+    wxString m_strCurrentProfileName;
+    ProfileList_t m_currentUsedProfile;
+
+    wxEvtHandler* m_pMainWindow = nullptr;
+    wxEvtHandler* m_pProfileManager = nullptr;
+    wxEvtHandler* m_pTaskTray = nullptr;
+
+    // Apply state.
+    ApplyPhase m_nPhase = PHASE_IDLE;
+    bool m_bBusy = false;
+    bool m_bDisconnecting = false;
+    wxTimer m_prepareTimer;  // 200 ms, one-shot
+    wxTimer m_wiredTimer;    // 1000 ms wired link poll
+    int m_nWiredTicks = 0;
+};
+
+#endif

@@ -1,0 +1,383 @@
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
+
+#include "ApStatusUtil.h"
+#include "NetworkTypes.h"
+#include "ProfileEvent.h"
+#include "ProfileFile.h"
+#include "ProfileManagementControl.h"
+#include "ProfileTestSupport.h"
+#include "TWMUtil.h"
+#include "TestEnvironment.h"
+#include "TestTree.h"
+
+namespace {
+
+// Stands in for a window that receives the store's events.
+class EventSink : public wxEvtHandler {
+public:
+    EventSink() { Bind(wxEVT_TW_PROFILE, &EventSink::OnProfile, this); }
+    std::vector<std::pair<int, int>> Received() {
+        ProcessPendingEvents();
+        return m_received;
+    }
+
+private:
+    void OnProfile(ProfileEvent& e) { m_received.emplace_back(e.GetId(), e.GetCode()); }
+    std::vector<std::pair<int, int>> m_received;
+};
+
+std::vector<std::pair<int, int>> SavedOnce() { return {{ID_PROFILE_LIST_CHANGED, PROFILE_SAVED}}; }
+
+mode_t ModeOf(const std::string& path) {
+    struct stat st;
+    return stat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0;
+}
+
+std::vector<std::string> NamesOf(const std::vector<ProfileList_t>& list) {
+    std::vector<std::string> names;
+    for (const ProfileList_t& p : list)
+        names.push_back(p.name);
+    return names;
+}
+
+class ProfileStoreTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        TestEnvironment::ResetFolders();
+        BecomePupil();
+        store = std::make_unique<ProfileManagementControl>();
+        store->SetEventTargets(&mainWindow, &profileManager, &tray);
+    }
+    void TearDown() override { TWMUtil::OverrideUserIdForTesting(wxString()); }
+
+    static void BecomePupil() { TWMUtil::OverrideUserIdForTesting("pupil"); }
+    static void BecomeRoot() { TWMUtil::OverrideUserIdForTesting("root"); }
+
+    // Puts a profile file straight into a folder, as an import or an older
+    // version would have left it.
+    static void Place(const std::string& folder, const ProfileList_t& p) {
+        TestTree::MakeDirs(folder);
+        ASSERT_TRUE(ProfileFile::Write(p, folder, 0644, true));
+    }
+    static bool Stored(const std::string& folder, const std::string& name) {
+        return TestTree::Exists(ProfileFile::PathFor(folder, name));
+    }
+    static ProfileList_t ReadBack(const std::string& folder, const std::string& name) {
+        ProfileList_t p;
+        EXPECT_TRUE(ProfileFile::Read(ProfileFile::PathFor(folder, name), p)) << name;
+        return p;
+    }
+
+    // The list as the profile manager would hold it.
+    std::vector<ProfileList_t> ManagerList() {
+        std::vector<ProfileList_t> list;
+        EXPECT_TRUE(store->GetProfileList(list, TWMUtil::IsAdmin(), true));
+        return list;
+    }
+
+    EventSink mainWindow, profileManager, tray;
+    std::unique_ptr<ProfileManagementControl> store;
+};
+
+}  // namespace
+
+TEST_F(ProfileStoreTest, FoldersComeFromTheRootAndHome) {
+    EXPECT_EQ(store->AdminDir(), TestEnvironment::Root() + "/etc/Lanternfield");
+    EXPECT_EQ(store->GuestDir(), TestEnvironment::Root() + "/etc/GuestProfile");
+    EXPECT_EQ(store->UserDir(), TestEnvironment::Home() + "/Lanternfield");
+}
+
+TEST_F(ProfileStoreTest, ListHoldsAdminThenUserThenGuestEachByPriority) {
+    Place(store->AdminDir(), MakeFullProfile("A2", "admin", "2"));
+    Place(store->AdminDir(), MakeFullProfile("A1", "admin", "1"));
+    Place(store->UserDir(), MakeFullProfile("U9", "user", "9"));
+    Place(store->UserDir(), MakeFullProfile("U0", "user", "0"));
+    Place(store->GuestDir(), MakeFullProfile("Guest", "user", "1"));
+
+    std::vector<ProfileList_t> list;
+    EXPECT_TRUE(store->GetProfileList(list, false, false));
+    EXPECT_TRUE(list.empty());  // nothing loaded yet
+
+    ASSERT_TRUE(store->GetProfileList(list, false, true));
+    EXPECT_EQ(NamesOf(list), (std::vector<std::string>{"A1", "A2", "U0", "U9", "Guest"}));
+    EXPECT_EQ(store->GetAdminProfileCount(), 2);
+    EXPECT_EQ(list[0], ReadBack(store->AdminDir(), "A1"));
+
+    // The administrator has no user profiles.
+    ASSERT_TRUE(store->GetProfileList(list, true, true));
+    EXPECT_EQ(NamesOf(list), (std::vector<std::string>{"A1", "A2", "Guest"}));
+}
+
+TEST_F(ProfileStoreTest, MissingFoldersAndCorruptFilesDoNotStopTheLoad) {
+    std::vector<ProfileList_t> list{MakeFullProfile("stale")};
+    ASSERT_TRUE(store->GetProfileList(list, false, true));
+    EXPECT_TRUE(list.empty());
+
+    Place(store->UserDir(), MakeFullProfile("Good1", "user", "1"));
+    Place(store->UserDir(), MakeFullProfile("Good2", "user", "2"));
+    TestTree::WriteFile(store->UserDir() + "/Broken.profile", "<profile><SSID>");
+    ASSERT_TRUE(store->GetProfileList(list, false, true));
+    EXPECT_EQ(NamesOf(list), (std::vector<std::string>{"Good1", "Good2"}));
+}
+
+TEST_F(ProfileStoreTest, UnlistableFolderFailsTheLoadAndKeepsTheLists) {
+    Place(store->AdminDir(), MakeFullProfile("A1", "admin", "1"));
+    std::vector<ProfileList_t> list;
+    ASSERT_TRUE(store->GetProfileList(list, false, true));
+
+    TestTree::WriteFile(store->UserDir(), "not a folder");
+    std::vector<ProfileList_t> untouched{MakeFullProfile("caller's")};
+    EXPECT_FALSE(store->GetProfileList(untouched, false, true));
+    ASSERT_EQ(untouched.size(), 1u);
+    EXPECT_EQ(untouched[0].name, "caller's");
+    EXPECT_EQ(store->GetAdminProfileCount(), 1);
+    ASSERT_TRUE(store->GetProfileList(untouched, false, false));
+    EXPECT_EQ(NamesOf(untouched), std::vector<std::string>{"A1"});
+}
+
+TEST_F(ProfileStoreTest, ReadProfileFileTakesTheNameFromThePath) {
+    TestTree tree;
+    ProfileList_t p = MakeFullProfile("Import");
+    ASSERT_TRUE(ProfileFile::Write(p, tree.Path(), 0600, true));
+    ProfileList_t read;
+    ASSERT_TRUE(store->ReadProfileFile(read, wxString::FromUTF8((tree / "Import.profile").c_str())));
+    EXPECT_EQ(read, p);
+    EXPECT_FALSE(store->ReadProfileFile(read, wxString::FromUTF8((tree / "Gone.profile").c_str())));
+    EXPECT_EQ(read, p);
+}
+
+TEST_F(ProfileStoreTest, WriteProfileToNeedsAnExistingFolderAndPostsNothing) {
+    const ProfileList_t p = MakeFullProfile("Copy");
+    EXPECT_FALSE(store->WriteProfileTo(p, wxString::FromUTF8(store->UserDir().c_str())));
+    TestTree::MakeDirs(store->UserDir(), 0700);
+    TestTree::MakeDirs(store->AdminDir());
+    ASSERT_TRUE(store->WriteProfileTo(p, wxString::FromUTF8(store->UserDir().c_str())));
+    ASSERT_TRUE(store->WriteProfileTo(p, wxString::FromUTF8((store->AdminDir() + "/").c_str())));
+    EXPECT_EQ(ReadBack(store->UserDir(), "Copy"), p);
+    EXPECT_EQ(ModeOf(ProfileFile::PathFor(store->UserDir(), "Copy")), 0600u);
+    EXPECT_EQ(ModeOf(ProfileFile::PathFor(store->AdminDir(), "Copy")), 0644u);
+    EXPECT_FALSE(store->WriteProfileTo(MakeFullProfile("../Escape"),
+                                       wxString::FromUTF8(store->UserDir().c_str())));
+    EXPECT_FALSE(TestTree::Exists(TestEnvironment::Home() + "/Escape.profile"));
+    EXPECT_TRUE(mainWindow.Received().empty());
+}
+
+TEST_F(ProfileStoreTest, SaveProfileCreatesAPrivateUserFolderAndTellsTheWindows) {
+    const ProfileList_t p = MakeFullProfile("Cafe", "user", "4");
+    ASSERT_TRUE(store->SaveProfile(p));
+    EXPECT_EQ(ModeOf(store->UserDir()), 0700u);
+    EXPECT_EQ(ModeOf(ProfileFile::PathFor(store->UserDir(), "Cafe")), 0600u);
+    EXPECT_EQ(ReadBack(store->UserDir(), "Cafe"), p);
+    EXPECT_EQ(mainWindow.Received(), SavedOnce());
+    EXPECT_EQ(profileManager.Received(), SavedOnce());
+    EXPECT_TRUE(tray.Received().empty());
+}
+
+TEST_F(ProfileStoreTest, SaveProfileNeverReplacesAnExistingProfile) {
+    const ProfileList_t first = MakeFullProfile("SSID_0");
+    ASSERT_TRUE(store->SaveProfile(first));
+    mainWindow.Received();
+    ProfileList_t second = MakeFullProfile("SSID_0");
+    second.WirelessSet.WPAKey = "different";
+    EXPECT_FALSE(store->SaveProfile(second));
+    EXPECT_EQ(ReadBack(store->UserDir(), "SSID_0"), first);
+    EXPECT_EQ(mainWindow.Received().size(), 1u);  // only the first save was announced
+
+    EXPECT_FALSE(store->SaveProfile(MakeFullProfile("../../etc/Lanternfield/x")));
+    EXPECT_FALSE(store->SaveProfile(MakeFullProfile(std::string(300, 'n'))));
+}
+
+TEST_F(ProfileStoreTest, AdministratorSavesReadableFilesInTheAdminFolder) {
+    BecomeRoot();
+    const ProfileList_t p = MakeFullProfile("Lehrer", "admin", "1");
+    ASSERT_TRUE(store->SaveProfile(p));
+    EXPECT_EQ(ModeOf(store->AdminDir()), 0755u);
+    EXPECT_EQ(ModeOf(ProfileFile::PathFor(store->AdminDir(), "Lehrer")), 0644u);
+    EXPECT_FALSE(TestTree::Exists(store->UserDir()));
+}
+
+TEST_F(ProfileStoreTest, SaveAllNumbersPrioritiesAndRemovesDroppedProfiles) {
+    Place(store->AdminDir(), MakeFullProfile("A1", "admin", "1"));
+    Place(store->UserDir(), MakeFullProfile("Old", "user", "1"));
+    Place(store->UserDir(), MakeFullProfile("Second", "user", "2"));
+    Place(store->UserDir(), MakeFullProfile("First", "user", "3"));
+    std::vector<ProfileList_t> list = ManagerList();
+    // The manager drops "Old" and reorders the rest.
+    list = {list[0], list[3], list[2]};
+    ASSERT_EQ(NamesOf(list), (std::vector<std::string>{"A1", "First", "Second"}));
+
+    wxArrayString failed;
+    ASSERT_TRUE(store->SaveAllProfiles(list, &failed));
+    EXPECT_TRUE(failed.empty());
+    EXPECT_FALSE(Stored(store->UserDir(), "Old"));
+    EXPECT_FALSE(Stored(store->UserDir(), "A1"));  // administrator entries stay where they are
+    EXPECT_EQ(ReadBack(store->UserDir(), "First").priority, "10001");
+    EXPECT_EQ(ReadBack(store->UserDir(), "Second").priority, "10002");
+    EXPECT_EQ(ModeOf(ProfileFile::PathFor(store->UserDir(), "First")), 0600u);
+    EXPECT_EQ(mainWindow.Received(), SavedOnce());
+    EXPECT_TRUE(profileManager.Received().empty());
+}
+
+TEST_F(ProfileStoreTest, SaveAllWritesBeforeItRemovesAndReportsTheFailedEntry) {
+    Place(store->UserDir(), MakeFullProfile("Keep1", "user", "1"));
+    Place(store->UserDir(), MakeFullProfile("Keep2", "user", "2"));
+    std::vector<ProfileList_t> list = ManagerList();
+    // An entry whose file cannot be written: a folder stands where it would go.
+    list.push_back(MakeFullProfile("Blocked"));
+    TestTree::MakeDirs(ProfileFile::PathFor(store->UserDir(), "Blocked") + "/inside");
+    list.push_back(MakeFullProfile("a/b"));
+    list.push_back(MakeFullProfile("Fresh"));
+
+    wxArrayString failed;
+    EXPECT_FALSE(store->SaveAllProfiles(list, &failed));
+    ASSERT_EQ(failed.size(), 2u);
+    EXPECT_EQ(failed[0], "Blocked");
+    EXPECT_EQ(failed[1], "a/b");
+    EXPECT_TRUE(Stored(store->UserDir(), "Keep1"));
+    EXPECT_TRUE(Stored(store->UserDir(), "Keep2"));
+    // Only written entries take a number.
+    EXPECT_EQ(ReadBack(store->UserDir(), "Fresh").priority, "10003");
+    EXPECT_EQ(mainWindow.Received(), SavedOnce());
+
+    EXPECT_FALSE(store->SaveAllProfiles(list, nullptr));
+}
+
+TEST_F(ProfileStoreTest, SaveAllLeavesAnOldFileIntactWhenItsRewriteFails) {
+    Place(store->UserDir(), MakeFullProfile("Kept", "user", "1"));
+    Place(store->UserDir(), MakeFullProfile("Other", "user", "2"));
+    const std::string keptPath = ProfileFile::PathFor(store->UserDir(), "Kept");
+    const std::string before = TestTree::ReadFile(keptPath);
+    std::vector<ProfileList_t> list = ManagerList();
+    // The edited entry no longer fits on the disk.
+    list[0].OtherSet.AutoRun.assign(300, std::string(100, 'p'));
+
+    wxArrayString failed;
+    {
+        FileSizeLimit limit(2 * before.size());
+        EXPECT_FALSE(store->SaveAllProfiles(list, &failed));
+    }
+    ASSERT_EQ(failed.size(), 1u);
+    EXPECT_EQ(failed[0], "Kept");
+    EXPECT_EQ(TestTree::ReadFile(keptPath), before);
+    EXPECT_EQ(ReadBack(store->UserDir(), "Other").priority, "10001");
+}
+
+TEST_F(ProfileStoreTest, SaveAllSparesOnlyTheExactGuestProfile) {
+    BecomeRoot();
+    Place(store->AdminDir(), MakeFullProfile("A1", "admin", "1"));
+    Place(store->AdminDir(), MakeFullProfile("Guest", "admin", "5"));  // left by an old version
+    Place(store->GuestDir(), MakeFullProfile("Guest", "user", "1"));
+    Place(store->GuestDir(), MakeFullProfile("Visitors", "user", "2"));
+    std::vector<ProfileList_t> list = ManagerList();
+    ASSERT_EQ(NamesOf(list), (std::vector<std::string>{"A1", "Guest", "Guest", "Visitors"}));
+    list.insert(list.begin() + 1, MakeFullProfile("MyGuest", "admin", "7"));
+    const std::string guestBefore = TestTree::ReadFile(ProfileFile::PathFor(store->GuestDir(), "Guest"));
+
+    wxArrayString failed;
+    ASSERT_TRUE(store->SaveAllProfiles(list, &failed));
+    EXPECT_TRUE(failed.empty());
+    EXPECT_EQ(ReadBack(store->AdminDir(), "MyGuest").priority, "10002");
+    // Guest-folder entries are not copied into the administrator folder.
+    EXPECT_FALSE(Stored(store->AdminDir(), "Visitors"));
+    EXPECT_EQ(ReadBack(store->AdminDir(), "Guest").priority, "5");
+    EXPECT_EQ(TestTree::ReadFile(ProfileFile::PathFor(store->GuestDir(), "Guest")), guestBefore);
+    EXPECT_TRUE(Stored(store->GuestDir(), "Visitors"));
+
+    ASSERT_TRUE(store->GetProfileList(list, true, true));
+    EXPECT_EQ(NamesOf(list), (std::vector<std::string>{"Guest", "A1", "MyGuest", "Guest", "Visitors"}));
+}
+
+TEST_F(ProfileStoreTest, SaveAllSplitsOffTheAdministratorEntriesOfTheGivenList) {
+    Place(store->AdminDir(), MakeFullProfile("A1", "admin", "1"));
+    Place(store->AdminDir(), MakeFullProfile("A2", "admin", "2"));
+    Place(store->UserDir(), MakeFullProfile("U1", "user", "1"));
+    const std::vector<ProfileList_t> list = ManagerList();  // A1 A2 U1
+
+    // Since then an import removed A2 and added A0, and the store reloaded.
+    ASSERT_EQ(unlink(ProfileFile::PathFor(store->AdminDir(), "A2").c_str()), 0);
+    Place(store->AdminDir(), MakeFullProfile("A0", "admin", "0"));
+    ManagerList();
+    ASSERT_EQ(store->GetAdminProfileCount(), 2);
+
+    wxArrayString failed;
+    ASSERT_TRUE(store->SaveAllProfiles(list, &failed));
+    // Only the leading entries that are still administrator profiles are
+    // left out; A2 is now the user's own.
+    EXPECT_TRUE(Stored(store->UserDir(), "U1"));
+    EXPECT_FALSE(Stored(store->UserDir(), "A1"));
+    EXPECT_TRUE(Stored(store->UserDir(), "A2"));
+
+    // The manager may also say how many entries are its administrator ones.
+    ASSERT_TRUE(store->SaveAllProfiles(list, &failed, 2));
+    EXPECT_FALSE(Stored(store->UserDir(), "A2"));
+    EXPECT_TRUE(Stored(store->UserDir(), "U1"));
+    EXPECT_EQ(ReadBack(store->UserDir(), "U1").priority, "10001");
+}
+
+TEST_F(ProfileStoreTest, SaveAllWithAGrownAdminCountKeepsUserProfiles) {
+    Place(store->AdminDir(), MakeFullProfile("A1", "admin", "1"));
+    Place(store->UserDir(), MakeFullProfile("U1", "user", "1"));
+    Place(store->UserDir(), MakeFullProfile("U2", "user", "2"));
+    const std::vector<ProfileList_t> list = ManagerList();  // A1 U1 U2
+    // An import added an administrator profile: the store's count is now 2.
+    Place(store->AdminDir(), MakeFullProfile("A9", "admin", "9"));
+    ManagerList();
+    ASSERT_EQ(store->GetAdminProfileCount(), 2);
+
+    ASSERT_TRUE(store->SaveAllProfiles(list, nullptr));
+    EXPECT_TRUE(Stored(store->UserDir(), "U1"));
+    EXPECT_TRUE(Stored(store->UserDir(), "U2"));
+}
+
+TEST_F(ProfileStoreTest, CheckProfilesForAPDescribesTheCallersOwnProfiles) {
+    EXPECT_EQ(store->CheckProfilesForAP(nullptr), 0);
+
+    const APStatus ap = ApStatusUtil::MakeWithSsid("Schule");
+    EXPECT_EQ(store->CheckProfilesForAP(&ap), PROFILES_READ);
+
+    ProfileList_t byName = MakeFullProfile("Schule", "user", "12");
+    byName.WirelessSet.SSID = "elsewhere";
+    Place(store->UserDir(), byName);
+    ProfileList_t bySsid = MakeFullProfile("Mine", "user", "7");
+    bySsid.WirelessSet.SSID = "Schule";
+    Place(store->UserDir(), bySsid);
+    Place(store->AdminDir(), MakeFullProfile("Admin", "admin", "900"));
+    EXPECT_EQ(store->CheckProfilesForAP(&ap),
+              PROFILES_READ | PROFILES_SSID_KNOWN | PROFILES_NAME_TAKEN | 12);
+
+    // The administrator looks at the administrator folder only.
+    BecomeRoot();
+    EXPECT_EQ(store->CheckProfilesForAP(&ap), PROFILES_READ | 900);
+
+    TestTree::WriteFile(store->GuestDir(), "not a folder");
+    EXPECT_EQ(store->CheckProfilesForAP(&ap), 0);
+}
+
+TEST_F(ProfileStoreTest, CheckProfilesForAPKeepsPrioritiesOutOfTheFlagBits) {
+    const APStatus ap = ApStatusUtil::MakeWithSsid("New");
+    Place(store->UserDir(), MakeFullProfile("Big", "user", "70000"));
+    EXPECT_EQ(store->CheckProfilesForAP(&ap), PROFILES_READ | 0xFFFF);
+
+    ASSERT_EQ(unlink(ProfileFile::PathFor(store->UserDir(), "Big").c_str()), 0);
+    Place(store->UserDir(), MakeFullProfile("Neg", "user", "-1"));
+    EXPECT_EQ(store->CheckProfilesForAP(&ap), PROFILES_READ);
+}
+
+TEST_F(ProfileStoreTest, CheckProfilesForAPReadsAtMost32SsidBytes) {
+    const std::string ssid32(32, 'S');
+    APStatus ap = ApStatusUtil::MakeWithSsid(ssid32);
+    // Bytes after the field, as the next member of the record would be.
+    ap.nPhyType = 0x41414141;
+    ap.nSSIDLength = 4000;
+    ProfileList_t p = MakeFullProfile(ssid32, "user", "1");
+    p.WirelessSet.SSID = ssid32;
+    Place(store->UserDir(), p);
+    EXPECT_EQ(store->CheckProfilesForAP(&ap),
+              PROFILES_READ | PROFILES_SSID_KNOWN | PROFILES_NAME_TAKEN | 1);
+}
