@@ -1,0 +1,60 @@
+#include <climits>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "GaugeCycle.h"
+#include "NoticePlacement.h"
+#include "SignalIconChooser.h"
+
+TEST(SignalIconChooser, BandsAreInclusiveAtTheirUpperEdge) {
+    EXPECT_EQ(SignalIconChooser::FileFor(0), "pic/signal-0.png");
+    EXPECT_EQ(SignalIconChooser::FileFor(1), "pic/signal-20.png");
+    EXPECT_EQ(SignalIconChooser::FileFor(20), "pic/signal-20.png");
+    EXPECT_EQ(SignalIconChooser::FileFor(21), "pic/signal-40.png");
+    EXPECT_EQ(SignalIconChooser::FileFor(40), "pic/signal-40.png");
+    EXPECT_EQ(SignalIconChooser::FileFor(41), "pic/signal-60.png");
+    EXPECT_EQ(SignalIconChooser::FileFor(60), "pic/signal-60.png");
+    EXPECT_EQ(SignalIconChooser::FileFor(61), "pic/signal-80.png");
+    EXPECT_EQ(SignalIconChooser::FileFor(80), "pic/signal-80.png");
+    EXPECT_EQ(SignalIconChooser::FileFor(81), "pic/signal-100.png");
+    EXPECT_EQ(SignalIconChooser::FileFor(100), "pic/signal-100.png");
+}
+
+TEST(SignalIconChooser, NegativeQualityCountsByItsRemainderAndAboveHundredHasNoPicture) {
+    EXPECT_EQ(SignalIconChooser::FileFor(-30), "pic/signal-40.png");
+    EXPECT_EQ(SignalIconChooser::FileFor(-100), "pic/signal-0.png");
+    EXPECT_EQ(SignalIconChooser::FileFor(-200), "pic/signal-0.png");
+    EXPECT_EQ(SignalIconChooser::FileFor(-250), "pic/signal-60.png");
+    // INT_MIN has no positive int counterpart; it still lands in a band.
+    EXPECT_EQ(SignalIconChooser::FileFor(INT_MIN), "pic/signal-60.png");
+    EXPECT_EQ(SignalIconChooser::FileFor(101), "");
+    EXPECT_EQ(SignalIconChooser::FileFor(INT_MAX), "");
+}
+
+TEST(GaugeCycle, FillsInTensShowsFullOnceThenStartsOver) {
+    int value = 0;
+    std::vector<int> seen;
+    for (int i = 0; i < 12; ++i) {
+        value = GaugeCycle::Next(value, 100);
+        seen.push_back(value);
+    }
+    EXPECT_EQ(seen, (std::vector<int>{10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 0, 10}));
+    EXPECT_EQ(GaugeCycle::Next(95, 100), 100);  // never past the range
+    EXPECT_EQ(GaugeCycle::Next(110, 100), 0);
+}
+
+TEST(NoticePlacement, NoticesAndBalloonsFollowTheScreenAndWorkArea) {
+    const NoticePlacement::Point notice = NoticePlacement::TopRightNotice(1280);
+    EXPECT_EQ(notice.x, 1033);
+    EXPECT_EQ(notice.y, 0);
+
+    // A panel on the left (60 px) and one at the top (24 px).
+    const NoticePlacement::Point balloon = NoticePlacement::ConnectionBalloon(60, 24, 1220);
+    EXPECT_EQ(balloon.x, 60 + 1220 - 285);
+    EXPECT_EQ(balloon.y, 24 + 15);
+
+    const NoticePlacement::Point exist = NoticePlacement::ExistBalloon(60, 24, 1220, 300);
+    EXPECT_EQ(exist.x + 300, 60 + 1220 - 15);  // right edge 15 px in
+    EXPECT_EQ(exist.y, 24 + 15);
+}

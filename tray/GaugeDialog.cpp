@@ -1,0 +1,58 @@
+#include "GaugeDialog.h"
+
+#include <wx/gauge.h>
+#include <wx/stattext.h>
+
+#include "GaugeCycle.h"
+#include "PictureLoader.h"
+
+const long GaugeDialog::ID_GAUGE = wxNewId();
+const long GaugeDialog::ID_STATICTEXT_LABEL = wxNewId();
+const long GaugeDialog::ID_GAUGE_TIMER = wxNewId();
+
+wxBEGIN_EVENT_TABLE(GaugeDialog, wxBitmapDialog)
+    EVT_INIT_DIALOG(GaugeDialog::OnInitDialog)
+    EVT_TIMER(GaugeDialog::ID_GAUGE_TIMER, GaugeDialog::OnTimer)
+wxEND_EVENT_TABLE()
+
+GaugeDialog::GaugeDialog(wxWindow* parent, wxWindowID /*id*/)
+    : wxBitmapDialog(PictureLoader::LoadOrPanel("pic/gauge.png", PictureSize()), parent,
+                     wxEmptyString),
+      m_timer(this, static_cast<int>(ID_GAUGE_TIMER)) {
+    Move(wxDefaultPosition);
+    m_pGauge = new wxGauge(this, static_cast<wxWindowID>(ID_GAUGE), 100, wxPoint(15, 32),
+                           wxSize(240, 16), 0, wxDefaultValidator, "ID_GAUGE");
+    m_pLabel = new wxStaticText(this, static_cast<wxWindowID>(ID_STATICTEXT_LABEL), wxEmptyString,
+                                wxPoint(15, 8), wxSize(240, 14), 0, "ID_STATICTEXT_LABEL");
+}
+
+GaugeDialog::~GaugeDialog() {
+    m_timer.Stop();
+}
+
+void GaugeDialog::SetLabel(const wxString& text) {
+    m_pLabel->SetLabelText(text);
+}
+
+bool GaugeDialog::Show(bool show) {
+    if (!show) {
+        if (HasCapture())
+            ReleaseMouse();
+        m_timer.Stop();
+    }
+    return wxBitmapDialog::Show(show);
+}
+
+int GaugeDialog::GetGaugeValue() const {
+    return m_pGauge->GetValue();
+}
+
+void GaugeDialog::OnInitDialog(wxInitDialogEvent& event) {
+    m_pGauge->SetValue(0);
+    m_timer.Start(GaugeCycle::kPeriodMs, wxTIMER_CONTINUOUS);
+    event.Skip();
+}
+
+void GaugeDialog::OnTimer(wxTimerEvent&) {
+    m_pGauge->SetValue(GaugeCycle::Next(m_pGauge->GetValue(), m_pGauge->GetRange()));
+}

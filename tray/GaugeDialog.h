@@ -1,0 +1,50 @@
+#ifndef TIDEWAVE_GAUGEDIALOG_H
+#define TIDEWAVE_GAUGEDIALOG_H
+
+#include <wx/timer.h>
+
+#include "wxBitmapDialog.h"
+
+class wxGauge;
+class wxStaticText;
+
+// The busy gauge: one line of text above a bar that fills in steps of 10
+// every 500 ms and starts over, for as long as the window is shown.  Each
+// owner keeps one, sets its text, places it and shows and hides it.
+class GaugeDialog : public wxBitmapDialog {
+public:
+    static const long ID_GAUGE;
+    static const long ID_STATICTEXT_LABEL;
+    static const long ID_GAUGE_TIMER;
+
+    // Size of "pic/gauge.png", used when the picture is missing.
+    static wxSize PictureSize() { return wxSize(270, 60); }
+
+    // `id` has no effect.
+    GaugeDialog(wxWindow* parent, wxWindowID id);
+    ~GaugeDialog() override;
+
+    // The text line, shown exactly as given; it takes the text's natural
+    // size.  Visibility and bar are left alone.
+    void SetLabel(const wxString& text) override;
+
+    // Showing, also when already shown, empties the bar and (re)starts the
+    // 500 ms steps; hiding releases a held mouse capture and stops them.
+    bool Show(bool show = true) override;
+
+    int GetGaugeValue() const;
+    bool IsStepping() const { return m_timer.IsRunning(); }
+
+protected:
+    void OnInitDialog(wxInitDialogEvent& event);
+    void OnTimer(wxTimerEvent& event);
+
+private:
+    wxStaticText* m_pLabel;
+    wxGauge* m_pGauge;
+    wxTimer m_timer;
+
+    wxDECLARE_EVENT_TABLE();
+};
+
+#endif

@@ -1,0 +1,44 @@
+#include "wxBitmapDialog.h"
+
+#include <wx/dcclient.h>
+#include <wx/region.h>
+
+wxBEGIN_EVENT_TABLE(wxBitmapDialog, wxDialog)
+    EVT_WINDOW_CREATE(wxBitmapDialog::OnCreate)
+    EVT_PAINT(wxBitmapDialog::OnPaint)
+wxEND_EVENT_TABLE()
+
+wxBitmapDialog::wxBitmapDialog(const wxBitmap& bitmap, wxWindow* parent, wxWindowID id,
+                               const wxString& title)
+    : wxDialog(parent, id, title, wxDefaultPosition, wxDefaultSize, kStyle, wxDialogNameStr),
+      m_bitmap(bitmap) {
+    Init();
+}
+
+wxBitmapDialog::wxBitmapDialog(const wxBitmap& bitmap, wxWindow* parent, const wxString& title)
+    : wxBitmapDialog(bitmap, parent, wxID_ANY, title) {}
+
+wxBitmapDialog::~wxBitmapDialog() = default;
+
+void wxBitmapDialog::Init() {
+    if (m_bitmap.IsOk())
+        SetSize(m_bitmap.GetWidth(), m_bitmap.GetHeight());
+}
+
+wxRegion wxBitmapDialog::ShapeOf(const wxBitmap& bitmap) {
+    if (!bitmap.IsOk())
+        return wxRegion();
+    return wxRegion(bitmap, *wxBLACK, 0);
+}
+
+void wxBitmapDialog::OnCreate(wxWindowCreateEvent& event) {
+    if (event.GetWindow() == this && m_bitmap.IsOk())
+        SetShape(ShapeOf(m_bitmap));
+    event.Skip();
+}
+
+void wxBitmapDialog::OnPaint(wxPaintEvent&) {
+    wxPaintDC dc(this);
+    if (m_bitmap.IsOk())
+        dc.DrawBitmap(m_bitmap, 0, 0, true);
+}
