@@ -1,10 +1,28 @@
 #include "TWMUtil.h"
 
+#include <cerrno>
+#include <cstdlib>
+#include <climits>
+#include <csignal>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <system_error>
+#include <thread>
+#include <unistd.h>
+
 #include <wx/utils.h>
 
+#include "FirefoxPreferences.h"
 #include "SystemPaths.h"
+#include "TWMLog.h"
+
+extern char** environ;
 
 namespace {
+
+const char kLogPath[] = "/tmp/TWMUtil.log";
 
 wxString g_userIdOverride;
 
@@ -77,3 +95,150 @@ bool TWMUtil::IsAdmin() {
 void TWMUtil::OverrideUserIdForTesting(const wxString& userId) { g_userIdOverride = userId; }
 
 wxString TWMUtil::GetHomeDir() { return StdStringToWxString(SystemPaths::Home()); }
+
+bool TWMUtil::IsValidUtf8(const std::string& text) {
+    for (size_t i = 0; i < text.size();) {
+        const size_t len = Utf8SequenceLength(text, i);
+        if (len == 0)
+            return false;
+        i += len;
+    }
+    return true;
+}
+
+int TWMUtil::ParseLeadingInt(const char* text) {
+    if (text == nullptr)
+        return 0;
+    errno = 0;
+    const long value = std::strtol(text, nullptr, 10);
+    if (value > INT_MAX)
+        return INT_MAX;
+    if (value < INT_MIN)
+        return INT_MIN;
+    return static_cast<int>(value);
+}
+
+int TWMUtil::CheckInvalidChars(wxString text) {
+    text.Trim(true);
+    text.Trim(false);
+    if (text.empty())
+        return 2;
+    static const wxString kInvalid = "<>\"\\'*:?|/";
+    for (wxString::const_iterator it = kInvalid.begin(); it != kInvalid.end(); ++it) {
+        if (text.Find(*it) != wxNOT_FOUND)
+            return 1;
+    }
+    return 0;
+}
+
+bool TWMUtil::IsHexString(wxString text) {
+    for (wxString::const_iterator it = text.begin(); it != text.end(); ++it) {
+        const wxUniChar c = *it;
+        const bool hex = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+        if (!hex)
+            return false;
+    }
+    return true;
+}
+
+bool TWMUtil::IsNumber(const wxString& text) {
+    wxString::const_iterator it = text.begin();
+    if (it != text.end() && (*it == '+' || *it == '-'))
+        ++it;
+    for (; it != text.end(); ++it) {
+        if (*it < '0' || *it > '9')
+            return false;
+    }
+    return true;
+}
+
+bool TWMUtil::MakeFolder(const std::string& path, mode_t mode) {
+    if (path.empty())
+        return false;
+    struct stat st;
+    if (stat(path.c_str(), &st) == 0)
+        return S_ISDIR(st.st_mode);
+    const size_t slash = path.find_last_of('/');
+    if (slash != std::string::npos && slash > 0 && !MakeFolder(path.substr(0, slash), 0755))
+        return false;
+    if (mkdir(path.c_str(), mode) == 0)
+        return true;
+    return errno == EEXIST && stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool TWMUtil::ReplaceFile(const std::string& path, const std::string& content, mode_t mode) {
+    std::string temp = path + ".XXXXXX";
+    const int fd = mkostemp(&temp[0], O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    bool ok = fchmod(fd, mode) == 0;
+    for (size_t done = 0; ok && done < content.size();) {
+        const ssize_t n = write(fd, content.data() + done, content.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        ok = n > 0;
+        if (ok)
+            done += static_cast<size_t>(n);
+    }
+    ok = fsync(fd) == 0 && ok;
+    ok = close(fd) == 0 && ok;
+    ok = ok && rename(temp.c_str(), path.c_str()) == 0;
+    if (!ok)
+        unlink(temp.c_str());
+    return ok;
+}
+
+bool TWMUtil::RunInBackground(const std::string& program) {
+    TWMLog(kLogPath, "Enter TWMUtil::RunInBackground");
+    if (program.empty() || program.find('\0') != std::string::npos)
+        return false;
+
+    // The whole entry is the program: no shell sees it, so blanks, quotes and
+    // ";" in a path are just part of the name.  A name without "/" is looked
+    // up in PATH, as a command line would.
+    posix_spawnattr_t attr;
+    if (posix_spawnattr_init(&attr) != 0)
+        return false;
+    sigset_t noSignals, defaultSignals;
+    sigemptyset(&noSignals);
+    sigemptyset(&defaultSignals);
+    sigaddset(&defaultSignals, SIGPIPE);
+    sigaddset(&defaultSignals, SIGCHLD);
+    posix_spawnattr_setsigmask(&attr, &noSignals);
+    posix_spawnattr_setsigdefault(&attr, &defaultSignals);
+    // A session of its own, so that it outlives a closed terminal of ours.
+    posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSID);
+
+    std::string path = program;
+    char* argv[] = {&path[0], nullptr};
+    pid_t pid = 0;
+    const int error = posix_spawnp(&pid, path.c_str(), nullptr, &attr, argv, environ);
+    posix_spawnattr_destroy(&attr);
+    if (error != 0) {
+        TWMLog(kLogPath, "the program could not be started");
+        return false;
+    }
+
+    // Not waited for by the caller; a small thread collects the exit status
+    // so that no zombie is left behind.
+    try {
+        std::thread([pid] {
+            while (waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
+            }
+        }).detach();
+    } catch (const std::system_error&) {
+        TWMLog(kLogPath, "no thread to collect the program's exit");
+    }
+    TWMLog(kLogPath, "Leave TWMUtil::RunInBackground");
+    return true;
+}
+
+bool TWMUtil::IsFirefoxRunning() { return FirefoxPreferences::IsRunning(); }
+
+bool TWMUtil::SetFirefoxHomepage(const std::string& url) {
+    return FirefoxPreferences(SystemPaths::Home()).SetHomepage(url);
+}
+
+bool TWMUtil::SetFirefoxProxy(const std::string& host, const std::string& port) {
+    return FirefoxPreferences(SystemPaths::Home()).SetProxy(host, port);
+}

@@ -2,6 +2,7 @@
 #define TIDEWAVE_TWMUTIL_H
 
 #include <string>
+#include <sys/types.h>
 
 #include <wx/string.h>
 
@@ -25,8 +26,25 @@ public:
     // Empty, or an optional sign followed by decimal digits only.
     static bool IsNumber(const wxString& text);
 
+    // True when the bytes are valid UTF-8.
+    static bool IsValidUtf8(const std::string& text);
+
+    // A number read the way atoi reads it (leading blanks, optional sign,
+    // digits up to the first other character, 0 when there are none), but
+    // saturating at the int range instead of overflowing.
+    static int ParseLeadingInt(const char* text);
+
     // The user's home folder, without a trailing "/".
     static wxString GetHomeDir();
+
+    // Makes the folder when it is missing (missing parents with 0755, the
+    // folder itself with mode).  True when the folder exists afterwards.
+    static bool MakeFolder(const std::string& path, mode_t mode);
+
+    // Writes content to a temporary file next to path and renames it onto
+    // path, so that readers see either the old or the new file, never a
+    // truncated one.  On failure the old file is left as it was.
+    static bool ReplaceFile(const std::string& path, const std::string& content, mode_t mode);
 
     // Starts one program (the whole text is its path) in the background,
     // without a shell and without waiting for it.
