@@ -1,0 +1,74 @@
+#include "AcceptHandler.h"
+
+#include <cerrno>
+#include <new>
+
+#include <ace/Log_Msg.h>
+#include <ace/Reactor.h>
+#include <ace/SOCK_Stream.h>
+
+#include "ReadHandler.h"
+
+AcceptHandler::AcceptHandler(ACE_Reactor* reactor, const ACE_INET_Addr& listenAddress,
+                             const ACE_Time_Value& stepDeadline)
+    : m_pReactor(reactor ? reactor : ACE_Reactor::instance()), m_address(listenAddress),
+      m_stepDeadline(stepDeadline) {}
+
+int AcceptHandler::open() {
+    if (m_acceptor.open(m_address, 1, PF_INET, 5, 0) == -1) {
+        ACE_ERROR((LM_ERROR, ACE_TEXT("%N:%l: Failed to open listening socket. (errno = %i: %m)\n"), errno));
+        return -1;
+    }
+    if (m_pReactor->register_handler(this, ACE_Event_Handler::ACCEPT_MASK) == -1) {
+        ACE_ERROR((LM_ERROR, ACE_TEXT("%N:%l: Failed to register accept handler. (errno = %i: %m)\n"), errno));
+        if (m_acceptor.close() == -1)
+            ACE_ERROR((LM_ERROR,
+                       ACE_TEXT("%N:%l: Failed to close the socket after previous error. (errno = %i: %m)\n"),
+                       errno));
+        return -1;
+    }
+    return 0;
+}
+
+unsigned short AcceptHandler::LocalPort() const {
+    ACE_INET_Addr local;
+    if (m_acceptor.get_local_addr(local) == -1)
+        return 0;
+    return local.get_port_number();
+}
+
+ACE_HANDLE AcceptHandler::get_handle() const { return m_acceptor.get_handle(); }
+
+int AcceptHandler::handle_input(ACE_HANDLE) {
+    ReadHandler* reader = new (std::nothrow) ReadHandler(m_stepDeadline);
+    ACE_INET_Addr peerAddress;
+    ACE_Time_Value noWait(ACE_Time_Value::zero);
+    if (reader == nullptr) {
+        ACE_ERROR((LM_ERROR, ACE_TEXT("%N:%l: Failed to allocate reader. (errno = %i: %m)\n"), ENOMEM));
+        // Take the waiting connection off the queue and drop it.
+        ACE_SOCK_Stream dropped;
+        if (m_acceptor.accept(dropped, &peerAddress, &noWait, true) == 0)
+            dropped.close();
+        return 0;
+    }
+    // The reactor said a connection is waiting; do not block if it went.
+    if (m_acceptor.accept(reader->peer(), &peerAddress, &noWait, true) == -1) {
+        ACE_ERROR((LM_ERROR, ACE_TEXT("%N:%l: Failed to accept client connection. (errno = %i: %m)\n"), errno));
+        reader->handle_close(ACE_INVALID_HANDLE, ACE_Event_Handler::ALL_EVENTS_MASK);
+        return 0;
+    }
+    reader->peer().disable(ACE_NONBLOCK);
+    if (m_pReactor->register_handler(reader, ACE_Event_Handler::READ_MASK) == -1) {
+        ACE_ERROR((LM_ERROR, ACE_TEXT("%N:%l: Failed to register read handler. (errno = %i: %m)\n"), errno));
+        reader->handle_close(ACE_INVALID_HANDLE, ACE_Event_Handler::ALL_EVENTS_MASK);
+        return 0;
+    }
+    return 0;
+}
+
+int AcceptHandler::handle_close(ACE_HANDLE, ACE_Reactor_Mask) {
+    if (m_acceptor.close() == -1)
+        ACE_ERROR((LM_ERROR, ACE_TEXT("%N:%l: Failed to close the socket. (errno = %i: %m)\n"), errno));
+    delete this;
+    return 0;
+}

@@ -1,0 +1,36 @@
+#ifndef TIDEWAVE_ACCEPTHANDLER_H
+#define TIDEWAVE_ACCEPTHANDLER_H
+
+#include <ace/Event_Handler.h>
+#include <ace/INET_Addr.h>
+#include <ace/SOCK_Acceptor.h>
+#include <ace/Time_Value.h>
+
+class ACE_Reactor;
+
+// The deploy server's listener: accepts each connection into a new
+// ReadHandler.  A connection that cannot be accepted or served is dropped
+// and the listener keeps listening.
+class AcceptHandler : public ACE_Event_Handler {
+public:
+    AcceptHandler(ACE_Reactor* reactor, const ACE_INET_Addr& listenAddress, const ACE_Time_Value& stepDeadline);
+
+    // 0 when the listener is open and registered, -1 otherwise.
+    int open();
+    // The port actually bound (useful when the address asked for port 0).
+    unsigned short LocalPort() const;
+
+    ACE_HANDLE get_handle() const override;
+    int handle_input(ACE_HANDLE) override;
+    int handle_close(ACE_HANDLE, ACE_Reactor_Mask) override;
+
+private:
+    ~AcceptHandler() override = default;
+
+    ACE_Reactor* m_pReactor;
+    ACE_SOCK_Acceptor m_acceptor;
+    ACE_INET_Addr m_address;
+    ACE_Time_Value m_stepDeadline;
+};
+
+#endif

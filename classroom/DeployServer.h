@@ -1,0 +1,51 @@
+#ifndef TIDEWAVE_DEPLOYSERVER_H
+#define TIDEWAVE_DEPLOYSERVER_H
+
+#include <ace/INET_Addr.h>
+#include <ace/Reactor.h>
+#include <ace/TP_Reactor.h>
+#include <ace/Thread_Manager.h>
+#include <ace/Time_Value.h>
+
+#include "DeployConstants.h"
+
+class AcceptHandler;
+
+// The deploy server: a thread-pool reactor with one event-loop thread, the
+// listener and its connections.  Everything (accepting, receiving, storing,
+// the hand-over) runs on that one thread.
+class DeployServer {
+public:
+    explicit DeployServer(const ACE_INET_Addr& listenAddress,
+                          const ACE_Time_Value& stepDeadline = ACE_Time_Value(DeployConstants::kStepSeconds));
+    ~DeployServer();
+    DeployServer(const DeployServer&) = delete;
+    DeployServer& operator=(const DeployServer&) = delete;
+
+    // Opens the listener; 0 or -1.
+    int Open();
+    unsigned short Port() const;
+    // Starts the event-loop thread; 0 or -1.
+    int Start();
+    // Waits until the event-loop thread has ended.
+    void Wait();
+    // Ends the event loop, waits for it and closes every connection.
+    void Stop();
+
+    // Sets the server up on listenAddress and serves until the event loop
+    // ends; -1 when it cannot be set up, else 0.
+    static int RunServer(const ACE_INET_Addr& listenAddress);
+
+private:
+    static ACE_THR_FUNC_RETURN ServerThreadFunc(void* arg);
+
+    ACE_INET_Addr m_address;
+    ACE_Time_Value m_stepDeadline;
+    ACE_TP_Reactor m_impl;
+    ACE_Reactor m_reactor;
+    ACE_Thread_Manager m_threads;
+    AcceptHandler* m_acceptor;
+    bool m_running;
+};
+
+#endif

@@ -1,0 +1,71 @@
+#include "DeployClient.h"
+
+#include <cerrno>
+#include <chrono>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+DeployClient::DeployClient(unsigned short port) : m_fd(::socket(AF_INET, SOCK_STREAM, 0)), m_closed(false) {
+    sockaddr_in addr{};
+    addr.sin_family = AF_INET;
+    addr.sin_port = htons(port);
+    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    if (::connect(m_fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0)
+        Close();
+}
+
+DeployClient::~DeployClient() { Close(); }
+
+void DeployClient::Close() {
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = -1;
+}
+
+std::string DeployClient::Length(int32_t length) {
+    const uint32_t v = static_cast<uint32_t>(length);
+    return std::string{static_cast<char>(v & 0xFF), static_cast<char>((v >> 8) & 0xFF),
+                       static_cast<char>((v >> 16) & 0xFF), static_cast<char>((v >> 24) & 0xFF)};
+}
+
+void DeployClient::Send(const std::string& bytes) {
+    size_t done = 0;
+    while (m_fd >= 0 && done < bytes.size()) {
+        const ssize_t n = ::send(m_fd, bytes.data() + done, bytes.size() - done, MSG_NOSIGNAL);
+        if (n <= 0)
+            return;
+        done += static_cast<size_t>(n);
+    }
+}
+
+std::string DeployClient::ReadUntilClosed(int timeoutMs) {
+    std::string got;
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (m_fd >= 0) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - std::chrono::steady_clock::now());
+        if (left.count() <= 0)
+            break;
+        pollfd p{m_fd, POLLIN, 0};
+        if (::poll(&p, 1, static_cast<int>(left.count())) <= 0)
+            break;
+        char buf[256];
+        const ssize_t n = ::recv(m_fd, buf, sizeof buf, 0);
+        if (n <= 0) {
+            m_closed = true;
+            break;
+        }
+        got.append(buf, static_cast<size_t>(n));
+    }
+    return got;
+}
+
+std::string DeployClient::Push(unsigned short port, const std::string& payload) {
+    DeployClient client(port);
+    client.Send(Length(static_cast<int32_t>(payload.size())));
+    client.Send(payload);
+    return client.ReadUntilClosed();
+}

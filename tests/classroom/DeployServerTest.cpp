@@ -1,0 +1,185 @@
+#include <chrono>
+#include <cstdio>
+#include <thread>
+
+#include <dirent.h>
+#include <sys/socket.h>
+
+#include <gtest/gtest.h>
+
+#include "DeployClient.h"
+#include "DeployServer.h"
+#include "KXClientSubject.h"
+#include "ProgramFolder.h"
+#include "SystemPaths.h"
+#include "TestEnvironment.h"
+#include "TestTree.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// Counts hand-overs; can take its time like a real import.
+class CountingObserver : public KXClientObserver {
+public:
+    void Republish() override {
+        std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
+        ++calls;
+    }
+    std::atomic<int> calls{0};
+    int delayMs = 0;
+};
+
+class DeployServerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        TestEnvironment::ResetFolders();
+        m_program = m_tree / "program";
+        TestTree::MakeDirs(m_program);
+        ProgramFolder::Set(m_program);
+        KXClientSubject::GetInstance()->SetObserver(&m_observer);
+        m_server = std::make_unique<DeployServer>(ACE_INET_Addr(static_cast<u_short>(0), "127.0.0.1"),
+                                                  ACE_Time_Value(1));
+        ASSERT_EQ(m_server->Open(), 0);
+        ASSERT_EQ(m_server->Start(), 0);
+        m_port = m_server->Port();
+        ASSERT_NE(m_port, 0);
+    }
+    void TearDown() override {
+        m_server.reset();
+        KXClientSubject::GetInstance()->SetObserver(nullptr);
+    }
+
+    std::string CaFile() const { return m_program + "/cacert.pem"; }
+    std::string ArchiveFile() const { return SystemPaths::Fixed("/tmp/SchoolSettings.tar"); }
+    static std::set<std::string> Listing(const std::string& folder) {
+        std::set<std::string> names;
+        if (DIR* d = opendir(folder.c_str())) {
+            while (dirent* e = readdir(d))
+                if (e->d_name[0] != '.' || (std::string(e->d_name) != "." && std::string(e->d_name) != ".."))
+                    names.insert(e->d_name);
+            closedir(d);
+        }
+        names.erase(".");
+        names.erase("..");
+        return names;
+    }
+
+    TestTree m_tree;
+    std::string m_program;
+    CountingObserver m_observer;
+    std::unique_ptr<DeployServer> m_server;
+    unsigned short m_port = 0;
+};
+
+TEST_F(DeployServerTest, FirstDeliveryIsTheCertificateThenArchives) {
+    const std::string cert(1200, 'C');
+    EXPECT_EQ(DeployClient::Push(m_port, cert), "KK");
+    EXPECT_EQ(TestTree::ReadFile(CaFile()), cert);
+    EXPECT_EQ(m_observer.calls.load(), 1);
+    EXPECT_FALSE(TestTree::Exists(ArchiveFile()));
+
+    const std::string archive(70000, 'A');
+    EXPECT_EQ(DeployClient::Push(m_port, archive), "KK");
+    EXPECT_EQ(TestTree::ReadFile(ArchiveFile()), archive);
+    EXPECT_EQ(TestTree::ReadFile(CaFile()), cert);
+    EXPECT_EQ(m_observer.calls.load(), 2);
+    // No temporary file is left beside either target.
+    EXPECT_EQ(Listing(m_program), std::set<std::string>{"cacert.pem"});
+    EXPECT_EQ(Listing(SystemPaths::Fixed("/tmp")), std::set<std::string>{"SchoolSettings.tar"});
+}
+
+TEST_F(DeployServerTest, CertificateSizeBound) {
+    EXPECT_EQ(DeployClient::Push(m_port, std::string(50001, 'x')), "K");
+    EXPECT_FALSE(TestTree::Exists(CaFile()));
+    EXPECT_EQ(m_observer.calls.load(), 0);
+    EXPECT_EQ(DeployClient::Push(m_port, std::string(50000, 'y')), "KK");
+    EXPECT_EQ(TestTree::ReadFile(CaFile()).size(), 50000u);
+}
+
+TEST_F(DeployServerTest, RefusedLengths) {
+    for (int32_t length : {0, -1, 64 * 1024 * 1024 + 1, INT32_MIN}) {
+        DeployClient client(m_port);
+        client.Send(DeployClient::Length(length) + "payload");
+        EXPECT_EQ(client.ReadUntilClosed(), std::string(1, '\0')) << length;
+        EXPECT_TRUE(client.ClosedByServer()) << length;
+    }
+    EXPECT_EQ(Listing(m_program), std::set<std::string>{});
+    EXPECT_EQ(m_observer.calls.load(), 0);
+}
+
+TEST_F(DeployServerTest, LengthAndPayloadInOneSegment) {
+    DeployClient client(m_port);
+    client.Send(DeployClient::Length(5) + "hello");
+    EXPECT_EQ(client.ReadUntilClosed(), "KK");
+    EXPECT_EQ(TestTree::ReadFile(CaFile()), "hello");
+}
+
+TEST_F(DeployServerTest, PeerClosingMidPayloadLeavesNothing) {
+    {
+        DeployClient client(m_port);
+        client.Send(DeployClient::Length(1000) + std::string(500, 'p'));
+        std::this_thread::sleep_for(100ms);
+    }
+    // Served in turn: a complete delivery afterwards proves the first ended.
+    TestTree::WriteFile(CaFile(), "trusted");
+    {
+        DeployClient client(m_port);
+        client.Send(DeployClient::Length(1000) + std::string(999, 'p'));
+        std::this_thread::sleep_for(100ms);
+    }
+    EXPECT_EQ(DeployClient::Push(m_port, "next"), "KK");
+    EXPECT_EQ(TestTree::ReadFile(CaFile()), "trusted");
+    EXPECT_EQ(TestTree::ReadFile(ArchiveFile()), "next");
+    EXPECT_EQ(Listing(m_program), std::set<std::string>{"cacert.pem"});
+    EXPECT_EQ(Listing(SystemPaths::Fixed("/tmp")), std::set<std::string>{"SchoolSettings.tar"});
+    EXPECT_EQ(m_observer.calls.load(), 1);
+}
+
+TEST_F(DeployServerTest, StalledPeerIsDroppedAndTheNextServed) {
+    DeployClient stalled(m_port);
+    stalled.Send(std::string("\x05\x00", 2));     // half a length, then silence
+    std::this_thread::sleep_for(100ms);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(DeployClient::Push(m_port, "honest"), "KK");
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 5s);
+    EXPECT_EQ(stalled.ReadUntilClosed(2000), "");
+    EXPECT_TRUE(stalled.ClosedByServer());
+    EXPECT_EQ(TestTree::ReadFile(CaFile()), "honest");
+
+    // A peer stalling in the payload is dropped as well, with nothing stored.
+    DeployClient slow(m_port);
+    slow.Send(DeployClient::Length(100) + "abc");
+    EXPECT_EQ(slow.ReadUntilClosed(5000), "K");
+    EXPECT_TRUE(slow.ClosedByServer());
+    EXPECT_FALSE(TestTree::Exists(ArchiveFile()));
+}
+
+TEST_F(DeployServerTest, ConnectionClosesOnlyAfterTheHandOver) {
+    m_observer.delayMs = 400;
+    DeployClient client(m_port);
+    client.Send(DeployClient::Length(3) + "abc");
+    const std::string answer = client.ReadUntilClosed();
+    EXPECT_EQ(answer, "KK");
+    EXPECT_TRUE(client.ClosedByServer());
+    EXPECT_EQ(m_observer.calls.load(), 1);
+}
+
+TEST_F(DeployServerTest, TargetOfAnotherUserOrALinkIsNotFollowed) {
+    TestTree::WriteFile(CaFile(), "trusted");
+    TestTree::WriteFile(m_tree / "elsewhere", "keep");
+    ASSERT_EQ(symlink((m_tree / "elsewhere").c_str(), ArchiveFile().c_str()), 0);
+    EXPECT_EQ(DeployClient::Push(m_port, "archive"), "KK");
+    EXPECT_EQ(TestTree::ReadFile(m_tree / "elsewhere"), "keep");
+    EXPECT_EQ(TestTree::ReadFile(ArchiveFile()), "archive");
+}
+
+TEST(DeployServerSetupTest, PortInUseFailsToOpen) {
+    DeployServer first(ACE_INET_Addr(static_cast<u_short>(0), "127.0.0.1"));
+    ASSERT_EQ(first.Open(), 0);
+    DeployServer second(ACE_INET_Addr(first.Port(), "127.0.0.1"));
+    EXPECT_EQ(second.Open(), -1);
+    EXPECT_EQ(second.Start(), -1);
+}
+
+}  // namespace

@@ -1,0 +1,78 @@
+#include "ImportFixture.h"
+
+#include <chrono>
+#include <cstdlib>
+#include <thread>
+
+#include <dirent.h>
+
+#include "FileTar.h"
+#include "ProgramFolder.h"
+#include "SystemPaths.h"
+#include "TestEnvironment.h"
+
+void ImportFixture::SetUp() {
+    TestEnvironment::ResetFolders();
+    m_programFolder = m_tree / "program";
+    TestTree::MakeDirs(m_programFolder);
+    m_certs = std::make_unique<TestCertificates>(m_tree.Path());
+    TestTree::WriteFile(m_programFolder + "/cacert.pem", TestTree::ReadFile(m_certs->caFile));
+    ProgramFolder::Set(m_programFolder);
+    m_settings = SystemPaths::AdminDir();
+    TestTree::MakeDirs(m_settings);
+    m_tmp = m_tree / "tmp";
+    TestTree::MakeDirs(m_tmp, 0700);
+    setenv("TMPDIR", m_tmp.c_str(), 1);
+}
+
+void ImportFixture::TearDown() { unsetenv("TMPDIR"); }
+
+std::string ImportFixture::MakeArchive(const std::string& archiveName,
+                                       const std::vector<std::pair<std::string, std::string>>& files) {
+    const std::string src = m_tree / ("src-" + archiveName);
+    TestTree::MakeDirs(src);
+    FileTar tar;
+    tar.SetBasePath(wxString::FromUTF8(src.c_str()) + wxT("/"));
+    for (const auto& f : files) {
+        TestTree::WriteFile(src + "/" + f.first, f.second);
+        EXPECT_EQ(tar.AddFile(wxString::FromUTF8(f.first.c_str()), wxT("")), 0);
+    }
+    EXPECT_EQ(tar.Tar(wxString::FromUTF8(archiveName.c_str()), wxString::FromUTF8(m_tree.Path().c_str()) + wxT("/")), 0);
+    return m_tree / archiveName;
+}
+
+SchoolSettingImporter::FileWriter ImportFixture::Writer() {
+    return [this](char word[RVL_TEXT_BUFFER]) {
+        const int now = ++m_active;
+        int seen = m_maxActive.load();
+        while (now > seen && !m_maxActive.compare_exchange_weak(seen, now)) {
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        const std::string path(word);
+        const std::string name = path.substr(path.rfind('/') + 1);
+        int rc = 0;
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_written.push_back(name);
+            if (m_failNames.count(name))
+                rc = 1;
+        }
+        if (rc == 0)
+            TestTree::WriteFile(m_settings + "/" + name, TestTree::ReadFile(path));
+        --m_active;
+        return rc;
+    };
+}
+
+std::set<std::string> ImportFixture::LeftInWorkFolder() const {
+    std::set<std::string> names;
+    if (DIR* d = opendir((m_tmp + "/twm").c_str())) {
+        while (dirent* e = readdir(d)) {
+            const std::string n = e->d_name;
+            if (n != "." && n != "..")
+                names.insert(n);
+        }
+        closedir(d);
+    }
+    return names;
+}
