@@ -15,6 +15,8 @@
 #include <wx/utils.h>
 
 #include "FirefoxPreferences.h"
+#include "IPv4AddressUtil.h"
+#include "RvlSdk.h"
 #include "SystemPaths.h"
 #include "TWMLog.h"
 
@@ -231,6 +233,47 @@ bool TWMUtil::RunInBackground(const std::string& program) {
     }
     TWMLog(kLogPath, "Leave TWMUtil::RunInBackground");
     return true;
+}
+
+namespace {
+
+// A zero-filled buffer of the size the platform library takes.
+struct LibraryText {
+    explicit LibraryText(const std::string& text) {
+        text.copy(bytes, sizeof bytes - 1);
+    }
+    char bytes[RVL_TEXT_BUFFER] = {};
+};
+
+}  // namespace
+
+bool TWMUtil::ChangeIPAddress(int adapterType, const std::string& ip, const std::string& mask,
+                              const std::string& gateway, const std::string& dns) {
+    TWMLog(kLogPath, "Enter TWMUtil::ChangeIPAddress");
+    // Profiles arrive by import and deploy: nothing unchecked goes to the
+    // privileged library, and what goes is the address as checked (an octal
+    // part like "010" is sent as 8).
+    uint32_t ipValue = 0, maskValue = 0, gatewayValue = 0, dnsValue = 0;
+    if (IPv4AddressUtil::CheckIPSettings(ip.c_str(), mask.c_str(), gateway.c_str(), false) != 0 ||
+        IPv4AddressUtil::CheckAddress(dns.c_str()) != 0 || !IPv4AddressUtil::ParseAddress(ip.c_str(), ipValue) ||
+        !IPv4AddressUtil::ParseAddress(mask.c_str(), maskValue) ||
+        !IPv4AddressUtil::ParseAddress(gateway.c_str(), gatewayValue) ||
+        !IPv4AddressUtil::ParseAddress(dns.c_str(), dnsValue)) {
+        TWMLog(kLogPath, "static IP settings refused");
+        return false;
+    }
+
+    // Stop the DHCP client first, so that it does not replace the address.
+    LibraryText stopDhcp("killall");
+    RVL_WriteFile(stopDhcp.bytes);
+
+    LibraryText ipText(IPv4AddressUtil::Format(ipValue));
+    LibraryText maskText(IPv4AddressUtil::Format(maskValue));
+    LibraryText gatewayText(IPv4AddressUtil::Format(gatewayValue));
+    LibraryText dnsText(IPv4AddressUtil::Format(dnsValue));
+    const int result = RVL_SetIPAddress(adapterType, ipText.bytes, maskText.bytes, gatewayText.bytes, dnsText.bytes);
+    TWMLog(kLogPath, "Leave TWMUtil::ChangeIPAddress");
+    return result == 0;
 }
 
 bool TWMUtil::IsFirefoxRunning() { return FirefoxPreferences::IsRunning(); }
