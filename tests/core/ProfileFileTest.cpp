@@ -4,7 +4,6 @@
 #include <vector>
 
 #include <dirent.h>
-#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -33,11 +32,6 @@ protected:
         return names;
     }
 };
-
-mode_t ModeOf(const std::string& path) {
-    struct stat st;
-    return stat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0;
-}
 
 }  // namespace
 
@@ -91,15 +85,6 @@ TEST_F(ProfileFileTest, EveryFieldReadsBackEqual) {
     ProfileList_t other = written;
     other.OtherSet.AutoRun = {"/usr/bin/xclock", "/opt/school/start lesson.sh", ""};
     EXPECT_NE(read, other);
-}
-
-TEST_F(ProfileFileTest, EmptyProfileRoundTripsWithEmptyAutoRun) {
-    ProfileList_t empty;
-    empty.name = "Blank";
-    ASSERT_TRUE(ProfileFile::Write(empty, Folder(), 0600, true));
-    ProfileList_t read = MakeFullProfile("Other");
-    ASSERT_TRUE(ProfileFile::Read(PathOf("Blank"), read));
-    EXPECT_EQ(read, empty);
 }
 
 TEST_F(ProfileFileTest, HandMadeScrambledFileLoads) {
@@ -194,25 +179,6 @@ TEST_F(ProfileFileTest, UnreadableFilesLeaveTheRecordUnchanged) {
     EXPECT_EQ(p, before);
 }
 
-TEST_F(ProfileFileTest, WriteUsesTheGivenModeAndLeavesNoTemporaryFile) {
-    ASSERT_TRUE(ProfileFile::Write(MakeFullProfile("Private"), Folder(), 0600, true));
-    ASSERT_TRUE(ProfileFile::Write(MakeFullProfile("Public"), Folder(), 0644, true));
-    EXPECT_EQ(ModeOf(PathOf("Private")), 0600u);
-    EXPECT_EQ(ModeOf(PathOf("Public")), 0644u);
-    EXPECT_EQ(FileNames(), (std::vector<std::string>{"Private.profile", "Public.profile"}));
-}
-
-TEST_F(ProfileFileTest, RefusedNamesWriteNothing) {
-    TestTree::MakeDirs(tree / "sub");
-    for (const std::string& bad : {std::string("../escaped"), std::string("sub/inner"), std::string(""),
-                                  std::string(".."), std::string("a\0b", 3)}) {
-        ProfileList_t p = MakeFullProfile(bad);
-        EXPECT_FALSE(ProfileFile::Write(p, tree / "sub", 0600, true));
-    }
-    EXPECT_FALSE(TestTree::Exists(tree / "escaped.profile"));
-    EXPECT_EQ(FileNames(), std::vector<std::string>{"sub"});
-}
-
 TEST_F(ProfileFileTest, FailedWriteKeepsTheOldFile) {
     ProfileList_t old = MakeFullProfile("Kept");
     ASSERT_TRUE(ProfileFile::Write(old, Folder(), 0600, true));
@@ -226,18 +192,6 @@ TEST_F(ProfileFileTest, FailedWriteKeepsTheOldFile) {
     }
     EXPECT_EQ(TestTree::ReadFile(PathOf("Kept")), oldContent);
     EXPECT_EQ(FileNames(), std::vector<std::string>{"Kept.profile"});
-}
-
-TEST_F(ProfileFileTest, WriteWithoutReplacingRefusesAnExistingFile) {
-    ProfileList_t first = MakeFullProfile("Taken");
-    ASSERT_TRUE(ProfileFile::Write(first, Folder(), 0600, false));
-    ProfileList_t second = first;
-    second.WirelessSet.WPAKey = "another key";
-    EXPECT_FALSE(ProfileFile::Write(second, Folder(), 0600, false));
-    ProfileList_t read;
-    ASSERT_TRUE(ProfileFile::Read(PathOf("Taken"), read));
-    EXPECT_EQ(read, first);
-    EXPECT_EQ(FileNames(), std::vector<std::string>{"Taken.profile"});
 }
 
 TEST_F(ProfileFileTest, FolderSkipsBadFilesAndSortsByPriorityThenFileName) {
@@ -257,14 +211,3 @@ TEST_F(ProfileFileTest, FolderSkipsBadFilesAndSortsByPriorityThenFileName) {
     EXPECT_EQ(names, (std::vector<std::string>{"low", "none", "c", "a", "b", "huge"}));
 }
 
-TEST_F(ProfileFileTest, MissingFolderIsEmptyButAnUnlistableOneFails) {
-    std::vector<ProfileList_t> list{MakeFullProfile("stale")};
-    ASSERT_TRUE(ProfileFile::ReadFolder(tree / "missing", list));
-    EXPECT_TRUE(list.empty());
-
-    list = {MakeFullProfile("stale")};
-    TestTree::WriteFile(tree / "plainfile", "");
-    EXPECT_FALSE(ProfileFile::ReadFolder(tree / "plainfile", list));
-    ASSERT_EQ(list.size(), 1u);
-    EXPECT_EQ(list[0].name, "stale");
-}

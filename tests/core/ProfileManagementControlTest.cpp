@@ -87,12 +87,6 @@ protected:
 
 }  // namespace
 
-TEST_F(ProfileStoreTest, FoldersComeFromTheRootAndHome) {
-    EXPECT_EQ(store->AdminDir(), TestEnvironment::Root() + "/etc/Lanternfield");
-    EXPECT_EQ(store->GuestDir(), TestEnvironment::Root() + "/etc/GuestProfile");
-    EXPECT_EQ(store->UserDir(), TestEnvironment::Home() + "/Lanternfield");
-}
-
 TEST_F(ProfileStoreTest, ListHoldsAdminThenUserThenGuestEachByPriority) {
     Place(store->AdminDir(), MakeFullProfile("A2", "admin", "2"));
     Place(store->AdminDir(), MakeFullProfile("A1", "admin", "1"));
@@ -139,17 +133,6 @@ TEST_F(ProfileStoreTest, UnlistableFolderFailsTheLoadAndKeepsTheLists) {
     EXPECT_EQ(store->GetAdminProfileCount(), 1);
     ASSERT_TRUE(store->GetProfileList(untouched, false, false));
     EXPECT_EQ(NamesOf(untouched), std::vector<std::string>{"A1"});
-}
-
-TEST_F(ProfileStoreTest, ReadProfileFileTakesTheNameFromThePath) {
-    TestTree tree;
-    ProfileList_t p = MakeFullProfile("Import");
-    ASSERT_TRUE(ProfileFile::Write(p, tree.Path(), 0600, true));
-    ProfileList_t read;
-    ASSERT_TRUE(store->ReadProfileFile(read, wxString::FromUTF8((tree / "Import.profile").c_str())));
-    EXPECT_EQ(read, p);
-    EXPECT_FALSE(store->ReadProfileFile(read, wxString::FromUTF8((tree / "Gone.profile").c_str())));
-    EXPECT_EQ(read, p);
 }
 
 TEST_F(ProfileStoreTest, WriteProfileToNeedsAnExistingFolderAndPostsNothing) {
@@ -293,33 +276,6 @@ TEST_F(ProfileStoreTest, SaveAllSparesOnlyTheExactGuestProfile) {
     EXPECT_EQ(NamesOf(list), (std::vector<std::string>{"Guest", "A1", "MyGuest", "Guest", "Visitors"}));
 }
 
-TEST_F(ProfileStoreTest, SaveAllSplitsOffTheAdministratorEntriesOfTheGivenList) {
-    Place(store->AdminDir(), MakeFullProfile("A1", "admin", "1"));
-    Place(store->AdminDir(), MakeFullProfile("A2", "admin", "2"));
-    Place(store->UserDir(), MakeFullProfile("U1", "user", "1"));
-    const std::vector<ProfileList_t> list = ManagerList();  // A1 A2 U1
-
-    // Since then an import removed A2 and added A0, and the store reloaded.
-    ASSERT_EQ(unlink(ProfileFile::PathFor(store->AdminDir(), "A2").c_str()), 0);
-    Place(store->AdminDir(), MakeFullProfile("A0", "admin", "0"));
-    ManagerList();
-    ASSERT_EQ(store->GetAdminProfileCount(), 2);
-
-    wxArrayString failed;
-    ASSERT_TRUE(store->SaveAllProfiles(list, &failed));
-    // Only the leading entries that are still administrator profiles are
-    // left out; A2 is now the user's own.
-    EXPECT_TRUE(Stored(store->UserDir(), "U1"));
-    EXPECT_FALSE(Stored(store->UserDir(), "A1"));
-    EXPECT_TRUE(Stored(store->UserDir(), "A2"));
-
-    // The manager may also say how many entries are its administrator ones.
-    ASSERT_TRUE(store->SaveAllProfiles(list, &failed, 2));
-    EXPECT_FALSE(Stored(store->UserDir(), "A2"));
-    EXPECT_TRUE(Stored(store->UserDir(), "U1"));
-    EXPECT_EQ(ReadBack(store->UserDir(), "U1").priority, "10001");
-}
-
 TEST_F(ProfileStoreTest, SaveAllWithAGrownAdminCountKeepsUserProfiles) {
     Place(store->AdminDir(), MakeFullProfile("A1", "admin", "1"));
     Place(store->UserDir(), MakeFullProfile("U1", "user", "1"));
@@ -333,6 +289,12 @@ TEST_F(ProfileStoreTest, SaveAllWithAGrownAdminCountKeepsUserProfiles) {
     ASSERT_TRUE(store->SaveAllProfiles(list, nullptr));
     EXPECT_TRUE(Stored(store->UserDir(), "U1"));
     EXPECT_TRUE(Stored(store->UserDir(), "U2"));
+    EXPECT_FALSE(Stored(store->UserDir(), "A1"));
+
+    // A count given by the caller is taken as it is.
+    ASSERT_TRUE(store->SaveAllProfiles(list, nullptr, 2));
+    EXPECT_FALSE(Stored(store->UserDir(), "U1"));
+    EXPECT_EQ(ReadBack(store->UserDir(), "U2").priority, "10001");
 }
 
 TEST_F(ProfileStoreTest, CheckProfilesForAPDescribesTheCallersOwnProfiles) {
