@@ -211,10 +211,20 @@ bool TWMUtil::RunInBackground(const std::string& program) {
     // A session of its own, so that it outlives a closed terminal of ours.
     posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSID);
 
+    // Only the standard streams are passed on: the program must not hold our
+    // sockets (the deploy server's port) or files open after we exit.
+    posix_spawn_file_actions_t actions;
+    if (posix_spawn_file_actions_init(&actions) != 0) {
+        posix_spawnattr_destroy(&attr);
+        return false;
+    }
+    posix_spawn_file_actions_addclosefrom_np(&actions, 3);
+
     std::string path = program;
     char* argv[] = {&path[0], nullptr};
     pid_t pid = 0;
-    const int error = posix_spawnp(&pid, path.c_str(), nullptr, &attr, argv, environ);
+    const int error = posix_spawnp(&pid, path.c_str(), &actions, &attr, argv, environ);
+    posix_spawn_file_actions_destroy(&actions);
     posix_spawnattr_destroy(&attr);
     if (error != 0) {
         TWMLog(kLogPath, "the program could not be started");

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
@@ -93,6 +94,25 @@ TEST(RunInBackground, DoesNotWaitAndLeavesNoZombie) {
         zombies = ZombieChildren();
     }
     EXPECT_EQ(zombies, 0);
+}
+
+TEST(RunInBackground, PassesOnNoOpenFileBeyondTheStandardStreams) {
+    TestTree tree;
+    const int fd = open((tree / "held").c_str(), O_CREAT | O_WRONLY, 0600);  // no close-on-exec
+    ASSERT_GE(fd, 3);
+    const std::string program = tree / "check";
+    const std::string result = tree / "result";
+    TestTree::WriteFile(program, "#!/bin/sh\nif [ -e /proc/$$/fd/" + std::to_string(fd) +
+                                     " ]; then echo open > '" + result + "'; else echo closed > '" + result +
+                                     "'; fi\n");
+    chmod(program.c_str(), 0755);
+    const bool started = TWMUtil::RunInBackground(program);
+    close(fd);
+    ASSERT_TRUE(started);
+    ASSERT_TRUE(WaitForFile(result));
+    for (int i = 0; i < 50 && TestTree::ReadFile(result).empty(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_EQ(TestTree::ReadFile(result), "closed\n");
 }
 
 TEST(RunInBackground, ReportsWhatCannotBeStarted) {

@@ -64,6 +64,8 @@ TEST_F(MeshConfigurationFile, WritesTheDocumentAndReadsItBack) {
 }
 
 TEST_F(MeshConfigurationFile, FoldersAreCreatedWithoutWorldWrite) {
+    // With no umask to mask them, the modes asked for are the modes made.
+    const mode_t savedMask = umask(0);
     MeshConfigurationEntity entity;
     ASSERT_TRUE(m_xml.WriteMeshConfiguration(&entity));
     EXPECT_EQ(ModeOf(TestEnvironment::Home() + "/Lanternfield") & 0077, 0u);
@@ -73,6 +75,8 @@ TEST_F(MeshConfigurationFile, FoldersAreCreatedWithoutWorldWrite) {
     ASSERT_TRUE(m_xml.WriteMeshConfiguration(&entity));
     EXPECT_TRUE(TestTree::Exists(AdminFile()));
     EXPECT_EQ(ModeOf(TestEnvironment::Root() + "/etc/Lanternfield") & 0022, 0u);
+    EXPECT_EQ(ModeOf(AdminFile()) & 0022, 0u);
+    umask(savedMask);
     MeshConfigurationEntity in;
     EXPECT_TRUE(m_xml.ReadMeshConfiguration(&in));
 }
