@@ -140,15 +140,3 @@ TEST(AccessPointSorter, CurrentAccessPointColumnAsksTheProviderOnce) {
     ASSERT_TRUE(sorter.Sort(aps.data(), 4, 3));
     EXPECT_EQ(Names(aps), (Names_t{"one", "two", "three", "home"}));
 }
-
-TEST(AccessPointSorter, ResetColumnsRestoresEveryDirection) {
-    AccessPointSorter sorter(7);
-    std::vector<APStatus> aps = {Ap("a"), Ap("b")};
-    for (int c = 0; c < 7; ++c)
-        ASSERT_TRUE(sorter.Sort(aps.data(), 2, c));
-    for (int c = 0; c < 7; ++c)
-        EXPECT_EQ(sorter.GetDirection(c), 0);
-    sorter.ResetColumns();
-    for (int c = 0; c < 7; ++c)
-        EXPECT_EQ(sorter.GetDirection(c), 1);
-}

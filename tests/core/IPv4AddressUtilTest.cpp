@@ -37,15 +37,6 @@ TEST(IPv4CheckAddress, GivesTheCodeOfEachClass) {
     EXPECT_EQ(IPv4AddressUtil::CheckAddress("8.8.8.8"), 0);
 }
 
-TEST(IPv4MaskLength, OnlyContiguousMasks) {
-    EXPECT_EQ(IPv4AddressUtil::MaskLength(0xFFFFFF00u), 24);
-    EXPECT_EQ(IPv4AddressUtil::MaskLength(0x80000000u), 1);
-    EXPECT_EQ(IPv4AddressUtil::MaskLength(0xFFFFFFFFu), 32);
-    EXPECT_EQ(IPv4AddressUtil::MaskLength(0u), 0);
-    EXPECT_EQ(IPv4AddressUtil::MaskLength(0xFFFF00FFu), -1);
-    EXPECT_EQ(IPv4AddressUtil::MaskLength(0x7FFFFFFFu), -1);
-}
-
 struct SettingsRow {
     const char* ip;
     const char* mask;

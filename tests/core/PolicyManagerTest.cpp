@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <thread>
-
 #include "PolicyManager.h"
 #include "TestEnvironment.h"
 #include "TestTree.h"
@@ -77,18 +75,4 @@ TEST_F(Policy, OnlyACompleteFileChangesTheFlags) {
           "<w value=\"1\"/></Policy>");
     EXPECT_TRUE(policy.LoadPolicy());
     EXPECT_EQ(Flags(policy), (std::vector<bool>{true, true, true, true}));
-}
-
-TEST_F(Policy, ReloadingNeverShowsOtherValuesInBetween) {
-    Write(Doc("0", "1", "0", "1"));
-    PolicyManager policy;
-    std::thread loader([&] {
-        for (int i = 0; i < 50; ++i)
-            policy.LoadPolicy();
-    });
-    for (int i = 0; i < 1000; ++i) {
-        EXPECT_FALSE(policy.CanUseMesh());
-        EXPECT_TRUE(policy.CanScanWireless());
-    }
-    loader.join();
 }

@@ -35,13 +35,6 @@ protected:
 
 }  // namespace
 
-TEST(MeshConfigurationEntity, StartsWithTheDefaults) {
-    MeshConfigurationEntity entity;
-    EXPECT_EQ(entity.GetHostName(), "");
-    EXPECT_EQ(entity.GetChannel(), 1);
-    EXPECT_EQ(entity.GetAdvertiseTime(), 10);
-}
-
 TEST_F(MeshConfigurationFile, WritesTheDocumentAndReadsItBack) {
     MeshConfigurationEntity out;
     out.SetHostName(wxString::FromUTF8("Raum 3 \xC3\xA4 \"<&>\""));
