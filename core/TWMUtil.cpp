@@ -111,7 +111,6 @@ bool TWMUtil::IsValidUtf8(const std::string& text) {
 int TWMUtil::ParseLeadingInt(const char* text) {
     if (text == nullptr)
         return 0;
-    errno = 0;
     const long value = std::strtol(text, nullptr, 10);
     if (value > INT_MAX)
         return INT_MAX;
