@@ -14,7 +14,7 @@ protected:
 };
 
 TEST_F(AssociationTest, RightWpaKeyGetsTheAddressOnlyAfterTheDhcpDelay) {
-    SimControl::SetDelays(0, 0, 300);
+    SimControl::SetDelays(0, 0, 800);
     EXPECT_EQ(Address(RVL_ADAPTER_WIRELESS), "127.0.0.1");
     ASSERT_EQ(Connect("Classroom-101", RVL_SECURITY_WPA_PSK, "lantern-wpa-key"), 0);
 
@@ -78,9 +78,10 @@ TEST_F(AssociationTest, DisassociationAndAdapterDownDropTheAddress) {
 }
 
 TEST_F(AssociationTest, DisconnectDuringAnAttemptCancelsIt) {
-    SimControl::SetDelays(0, 300, 0);
+    SimControl::SetDelays(0, 1000, 0);
     int result = 0;
     std::thread worker([&] { result = Connect("Classroom-101", RVL_SECURITY_WPA_PSK, "lantern-wpa-key"); });
+    ASSERT_TRUE(WaitFor([] { return !SimControl::CallLog().empty(); }));
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
     RVL_CloseWlanConnection();
     worker.join();
