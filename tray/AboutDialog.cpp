@@ -4,6 +4,7 @@
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
 
+#include "CustomStaticText.h"
 #include "PictureLoader.h"
 
 #ifndef TIDEWAVE_VERSION
@@ -17,7 +18,7 @@ AboutDialog::AboutDialog(wxWindow* parent, wxWindowID id)
     const wxBitmap logo = PictureLoader::Load("pic/about.png");
     new wxStaticBitmap(this, wxID_ANY, logo, wxPoint(20, 20), wxSize(64, 64));
 
-    auto* name = new wxStaticText(this, wxID_ANY, "Tidewave", wxPoint(104, 22));
+    auto* name = new CustomStaticText(this, wxID_ANY, "Tidewave", wxPoint(104, 22));
     wxFont big = name->GetFont();
     big.SetPointSize(16);
     big.SetWeight(wxFONTWEIGHT_BOLD);

@@ -1,5 +1,7 @@
 #include "CustomStaticText.h"
 
+#include <algorithm>
+
 #include <wx/dcclient.h>
 
 CustomStaticText::CustomStaticText(wxWindow* parent, wxWindowID id, const wxString& label,
@@ -7,10 +9,34 @@ CustomStaticText::CustomStaticText(wxWindow* parent, wxWindowID id, const wxStri
                                    const wxString& name)
     : wxStaticText(parent, id, label, pos, size, style | wxTRANSPARENT_WINDOW, name),
       m_textColour(0, 0, 0) {
+    // The native label has no surface of its own and shows the picture
+    // beneath it; a background colour given to it would paint a box.
     SetBackgroundStyle(wxBG_STYLE_COLOUR);
-    SetBackgroundColour(parent->GetBackgroundColour());
     wxStaticText::SetForegroundColour(parent->GetForegroundColour());
     Bind(wxEVT_PAINT, &CustomStaticText::OnPaint, this);
+    FitText();
+}
+
+bool CustomStaticText::SetFont(const wxFont& font) {
+    const bool changed = wxStaticText::SetFont(font);
+    FitText();
+    return changed;
+}
+
+void CustomStaticText::SetLabel(const wxString& label) {
+    wxStaticText::SetLabel(label);
+    FitText();
+}
+
+void CustomStaticText::FitText() {
+    if (HasFlag(wxST_NO_AUTORESIZE) || GetLabelText().empty())
+        return;
+    const wxSize text = GetTextExtent(GetLabelText());
+    const wxSize now = GetSize();
+    const wxSize fitted(std::max(now.GetWidth(), text.GetWidth() + 2),
+                        std::max(now.GetHeight(), text.GetHeight()));
+    if (fitted != now)
+        SetSize(fitted);
 }
 
 bool CustomStaticText::SetForegroundColour(const wxColour& colour) {

@@ -12,11 +12,16 @@ public:
                      long style = 0, const wxString& name = wxStaticTextNameStr);
 
     bool SetForegroundColour(const wxColour& colour) override;
+    bool SetFont(const wxFont& font) override;
+    void SetLabel(const wxString& label) override;
 
     const wxColour& GetTextColour() const { return m_textColour; }
 
 private:
     void OnPaint(wxPaintEvent& event);
+    // Grows the label to its text measured in its own font: the native size
+    // is computed before a new font takes effect and would clip the text.
+    void FitText();
 
     wxColour m_textColour;
 };

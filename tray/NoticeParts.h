@@ -29,6 +29,9 @@ public:
     // Bold blue "Arial" 11 pt of titles and headlines.
     static wxFont HeadlineFont();
     static wxColour HeadlineColour() { return wxColour(0, 0, 255); }
+    // The words over the picture buttons, dark also while another window is
+    // active (the theme would grey them).
+    static wxColour WordColour() { return wxColour(30, 30, 30); }
 };
 
 #endif

@@ -54,6 +54,7 @@ PopupConfirmDialog::PopupConfirmDialog(wxWindow* parent, const wxBitmap& backgro
     m_pBtnOk = NoticeParts::MakeButton(this, ID_BTN_OK, "ID_BTN_OK", wxPoint(150, 104));
     m_pLabelOk = new wxStaticText(this, static_cast<wxWindowID>(ID_STATICTEXTOK), _("OK"),
                                   wxPoint(188, 115), wxDefaultSize, 0, "ID_STATICTEXTOK");
+    m_pLabelOk->SetForegroundColour(NoticeParts::WordColour());
 
     Connect(wxID_ANY, wxEVT_INIT_DIALOG,
             wxInitDialogEventHandler(PopupConfirmDialog::PlaceAndStartTimer));

@@ -57,8 +57,10 @@ PopupDialog::PopupDialog(wxWindow* parent, const wxBitmap& background, wxWindowI
     m_pBtnCancel = NoticeParts::MakeButton(this, ID_BTN_CANCEL, "ID_BTN_CANCEL", wxPoint(132, 104));
     m_pLabelOk = new wxStaticText(this, static_cast<wxWindowID>(ID_STATICTEXTOK), _("Yes"),
                                   wxPoint(78, 115), wxDefaultSize, 0, "ID_STATICTEXTOK");
+    m_pLabelOk->SetForegroundColour(NoticeParts::WordColour());
     m_pLabelCancel = new wxStaticText(this, static_cast<wxWindowID>(ID_STATICTEXTCANCEL), _("No"),
                                       wxPoint(170, 115), wxDefaultSize, 0, "ID_STATICTEXTCANCEL");
+    m_pLabelCancel->SetForegroundColour(NoticeParts::WordColour());
 
     Connect(wxID_ANY, wxEVT_INIT_DIALOG, wxInitDialogEventHandler(PopupDialog::PlaceWindow));
 }

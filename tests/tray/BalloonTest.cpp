@@ -1,0 +1,131 @@
+#include <wx/display.h>
+#include <wx/statbmp.h>
+#include <wx/stattext.h>
+
+#include "NoticeTestSupport.h"
+#include "PictureLoader.h"
+#include "TWExistBalloon.h"
+#include "TaskBarBalloon.h"
+#include "TaskBarBalloonLAN.h"
+
+namespace {
+
+bool SamePicture(const wxBitmap& shown, const std::string& file) {
+    const wxBitmap expected = PictureLoader::Load(file);
+    if (!shown.IsOk() || !expected.IsOk() || shown.GetSize() != expected.GetSize())
+        return false;
+    const wxImage a = shown.ConvertToImage();
+    const wxImage b = expected.ConvertToImage();
+    return memcmp(a.GetData(), b.GetData(), size_t(a.GetWidth()) * a.GetHeight() * 3) == 0;
+}
+
+wxBitmap SignalIcon(TaskBarBalloon* balloon) {
+    auto* icon = dynamic_cast<wxStaticBitmap*>(
+        wxWindow::FindWindowByName("ID_STATICBITMAP_SIGNALQUALITY", balloon));
+    return icon != nullptr ? icon->GetBitmap() : wxBitmap();
+}
+
+wxPoint ConnectionBalloonPlace() {
+    const wxRect area = wxGetClientDisplayRect();
+    return wxPoint(area.GetRight() + 1 - 285, area.GetTop() + 15);
+}
+
+}  // namespace
+
+class BalloonTest : public NoticeTest {};
+
+TEST_F(BalloonTest, WirelessBalloonStandsNearTheTopRightWithItsLines) {
+    auto* balloon = new TaskBarBalloon(nullptr, "balloon");
+    EXPECT_FALSE(balloon->IsShown());
+    EXPECT_EQ(balloon->GetPosition(), ConnectionBalloonPlace());
+    EXPECT_EQ(balloon->GetSize(), PictureLoader::Load("pic/balloon.png").GetSize());
+    EXPECT_EQ(balloon->GetTitle(), "");
+
+    balloon->SetSuccessTip("Successfully Connected!");
+    balloon->SetType("Wireless LAN");
+    balloon->SetSpeed("54.0Mbps");
+    balloon->SetStatus("R&D Lab");  // shown exactly, not read as a mnemonic
+    balloon->SetSignalQuality(-5);
+    EXPECT_EQ(TextOf(balloon, "ID_STATICTEXT_SUCCTIP"), "Successfully Connected!");
+    EXPECT_EQ(TextOf(balloon, "ID_STATICTEXT_STATUSTIP"), "Name:");
+    EXPECT_EQ(TextOf(balloon, "ID_STATICTEXT_TYPETIP"), "Type:");
+    EXPECT_EQ(TextOf(balloon, "ID_STATICTEXT_SPEEDTIP"), "Speed:");
+    EXPECT_EQ(TextOf(balloon, "ID_STATICTEXT_SIGNALQUALITYTIP"), "Signal Quality:");
+    EXPECT_EQ(TextOf(balloon, "ID_STATICTEXT_TYPE"), "Wireless LAN");
+    EXPECT_EQ(TextOf(balloon, "ID_STATICTEXT_SPEED"), "54.0Mbps");
+    EXPECT_EQ(TextOf(balloon, "ID_STATICTEXT_STATUS"), "R&D Lab");
+    EXPECT_EQ(TextOf(balloon, "ID_STATICTEXT_SIGNALQUALITY"), "-5%");
+    balloon->SetSignalQuality(150);
+    EXPECT_EQ(TextOf(balloon, "ID_STATICTEXT_SIGNALQUALITY"), "150%");
+}
+
+TEST_F(BalloonTest, SignalIconFollowsTheQualityAndKeepsItsPictureAboveHundred) {
+    auto* fresh = new TaskBarBalloon(nullptr, "balloon");
+    fresh->SetSignalIcon(101);
+    EXPECT_TRUE(SamePicture(SignalIcon(fresh), "pic/empty.png"));
+
+    auto* balloon = new TaskBarBalloon(nullptr, "balloon");
+    balloon->SetSignalIcon(50);
+    EXPECT_TRUE(SamePicture(SignalIcon(balloon), "pic/signal-60.png"));
+    balloon->SetSignalIcon(101);
+    EXPECT_TRUE(SamePicture(SignalIcon(balloon), "pic/signal-60.png"));
+    balloon->SetSignalIcon(-30);
+    EXPECT_TRUE(SamePicture(SignalIcon(balloon), "pic/signal-40.png"));
+    balloon->SetSignalIcon(100);
+    EXPECT_TRUE(SamePicture(SignalIcon(balloon), "pic/signal-100.png"));
+    balloon->SetSignalIcon(0);
+    EXPECT_TRUE(SamePicture(SignalIcon(balloon), "pic/signal-0.png"));
+}
+
+TEST_F(BalloonTest, BlackOfThePictureIsCutOutOfTheShownBalloon) {
+    auto* balloon = new TaskBarBalloon(nullptr, "balloon");
+    balloon->Show(true);
+    RunEventLoopFor(300);
+    const wxPoint at = balloon->GetScreenPosition();
+    const wxImage picture = PictureLoader::Load("pic/balloon.png").ConvertToImage();
+    ASSERT_EQ(picture.GetRed(0, 0) + picture.GetGreen(0, 0) + picture.GetBlue(0, 0), 0);
+    EXPECT_EQ(ScreenPixel(at.x, at.y), kBackdrop);  // the corner is outside
+    const wxColour middle = ScreenPixel(at.x + 20, at.y + 140);
+    EXPECT_EQ(middle, wxColour(picture.GetRed(20, 140), picture.GetGreen(20, 140),
+                               picture.GetBlue(20, 140)));
+}
+
+TEST_F(BalloonTest, WiredBalloonStandsWhereTheWirelessOneDoesWithoutASignalLine) {
+    auto* wired = new TaskBarBalloonLAN(nullptr, "balloon");
+    auto* wireless = new TaskBarBalloon(nullptr, "balloon");
+    EXPECT_EQ(wired->GetPosition(), wireless->GetPosition());
+    EXPECT_EQ(wired->GetSize(), PictureLoader::Load("pic/balloon_LAN.png").GetSize());
+    wired->SetSuccessTip("Successfully Connected!");
+    wired->SetType("Wired LAN");
+    wired->SetSpeed("");
+    wired->SetStatus("School");
+    EXPECT_EQ(TextOf(wired, "ID_STATICTEXT_TYPE"), "Wired LAN");
+    EXPECT_EQ(TextOf(wired, "ID_STATICTEXT_SPEED"), "");
+    EXPECT_EQ(TextOf(wired, "ID_STATICTEXT_STATUS"), "School");
+    EXPECT_EQ(TextOf(wired, "ID_STATICTEXT_SPEEDTIP"), "Speed:");
+    EXPECT_EQ(wxWindow::FindWindowByName("ID_STATICTEXT_SIGNALQUALITYTIP", wired), nullptr);
+    EXPECT_EQ(wxWindow::FindWindowByName("ID_STATICBITMAP_SIGNALQUALITY", wired), nullptr);
+    EXPECT_EQ(wxWindow::FindWindowByName("ID_STATICTEXT_SIGNALQUALITY", wired), nullptr);
+}
+
+TEST_F(BalloonTest, AlreadyRunningBalloonSitsFifteenPixelsInAndWrapsItsMessage) {
+    auto* balloon = new TWExistBalloon(nullptr);
+    const wxRect area = wxGetClientDisplayRect();
+    const wxRect at = balloon->GetRect();
+    EXPECT_EQ(at.GetRight() + 1, area.GetRight() + 1 - 15);
+    EXPECT_EQ(at.GetTop(), area.GetTop() + 15);
+    EXPECT_EQ(at.GetSize(), PictureLoader::Load("pic/Shape_balloon.png").GetSize());
+
+    wxStaticText* message = nullptr;
+    for (wxWindow* child : balloon->GetChildren()) {
+        if (auto* text = dynamic_cast<wxStaticText*>(child))
+            message = text;
+    }
+    ASSERT_NE(message, nullptr);
+    EXPECT_GT(message->GetLabelText().Freq('\n'), 0);  // wrapped into several lines
+    wxString joined = message->GetLabelText();
+    joined.Replace("\n", " ");
+    EXPECT_EQ(joined, "Tidewave is running. You can click Tidewave tray icon to use it!");
+    EXPECT_LE(message->GetRect().GetRight() + 1, at.GetWidth() - 10);
+    EXPECT_EQ(message->GetForegroundColour(), wxColour(20, 80, 190));
+}

@@ -1,0 +1,172 @@
+// Shows each notice window of the tray in turn over a plain backdrop and
+// writes a PNG of the screen area it covers into the folder given as the
+// first argument.  Run under an X server of its own (scripts/screenshots.sh).
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <wx/app.h>
+#include <wx/evtloop.h>
+#include <wx/frame.h>
+#include <wx/image.h>
+#include <wx/modalhook.h>
+#include <wx/utils.h>
+
+#include "AboutDialog.h"
+#include "GaugeDialog.h"
+#include "NoticeParts.h"
+#include "PopupConfirmDialog.h"
+#include "PopupDialog.h"
+#include "ProgramFolder.h"
+#include "TWExistBalloon.h"
+#include "TaskBarBalloon.h"
+#include "TaskBarBalloonLAN.h"
+
+namespace {
+
+void Pump(int ms) {
+    const wxLongLong end = wxGetLocalTimeMillis() + ms;
+    while (wxGetLocalTimeMillis() < end) {
+        while (wxEventLoopBase::GetActive()->Pending())
+            wxEventLoopBase::GetActive()->Dispatch();
+        wxTheApp->ProcessPendingEvents();
+        wxTheApp->ProcessIdle();
+        wxMilliSleep(10);
+    }
+}
+
+// The screen area of `window` with a margin, so that its outline shows
+// against the backdrop.
+bool Grab(wxWindow* window, const wxString& file) {
+    Pump(400);
+    wxRect r = window->GetScreenRect();
+    r.Inflate(12);
+    r.Intersect(wxRect(wxPoint(0, 0), wxGetDisplaySize()));
+    // The X server's own picture of the screen: the toolkit's screen device
+    // context may hand back an older frame.
+    const wxString crop = wxString::Format("%dx%d+%d+%d", r.GetWidth(), r.GetHeight(), r.GetX(), r.GetY());
+    const bool ok = wxExecute("import -window root -crop " + crop + " +repage " + file, wxEXEC_SYNC) == 0;
+    std::printf("%s %s\n", ok ? "wrote" : "FAILED", static_cast<const char*>(file.utf8_str()));
+    return ok;
+}
+
+class ShotApp : public wxApp {
+public:
+    bool OnInit() override {
+        if (argc < 2) {
+            std::fprintf(stderr, "usage: %s <folder>\n", static_cast<const char*>(argv[0].utf8_str()));
+            return false;
+        }
+        m_folder = argv[1];
+        if (argc > 2)
+            ProgramFolder::Set(std::string(argv[2].utf8_str()));
+        wxInitAllImageHandlers();
+        CallAfter(&ShotApp::Run);
+        return true;
+    }
+
+private:
+    wxString Path(const char* name) const { return m_folder + "/" + name + ".png"; }
+
+    void Run() {
+        auto* backdrop = new wxFrame(nullptr, wxID_ANY, "backdrop", wxPoint(0, 0), wxGetDisplaySize(),
+                                     wxBORDER_NONE);
+        backdrop->SetBackgroundColour(wxColour(86, 112, 140));
+        backdrop->Show();
+        Pump(300);
+        bool ok = true;
+
+        {
+            PopupDialog* ask = new PopupDialog(nullptr, NoticeParts::LoadBackground(), wxID_ANY);
+            ask->SetTitleText(_("Confirm"));
+            ask->SetContentLine1("The wired network cable was");
+            ask->SetContentLine2("unplugged. Switch to the");
+            ask->SetContentLine3("wireless network now?");
+            ask->Show(true);
+            ok &= Grab(ask, Path("popup_yes_no"));
+            ask->Destroy();
+            Pump(200);
+        }
+        {
+            PopupConfirmDialog* note = new PopupConfirmDialog(nullptr, NoticeParts::LoadBackground(), wxID_ANY);
+            note->SetTitleText(_("Confirm"));
+            note->SetContentLine1("The network was switched");
+            note->SetContentLine2("to the wired LAN.");
+            note->Show(true);
+            ok &= Grab(note, Path("popup_ok"));
+            note->Destroy();
+            Pump(200);
+        }
+        {
+            TaskBarBalloon* wifi = new TaskBarBalloon(nullptr, "balloon");
+            wifi->SetSuccessTip(_("Successfully Connected!"));
+            wifi->SetType(_("Wireless LAN"));
+            wifi->SetSpeed(_("54.0Mbps"));
+            wifi->SetStatus("Classroom 2");
+            wifi->SetSignalQuality(72);
+            wifi->SetSignalIcon(72);
+            wifi->Show(true);
+            ok &= Grab(wifi, Path("balloon_wireless"));
+            wifi->Destroy();
+            Pump(200);
+        }
+        {
+            TaskBarBalloonLAN* lan = new TaskBarBalloonLAN(nullptr, "balloon");
+            lan->SetSuccessTip(_("Successfully Connected!"));
+            lan->SetType(_("Wired LAN"));
+            lan->SetSpeed("100Mbps Full Duplex");
+            lan->SetStatus("School LAN");
+            lan->Show(true);
+            ok &= Grab(lan, Path("balloon_wired"));
+            lan->Destroy();
+            Pump(200);
+        }
+        {
+            TWExistBalloon* exist = new TWExistBalloon(nullptr);
+            exist->Show(true);
+            ok &= Grab(exist, Path("balloon_already_running"));
+            exist->Destroy();
+            Pump(200);
+        }
+        {
+            GaugeDialog* gauge = new GaugeDialog(nullptr, wxID_ANY);
+            gauge->SetLabel(_("Scanning for networks..."));
+            gauge->Move(377, 270);
+            gauge->Show(true);
+            Pump(2100);
+            ok &= Grab(gauge, Path("gauge"));
+            gauge->Show(false);
+            gauge->Destroy();
+            Pump(200);
+        }
+        {
+            AboutDialog* about = new AboutDialog(backdrop, wxID_ANY);
+            about->Show(true);
+            ok &= Grab(about, Path("about"));
+            about->Destroy();
+            Pump(200);
+        }
+        backdrop->Destroy();
+            Pump(200);
+        Pump(100);
+        m_exitCode = ok ? 0 : 1;
+        ExitMainLoop();
+    }
+
+public:
+    int OnExit() override { return m_exitCode; }
+
+private:
+    wxString m_folder;
+    int m_exitCode = 1;
+};
+
+}  // namespace
+
+wxIMPLEMENT_APP_NO_MAIN(ShotApp);
+
+int main(int argc, char** argv) {
+    wxApp::SetInstance(new ShotApp);
+    return wxEntry(argc, argv);
+}
