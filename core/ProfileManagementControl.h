@@ -13,6 +13,10 @@
 #include "ProfileList.h"
 #include "RvlSdk.h"
 
+class SwitchAdapterEvent;
+class WirelessSwitchEvent;
+class WlanAcmEvent;
+
 // The profile store: the administrator, user and guest profiles as last
 // loaded, the profile in force, and the operations that read and write the
 // profile files.  It also runs the applying of a profile, which is driven by
@@ -76,8 +80,25 @@ public:
     // the lists cannot be read or `ap` is null.
     int CheckProfilesForAP(const APStatus* ap);
 
+    // Starts applying a copy of `profile` and returns at once.  The outcome
+    // reaches the tray and the main window as WlanAcmEvent (6256 connected,
+    // 6257 failed), then ProfileEvent 6161 (6260 applied, 6261 failed).  A
+    // request while another apply runs is refused with the failure events.
+    void ApplyProfile(const ProfileList_t& profile);
+    // Closes the connection of the current profile.
+    bool DisconnectProfile();
+    // The hub's status check: the network mode changed (or stays 4 or 6).
+    void NotifyModeChanged(int mode);
+
     // Whether a profile is being applied.
     bool IsApplying() const { return m_nPhase != PHASE_IDLE; }
+    bool IsBusy() const { return m_bBusy; }
+    bool IsDisconnecting() const { return m_bDisconnecting; }
+
+    // One tick of the prepare timer and of the wired link poll; the timers
+    // call them, tests drive them.
+    void PrepareTick();
+    void WiredPollTick();
 
     const std::string& AdminDir() const { return m_strAdminDir; }
     const std::string& UserDir() const { return m_strUserDir; }
@@ -102,6 +123,21 @@ private:
 
     void PostProfileListChanged(bool toProfileManager);
 
+    // Apply engine.
+    void OnTimerPrepare(wxTimerEvent&) { PrepareTick(); }
+    void OnWiredTimer(wxTimerEvent&) { WiredPollTick(); }
+    void OnAdapterSwitch(SwitchAdapterEvent& e);
+    void OnWlanConnect(WlanAcmEvent& e);
+    void OnWirelessSwitch(WirelessSwitchEvent& e);
+    void NotifyConnectResult(int code, int reason);
+    // The profile's other settings after it connected; false when its static
+    // IP settings could not be applied.
+    bool ContinueApplyProfile();
+    void NotifyApplyFinished(int code);
+    void ForgetCurrentProfile();
+    void FailAtOnce();
+    void PostApplyEvent(wxEvtHandler* target, const wxEvent& event);
+
     std::string m_strAdminDir;
     std::string m_strUserDir;
     std::string m_strGuestDir;
@@ -124,6 +160,13 @@ private:
     wxTimer m_prepareTimer;  // 200 ms, one-shot
     wxTimer m_wiredTimer;    // 1000 ms wired link poll
     int m_nWiredTicks = 0;
+    APStatus m_connectRequest{};
+    wxString m_strKey;
+    int m_nKeyIndex = 0;
+    int m_nSwitchShutDown = 0;
+    int m_nSwitchStart = 0;
+
+    wxDECLARE_EVENT_TABLE();
 };
 
 #endif

@@ -62,6 +62,18 @@ public:
     static bool SetFirefoxHomepage(const std::string& url);
     static bool SetFirefoxProxy(const std::string& host, const std::string& port);
 
+    // Questions and notices shown through the tray's windows (UserNotices);
+    // without them every question counts as No.  AskSwitchToWired also acts
+    // on the answer: Yes switches to wired and says so, anything else keeps
+    // wireless with the wired adapter down.
+    static bool AskSwitchToWireless();
+    static bool AskSwitchToWired();
+    static void ShowAdapterSwitchedBalloon();
+    static void ShowSwitchedToWiredBalloon();
+    // Firefox runs while the profile's browser settings wait: OK (true) tests
+    // again, Cancel skips them.
+    static bool AskCloseFirefox();
+
     // Tests run as root; this makes IsAdmin answer for another user id.
     // An empty id restores the real one.
     static void OverrideUserIdForTesting(const wxString& userId);

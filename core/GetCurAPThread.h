@@ -1,0 +1,40 @@
+#ifndef TIDEWAVE_GETCURAPTHREAD_H
+#define TIDEWAVE_GETCURAPTHREAD_H
+
+#include <condition_variable>
+#include <mutex>
+
+#include <wx/thread.h>
+
+#include "RvlSdk.h"
+
+// Reads the access point the laptop is associated with, on request, and
+// stages the answer for the GUI thread.  Each request carries the hub's
+// generation number; a disconnect raises it and drops what was staged, so an
+// answer fetched before a disconnect never comes back.
+class GetCurAPThread : public wxThread {
+public:
+    GetCurAPThread();
+
+    // Any thread.
+    void Request();
+    // Forgets staged answers and every read still in flight.
+    void Invalidate();
+    // Moves a staged answer out; false when there is none.
+    bool TakeAnswer(APStatus& out);
+    void RequestStop();
+
+protected:
+    ExitCode Entry() override;
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    bool m_bRequested = false;
+    bool m_bStop = false;
+    unsigned m_nGeneration = 0;
+    bool m_bStaged = false;
+    APStatus m_staged{};
+};
+
+#endif

@@ -1,0 +1,42 @@
+#ifndef TIDEWAVE_HUBWINDOWFACTORY_H
+#define TIDEWAVE_HUBWINDOWFACTORY_H
+
+class wxEvtHandler;
+class wxWindow;
+class NetworkManagerDlg;
+class ScanNetworkDlg;
+class ProfileManagerDlg;
+class MeshUseOthersInternetDlg;
+class NetworkStatusView;
+class ScanResultView;
+
+// Makes the windows the hub owns.  The core includes no window header: the
+// application installs a factory before the hub is initialised, and the hub
+// keeps what it returns for the life of the process.  A part left null is a
+// window this build does not have; every call to it is skipped.
+class HubWindowFactory {
+public:
+    struct MainWindow {
+        NetworkManagerDlg* dlg = nullptr;
+        wxWindow* window = nullptr;
+        wxEvtHandler* events = nullptr;
+        NetworkStatusView* view = nullptr;
+    };
+    struct ScanWindow {
+        ScanNetworkDlg* dlg = nullptr;
+        wxEvtHandler* events = nullptr;
+        ScanResultView* view = nullptr;
+    };
+    struct ProfileManager {
+        ProfileManagerDlg* dlg = nullptr;
+        wxEvtHandler* events = nullptr;
+    };
+
+    virtual ~HubWindowFactory() = default;
+    virtual MainWindow CreateNetworkManagerDlg() = 0;
+    virtual ScanWindow CreateScanNetworkDlg() = 0;
+    virtual ProfileManager CreateProfileManagerDlg() = 0;
+    virtual MeshUseOthersInternetDlg* CreateMeshUseOthersInternetDlg() = 0;
+};
+
+#endif

@@ -1,0 +1,17 @@
+#ifndef TIDEWAVE_NETWORKSTATUSVIEW_H
+#define TIDEWAVE_NETWORKSTATUSVIEW_H
+
+#include "MeshStatus.h"
+
+// The part of the main window the hub's status check calls directly.
+class NetworkStatusView {
+public:
+    virtual ~NetworkStatusView() = default;
+    virtual void UpdateNetworkStatus(int mode, const MeshStatus& status) = 0;
+    virtual void UpdateControls(int mode) = 0;
+    virtual bool IsApplyingProfile() = 0;
+    // The busy notice "Applying profile <name>..." (the tray's profile pick).
+    virtual void ShowApplyingProfile(const wxString& name, bool show) = 0;
+};
+
+#endif

@@ -1,0 +1,61 @@
+#include "SwitchAdapterThread.h"
+
+#include <chrono>
+
+#include "RvlSdk.h"
+#include "SwitchAdapterEvent.h"
+#include "TWMLog.h"
+
+namespace {
+const char* const kLog = "/tmp/SwitchAdapterThread.log";
+}
+
+SwitchAdapterThread::SwitchAdapterThread() : wxThread(wxTHREAD_JOINABLE) {}
+
+void SwitchAdapterThread::Enqueue(const SwitchAdapterRequest& request) {
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_queue.push_back(request);
+    }
+    m_wake.notify_one();
+}
+
+void SwitchAdapterThread::RequestStop() {
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_bStop = true;
+    }
+    m_wake.notify_one();
+}
+
+bool SwitchAdapterThread::Serve(const SwitchAdapterRequest& request) {
+    int shutDownResult = 0;
+    if (request.nShutDown != 0)
+        shutDownResult = RVL_DownAdapter(request.nShutDown);
+    if (request.nStart != 0)
+        return RVL_UpAdapter(request.nStart) == 0;
+    return shutDownResult == 0;
+}
+
+wxThread::ExitCode SwitchAdapterThread::Entry() {
+    TWMLog(kLog, "Enter SwitchAdapterThread::Entry");
+    for (;;) {
+        SwitchAdapterRequest request;
+        {
+            std::unique_lock<std::mutex> lock(m_mutex);
+            if (m_queue.empty() && !m_bStop)
+                m_wake.wait_for(lock, std::chrono::milliseconds(500));
+            if (m_bStop)
+                break;
+            if (m_queue.empty())
+                continue;
+            request = m_queue.front();
+            m_queue.pop_front();
+        }
+        const bool success = Serve(request);
+        if (request.pReplyTo != nullptr)
+            request.pReplyTo->AddPendingEvent(SwitchAdapterEvent(request.nShutDown, request.nStart, success));
+    }
+    TWMLog(kLog, "Leave SwitchAdapterThread::Entry");
+    return nullptr;
+}
