@@ -1,0 +1,86 @@
+#include "DownloadFile.h"
+
+#include <cerrno>
+#include <vector>
+
+#include <fcntl.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+DownloadFile::DownloadFile() : m_fd(-1) {}
+
+DownloadFile::~DownloadFile() { Discard(); }
+
+bool DownloadFile::Open(const std::string& target) {
+    Discard();
+    struct stat st;
+    if (::lstat(target.c_str(), &st) == 0 && st.st_uid != ::geteuid()) {
+        errno = EPERM;
+        return false;
+    }
+    const size_t slash = target.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : target.substr(0, slash == 0 ? 1 : slash);
+    const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
+    std::string pattern = folder + "/." + base + ".XXXXXX";
+    std::vector<char> name(pattern.begin(), pattern.end());
+    name.push_back('\0');
+    const int fd = ::mkostemp(name.data(), O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    m_fd = fd;
+    m_temporary = name.data();
+    m_target = target;
+    return true;
+}
+
+bool DownloadFile::Write(const char* data, size_t n) {
+    if (m_fd < 0) {
+        errno = EBADF;
+        return false;
+    }
+    size_t done = 0;
+    while (done < n) {
+        const ssize_t w = ::write(m_fd, data + done, n - done);
+        if (w < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        done += static_cast<size_t>(w);
+    }
+    return true;
+}
+
+bool DownloadFile::Commit() {
+    if (m_fd < 0) {
+        errno = EBADF;
+        return false;
+    }
+    bool ok = ::fsync(m_fd) == 0;
+    const int savedErrno = errno;
+    if (::close(m_fd) != 0)
+        ok = false;
+    else
+        errno = savedErrno;
+    m_fd = -1;
+    if (ok && ::rename(m_temporary.c_str(), m_target.c_str()) == 0) {
+        m_temporary.clear();
+        return true;
+    }
+    Discard();
+    return false;
+}
+
+void DownloadFile::Discard() {
+    const int savedErrno = errno;
+    if (m_fd >= 0) {
+        ::close(m_fd);
+        m_fd = -1;
+    }
+    if (!m_temporary.empty()) {
+        ::unlink(m_temporary.c_str());
+        m_temporary.clear();
+    }
+    errno = savedErrno;
+}

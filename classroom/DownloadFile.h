@@ -1,0 +1,36 @@
+#ifndef TIDEWAVE_DOWNLOADFILE_H
+#define TIDEWAVE_DOWNLOADFILE_H
+
+#include <cstddef>
+#include <string>
+
+// A file that arrives in pieces: written into a fresh temporary file beside
+// the target and renamed onto the target only by Commit, once everything was
+// written and the file closed without error.  Until then the target keeps
+// what it held; a download that is given up leaves nothing behind.  A link at
+// the target is replaced, never followed, and a target that belongs to
+// another user is not touched.
+class DownloadFile {
+public:
+    DownloadFile();
+    ~DownloadFile();
+    DownloadFile(const DownloadFile&) = delete;
+    DownloadFile& operator=(const DownloadFile&) = delete;
+
+    // Makes the temporary file for target; false (errno set) when the target
+    // belongs to another user or the file cannot be made.
+    bool Open(const std::string& target);
+    bool Write(const char* data, size_t n);
+    // Flushes, closes and renames onto the target.  False when any of it
+    // failed; the temporary file is then removed.
+    bool Commit();
+
+private:
+    void Discard();
+
+    std::string m_target;
+    std::string m_temporary;
+    int m_fd;
+};
+
+#endif
