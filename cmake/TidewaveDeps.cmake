@@ -13,7 +13,10 @@ function(tidewave_wx_target name libs)
   set(_incs "")
   set(_opts "")
   foreach(f IN LISTS _cflags)
-    if(f MATCHES "^-D(.*)")
+    if(f STREQUAL "-DwxUSE_GUI=0")
+      # Base-only code simply uses no window class; the flag would leak
+      # into the window targets that link it.
+    elseif(f MATCHES "^-D(.*)")
       list(APPEND _defs "${CMAKE_MATCH_1}")
     elseif(f MATCHES "^-I(.*)")
       list(APPEND _incs "${CMAKE_MATCH_1}")
@@ -44,6 +47,7 @@ set_target_properties(tw::tinyxml PROPERTIES
 
 find_package(OpenSSL 3 REQUIRED)
 pkg_check_modules(AVAHI IMPORTED_TARGET avahi-client)
+pkg_check_modules(GTK3 IMPORTED_TARGET gtk+-3.0)
 find_package(X11)
 
 find_library(ACE_LIB ACE)
