@@ -7,7 +7,7 @@
 const std::string& DefaultWorld::Xml() {
     static const std::string xml = R"(<?xml version="1.0" encoding="UTF-8"?>
 <world scanDelayMs="1000" connectDelayMs="400">
-  <wired present="1" up="1" link="1" connectType="100Mbps - Full Duplex"
+  <wired present="1" up="1" link="1" connectType="100Mbps Full"
          dhcpAddress="192.168.10.57" dhcpDelayMs="2000"/>
   <wireless present="1" up="0"/>
   <accessPoint ssid="Classroom-101" bssid="00:1a:2b:3c:4d:01" channel="1" phy="n"

@@ -244,8 +244,14 @@ void SimLaptop::ApplyWorld(const SimWorld& next, bool initial) {
             StartDhcp(m_wired, WiredDhcpDelay());
         if (!m_wired.link)
             m_wired.lease.clear();
-        if (m_wired.present && m_wired.up)
+        if (m_wired.present && m_wired.up) {
             Queue(LAN_CHANGED, WiredConnectedValue());
+            // The wired interface lost its carrier: the library reports the
+            // interface as gone down, and the caller's dispatch then
+            // disables it.
+            if (!m_wired.link)
+                Queue(INTERFACE_DOWN, 0);
+        }
     }
 
     if (!initial) {

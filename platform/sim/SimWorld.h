@@ -13,7 +13,7 @@ struct SimAdapterConfig {
     bool present = true;
     bool up = true;
     bool link = true;           // wired only: the cable has a carrier
-    std::string connectType;    // wired only: "100Mbps - Full Duplex"
+    std::string connectType;    // wired only: "100Mbps Full"
     std::string dhcpAddress;    // wired only: what the network's DHCP hands out
     int dhcpDelayMs = 0;        // wired only
 };

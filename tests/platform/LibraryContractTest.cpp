@@ -38,7 +38,7 @@ TEST_F(LibraryContractTest, TextOutputsAreTerminatedWithinTheirBuffers) {
     char text[RVL_TEXT_BUFFER];
     std::memset(text, 'x', sizeof text);
     ASSERT_EQ(RVL_GetConnectTypeHLAN(text), 0);
-    EXPECT_STREQ(text, "100Mbps - Full Duplex");
+    EXPECT_STREQ(text, "100Mbps Full");
 
     // A 254-byte UTF-8 name comes back whole; in the 33-byte gateway record it
     // is cut at a character boundary.
