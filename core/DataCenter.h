@@ -17,6 +17,8 @@ class ProfileManagerDlg;
 class ScanNetworkDlg;
 class TaskTrayLink;
 class NetworkStatusView;
+class ScanResultView;
+class ProfileManagerView;
 class wxWindow;
 
 // The network hub: one per process.  Everything above the core reaches the
@@ -27,6 +29,9 @@ class DataCenter : public wxEvtHandler {
 public:
     // The one hub, made on first use on any thread; never destroyed.
     static DataCenter* GetInstance();
+    // The hub when it was made already, else null; it never makes one.  For
+    // threads that must not bring the hub up.
+    static DataCenter* GetIfExists();
     // Tests run their own hub; null restores the process-wide one.
     static void OverrideInstanceForTesting(DataCenter* hub);
 
@@ -53,6 +58,8 @@ public:
     // other objects call (null when absent).
     virtual wxWindow* GetMainWindow() = 0;
     virtual NetworkStatusView* GetMainWindowView() = 0;
+    virtual ScanResultView* GetScanWindowView() = 0;
+    virtual ProfileManagerView* GetProfileManagerView() = 0;
     // Event targets of the owned windows (null when absent).
     virtual wxEvtHandler* GetMainWindowHandler() = 0;
     virtual wxEvtHandler* GetScanWindowHandler() = 0;

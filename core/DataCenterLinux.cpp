@@ -114,6 +114,7 @@ wxEND_EVENT_TABLE()
 
 namespace {
 std::atomic<DataCenter*> g_overrideHub{nullptr};
+std::atomic<DataCenter*> g_madeHub{nullptr};
 }
 
 DataCenter* DataCenter::GetInstance() {
@@ -121,8 +122,18 @@ DataCenter* DataCenter::GetInstance() {
         return hub;
     // Made on first use, on whichever thread asks first; the constructor
     // creates nothing bound to a thread.
-    static DataCenterLinux* instance = new DataCenterLinux;
+    static DataCenterLinux* instance = [] {
+        auto* hub = new DataCenterLinux;
+        g_madeHub.store(hub);
+        return hub;
+    }();
     return instance;
+}
+
+DataCenter* DataCenter::GetIfExists() {
+    if (DataCenter* hub = g_overrideHub.load())
+        return hub;
+    return g_madeHub.load();
 }
 
 void DataCenter::OverrideInstanceForTesting(DataCenter* hub) { g_overrideHub.store(hub); }

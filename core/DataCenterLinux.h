@@ -40,6 +40,8 @@ public:
 
     wxWindow* GetMainWindow() override { return m_mainWindow.window; }
     NetworkStatusView* GetMainWindowView() override { return m_mainWindow.view; }
+    ScanResultView* GetScanWindowView() override { return m_scanWindow.view; }
+    ProfileManagerView* GetProfileManagerView() override { return m_profileManager.view; }
     wxEvtHandler* GetMainWindowHandler() override { return m_mainWindow.events; }
     wxEvtHandler* GetScanWindowHandler() override { return m_scanWindow.events; }
     wxEvtHandler* GetProfileManagerHandler() override { return m_profileManager.events; }

@@ -9,6 +9,7 @@ class ProfileManagerDlg;
 class MeshUseOthersInternetDlg;
 class NetworkStatusView;
 class ScanResultView;
+class ProfileManagerView;
 
 // Makes the windows the hub owns.  The core includes no window header: the
 // application installs a factory before the hub is initialised, and the hub
@@ -30,6 +31,7 @@ public:
     struct ProfileManager {
         ProfileManagerDlg* dlg = nullptr;
         wxEvtHandler* events = nullptr;
+        ProfileManagerView* view = nullptr;
     };
 
     virtual ~HubWindowFactory() = default;

@@ -12,6 +12,8 @@ public:
     virtual bool IsApplyingProfile() = 0;
     // The busy notice "Applying profile <name>..." (the tray's profile pick).
     virtual void ShowApplyingProfile(const wxString& name, bool show) = 0;
+    // Refills the profile switcher (after a settings import).
+    virtual void RefreshProfileCombo() = 0;
 };
 
 #endif

@@ -89,6 +89,7 @@ public:
     void UpdateControls(int mode) override { controlModes.push_back(mode); }
     bool IsApplyingProfile() override { return applying; }
     void ShowApplyingProfile(const wxString&, bool) override {}
+    void RefreshProfileCombo() override {}
 };
 
 class FakeScanWindow : public EventRecorder, public ScanResultView {
@@ -99,6 +100,7 @@ public:
         results.push_back(result);
         counts.push_back(list != nullptr ? list->nCount : -1);
     }
+    void ShowForConnect() override {}
 };
 
 class FakeTray : public EventRecorder, public TaskTrayLink {

@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Installs what is needed, builds Tidewave and starts it with a demo: a
+# settings root of its own (never the machine's /etc), a home folder of its
+# own and an editable world file for the simulated laptop.
+#
+# Without a usable X display it starts Xvfb with a notification area
+# (trayer) and says how to look at it.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+top=$PWD
+
+scripts/install-deps.sh || exit 1
+
+build=$top/build/run
+demo=$top/build/demo
+cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTIDEWAVE_TESTS=OFF >"$build.configure.log" 2>&1 \
+  || { cat "$build.configure.log"; exit 1; }
+cmake --build "$build" -j "$(nproc 2>/dev/null || echo 2)" --target tidewave tidewave_make_demo tidewave_sim_world \
+  || exit 1
+
+mkdir -p "$demo/home"
+"$build/scripts/demo/tidewave_make_demo" "$demo/root" || exit 1
+[ -f "$demo/world.xml" ] || "$build/platform/tidewave_sim_world" >"$demo/world.xml"
+
+export TIDEWAVE_ROOT=$demo/root
+export TIDEWAVE_WORLD=$demo/world.xml
+export HOME=$demo/home
+
+pids=()
+cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done; }
+trap cleanup EXIT
+
+if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
+  fdfile=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
+  pids+=($!)
+  for _ in $(seq 1 100); do [ -s "$fdfile" ] && break; sleep 0.1; done
+  export DISPLAY=":$(head -n1 "$fdfile")"
+  rm -f "$fdfile"
+  trayer --edge top --align right --widthtype request --height 24 >/dev/null 2>&1 &
+  pids+=($!)
+  echo "No X display: Tidewave runs on Xvfb $DISPLAY with a notification area."
+  echo "Look at it with:  DISPLAY=$DISPLAY import -window root shot.png"
+fi
+
+cat <<MSG
+Tidewave starts on $DISPLAY; its tray icon and the first profile's apply
+follow 20 seconds after the start.
+  settings (profiles, policy): $TIDEWAVE_ROOT/etc/Lanternfield
+  simulated laptop:            $TIDEWAVE_WORLD
+Edit the world file while it runs: link="0" on <wired> pulls the cable,
+deleting an <accessPoint> line switches that access point off.
+Stop with Ctrl-C.
+MSG
+"$build/tray/tidewave"

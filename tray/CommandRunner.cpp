@@ -1,0 +1,32 @@
+#include "CommandRunner.h"
+
+#include <cstdlib>
+#include <vector>
+
+#include <wx/utils.h>
+
+namespace {
+
+class SystemCommandRunner : public CommandRunner {
+public:
+    int System(const wxString& command) override { return std::system(command.utf8_str()); }
+
+    bool Launch(const wxArrayString& argv) override {
+        if (argv.empty())
+            return false;
+        std::vector<const wchar_t*> args;
+        for (const wxString& a : argv)
+            args.push_back(a.wc_str());
+        args.push_back(nullptr);
+        return wxExecute(args.data(), wxEXEC_ASYNC) > 0;
+    }
+};
+
+SystemCommandRunner g_systemRunner;
+CommandRunner* g_runner = nullptr;
+
+}  // namespace
+
+CommandRunner& CommandRunner::Get() { return g_runner != nullptr ? *g_runner : g_systemRunner; }
+
+void CommandRunner::Install(CommandRunner* runner) { g_runner = runner; }

@@ -1,0 +1,56 @@
+#include "DisConnectBalloon.h"
+
+#include <wx/hyperlink.h>
+#include <wx/intl.h>
+#include <wx/msgdlg.h>
+
+#include "BalloonParts.h"
+#include "CustomStaticText.h"
+#include "DataCenter.h"
+#include "NetworkStatusView.h"
+#include "PictureLoader.h"
+#include "PolicyManager.h"
+#include "ScanResultView.h"
+#include "TWMApp.h"
+#include "TWMTaskTray.h"
+
+namespace {
+const long ID_STATICTEXT_DISCONNECTED = wxNewId();
+const long ID_HYPERLINK_SCAN = wxNewId();
+}  // namespace
+
+DisConnectBalloon::DisConnectBalloon(wxWindow* parent)
+    : wxBitmapDialog(PictureLoader::LoadOrPanel("pic/balloon.png", wxSize(270, 160)), parent, wxID_ANY,
+                     wxEmptyString) {
+    m_pHeadline = BalloonParts::MakeHeadline(this, ID_STATICTEXT_DISCONNECTED, "ID_STATICTEXT_DISCONNECTED");
+    m_pHeadline->SetSize(wxSize(200, 14));
+    m_pHeadline->SetLabel(_("Disconnected"));
+    m_pScanLink = new wxHyperlinkCtrl(this, ID_HYPERLINK_SCAN, _("Scan for Networks"), wxEmptyString,
+                                      wxPoint(35, 48), wxDefaultSize, wxHL_DEFAULT_STYLE, "ID_HYPERLINK_SCAN");
+    m_pScanLink->Bind(wxEVT_HYPERLINK, &DisConnectBalloon::OnHyperlink, this);
+    m_pScanLink->Show(false);
+    BalloonParts::Place(this);
+}
+
+void DisConnectBalloon::SetScanLinkVisible(bool visible) { m_pScanLink->Show(visible); }
+
+bool DisConnectBalloon::IsScanLinkVisible() const { return m_pScanLink->IsShown(); }
+
+wxString DisConnectBalloon::GetHeadline() const { return m_pHeadline->GetLabel(); }
+
+void DisConnectBalloon::OnHyperlink(wxHyperlinkEvent&) {
+    // Handled here and not passed on: no browser starts for the empty URL.
+    DataCenter* hub = DataCenter::GetInstance();
+    if (PolicyManager* policy = hub->GetPolicyManager(); policy != nullptr && !policy->CanScanWireless()) {
+        wxMessageBox(_("The current policy forbids scanning for wireless networks."), _("Message"),
+                     wxOK | wxICON_INFORMATION);
+        return;
+    }
+    TWMTaskTray* tray = wxGetApp().GetTaskTray();
+    if (tray != nullptr && !tray->GetApplyWirelessFlag())
+        return;
+    if (NetworkStatusView* mainWindow = hub->GetMainWindowView(); mainWindow != nullptr && mainWindow->IsApplyingProfile())
+        return;
+    if (ScanResultView* scan = hub->GetScanWindowView())
+        scan->ShowForConnect();
+}

@@ -1,0 +1,29 @@
+#ifndef TIDEWAVE_DISCONNECTBALLOON_H
+#define TIDEWAVE_DISCONNECTBALLOON_H
+
+#include "wxBitmapDialog.h"
+
+class CustomStaticText;
+class wxHyperlinkCtrl;
+class wxHyperlinkEvent;
+
+// The not-connected balloon: "Disconnected", and, when the wireless adapter
+// is up, a link that opens the scan window.  The tray's balloon timer closes
+// it.
+class DisConnectBalloon : public wxBitmapDialog {
+public:
+    explicit DisConnectBalloon(wxWindow* parent);
+
+    void SetScanLinkVisible(bool visible);
+    bool IsScanLinkVisible() const;
+    wxString GetHeadline() const;
+
+    // The scan link's click; the scan window opens here once it is built.
+    void OnHyperlink(wxHyperlinkEvent& e);
+
+private:
+    CustomStaticText* m_pHeadline = nullptr;
+    wxHyperlinkCtrl* m_pScanLink = nullptr;
+};
+
+#endif

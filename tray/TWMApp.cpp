@@ -1,0 +1,207 @@
+#include "TWMApp.h"
+
+#include <cstdio>
+
+#include <unistd.h>
+
+#include <wx/intl.h>
+#include <wx/log.h>
+#include <wx/thread.h>
+
+#include "CatalogueLoader.h"
+#include "CommandRunner.h"
+#include "DataCenter.h"
+#include "DeployThread.h"
+#include "KXClientSubject.h"
+#include "NetworkStatusView.h"
+#include "PolicyManager.h"
+#include "ProfileManagerView.h"
+#include "SettingsRepublisher.h"
+#include "InstanceLock.h"
+#include "ProgramFolder.h"
+#include "RvlSdk.h"
+#include "SystemPaths.h"
+#include "TWExistBalloon.h"
+#include "TWMTaskTray.h"
+#include "TWMUtil.h"
+#include "TrayUserNotices.h"
+
+namespace {
+
+const int kStartDelayMs = 20000;
+const int kExitDelayMs = 3000;
+const int kRefreshWaitMs = 30000;
+// The deploy server listens on every local address; this text is not used.
+const char* const kDeployAddress = "192.168.0.1";
+const int ID_TIMER_START = wxNewId();
+const int ID_TIMER_EXIT = wxNewId();
+
+}  // namespace
+
+wxBEGIN_EVENT_TABLE(TWMApp, wxApp)
+    EVT_TIMER(ID_TIMER_START, TWMApp::OnStartTimer)
+    EVT_TIMER(ID_TIMER_EXIT, TWMApp::OnExitTimer)
+wxEND_EVENT_TABLE()
+
+TWMApp::TWMApp() : m_startTimer(this, ID_TIMER_START), m_exitTimer(this, ID_TIMER_EXIT) {}
+
+TWMApp::~TWMApp() = default;
+
+void TWMApp::SetProgramFolder() {
+    m_strAppDir = TWMUtil::StdStringToWxString(ProgramFolder::Get());
+    if (!m_strAppDir.EndsWith("/"))
+        m_strAppDir += "/";
+}
+
+void TWMApp::LoadCatalogue() {
+    CatalogueLoader::Load(TWMUtil::StdStringToWxString(SystemPaths::ResourceDir()),
+                          CatalogueLoader::SystemLanguage());
+}
+
+bool TWMApp::OnInit() {
+    // Known before anything else runs: the pictures of a second instance's
+    // balloon and the classroom certificate depend on the folder, and the
+    // second instance's balloon on the catalogue.
+    SetProgramFolder();
+    LoadCatalogue();
+    wxInitAllImageHandlers();
+
+    std::string error;
+    switch (InstanceLock::Acquire(InstanceLock::DefaultPath(), m_nLockFd, error)) {
+    case InstanceLock::HELD_ELSEWHERE:
+        if (TWMTaskTray::IsSystemTrayAvailable()) {
+            ShowExistBalloon();
+            return true;
+        }
+        CommandRunner::Get().System(
+            TWMUtil::StdStringToWxString(SystemPaths::Fixed("/usr/share/TidewaveManager/restart.sh")));
+        return false;
+    case InstanceLock::FAILED:
+        std::fprintf(stderr, "Tidewave: %s; going on without the single-instance lock\n", error.c_str());
+        break;
+    case InstanceLock::ACQUIRED:
+        break;
+    }
+
+    m_bFirstInstance = true;
+    // No window exists during the first 20 s, and destroying a balloon must
+    // never end the program.
+    SetExitOnFrameDelete(false);
+    UserNotices::Install(new TrayUserNotices);
+    m_startTimer.StartOnce(kStartDelayMs);
+    StartDeployThread(kDeployAddress);
+    m_nMeshStatus = 1;
+    return true;
+}
+
+void TWMApp::OnInitTimer() {
+    if (m_bStarted)
+        return;
+    m_bStarted = true;
+    if (RVL_Initialize() != 0) {
+        std::fprintf(stderr, "Tidewave: the platform library could not be initialised\n");
+        wxExit();
+        return;
+    }
+    RVL_InitUserInfo();
+    CommandRunner::Get().System("killall nm-applet");
+    SetProgramFolder();
+
+    DataCenter* hub = DataCenter::GetInstance();
+    hub->SetMeshStatusSource([this] { return m_nMeshStatus; });
+    m_pTaskTray = TWMTaskTray::GetInstance();
+    m_pTaskTray->init(argc == 2);
+}
+
+void TWMApp::ShowExistBalloon() {
+    m_pExistBalloon = new TWExistBalloon(nullptr);
+    m_pExistBalloon->Show(true);
+    m_exitTimer.StartOnce(kExitDelayMs);
+}
+
+void TWMApp::CloseExistBalloon() {
+    if (m_pExistBalloon != nullptr) {
+        m_pExistBalloon->Show(false);
+        m_pExistBalloon->Destroy();
+        m_pExistBalloon = nullptr;
+    }
+    wxExit();
+}
+
+void TWMApp::StartDeployThread(const char*) {
+    if (!m_pRepublisher) {
+        SettingsRepublisher::Hooks hooks;
+        hooks.runOnGuiThread = [this](const std::function<void()>& work) { RunOnGuiThread(work); };
+        // Each refresh asks the hub only when it exists: a delivery in the
+        // first 20 s must not bring the hub up on the server's thread.
+        hooks.refreshMainWindow = [] {
+            DataCenter* hub = DataCenter::GetIfExists();
+            NetworkStatusView* view = hub != nullptr ? hub->GetMainWindowView() : nullptr;
+            if (view != nullptr)
+                view->RefreshProfileCombo();
+            return view != nullptr;
+        };
+        hooks.refreshProfileManager = [] {
+            DataCenter* hub = DataCenter::GetIfExists();
+            ProfileManagerView* view = hub != nullptr ? hub->GetProfileManagerView() : nullptr;
+            if (view != nullptr)
+                view->RefreshProfile();
+            return view != nullptr;
+        };
+        hooks.reloadPolicy = [] {
+            DataCenter* hub = DataCenter::GetIfExists();
+            PolicyManager* policy = hub != nullptr ? hub->GetPolicyManager() : nullptr;
+            if (policy != nullptr)
+                policy->LoadPolicy();
+            return policy != nullptr;
+        };
+        hooks.requestPublish = [this] { StartPublishTimer(); };
+        m_pRepublisher = std::make_unique<SettingsRepublisher>(std::move(hooks));
+        KXClientSubject::GetInstance()->SetObserver(this);
+    }
+    auto* thread = new DeployThread();
+    if (thread->Create() != wxTHREAD_NO_ERROR) {
+        wxLogError("Can't create thread!");
+        delete thread;
+        return;
+    }
+    if (thread->Run() != wxTHREAD_NO_ERROR)
+        wxLogError("Can't start thread!");
+}
+
+void TWMApp::Republish() {
+    if (m_pRepublisher)
+        m_pRepublisher->Republish();
+}
+
+void TWMApp::RunOnGuiThread(const std::function<void()>& work) {
+    // The window refreshes run on the GUI thread while the server's thread
+    // waits, so the connection closes only after them.  Without a running
+    // loop (before it starts, after it ended) they are skipped.
+    if (m_bShuttingDown || !IsMainLoopRunning())
+        return;
+    auto done = std::make_shared<wxSemaphore>(0, 1);
+    CallAfter([work, done, this] {
+        if (!m_bShuttingDown)
+            work();
+        done->Post();
+    });
+    done->WaitTimeout(kRefreshWaitMs);
+}
+
+int TWMApp::OnExit() {
+    m_bShuttingDown = true;
+    delete m_pTaskTray;
+    m_pTaskTray = nullptr;
+    const int code = wxApp::OnExit();
+    if (m_bFirstInstance) {
+        // Worker threads of the hub and the servers keep running until the
+        // process ends; end it here, before the toolkit tears down windows
+        // they may still post to.
+        std::fflush(nullptr);
+        _exit(code);
+    }
+    return code;
+}
+
+TWMApp& wxGetApp() { return *static_cast<TWMApp*>(wxApp::GetInstance()); }

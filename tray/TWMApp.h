@@ -1,0 +1,85 @@
+#ifndef TIDEWAVE_TWMAPP_H
+#define TIDEWAVE_TWMAPP_H
+
+#include <atomic>
+#include <functional>
+#include <memory>
+
+#include <wx/app.h>
+#include <wx/string.h>
+#include <wx/timer.h>
+
+#include "KXClientObserver.h"
+
+class SettingsRepublisher;
+class TWExistBalloon;
+class TWMTaskTray;
+
+// The application object: single-instance lock, the 20000 ms start timer and
+// the deferred start that brings up the tray and the hub.
+class TWMApp : public wxApp, public KXClientObserver {
+public:
+    TWMApp();
+    ~TWMApp() override;
+
+    bool OnInit() override;
+    int OnExit() override;
+
+    // The deferred start (the start timer's handler; tests call it).
+    void OnInitTimer();
+
+    TWMTaskTray* GetTaskTray() const { return m_pTaskTray; }
+
+    // Requests served by the housekeeping tick: a new DNS-SD publication of
+    // this machine, and a new browse.  Any thread.
+    void StartPublishTimer() { m_bPublishRequest = true; }
+    void StartBrowseTimer() { m_bBrowseRequest = true; }
+    bool IsPublishRequested() const { return m_bPublishRequest; }
+    bool IsBrowseRequested() const { return m_bBrowseRequest; }
+
+    // Starts the classroom deploy server (TCP port 4711 on every local IPv4
+    // address; the address text is not used).
+    void StartDeployThread(const char* address);
+    // After a delivery, on the deploy server's thread: imports the settings
+    // archive, has the GUI thread refresh the profile lists and the policy,
+    // and requests a new publication.
+    void Republish() override;
+    // Set once the program ends; worker threads then hand nothing more to
+    // the GUI thread.
+    bool IsShuttingDown() const { return m_bShuttingDown; }
+
+    // Second instance.
+    void ShowExistBalloon();
+    void CloseExistBalloon();
+
+    // The program folder, ending in "/".
+    wxString m_strAppDir;
+    // 1 mesh off, 2 mesh on, 3 sharing this machine's internet, 4 using
+    // another's internet.  GUI thread.
+    int m_nMeshStatus = 1;
+
+private:
+    void OnStartTimer(wxTimerEvent&) { OnInitTimer(); }
+    void OnExitTimer(wxTimerEvent&) { CloseExistBalloon(); }
+    void SetProgramFolder();
+    void LoadCatalogue();
+    void RunOnGuiThread(const std::function<void()>& work);
+
+    TWMTaskTray* m_pTaskTray = nullptr;
+    wxTimer m_startTimer;
+    wxTimer m_exitTimer;
+    TWExistBalloon* m_pExistBalloon = nullptr;
+    int m_nLockFd = -1;
+    bool m_bFirstInstance = false;
+    bool m_bStarted = false;
+    std::atomic<bool> m_bPublishRequest{false};
+    std::atomic<bool> m_bBrowseRequest{false};
+    std::atomic<bool> m_bShuttingDown{false};
+    std::unique_ptr<SettingsRepublisher> m_pRepublisher;
+
+    wxDECLARE_EVENT_TABLE();
+};
+
+wxDECLARE_APP(TWMApp);
+
+#endif

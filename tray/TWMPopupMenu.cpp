@@ -1,0 +1,103 @@
+#include "TWMPopupMenu.h"
+
+#include <wx/app.h>
+#include <wx/filefn.h>
+#include <wx/intl.h>
+
+#include "CommandRunner.h"
+#include "DataCenter.h"
+#include "NetworkStatusView.h"
+#include "NetworkTypes.h"
+#include "ProfileManagementControl.h"
+#include "RvlSdk.h"
+#include "SystemPaths.h"
+#include "TWMApp.h"
+#include "TWMTaskTray.h"
+#include "TWMUtil.h"
+
+namespace {
+
+const int kMaxProfileItems = 1000;
+const int ID_MENU_PROFILE_BASE = wxWindow::NewControlId(kMaxProfileItems);
+const int ID_MENU_HELP = wxNewId();
+
+const char* const kManual = "/usr/share/doc/tidewave/Korvane_VRDA2.0_Tidewave_User_Manual_Ubuntu.pdf.gz";
+
+}  // namespace
+
+int TWMPopupMenu::ProfileItemId(size_t index) { return ID_MENU_PROFILE_BASE + static_cast<int>(index); }
+
+int TWMPopupMenu::HelpItemId() { return ID_MENU_HELP; }
+
+TWMPopupMenu::TWMPopupMenu() {
+    DataCenter* hub = DataCenter::GetInstance();
+    ProfileManagementControl* control = hub->GetProfileManagementControl();
+    if (control != nullptr && !control->GetProfileList(m_profiles, TWMUtil::IsAdmin(), true))
+        m_profiles.clear();
+    if (m_profiles.size() > static_cast<size_t>(kMaxProfileItems))
+        m_profiles.resize(kMaxProfileItems);
+
+    wxString currentName;
+    std::string currentPermission;
+    if (control != nullptr) {
+        currentName = control->GetCurrentProfileName();
+        currentPermission = control->GetCurrentUsedProfile().permission;
+    }
+    for (size_t i = 0; i < m_profiles.size(); ++i) {
+        wxString caption = TWMUtil::StdStringToWxString(m_profiles[i].name);
+        caption.Replace("&", "&&");
+        AppendCheckItem(ProfileItemId(i), caption);
+        if (!currentName.empty() && TWMUtil::StdStringToWxString(m_profiles[i].name) == currentName &&
+            m_profiles[i].permission == currentPermission)
+            m_nChecked = static_cast<int>(i);
+    }
+    if (m_nChecked >= 0)
+        Check(ProfileItemId(static_cast<size_t>(m_nChecked)), true);
+    if (!m_profiles.empty())
+        AppendSeparator();
+    Append(ID_MENU_HELP, _("Help"));
+
+    Bind(wxEVT_MENU, &TWMPopupMenu::OnConnectProfile, this, ProfileItemId(0),
+         ProfileItemId(kMaxProfileItems - 1));
+    Bind(wxEVT_MENU, &TWMPopupMenu::OnHelp, this, ID_MENU_HELP);
+}
+
+void TWMPopupMenu::OnConnectProfile(wxCommandEvent& e) {
+    const int index = e.GetId() - ID_MENU_PROFILE_BASE;
+    if (index < 0 || static_cast<size_t>(index) >= m_profiles.size())
+        return;
+    const ProfileList_t profile = m_profiles[static_cast<size_t>(index)];
+    // The menu closes and is deleted before the command runs.
+    wxTheApp->CallAfter([profile] { ConnectProfile(profile); });
+}
+
+void TWMPopupMenu::OnHelp(wxCommandEvent&) {
+    wxTheApp->CallAfter([] { ShowHelp(); });
+}
+
+void TWMPopupMenu::ConnectProfile(const ProfileList_t& profile) {
+    TWMApp& app = wxGetApp();
+    if (app.m_nMeshStatus != MESH_OFF && app.m_nMeshStatus != MESH_SHARING_MY_INTERNET) {
+        RVL_TurnOnMesh(0);
+        app.m_nMeshStatus = MESH_OFF;
+    }
+    TWMTaskTray* tray = app.GetTaskTray();
+    if (tray != nullptr && (!tray->GetApplyWirelessFlag() || tray->IsTrayApplyPending()))
+        return;
+    DataCenter* hub = DataCenter::GetInstance();
+    if (NetworkStatusView* mainWindow = hub->GetMainWindowView())
+        mainWindow->ShowApplyingProfile(TWMUtil::StdStringToWxString(profile.name), true);
+    if (ProfileManagementControl* control = hub->GetProfileManagementControl())
+        control->ApplyProfile(profile);
+}
+
+void TWMPopupMenu::ShowHelp() {
+    const wxString manual = TWMUtil::StdStringToWxString(SystemPaths::Fixed(kManual));
+    if (!wxFileExists(manual))
+        return;
+    wxArrayString argv;
+    argv.push_back("evince");
+    argv.push_back(manual);
+    argv.push_back("--page-label=1");
+    CommandRunner::Get().Launch(argv);
+}
