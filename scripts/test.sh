@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The whole test run: installs what is needed, builds, and runs every test,
 # once in a normal build and once, for the suites that need no window, under
-# AddressSanitizer and UndefinedBehaviorSanitizer.  It starts the X server the
-# window tests need and stops it afterwards.
+# AddressSanitizer and UndefinedBehaviorSanitizer; then fuzzes the settings
+# archive reader for a bounded time.  It starts the X server the window tests
+# need and stops it afterwards.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 top=$PWD
@@ -31,6 +32,9 @@ export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 echo "== Sanitizer build: suites without windows"
 (cd build/asan && ctest --output-on-failure -j "$jobs" -LE display) || status=1
+
+echo "== Fuzzing the settings archive reader (30 s)"
+fuzz/build-and-run.sh 30 || status=1
 
 echo "== Normal build: every suite"
 (cd build/test && ctest --output-on-failure -j "$jobs") || status=1
