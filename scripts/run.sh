@@ -15,11 +15,15 @@ build=$top/build/run
 demo=$top/build/demo
 cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTIDEWAVE_TESTS=OFF >"$build.configure.log" 2>&1 \
   || { cat "$build.configure.log"; exit 1; }
-cmake --build "$build" -j "$(nproc 2>/dev/null || echo 2)" --target tidewave tidewave_make_demo tidewave_sim_world \
+cmake --build "$build" -j "$(nproc 2>/dev/null || echo 2)" --target tidewave tidewave_make_demo tidewave_sim_world tw_catalogues \
   || exit 1
 
-mkdir -p "$demo/home"
+mkdir -p "$demo/home" "$demo/root/usr/share/Tidewave/resource" "$demo/root/usr/share/TidewaveManager"
 "$build/scripts/demo/tidewave_make_demo" "$demo/root" || exit 1
+cp "$build/resource/"* "$demo/root/usr/share/Tidewave/resource/"
+sed "s|^program=.*|program=\"$build/tray/tidewave\"|" "$build/tray/restart.sh" \
+  >"$demo/root/usr/share/TidewaveManager/restart.sh"
+chmod +x "$demo/root/usr/share/TidewaveManager/restart.sh"
 [ -f "$demo/world.xml" ] || "$build/platform/tidewave_sim_world" >"$demo/world.xml"
 
 export TIDEWAVE_ROOT=$demo/root

@@ -195,9 +195,15 @@ bool TWMTaskTray::ResultBelongsToStartup() {
     ProfileManagementControl* control = DataCenter::GetInstance()->GetProfileManagementControl();
     if (control == nullptr || m_nApplyIndex < 0 || m_nApplyIndex >= static_cast<int>(m_profileList.size()))
         return false;
-    const ProfileList_t& used = control->GetCurrentUsedProfile();
+    // A failed apply has already forgotten the name and permission of its
+    // copy; the rest of the copy still tells whose apply it was.
+    ProfileList_t used = control->GetCurrentUsedProfile();
     const ProfileList_t& mine = m_profileList[m_nApplyIndex];
-    return used.name == mine.name && used.permission == mine.permission;
+    if (used.name.empty() && used.permission.empty()) {
+        used.name = mine.name;
+        used.permission = mine.permission;
+    }
+    return used == mine;
 }
 
 void TWMTaskTray::EndTrayApply() {

@@ -8,8 +8,8 @@
 bool PumpEventsUntil(const std::function<bool()>& done, int timeoutMs) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     for (;;) {
-        if (wxTheApp != nullptr)
-            wxTheApp->ProcessPendingEvents();
+        if (wxAppConsole* app = wxAppConsole::GetInstance())
+            app->ProcessPendingEvents();
         if (done())
             return true;
         if (std::chrono::steady_clock::now() >= deadline)

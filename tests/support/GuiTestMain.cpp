@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/evtloop.h>
+#include <wx/image.h>
 #include <wx/init.h>
 #include <wx/toplevel.h>
 
@@ -26,6 +27,10 @@ class DialogListener : public ::testing::EmptyTestEventListener {
 };
 
 }  // namespace
+
+// A test program may make the application object its code expects (the tray
+// tests make the program's own); by default a plain one.
+__attribute__((weak)) wxApp* CreateTestApplication() { return new TestApp; }
 
 bool RunEventLoopUntil(const std::function<bool()>& done, int timeoutMs) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
@@ -63,13 +68,13 @@ void RunEventLoopFor(int ms) {
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     TestEnvironment::Install();
-    wxApp::SetInstance(new TestApp);
+    wxApp::SetInstance(CreateTestApplication());
     if (!wxEntryStart(argc, argv)) {
         fprintf(stderr, "cannot start wx (is DISPLAY set?)\n");
         return 2;
     }
-    if (!wxTheApp->CallOnInit())
-        return 2;
+    // The application's own start-up is not run: tests drive its parts.
+    wxInitAllImageHandlers();
     ModalDialogAnswerer::Get();
     ::testing::UnitTest::GetInstance()->listeners().Append(new DialogListener);
     int result;

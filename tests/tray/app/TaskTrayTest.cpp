@@ -1,0 +1,162 @@
+#include <wx/menu.h>
+#include <wx/taskbar.h>
+
+#include "DisConnectBalloon.h"
+#include "NetworkTypes.h"
+#include "ProfileManagementControl.h"
+#include "TWMApplyProfileBalloon.h"
+#include "TWMPopupMenu.h"
+#include "TWMTaskTray.h"
+#include "TaskBarBalloon.h"
+#include "TaskBarBalloonLAN.h"
+#include "TrayTestSupport.h"
+#include "sim/SimControl.h"
+
+TEST_F(TrayTest, StartupSkipsHiddenProfilesAndMovesOnAfterAFailure) {
+    AddProfile("Hidden", "1", "lan", "0");
+    AddProfile("Cable", "2", "lan");
+    AddProfile("Classroom", "3", "wireless", "1", "Classroom-101", "lantern-wpa-key");
+    SimControl::SetWiredLink(false);
+    StartTray();
+
+    ASSERT_NE(Tray()->GetApplyBalloon(), nullptr);
+    EXPECT_EQ(Tray()->GetApplyBalloon()->GetText(), "Applying profile Cable...");
+    EXPECT_EQ(Control()->GetCurrentUsedProfile().name, "Cable") << "the hidden profile is skipped";
+
+    Control()->PrepareTick();
+    WaitForSwitch("RVL_UpAdapter(1)");
+    PollWired(21);  // no cable: the wired apply times out
+    ASSERT_NE(Tray()->GetApplyBalloon(), nullptr);
+    EXPECT_EQ(Tray()->GetApplyBalloon()->GetText(), "Applying profile Classroom...");
+    EXPECT_EQ(Tray()->GetDisconnectBalloon(), nullptr) << "no balloon for a failure the loop moves past";
+    EXPECT_FALSE(Tray()->IsInitFinished());
+
+    Control()->PrepareTick();
+    ConnectWireless("10.20.1.57");
+    ASSERT_TRUE(RunEventLoopUntil([&] { return Tray()->IsInitFinished(); }));
+    EXPECT_EQ(Tray()->GetApplyBalloon(), nullptr);
+    EXPECT_TRUE(hub->IsStatusTimerRunning());
+    TaskBarBalloon* balloon = Tray()->GetWirelessBalloon();
+    ASSERT_NE(balloon, nullptr);
+    EXPECT_TRUE(balloon->IsShown());
+    EXPECT_EQ(TextOf(balloon, "ID_STATICTEXT_SUCCTIP"), "Successfully Connected!");
+    EXPECT_EQ(TextOf(balloon, "ID_STATICTEXT_TYPE"), "Wireless LAN");
+    EXPECT_EQ(TextOf(balloon, "ID_STATICTEXT_SPEED"), "108.0Mbps");  // 802.11n
+    EXPECT_EQ(TextOf(balloon, "ID_STATICTEXT_STATUS"), "Classroom");
+    EXPECT_EQ(TextOf(balloon, "ID_STATICTEXT_SIGNALQUALITY"), "92%");
+}
+
+TEST_F(TrayTest, WiredSuccessShowsTheConnectionTypeWithoutThePrefix) {
+    AddProfile("Cable", "1", "lan");
+    StartTray();
+    Control()->PrepareTick();
+    WaitForSwitch("RVL_UpAdapter(1)");
+    PollWired(1);
+    ASSERT_TRUE(RunEventLoopUntil([&] { return Tray()->GetWiredBalloon() != nullptr; }));
+    TaskBarBalloonLAN* balloon = Tray()->GetWiredBalloon();
+    EXPECT_EQ(TextOf(balloon, "ID_STATICTEXT_TYPE"), "Wired LAN");
+    EXPECT_EQ(TextOf(balloon, "ID_STATICTEXT_SPEED"), "100Mbps Full");
+    EXPECT_EQ(TextOf(balloon, "ID_STATICTEXT_STATUS"), "Cable");
+    EXPECT_TRUE(Tray()->IsInitFinished());
+}
+
+TEST_F(TrayTest, FailureAtTheEndOfTheListShowsTheNotConnectedBalloon) {
+    AddProfile("Cable", "1", "lan");
+    SimControl::SetWiredLink(false);
+    StartTray();
+    Control()->PrepareTick();
+    WaitForSwitch("RVL_UpAdapter(1)");
+    PollWired(21);
+    ASSERT_TRUE(RunEventLoopUntil([&] { return Tray()->GetDisconnectBalloon() != nullptr; }));
+    EXPECT_EQ(Tray()->GetDisconnectBalloon()->GetHeadline(), "Disconnected");
+    EXPECT_FALSE(Tray()->GetDisconnectBalloon()->IsScanLinkVisible()) << "no scan window to open";
+    EXPECT_TRUE(Tray()->IsInitFinished());
+    EXPECT_TRUE(hub->IsStatusTimerRunning());
+    EXPECT_EQ(Tray()->GetApplyBalloon(), nullptr);
+}
+
+TEST_F(TrayTest, ProfilesThatAreAllHiddenStillFinishTheStartup) {
+    AddProfile("Hidden one", "1", "lan", "0");
+    AddProfile("Hidden two", "2", "wireless", "0", "Classroom-101", "lantern-wpa-key");
+    StartTray();
+    EXPECT_TRUE(Tray()->IsInitFinished());
+    EXPECT_TRUE(hub->IsStatusTimerRunning());
+    EXPECT_EQ(Tray()->GetApplyBalloon(), nullptr);
+    EXPECT_NE(Tray()->GetDisconnectBalloon(), nullptr);
+    EXPECT_FALSE(Control()->IsApplying());
+}
+
+TEST_F(TrayTest, AWirelessApplyWithNothingToApplyGivesTheFlagBack) {
+    AddProfile("Hidden wireless", "2", "wireless", "0", "Classroom-101", "lantern-wpa-key");
+    StartTray();
+    ASSERT_TRUE(Tray()->IsInitFinished());
+    Tray()->SetApplyWirelessFlag(false);  // as the hub does before asking
+    Tray()->ApplyWirelessProfile();
+    EXPECT_TRUE(Tray()->GetApplyWirelessFlag());
+    EXPECT_EQ(Tray()->GetApplyBalloon(), nullptr);
+}
+
+TEST_F(TrayTest, OneCloseTimerForAllBalloonsRestartedAndDeletedByItsTick) {
+    AddProfile("Cable", "1", "lan");
+    SimControl::SetWiredLink(false);
+    StartTray();
+    Control()->PrepareTick();
+    WaitForSwitch("RVL_UpAdapter(1)");
+    PollWired(21);
+    ASSERT_TRUE(RunEventLoopUntil([&] { return Tray()->GetDisconnectBalloon() != nullptr; }));
+    wxTimer* timer = Tray()->GetBalloonTimer();
+    ASSERT_NE(timer, nullptr);
+    EXPECT_TRUE(timer->IsRunning());
+
+    // The pointer over a wired connection shows the wired balloon: the same
+    // timer restarts; the not-connected balloon gives way.
+    SimControl::SetWiredLink(true);
+    hub->CheckNetworkStatus(true, false, true, false);
+    wxTaskBarIconEvent move(wxEVT_TASKBAR_MOVE, Tray());
+    Tray()->OnMouseMove(move);
+    ASSERT_NE(Tray()->GetWiredBalloon(), nullptr);
+    EXPECT_EQ(Tray()->GetBalloonTimer(), timer);
+    EXPECT_EQ(Tray()->GetDisconnectBalloon(), nullptr);
+
+    wxTimerEvent tick(*timer);
+    Tray()->OnTimerTick(tick);
+    EXPECT_EQ(Tray()->GetBalloonTimer(), nullptr);
+    EXPECT_EQ(Tray()->GetWiredBalloon(), nullptr);
+    Tray()->OnTimerTick(tick);  // a late tick finds nothing to delete
+}
+
+TEST_F(TrayTest, IconFollowsTheModeAndTheTipNeedsANotificationArea) {
+    StartTray();
+    MeshStatus status;
+    status.m_strType = "Wireless LAN - 802.11g - 54Mbps";
+    status.m_nSignalQuality = 66;
+    status.m_strIP = "10.20.3.57";
+    Tray()->UpdateTrayIcon(NETMODE_WIRELESS_CONNECTED, status);
+    EXPECT_TRUE(Tray()->GetIconFile().EndsWith("pic/tray_wireless.png"));
+    EXPECT_EQ(Tray()->GetTooltip(), "Tidewave\nConnected - Wireless LAN - 802.11g - 54Mbps - 66%\n10.20.3.57");
+    EXPECT_EQ(Tray()->GetTipBalloon(), nullptr) << "this X server has no notification area";
+
+    Tray()->UpdateTrayIcon(NETMODE_NO_ADAPTER, MeshStatus());
+    EXPECT_TRUE(Tray()->GetIconFile().EndsWith("pic/tray_disconnected.png"));
+    EXPECT_EQ(Tray()->GetTooltip(), "Tidewave\nDisconnected");
+    Tray()->UpdateTrayIcon(NETMODE_UNKNOWN, MeshStatus());
+    EXPECT_EQ(Tray()->GetTooltip(), "Tidewave\nDisconnected") << "an unknown mode changes nothing";
+}
+
+TEST_F(TrayTest, MenuListsEveryProfileAndTicksTheCurrentOne) {
+    AddProfile("Cable", "1", "lan");
+    AddProfile("Hidden & odd", "2", "lan", "0");
+    StartTray();
+    Control()->PrepareTick();
+    WaitForSwitch("RVL_UpAdapter(1)");
+    PollWired(1);
+    ASSERT_TRUE(RunEventLoopUntil([&] { return Control()->GetCurrentProfileName() == "Cable"; }));
+
+    TWMPopupMenu menu;
+    ASSERT_EQ(menu.GetProfiles().size(), 2u);
+    EXPECT_EQ(menu.GetCheckedIndex(), 0);
+    EXPECT_TRUE(menu.IsChecked(TWMPopupMenu::ProfileItemId(0)));
+    EXPECT_FALSE(menu.IsChecked(TWMPopupMenu::ProfileItemId(1)));
+    EXPECT_EQ(menu.GetLabelText(TWMPopupMenu::ProfileItemId(1)), "Hidden & odd");
+    EXPECT_NE(menu.FindItem(TWMPopupMenu::HelpItemId()), nullptr);
+}

@@ -1,0 +1,99 @@
+#include "TrayTestSupport.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include <wx/control.h>
+#include <wx/window.h>
+
+#include "NetworkTypes.h"
+#include "ProfileFile.h"
+#include "ProfileManagementControl.h"
+#include "ProgramFolder.h"
+#include "SystemPaths.h"
+#include "TWMApp.h"
+#include "TWMTaskTray.h"
+#include "TWMUtil.h"
+#include "TestEnvironment.h"
+#include "sim/SimControl.h"
+
+// The tray's code reaches the application object through wxGetApp().
+wxApp* CreateTestApplication() { return new TWMApp; }
+
+void TrayTest::SetUp() {
+    TestEnvironment::ResetFolders();
+    const std::string pictures = TIDEWAVE_PICTURE_DIR;
+    ProgramFolder::Set(pictures.substr(0, pictures.rfind('/')));
+    SimControl::ResetToDefault();
+    SimControl::SetDelays(0, 0, 50);
+    UserNotices::Install(&notices);
+    hub = std::make_unique<DataCenterLinux>();
+    DataCenter::OverrideInstanceForTesting(hub.get());
+    TWMUtil::MakeFolder(SystemPaths::AdminDir(), 0755);
+}
+
+void TrayTest::TearDown() {
+    delete tray;  // removes the icon and its balloons
+    tray = nullptr;
+    GuiTest::TearDown();
+    hub.reset();
+    DataCenter::OverrideInstanceForTesting(nullptr);
+    UserNotices::Install(nullptr);
+}
+
+void TrayTest::AddProfile(const std::string& name, const std::string& priority, const std::string& type,
+                          const std::string& show, const std::string& ssid, const std::string& key) {
+    ProfileList_t p;
+    p.name = name;
+    p.permission = "admin";
+    p.priority = priority;
+    p.show = show;
+    p.GenernalSet.ConnecType = type;
+    p.WirelessSet.SSID = ssid;
+    p.WirelessSet.WlanSecurity = key.empty() ? "none" : "wpa-psk";
+    p.WirelessSet.WPAKey = key;
+    ASSERT_TRUE(ProfileFile::Write(p, SystemPaths::AdminDir(), 0644, true));
+}
+
+TWMTaskTray* TrayTest::Tray() {
+    if (tray == nullptr)
+        tray = TWMTaskTray::GetInstance();
+    return tray;
+}
+
+ProfileManagementControl* TrayTest::Control() { return hub->GetProfileManagementControl(); }
+
+void TrayTest::StartTray() {
+    Tray()->init();
+    RunEventLoopFor(20);
+}
+
+void TrayTest::WaitForSwitch(const std::string& call) {
+    ASSERT_TRUE(RunEventLoopUntil([&] {
+        const std::vector<std::string> log = SimControl::CallLog();
+        return std::find(log.begin(), log.end(), call) != log.end();
+    }));
+    RunEventLoopFor(30);
+}
+
+void TrayTest::PollWired(int ticks) {
+    for (int i = 0; i < ticks; ++i)
+        Control()->WiredPollTick();
+    RunEventLoopFor(30);
+}
+
+void TrayTest::ConnectWireless(const char* expectedAddress) {
+    ASSERT_TRUE(RunEventLoopUntil([&] { return hub->IsAllocatorTimerRunning(); }));
+    ASSERT_TRUE(RunEventLoopUntil([&] {
+        char ip[RVL_TEXT_BUFFER] = {};
+        return RVL_GetIPAddressHLAN(ADAPTER_WIRELESS, ip) == 0 && std::strcmp(ip, expectedAddress) == 0;
+    }));
+    hub->OnAllocatorTimer();
+    RunEventLoopFor(50);
+}
+
+wxString TrayTest::TextOf(wxWindow* window, const wxString& name) {
+    wxWindow* child = window != nullptr ? wxWindow::FindWindowByName(name, window) : nullptr;
+    EXPECT_NE(child, nullptr) << name.utf8_str();
+    return child != nullptr ? wxControl::RemoveMnemonics(child->GetLabel()) : wxString();
+}
