@@ -1,0 +1,106 @@
+#!/usr/bin/env bash
+# A classroom deploy into the running program, over loopback:
+#  - the first delivery is the CA certificate, stored as cacert.pem in the
+#    program folder;
+#  - a settings archive whose server certificate that CA signed is imported:
+#    its two profiles and its policy stand byte-equal in the settings folder;
+#  - lengths of 0 and above the largest payload are refused;
+#  - an archive whose certificate another CA signed changes nothing.
+# The program runs as first instance from a folder of its own (so that
+# cacert.pem lands there), under a temporary root and home, on the test run's
+# display.  The deploy port must be free on this machine.
+#
+#   deploy_push_test.sh <tidewave> <tidewave_test_push>
+set -u
+[ $# -eq 2 ] || { echo "usage: $0 <tidewave> <tidewave_test_push>" >&2; exit 2; }
+program=$1
+push=$2
+port=4711
+[ -x "$program" ] || { echo "FAIL: $program is not an executable" >&2; exit 2; }
+[ -x "$push" ] || { echo "FAIL: $push is not an executable" >&2; exit 2; }
+[ -n "${DISPLAY:-}" ] || { echo "FAIL: no DISPLAY; run under the test run's X server" >&2; exit 2; }
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
+  wait 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+  echo "FAIL: $*"
+  if [ -s "$work/program.log" ]; then
+    echo "--- program output (last 30 lines) ---"
+    tail -n 30 "$work/program.log"
+  fi
+  exit 1
+}
+
+# Listening sockets on the deploy port, with their owners where visible.
+listeners() { ss -ltnpH "sport = :$port" 2>/dev/null; }
+
+busy=$(listeners)
+[ -z "$busy" ] || fail "TCP port $port is already in use on this machine, the deploy test needs it free: $busy"
+
+export TIDEWAVE_ROOT=$work/root HOME=$work/home
+unset TIDEWAVE_WORLD
+settings=$TIDEWAVE_ROOT/etc/Lanternfield
+mkdir -p "$HOME" "$settings" "$TIDEWAVE_ROOT/tmp" "$work/prog" "$work/push"
+# A copy, not a link: the program folder is where the executable really is.
+cp "$program" "$work/prog/tidewave"
+ln -s "$(dirname "$program")/pic" "$work/prog/pic"
+
+"$work/prog/tidewave" >"$work/program.log" 2>&1 &
+app=$!
+pids+=($app)
+
+# The deploy server starts at once; give it 15 s.
+owner=""
+for _ in $(seq 1 150); do
+  kill -0 "$app" 2>/dev/null || fail "the program ended before its deploy server listened"
+  owner=$(listeners)
+  [ -n "$owner" ] && break
+  sleep 0.1
+done
+[ -n "$owner" ] || fail "nothing listens on port $port 15 s after the start"
+case "$owner" in
+  *"pid=$app,"*) ;;
+  *) fail "port $port is held by another process, not the program ($app): $owner" ;;
+esac
+
+# (a) The CA certificate.
+"$push" ca "$port" "$work/push" || fail "pushing the CA certificate"
+[ -f "$work/prog/cacert.pem" ] || fail "no cacert.pem in the program folder after the first delivery"
+cmp -s "$work/push/ca.pem" "$work/prog/cacert.pem" || fail "cacert.pem differs from the CA certificate pushed"
+[ ! -e "$TIDEWAVE_ROOT/tmp/SchoolSettings.tar" ] || fail "the CA certificate was stored as a settings archive"
+
+# (b) Settings signed by that CA.
+"$push" settings "$port" "$work/push" || fail "pushing the settings archive"
+for f in "Room 12 Wired.profile" "Room 12 Wireless.profile" NetworkPolicy.xml; do
+  [ -f "$settings/$f" ] || fail "$f is not in the settings folder after the import (it holds: $(ls -A "$settings"))"
+  cmp -s "$work/push/trusted/$f" "$settings/$f" || fail "$f in the settings folder differs from the one pushed"
+done
+cmp -s "$work/push/ca.pem" "$work/prog/cacert.pem" || fail "the settings archive replaced cacert.pem"
+
+# Lengths the server must refuse.
+"$push" refused "$port" || fail "a length that must be refused"
+
+# An archive whose certificate another CA signed changes nothing.
+snapshot() { (cd "$1" && find . -type f -print0 | sort -z | xargs -0 sha256sum); }
+before=$(snapshot "$settings")
+ca_before=$(sha256sum <"$work/prog/cacert.pem")
+"$push" foreign "$port" "$work/push" || fail "pushing the archive of another CA"
+[ -f "$TIDEWAVE_ROOT/tmp/SchoolSettings.tar" ] || fail "the archive of another CA was not even stored"
+cmp -s "$work/push/foreign.tar" "$TIDEWAVE_ROOT/tmp/SchoolSettings.tar" || fail "the stored archive is not the one pushed"
+after=$(snapshot "$settings")
+[ "$before" = "$after" ] || fail "an archive signed by another CA changed the settings folder:
+before:
+$before
+after:
+$after"
+[ ! -e "$settings/Intruder.profile" ] || fail "a profile of an untrusted archive was imported"
+[ "$ca_before" = "$(sha256sum <"$work/prog/cacert.pem")" ] || fail "an untrusted archive changed cacert.pem"
+
+kill -0 "$app" 2>/dev/null || fail "the program ended during the deliveries"
+echo "deploy: CA stored, trusted settings imported, bad lengths refused, foreign settings ignored"
