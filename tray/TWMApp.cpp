@@ -65,6 +65,7 @@ bool TWMApp::OnInit() {
     SetProgramFolder();
     LoadCatalogue();
     wxInitAllImageHandlers();
+    delete wxLog::SetActiveTarget(new wxLogGui);
 
     std::string error;
     switch (InstanceLock::Acquire(InstanceLock::DefaultPath(), m_nLockFd, error)) {

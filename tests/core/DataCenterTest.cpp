@@ -321,3 +321,13 @@ TEST(InterfaceAddress, ClearsTheBufferAndFindsLoopback) {
     ASSERT_EQ(DataCenterLinux::GetInterfaceIPv4("lo", buf), 0);
     EXPECT_STREQ(buf, "127.0.0.1");
 }
+
+TEST(HubInstance, AskingWhetherItExistsNeverMakesIt) {
+    // Run alone (as ctest does): nothing in this process made the hub yet.
+    EXPECT_EQ(DataCenter::GetIfExists(), nullptr);
+    DataCenter* hub = DataCenter::GetInstance();
+    ASSERT_NE(hub, nullptr);
+    EXPECT_EQ(DataCenter::GetIfExists(), hub);
+    EXPECT_EQ(DataCenter::GetInstance(), hub);
+    EXPECT_EQ(hub->GetProfileManagementControl(), nullptr) << "made without bringing anything up";
+}

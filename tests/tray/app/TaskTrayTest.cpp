@@ -1,6 +1,7 @@
 #include <wx/menu.h>
 #include <wx/taskbar.h>
 
+#include "ApStatusUtil.h"
 #include "DisConnectBalloon.h"
 #include "NetworkTypes.h"
 #include "ProfileManagementControl.h"
@@ -10,6 +11,7 @@
 #include "TaskBarBalloon.h"
 #include "TaskBarBalloonLAN.h"
 #include "TrayTestSupport.h"
+#include "WirelessSwitchEvent.h"
 #include "sim/SimControl.h"
 
 TEST_F(TrayTest, StartupSkipsHiddenProfilesAndMovesOnAfterAFailure) {
@@ -159,4 +161,25 @@ TEST_F(TrayTest, MenuListsEveryProfileAndTicksTheCurrentOne) {
     EXPECT_FALSE(menu.IsChecked(TWMPopupMenu::ProfileItemId(1)));
     EXPECT_EQ(menu.GetLabelText(TWMPopupMenu::ProfileItemId(1)), "Hidden & odd");
     EXPECT_NE(menu.FindItem(TWMPopupMenu::HelpItemId()), nullptr);
+}
+
+TEST_F(TrayTest, BalloonNamesANetworkWithoutProfileByItsWhole32ByteSsid) {
+    StartTray();
+    SimControl::SetAdapterUp(ADAPTER_WIRED, false);
+    SimControl::SetAdapterUp(ADAPTER_WIRELESS, true);
+    APStatus ap = ApStatusUtil::MakeWithSsid("Riverside-Primary-School-Staff01");
+    ap.nSecurity = RVL_SECURITY_WPA_PSK;
+    ap.nPhyType = RVL_PHY_80211B;
+    ap.nSignalQuality = 49;
+    ap.nSSIDLength = 4000;  // a length from the air is never trusted
+    ASSERT_EQ(hub->ConnectWlanNetwork(&ap, "riverside-staff-key", 0, false), HUB_REQUEST_REFUSED);
+    ap.nSSIDLength = 32;
+    ASSERT_EQ(hub->ConnectWlanNetwork(&ap, "riverside-staff-key", 0, false), HUB_OK);
+    APStatus* current = hub->GetCurrentAPStatus();
+    ASSERT_NE(current, nullptr);
+    current->nSSIDLength = 4000;
+    Tray()->AddPendingEvent(WirelessSwitchEvent());
+    ASSERT_TRUE(RunEventLoopUntil([&] { return Tray()->GetWirelessBalloon() != nullptr; }));
+    EXPECT_EQ(TextOf(Tray()->GetWirelessBalloon(), "ID_STATICTEXT_STATUS"), "Riverside-Primary-School-Staff01");
+    EXPECT_EQ(TextOf(Tray()->GetWirelessBalloon(), "ID_STATICTEXT_SPEED"), "11.0Mbps");
 }

@@ -59,4 +59,12 @@ status=$?
 [ -e "$work/restarted" ] || fail "no restart script without a notification area"
 [ $status -ne 0 ] || fail "a start that ran the restart script reported success"
 kill -0 "$first" 2>/dev/null || fail "the first instance ended"
+# Without any X display the program says so and ends; it does not crash.
+env -u DISPLAY timeout 20 "$program" >"$work/nodisplay.log" 2>&1
+status=$?
+# 129 to 192: ended by a signal (a crash); 124: timed out.
+{ [ $status -ne 0 ] && [ $status -ne 124 ] && { [ $status -lt 129 ] || [ $status -gt 192 ]; }; } ||
+  fail "without a display the program ended with $status"
+grep -q "DISPLAY" "$work/nodisplay.log" || fail "without a display the program did not say why"
+kill -0 "$first" 2>/dev/null || fail "the first instance ended"
 echo "second start: balloon and end with a notification area, restart script without"
