@@ -8,6 +8,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "PosixIo.h"
+
 DownloadFile::DownloadFile() : m_fd(-1) {}
 
 DownloadFile::~DownloadFile() { Discard(); }
@@ -39,17 +41,7 @@ bool DownloadFile::Write(const char* data, size_t n) {
         errno = EBADF;
         return false;
     }
-    size_t done = 0;
-    while (done < n) {
-        const ssize_t w = ::write(m_fd, data + done, n - done);
-        if (w < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        done += static_cast<size_t>(w);
-    }
-    return true;
+    return PosixIo::WriteAll(m_fd, data, n);
 }
 
 bool DownloadFile::Commit() {

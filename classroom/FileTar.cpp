@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "PosixIo.h"
 #include "FileTarBytes.h"
 
 namespace {
@@ -54,20 +55,6 @@ ssize_t ReadAt(int fd, unsigned char* buf, size_t n, off_t offset) {
         done += static_cast<size_t>(r);
     }
     return static_cast<ssize_t>(done);
-}
-
-bool WriteAll(int fd, const unsigned char* buf, size_t n) {
-    size_t done = 0;
-    while (done < n) {
-        const ssize_t w = ::write(fd, buf + done, n - done);
-        if (w < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        done += static_cast<size_t>(w);
-    }
-    return true;
 }
 
 // The path as bytes for the file system; empty when it cannot be encoded.
@@ -118,7 +105,7 @@ bool CopyOut(int archive, int out, uint32_t offset, uint32_t size) {
         const size_t want = static_cast<size_t>(std::min<uint64_t>(sizeof buf, size - done));
         if (ReadAt(archive, buf, want, static_cast<off_t>(offset + done)) != static_cast<ssize_t>(want))
             return false;
-        if (!WriteAll(out, buf, want))
+        if (!PosixIo::WriteAll(out, buf, want))
             return false;
         done += want;
     }
@@ -219,7 +206,7 @@ int FileTar::Tar(const wxString& archiveName, const wxString& outFolder) {
     unsigned char head[4 + FileTarHeader::kBytes];
     FileTarBytes::PutU32(head, kMagic);
     m_header.Serialize(head + 4);
-    ok = WriteAll(out.get(), head, sizeof head);
+    ok = PosixIo::WriteAll(out.get(), head, sizeof head);
 
     uint64_t running = static_cast<uint64_t>(kTableOffset) + m_entries.size() * FileTarEntry::kBytes;
     for (FileTarEntry& entry : m_entries) {
@@ -232,7 +219,7 @@ int FileTar::Tar(const wxString& archiveName, const wxString& outFolder) {
         entry.offset = static_cast<uint32_t>(running);
         unsigned char raw[FileTarEntry::kBytes];
         entry.Serialize(raw);
-        ok = WriteAll(out.get(), raw, sizeof raw);
+        ok = PosixIo::WriteAll(out.get(), raw, sizeof raw);
         running += entry.size;
     }
     for (const FileTarEntry& entry : m_entries) {
@@ -254,7 +241,7 @@ int FileTar::Tar(const wxString& archiveName, const wxString& outFolder) {
         while (ok && done < entry.size) {
             const size_t want = static_cast<size_t>(std::min<uint64_t>(kWriteBlock, entry.size - done));
             ok = ReadAt(in.get(), buf.get(), want, static_cast<off_t>(done)) == static_cast<ssize_t>(want) &&
-                 WriteAll(out.get(), buf.get(), want);
+                 PosixIo::WriteAll(out.get(), buf.get(), want);
             done += want;
         }
     }

@@ -14,26 +14,13 @@
 
 #include "DeployConstants.h"
 #include "KXClientSubject.h"
+#include "PosixIo.h"
 #include "ProgramFolder.h"
 #include "SystemPaths.h"
 
 namespace {
 
 enum State { kLengthExpected = 0, kPayloadExpected = 1, kDone = 2 };
-
-bool WriteAll(int fd, const char* data, size_t n) {
-    size_t done = 0;
-    while (done < n) {
-        const ssize_t w = ::write(fd, data + done, n - done);
-        if (w < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        done += static_cast<size_t>(w);
-    }
-    return true;
-}
 
 }  // namespace
 
@@ -141,7 +128,7 @@ bool ReadHandler::Store(const std::string& target) {
         ACE_ERROR((LM_ERROR, ACE_TEXT("%N:%l: Failed to open %C. (errno = %i: %m)\n"), target.c_str(), errno));
         return false;
     }
-    bool ok = WriteAll(fd, m_pData.get(), static_cast<size_t>(m_nDataSize)) && ::fsync(fd) == 0;
+    bool ok = PosixIo::WriteAll(fd, m_pData.get(), static_cast<size_t>(m_nDataSize)) && ::fsync(fd) == 0;
     if (::close(fd) != 0)
         ok = false;
     if (ok)

@@ -16,6 +16,7 @@
 
 #include <tinyxml.h>
 
+#include "PosixIo.h"
 #include "ProfileScrambler.h"
 #include "ProfileTags.h"
 #include "SystemPaths.h"
@@ -150,20 +151,6 @@ bool ReadWholeFile(const std::string& path, std::string& content) {
     if (in.bad())
         return false;
     content = buffer.str();
-    return true;
-}
-
-bool WriteAll(int fd, const std::string& data) {
-    size_t done = 0;
-    while (done < data.size()) {
-        const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        done += static_cast<size_t>(n);
-    }
     return true;
 }
 
@@ -313,7 +300,8 @@ bool ProfileFile::Write(const ProfileList_t& profile, const std::string& folder,
         Log("cannot create a temporary file in " + folder);
         return false;
     }
-    bool ok = ::fchmod(fd, fileMode) == 0 && WriteAll(fd, document) && ::fsync(fd) == 0;
+    bool ok = ::fchmod(fd, fileMode) == 0 && PosixIo::WriteAll(fd, document.data(), document.size()) &&
+              ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
     ok = ok && MoveIntoPlace(temp, target, replaceExisting);
     if (!ok) {

@@ -17,6 +17,7 @@
 #include "FirefoxPreferences.h"
 #include "IPv4AddressUtil.h"
 #include "RvlSdk.h"
+#include "PosixIo.h"
 #include "SystemPaths.h"
 #include "TWMLog.h"
 
@@ -172,15 +173,7 @@ bool TWMUtil::ReplaceFile(const std::string& path, const std::string& content, m
     const int fd = mkostemp(&temp[0], O_CLOEXEC);
     if (fd < 0)
         return false;
-    bool ok = fchmod(fd, mode) == 0;
-    for (size_t done = 0; ok && done < content.size();) {
-        const ssize_t n = write(fd, content.data() + done, content.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        ok = n > 0;
-        if (ok)
-            done += static_cast<size_t>(n);
-    }
+    bool ok = fchmod(fd, mode) == 0 && PosixIo::WriteAll(fd, content.data(), content.size());
     ok = fsync(fd) == 0 && ok;
     ok = close(fd) == 0 && ok;
     ok = ok && rename(temp.c_str(), path.c_str()) == 0;

@@ -19,8 +19,8 @@ cp -n fuzz/corpus/* "$out/corpus/" 2>/dev/null || true
 
 flags="-std=c++17 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined"
 # shellcheck disable=SC2046
-clang++ $flags $(wx-config --cxxflags base) -Iclassroom \
-  fuzz/FileTarFuzzer.cpp classroom/FileTar.cpp classroom/FileTarHeader.cpp classroom/FileTarEntry.cpp \
+clang++ $flags $(wx-config --cxxflags base) -Iclassroom -Icore \
+  fuzz/FileTarFuzzer.cpp classroom/FileTar.cpp classroom/FileTarHeader.cpp classroom/FileTarEntry.cpp core/PosixIo.cpp \
   $(wx-config --libs base) -o "$out/filetar_fuzzer"
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1

@@ -7,6 +7,8 @@
 #include <unistd.h>
 #include <vector>
 
+#include "PosixIo.h"
+
 namespace {
 
 std::string Reason(const std::string& what) { return what + ": " + std::strerror(errno); }
@@ -33,19 +35,6 @@ bool MakeFolders(const std::string& folder, std::string& error) {
     return true;
 }
 
-bool WriteAll(int fd, const char* data, size_t size) {
-    while (size > 0) {
-        ssize_t n = write(fd, data, size);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        data += n;
-        size -= static_cast<size_t>(n);
-    }
-    return true;
-}
-
 // Copies everything readable from `in` to `out`.
 bool CopyData(int in, int out, std::string& error) {
     std::vector<char> buffer(64 * 1024);
@@ -59,7 +48,7 @@ bool CopyData(int in, int out, std::string& error) {
         }
         if (n == 0)
             return true;
-        if (!WriteAll(out, buffer.data(), static_cast<size_t>(n))) {
+        if (!PosixIo::WriteAll(out, buffer.data(), static_cast<size_t>(n))) {
             error = Reason("cannot write the copy");
             return false;
         }
