@@ -1,13 +1,23 @@
 #!/usr/bin/env bash
-# Writes a PNG of each window built so far into the folder given as argument.
-# The windows are shown on an X server of their own (Xvfb), never on the
-# user's display.  TIDEWAVE_BUILD_DIR chooses the build folder
-# (default: build/screenshots).
+# Writes PNGs of the program's windows into the folder given as argument:
+#  - each notice window on its own, over a plain backdrop;
+#  - the running program with a notification area (trayer): the apply
+#    balloon right after the start, the wired success balloon, the start tip
+#    at the tray icon and the tray menu, with the demo settings and the
+#    built-in world;
+#  - the not-connected balloon, from a start with the cable pulled and only
+#    a hidden profile.
+# Everything is shown on X servers of its own (Xvfb), never on the user's
+# display, with a settings root and home folder of its own.
+# TIDEWAVE_BUILD_DIR chooses the build folder (default: build/screenshots).
 set -euo pipefail
 if [ $# -ne 1 ]; then
   echo "usage: $0 <folder>" >&2
   exit 2
 fi
+for tool in Xvfb trayer xdotool import; do
+  command -v "$tool" >/dev/null || { echo "$tool is needed (scripts/install-deps.sh)" >&2; exit 1; }
+done
 top=$(cd "$(dirname "$0")/.." && pwd)
 mkdir -p "$1"
 out=$(cd "$1" && pwd)
@@ -15,19 +25,144 @@ build=${TIDEWAVE_BUILD_DIR:-$top/build/screenshots}
 
 cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTIDEWAVE_TESTS=ON >/dev/null
 # Building the window tests lists them, which needs a display: build only the
-# screenshot program and the pictures.
-cmake --build "$build" -j4 --target tray_screenshots tw_pictures
+# screenshot program, the program itself and what its runs need.
+cmake --build "$build" -j4 --target tray_screenshots tw_pictures tidewave tidewave_make_demo \
+  tidewave_sim_world tw_catalogues
 
-# Our own X server; it tells us its display number.
-fdfile=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null; rm -f "$fdfile"' EXIT
-for _ in $(seq 50); do
-  [ -s "$fdfile" ] && break
-  sleep 0.1
-done
-[ -s "$fdfile" ] || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(head -n1 "$fdfile")"
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  local p
+  for p in ${pids[@]+"${pids[@]}"}; do kill "$p" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
 
+# start_x <size>: an X server of our own; sets DISPLAY to it.
+start_x() {
+  local fdfile
+  fdfile=$(mktemp -p "$work")
+  Xvfb -displayfd 3 -screen 0 "$1" -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
+  pids+=($!)
+  for _ in $(seq 50); do
+    [ -s "$fdfile" ] && break
+    sleep 0.1
+  done
+  [ -s "$fdfile" ] || { echo "Xvfb did not start" >&2; exit 1; }
+  export DISPLAY=":$(head -n1 "$fdfile")"
+}
+
+# stop_all: ends every process started so far (program, trayer, X server).
+stop_all() {
+  local p
+  for p in ${pids[@]+"${pids[@]}"}; do kill "$p" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+  pids=()
+}
+
+# --- The notice windows -----------------------------------------------------
+start_x 1280x1024x24
 "$build/tests/tray/tray_screenshots" "$out" "$build/tray"
+stop_all
+
+# --- The running program ----------------------------------------------------
+# prepare_run <name>: a settings root with the demo settings, a home folder
+# and a program folder (a copy of the program beside a link to its pictures,
+# so that nothing it writes there lands in the build folder).
+prepare_run() {
+  run=$work/$1
+  mkdir -p "$run/home" "$run/prog" "$run/root/usr/share/Tidewave/resource"
+  "$build/scripts/demo/tidewave_make_demo" "$run/root" >/dev/null
+  cp "$build/resource/en.mo" "$build/resource/langToFile" "$run/root/usr/share/Tidewave/resource/"
+  cp "$build/tray/tidewave" "$run/prog/tidewave"
+  ln -s "$build/tray/pic" "$run/prog/pic"
+}
+
+# start_program: X server with a notification area, then the program.
+start_program() {
+  start_x 1024x768x24
+  trayer --edge top --align right --widthtype request --height 24 >/dev/null 2>&1 &
+  pids+=($!)
+  sleep 1
+  (cd "$run" && HOME=$run/home TIDEWAVE_ROOT=$run/root exec "$run/prog/tidewave") >"$run/program.log" 2>&1 &
+  app=$!
+  pids+=($app)
+}
+
+# shown_sizes: the sizes (<width>x<height>) of the program's visible windows,
+# one a line; the tray icon's own window is among them.
+shown_sizes() {
+  local w
+  for w in $(xdotool search --onlyvisible --pid "$app" 2>/dev/null || true); do
+    xdotool getwindowgeometry "$w" 2>/dev/null | sed -n 's/^ *Geometry: //p'
+  done
+}
+
+# wait_window <width>x<height> <seconds> <what>: waits until the program shows
+# a window of that size; the balloons are told apart by their pictures' sizes.
+wait_window() {
+  local end=$((SECONDS + $2))
+  while [ $SECONDS -lt $end ]; do
+    kill -0 "$app" 2>/dev/null || { echo "the program ended while waiting for $3:" >&2; tail -n 20 "$run/program.log" >&2; exit 1; }
+    # Read whole first: a grep that stops early would fail the pipe.
+    sizes=$(shown_sizes)
+    if grep -qx "$1" <<<"$sizes"; then
+      sleep 0.5   # let it paint
+      return 0
+    fi
+    sleep 0.2
+  done
+  echo "no $3 ($1 window) within $2 s" >&2
+  exit 1
+}
+
+# wait_no_balloon <seconds>: waits until no balloon is shown any more.
+wait_no_balloon() {
+  local end=$((SECONDS + $1))
+  while [ $SECONDS -lt $end ]; do
+    sizes=$(shown_sizes)
+    grep -qx -e 270x160 -e 270x130 -e 300x84 <<<"$sizes" || return 0
+    sleep 0.2
+  done
+  echo "the program's balloons did not close within $1 s" >&2
+  exit 1
+}
+
+shot() { import -window root "$out/$1"; echo "wrote $out/$1"; }
+
+# 1. Demo settings, built-in world: the first profile is the wired one.  The
+#    apply starts 20 s after the start.
+prepare_run demo
+start_program
+wait_window 270x160 40 "apply balloon"
+shot balloon-apply.png
+wait_window 270x130 30 "wired success balloon"
+shot balloon-wired.png
+# The first status check (every 10 s) sets the tray icon and shows the tip.
+wait_window 300x84 30 "start tip"
+shot balloon-start-tip.png
+wait_no_balloon 15
+# The tray icon sits in trayer's panel, the only icon there.
+panel=$(xdotool search --onlyvisible --class trayer 2>/dev/null | head -n1 || true)
+[ -n "$panel" ] || { echo "no notification area window" >&2; exit 1; }
+eval "$(xdotool getwindowgeometry --shell "$panel")"
+xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2))
+sleep 0.3
+xdotool click 1
+sleep 1
+shot tray-menu.png
+xdotool key Escape
+stop_all
+
+# 2. Cable pulled, only the hidden profile: nothing to apply, so the start
+#    ends with the not-connected balloon.
+prepare_run disconnected
+find "$run/root/etc" -name '*.profile' ! -name 'Staff Room.profile' -delete
+"$build/platform/tidewave_sim_world" | sed '/<wired /s/link="1"/link="0"/' >"$run/world.xml"
+grep -q '<wired [^>]*link="0"' "$run/world.xml" || { echo "could not pull the cable in the world file" >&2; exit 1; }
+export TIDEWAVE_WORLD=$run/world.xml
+start_program
+wait_window 270x160 40 "not-connected balloon"
+shot balloon-disconnected.png
+stop_all
