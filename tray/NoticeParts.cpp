@@ -1,7 +1,9 @@
 #include "NoticeParts.h"
 
 #include <wx/bmpbuttn.h>
+#include <wx/stattext.h>
 
+#include "CustomStaticText.h"
 #include "PictureLoader.h"
 
 wxBitmap NoticeParts::LoadBackground() {
@@ -28,4 +30,18 @@ wxBitmapButton* NoticeParts::MakeButton(wxWindow* parent, long id, const wxStrin
 
 wxFont NoticeParts::HeadlineFont() {
     return wxFont(11, wxFONTFAMILY_SWISS, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_BOLD, false, "Arial");
+}
+
+CustomStaticText* NoticeParts::MakeLine(wxWindow* parent, long id, const wxString& name, int y) {
+    auto* line = new CustomStaticText(parent, static_cast<wxWindowID>(id), wxEmptyString, wxPoint(16, y),
+                                      wxDefaultSize, wxTRANSPARENT_WINDOW, name);
+    line->SetForegroundColour(HeadlineColour());
+    return line;
+}
+
+wxStaticText* NoticeParts::MakeWord(wxWindow* parent, long id, const wxString& name, const wxString& word,
+                                    const wxPoint& pos) {
+    auto* label = new wxStaticText(parent, static_cast<wxWindowID>(id), word, pos, wxDefaultSize, 0, name);
+    label->SetForegroundColour(WordColour());
+    return label;
 }

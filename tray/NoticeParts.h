@@ -6,7 +6,9 @@
 #include <wx/gdicmn.h>
 #include <wx/string.h>
 
+class CustomStaticText;
 class wxBitmapButton;
+class wxStaticText;
 class wxWindow;
 
 // Pieces shared by the Yes/No and OK notices and the balloons: the picture
@@ -25,6 +27,12 @@ public:
     // hover pictures "pic/button_*.png"; the word lies over it separately.
     static wxBitmapButton* MakeButton(wxWindow* parent, long id, const wxString& name,
                                       const wxPoint& pos);
+
+    // A title or content line of a notice: blue, transparent, at (16, y).
+    static CustomStaticText* MakeLine(wxWindow* parent, long id, const wxString& name, int y);
+    // The word over a picture button, in the button word colour.
+    static wxStaticText* MakeWord(wxWindow* parent, long id, const wxString& name, const wxString& word,
+                                  const wxPoint& pos);
 
     // Bold blue "Arial" 11 pt of titles and headlines.
     static wxFont HeadlineFont();

@@ -28,17 +28,6 @@ wxBEGIN_EVENT_TABLE(PopupDialog, wxDialog)
     EVT_TIMER(PopupDialog::ID_TIMER_CLOSE, PopupDialog::OnTimer)
 wxEND_EVENT_TABLE()
 
-namespace {
-
-CustomStaticText* MakeLine(wxWindow* parent, long id, const wxString& name, int y) {
-    auto* line = new CustomStaticText(parent, static_cast<wxWindowID>(id), wxEmptyString,
-                                      wxPoint(16, y), wxDefaultSize, wxTRANSPARENT_WINDOW, name);
-    line->SetForegroundColour(NoticeParts::HeadlineColour());
-    return line;
-}
-
-}  // namespace
-
 PopupDialog::PopupDialog(wxWindow* parent, const wxBitmap& background, wxWindowID id)
     : wxDialog(parent, id, wxEmptyString, wxDefaultPosition, wxDefaultSize, wxBitmapDialog::kStyle,
                wxDialogNameStr),
@@ -47,20 +36,17 @@ PopupDialog::PopupDialog(wxWindow* parent, const wxBitmap& background, wxWindowI
     if (m_bmpBackground.IsOk())
         SetSize(m_bmpBackground.GetWidth(), m_bmpBackground.GetHeight());
 
-    m_pTitle = MakeLine(this, ID_STATICTEXT_TITLE, "ID_STATICTEXT_TITLE", 16);
+    m_pTitle = NoticeParts::MakeLine(this, ID_STATICTEXT_TITLE, "ID_STATICTEXT_TITLE", 16);
     m_pTitle->SetFont(NoticeParts::HeadlineFont());
-    m_pLine1 = MakeLine(this, ID_STATICTEXT_CONTENT_LINE1, "ID_STATICTEXT_CONTENT_LINE1", 40);
-    m_pLine2 = MakeLine(this, ID_STATICTEXT_CONTENT_LINE2, "ID_STATICTEXT_CONTENT_LINE2", 60);
-    m_pLine3 = MakeLine(this, ID_STATICTEXT_CONTENT_LINE3, "ID_STATICTEXT_CONTENT_LINE3", 80);
+    m_pLine1 = NoticeParts::MakeLine(this, ID_STATICTEXT_CONTENT_LINE1, "ID_STATICTEXT_CONTENT_LINE1", 40);
+    m_pLine2 = NoticeParts::MakeLine(this, ID_STATICTEXT_CONTENT_LINE2, "ID_STATICTEXT_CONTENT_LINE2", 60);
+    m_pLine3 = NoticeParts::MakeLine(this, ID_STATICTEXT_CONTENT_LINE3, "ID_STATICTEXT_CONTENT_LINE3", 80);
 
     m_pBtnOk = NoticeParts::MakeButton(this, ID_BTN_OK, "ID_BTN_OK", wxPoint(40, 104));
     m_pBtnCancel = NoticeParts::MakeButton(this, ID_BTN_CANCEL, "ID_BTN_CANCEL", wxPoint(132, 104));
-    m_pLabelOk = new wxStaticText(this, static_cast<wxWindowID>(ID_STATICTEXTOK), _("Yes"),
-                                  wxPoint(78, 115), wxDefaultSize, 0, "ID_STATICTEXTOK");
-    m_pLabelOk->SetForegroundColour(NoticeParts::WordColour());
-    m_pLabelCancel = new wxStaticText(this, static_cast<wxWindowID>(ID_STATICTEXTCANCEL), _("No"),
-                                      wxPoint(170, 115), wxDefaultSize, 0, "ID_STATICTEXTCANCEL");
-    m_pLabelCancel->SetForegroundColour(NoticeParts::WordColour());
+    m_pLabelOk = NoticeParts::MakeWord(this, ID_STATICTEXTOK, "ID_STATICTEXTOK", _("Yes"), wxPoint(78, 115));
+    m_pLabelCancel =
+        NoticeParts::MakeWord(this, ID_STATICTEXTCANCEL, "ID_STATICTEXTCANCEL", _("No"), wxPoint(170, 115));
 
     Connect(wxID_ANY, wxEVT_INIT_DIALOG, wxInitDialogEventHandler(PopupDialog::PlaceWindow));
 }
