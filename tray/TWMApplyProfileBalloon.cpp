@@ -8,6 +8,7 @@
 #include "BalloonParts.h"
 #include "CustomStaticText.h"
 #include "GaugeCycle.h"
+#include "NoticeParts.h"
 #include "PictureLoader.h"
 
 const long TWMApplyProfileBalloon::ID_STATICTEXT_PROFILENAME = wxNewId();
@@ -24,7 +25,7 @@ wxBitmap CloseButtonBitmap() {
     wxBitmap bitmap = PictureLoader::LoadOrPanel("pic/button_normal.png", wxSize(70, 24));
     wxMemoryDC dc(bitmap);
     dc.SetFont(wxFont(9, wxFONTFAMILY_SWISS, wxFONTSTYLE_NORMAL, wxFONTWEIGHT_BOLD));
-    dc.SetTextForeground(wxColour(255, 255, 255));
+    dc.SetTextForeground(NoticeParts::WordColour());
     const wxString caption = _("Close");
     const wxSize extent = dc.GetTextExtent(caption);
     dc.DrawText(caption, (bitmap.GetWidth() - extent.x) / 2, (bitmap.GetHeight() - extent.y) / 2);
