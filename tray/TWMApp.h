@@ -29,6 +29,11 @@ public:
     void OnInitTimer();
 
     TWMTaskTray* GetTaskTray() const { return m_pTaskTray; }
+    // The tray icon tells the application when it goes.
+    void ForgetTaskTray(const TWMTaskTray* tray) {
+        if (m_pTaskTray == tray)
+            m_pTaskTray = nullptr;
+    }
 
     // Requests served by the housekeeping tick: a new DNS-SD publication of
     // this machine, and a new browse.  Any thread.

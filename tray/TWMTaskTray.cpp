@@ -25,6 +25,7 @@
 #include "ProfileManagementControl.h"
 #include "ProgramFolder.h"
 #include "TWExistBalloon.h"
+#include "TWMApp.h"
 #include "TWMApplyProfileBalloon.h"
 #include "TWMLog.h"
 #include "TWMPopupMenu.h"
@@ -105,6 +106,8 @@ TWMTaskTray::~TWMTaskTray() {
     DestroyWindow(m_pTipBalloon);
     if (s_pInstance == this)
         s_pInstance = nullptr;
+    if (auto* app = dynamic_cast<TWMApp*>(wxApp::GetInstance()))
+        app->ForgetTaskTray(this);
 }
 
 bool TWMTaskTray::IsSystemTrayAvailable() {

@@ -1,7 +1,14 @@
 #include <wx/menu.h>
 #include <wx/taskbar.h>
 
+#include <algorithm>
+
 #include "ApStatusUtil.h"
+#include "CommandRunner.h"
+#include "SystemPaths.h"
+#include "TWMApp.h"
+#include "TWMUtil.h"
+#include "TestTree.h"
 #include "DisConnectBalloon.h"
 #include "NetworkTypes.h"
 #include "ProfileManagementControl.h"
@@ -182,4 +189,87 @@ TEST_F(TrayTest, BalloonNamesANetworkWithoutProfileByItsWhole32ByteSsid) {
     ASSERT_TRUE(RunEventLoopUntil([&] { return Tray()->GetWirelessBalloon() != nullptr; }));
     EXPECT_EQ(TextOf(Tray()->GetWirelessBalloon(), "ID_STATICTEXT_STATUS"), "Riverside-Primary-School-Staff01");
     EXPECT_EQ(TextOf(Tray()->GetWirelessBalloon(), "ID_STATICTEXT_SPEED"), "11.0Mbps");
+}
+
+namespace {
+
+// Records the fixed commands instead of running them.
+class RecordingRunner : public CommandRunner {
+public:
+    std::vector<wxString> commands;
+    std::vector<wxArrayString> launches;
+    int System(const wxString& command) override {
+        commands.push_back(command);
+        return 0;
+    }
+    bool Launch(const wxArrayString& argv) override {
+        launches.push_back(argv);
+        return true;
+    }
+};
+
+}  // namespace
+
+TEST_F(TrayTest, DeferredStartInitialisesThePlatformAndBringsUpTheTray) {
+    RecordingRunner runner;
+    CommandRunner::Install(&runner);
+    AddProfile("Cable", "1", "lan");
+    TWMApp& app = wxGetApp();
+    app.OnInitTimer();
+    CommandRunner::Install(nullptr);
+    tray = app.GetTaskTray();
+    ASSERT_NE(tray, nullptr);
+    EXPECT_EQ(runner.commands, (std::vector<wxString>{"killall nm-applet"}));
+    EXPECT_TRUE(app.m_strAppDir.EndsWith("/"));
+    ASSERT_NE(tray->GetApplyBalloon(), nullptr) << "the first profile is being applied";
+    EXPECT_NE(hub->GetProfileManagementControl(), nullptr);
+    const std::vector<std::string> log = SimControl::CallLog();
+    EXPECT_NE(std::find(log.begin(), log.end(), "RVL_Initialize()"), log.end());
+    app.OnInitTimer();  // runs once only
+    EXPECT_EQ(app.GetTaskTray(), tray);
+}
+
+TEST_F(TrayTest, APickTurnsMeshOffAndAppliesTheChosenProfile) {
+    AddProfile("Hidden", "1", "lan", "0");
+    StartTray();
+    ASSERT_TRUE(Tray()->IsInitFinished());
+    TWMApp& app = wxGetApp();
+    app.m_nMeshStatus = MESH_USING_OTHERS_INTERNET;
+    SimControl::ClearCallLog();
+    ProfileList_t picked;
+    picked.name = "Cable";
+    picked.permission = "admin";
+    picked.GenernalSet.ConnecType = "lan";
+    TWMPopupMenu::ConnectProfile(picked);
+    EXPECT_EQ(app.m_nMeshStatus, MESH_OFF);
+    const std::vector<std::string> log = SimControl::CallLog();
+    EXPECT_NE(std::find(log.begin(), log.end(), "RVL_TurnOnMesh(0)"), log.end());
+    EXPECT_TRUE(Control()->IsApplying());
+    EXPECT_EQ(Control()->GetCurrentUsedProfile().name, "Cable");
+
+    // While a wireless apply the hub asked for is pending, a pick is ignored.
+    Tray()->SetApplyWirelessFlag(false);
+    picked.name = "Other";
+    TWMPopupMenu::ConnectProfile(picked);
+    EXPECT_EQ(Control()->GetCurrentUsedProfile().name, "Cable");
+    app.m_nMeshStatus = MESH_OFF;
+}
+
+TEST_F(TrayTest, HelpOpensTheManualOnlyWhenItIsThere) {
+    RecordingRunner runner;
+    CommandRunner::Install(&runner);
+    TWMPopupMenu::ShowHelp();
+    EXPECT_TRUE(runner.launches.empty());
+    const std::string manual =
+        SystemPaths::Fixed("/usr/share/doc/tidewave/Korvane_VRDA2.0_Tidewave_User_Manual_Ubuntu.pdf.gz");
+    TWMUtil::MakeFolder(manual.substr(0, manual.rfind('/')), 0755);
+    TestTree::WriteFile(manual, "manual");
+    TWMPopupMenu::ShowHelp();
+    CommandRunner::Install(nullptr);
+    ASSERT_EQ(runner.launches.size(), 1u);
+    const wxArrayString& argv = runner.launches[0];
+    ASSERT_EQ(argv.size(), 3u);
+    EXPECT_EQ(argv[0], "evince");
+    EXPECT_EQ(argv[1], wxString::FromUTF8(manual.c_str()));
+    EXPECT_EQ(argv[2], "--page-label=1");
 }
