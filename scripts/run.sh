@@ -13,6 +13,7 @@ scripts/install-deps.sh || exit 1
 
 build=$top/build/run
 demo=$top/build/demo
+mkdir -p "$top/build"
 cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTIDEWAVE_TESTS=OFF >"$build.configure.log" 2>&1 \
   || { cat "$build.configure.log"; exit 1; }
 cmake --build "$build" -j "$(nproc 2>/dev/null || echo 2)" --target tidewave tidewave_make_demo tidewave_sim_world tw_catalogues \
