@@ -662,12 +662,16 @@ void DataCenterLinux::CheckNetworkStatus(bool wiredUp, bool wirelessUp, bool wir
     else if (mode == NETMODE_NO_ADAPTER && mode == prev)
         CallModeChangePair(mode);
 
-    AskAndNotify(prev, mode, wiredUp, wirelessUp, wiredConnected);
+    // Stored before the questions: a tick inside a question's nested loop
+    // must not be overwritten by this older one afterwards.
+    const bool lastWiredConnected = m_bLastWiredConnected;
     m_bLastWiredConnected = wiredConnected;
+    AskAndNotify(prev, mode, wiredUp, wirelessUp, wiredConnected, lastWiredConnected);
     TWMLog(kLog, "Leave DataCenterLinux::CheckNetworkStatus");
 }
 
-void DataCenterLinux::AskAndNotify(int prev, int mode, bool wiredUp, bool wirelessUp, bool wiredConnected) {
+void DataCenterLinux::AskAndNotify(int prev, int mode, bool wiredUp, bool wirelessUp, bool wiredConnected,
+                                   bool lastWiredConnected) {
     // a. The wired link went away after mode 0 while the wireless adapter is off.
     if (prev == NETMODE_WIRED_CONNECTED && !wiredUp && !wirelessUp) {
         if (!m_bAskSwitchToWireless) {
@@ -680,7 +684,7 @@ void DataCenterLinux::AskAndNotify(int prev, int mode, bool wiredUp, bool wirele
         }
     }
     // b. A wired link came up while wireless is in use.
-    const bool wiredRose = wiredConnected && !m_bLastWiredConnected;
+    const bool wiredRose = wiredConnected && !lastWiredConnected;
     if ((prev == NETMODE_WIRELESS_CONNECTED || prev == NETMODE_WIRELESS_NOLINK) && wirelessUp && wiredRose &&
         !m_bQuestionOpen && NoApplyRuns()) {
         m_bQuestionOpen = true;

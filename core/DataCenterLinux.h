@@ -100,7 +100,8 @@ private:
     MeshStatus BuildStatus(int mode);
     void DetectWirelessSwitch(int mode, const MeshStatus& status);
     void CallModeChangePair(int mode);
-    void AskAndNotify(int prev, int mode, bool wiredUp, bool wirelessUp, bool wiredConnected);
+    void AskAndNotify(int prev, int mode, bool wiredUp, bool wirelessUp, bool wiredConnected,
+                      bool lastWiredConnected);
     void PostConnectResult(wxEvtHandler* receiver, int code);
     void UpdateControllerTargets();
 

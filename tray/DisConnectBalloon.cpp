@@ -1,5 +1,6 @@
 #include "DisConnectBalloon.h"
 
+#include <wx/app.h>
 #include <wx/hyperlink.h>
 #include <wx/intl.h>
 #include <wx/msgdlg.h>
@@ -40,6 +41,12 @@ wxString DisConnectBalloon::GetHeadline() const { return m_pHeadline->GetLabel()
 
 void DisConnectBalloon::OnHyperlink(wxHyperlinkEvent&) {
     // Handled here and not passed on: no browser starts for the empty URL.
+    // The work runs after the handler: the tray's balloon timer may destroy
+    // this balloon while a message box is open.
+    wxTheApp->CallAfter([] { OpenScanWindow(); });
+}
+
+void DisConnectBalloon::OpenScanWindow() {
     DataCenter* hub = DataCenter::GetInstance();
     if (PolicyManager* policy = hub->GetPolicyManager(); policy != nullptr && !policy->CanScanWireless()) {
         wxMessageBox(_("The current policy forbids scanning for wireless networks."), _("Message"),

@@ -18,8 +18,10 @@ public:
     bool IsScanLinkVisible() const;
     wxString GetHeadline() const;
 
-    // The scan link's click; the scan window opens here once it is built.
+    // The scan link's click: after the policy and apply gates, the scan
+    // window opens in connect mode.
     void OnHyperlink(wxHyperlinkEvent& e);
+    static void OpenScanWindow();
 
 private:
     CustomStaticText* m_pHeadline = nullptr;

@@ -1,5 +1,6 @@
 #include "TWMTaskTray.h"
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -89,7 +90,7 @@ TWMTaskTray* TWMTaskTray::GetInstance() {
 TWMTaskTray::TWMTaskTray() : m_tipTimer(this, ID_TIMER_TIP) {}
 
 TWMTaskTray::~TWMTaskTray() {
-    if (DataCenter* hub = DataCenter::GetInstance())
+    if (DataCenter* hub = DataCenter::GetIfExists())
         hub->SetTaskTray(nullptr);
     RemoveIcon();
     m_profileList.clear();
@@ -275,6 +276,10 @@ void TWMTaskTray::OnProfileChangedEvent(ProfileEvent& e) {
     if (e.GetId() != ID_PROFILE_APPLY_STATUS)
         return;
     DataCenter* hub = DataCenter::GetInstance();
+    // A result that arrives while the controller still applies is the
+    // refusal of a second request, not the end of the running apply.
+    if (ProfileManagementControl* control = hub->GetProfileManagementControl(); control && control->IsApplying())
+        return;
     if (e.GetCode() == PROFILE_APPLIED) {
         if (m_bStartupApplying)
             FinishStartup(false);
@@ -361,7 +366,7 @@ void TWMTaskTray::ShowWirelessBalloon() {
     if (name.empty())
         name = ApStatusUtil::SsidText(*ap);
     m_pWirelessBalloon->SetStatus(name);
-    const int quality = static_cast<int>(ap->nSignalQuality);
+    const int quality = static_cast<int>(std::min<uint32_t>(ap->nSignalQuality, 100));
     m_pWirelessBalloon->SetSignalQuality(quality);
     m_pWirelessBalloon->SetSignalIcon(quality);
     m_pWirelessBalloon->Show(true);

@@ -149,7 +149,9 @@ protected:
 
     // Runs the status check once, as the status timer would.
     void Tick() { hub->OnStatusTimer(); }
-    // Waits until the switch thread has served everything queued so far.
+    // Waits until the switch thread has served everything queued so far and
+    // its replies have been handled: replies are posted, and handled, in
+    // queue order, so a marker's reply comes last.
     void WaitForSwitches();
 
     FakeNotices notices;

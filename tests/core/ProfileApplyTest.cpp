@@ -166,9 +166,8 @@ TEST_F(ApplyTest, WiredPollGivesUpOnTick21WithTheTimeoutReason) {
     SimControl::SetWiredLink(false);
     control->ApplyProfile(WiredProfile());
     control->PrepareTick();
-    ASSERT_TRUE(PumpEventsUntil([] { return std::find(SimControl::CallLog().begin(), SimControl::CallLog().end(),
-                                                      "RVL_UpAdapter(1)") != SimControl::CallLog().end(); }));
-    PumpEventsFor(30);
+    WaitForSwitches();
+    ASSERT_TRUE(Logged("RVL_UpAdapter(1)"));
     for (int i = 1; i <= 20; ++i)
         control->WiredPollTick();
     PumpEventsFor(20);
@@ -184,8 +183,7 @@ TEST_F(ApplyTest, WiredPollGivesUpOnTick21WithTheTimeoutReason) {
 TEST_F(ApplyTest, WiredLinkConnectsAndIsForgottenWhenTheLinkGoes) {
     control->ApplyProfile(WiredProfile());
     control->PrepareTick();
-    ASSERT_TRUE(PumpEventsUntil([&] { return control->IsApplying() && SimControl::World().wired.up; }));
-    PumpEventsFor(30);
+    WaitForSwitches();
     SimControl::ClearCallLog();
     control->WiredPollTick();
     ASSERT_TRUE(PumpEventsUntil([&] { return tray.Has(wxEVT_TW_PROFILE, PROFILE_APPLIED); }));
@@ -247,8 +245,7 @@ TEST_F(ApplyTest, AnotherNetworkForgetsTheWirelessProfile) {
 TEST_F(ApplyTest, DisconnectOfAWiredProfileShutsTheWiredAdapter) {
     control->ApplyProfile(WiredProfile());
     control->PrepareTick();
-    ASSERT_TRUE(PumpEventsUntil([&] { return SimControl::World().wired.up; }));
-    PumpEventsFor(30);
+    WaitForSwitches();
     control->WiredPollTick();
     ASSERT_TRUE(PumpEventsUntil([&] { return tray.Has(wxEVT_TW_PROFILE, PROFILE_APPLIED); }));
     SimControl::ClearCallLog();

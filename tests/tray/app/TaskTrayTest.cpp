@@ -35,8 +35,10 @@ TEST_F(TrayTest, StartupSkipsHiddenProfilesAndMovesOnAfterAFailure) {
     Control()->PrepareTick();
     WaitForSwitch("RVL_UpAdapter(1)");
     PollWired(21);  // no cable: the wired apply times out
-    ASSERT_NE(Tray()->GetApplyBalloon(), nullptr);
-    EXPECT_EQ(Tray()->GetApplyBalloon()->GetText(), "Applying profile Classroom...");
+    ASSERT_TRUE(RunEventLoopUntil([&] {
+        return Tray()->GetApplyBalloon() != nullptr &&
+               Tray()->GetApplyBalloon()->GetText() == "Applying profile Classroom...";
+    }));
     EXPECT_EQ(Tray()->GetDisconnectBalloon(), nullptr) << "no balloon for a failure the loop moves past";
     EXPECT_FALSE(Tray()->IsInitFinished());
 

@@ -8,6 +8,7 @@
 
 #include "NetworkTypes.h"
 #include "ProfileFile.h"
+#include "SwitchAdapterEvent.h"
 #include "ProfileManagementControl.h"
 #include "ProgramFolder.h"
 #include "SystemPaths.h"
@@ -69,11 +70,15 @@ void TrayTest::StartTray() {
 }
 
 void TrayTest::WaitForSwitch(const std::string& call) {
-    ASSERT_TRUE(RunEventLoopUntil([&] {
-        const std::vector<std::string> log = SimControl::CallLog();
-        return std::find(log.begin(), log.end(), call) != log.end();
-    }));
-    RunEventLoopFor(30);
+    // Replies to switch requests are posted and handled in queue order: once
+    // a marker's reply is in, the apply's reply has been handled.
+    bool markerAnswered = false;
+    wxEvtHandler marker;
+    marker.Bind(wxEVT_TW_SWITCH_ADAPTER, [&](SwitchAdapterEvent&) { markerAnswered = true; });
+    hub->QueueSwitchAdapter(ADAPTER_NONE, ADAPTER_NONE, &marker);
+    ASSERT_TRUE(RunEventLoopUntil([&] { return markerAnswered; }));
+    const std::vector<std::string> log = SimControl::CallLog();
+    ASSERT_NE(std::find(log.begin(), log.end(), call), log.end()) << call;
 }
 
 void TrayTest::PollWired(int ticks) {
