@@ -3,6 +3,9 @@
 #include <cerrno>
 #include <new>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <ace/Log_Msg.h>
 #include <ace/Reactor.h>
 #include <ace/SOCK_Stream.h>
@@ -11,8 +14,23 @@
 
 AcceptHandler::AcceptHandler(ACE_Reactor* reactor, const ACE_INET_Addr& listenAddress,
                              const ACE_Time_Value& stepDeadline)
-    : m_pReactor(reactor ? reactor : ACE_Reactor::instance()), m_address(listenAddress),
-      m_stepDeadline(stepDeadline) {}
+    : m_pReactor(reactor ? reactor : ACE_Reactor::instance()), m_nSpareFd(::open("/dev/null", O_RDONLY | O_CLOEXEC)),
+      m_address(listenAddress), m_stepDeadline(stepDeadline) {}
+
+void AcceptHandler::DropWaitingConnection() {
+    ACE_SOCK_Stream dropped;
+    ACE_Time_Value noWait(ACE_Time_Value::zero);
+    if (m_acceptor.accept(dropped, nullptr, &noWait, true) == 0) {
+        dropped.close();
+        return;
+    }
+    if ((errno == EMFILE || errno == ENFILE) && m_nSpareFd >= 0) {
+        ::close(m_nSpareFd);
+        if (m_acceptor.accept(dropped, nullptr, &noWait, true) == 0)
+            dropped.close();
+        m_nSpareFd = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+    }
+}
 
 int AcceptHandler::open() {
     if (m_acceptor.open(m_address, 1, PF_INET, 5, 0) == -1) {
@@ -45,16 +63,16 @@ int AcceptHandler::handle_input(ACE_HANDLE) {
     ACE_Time_Value noWait(ACE_Time_Value::zero);
     if (reader == nullptr) {
         ACE_ERROR((LM_ERROR, ACE_TEXT("%N:%l: Failed to allocate reader. (errno = %i: %m)\n"), ENOMEM));
-        // Take the waiting connection off the queue and drop it.
-        ACE_SOCK_Stream dropped;
-        if (m_acceptor.accept(dropped, &peerAddress, &noWait, true) == 0)
-            dropped.close();
+        DropWaitingConnection();
         return 0;
     }
     // The reactor said a connection is waiting; do not block if it went.
     if (m_acceptor.accept(reader->peer(), &peerAddress, &noWait, true) == -1) {
-        ACE_ERROR((LM_ERROR, ACE_TEXT("%N:%l: Failed to accept client connection. (errno = %i: %m)\n"), errno));
+        const int error = errno;
+        ACE_ERROR((LM_ERROR, ACE_TEXT("%N:%l: Failed to accept client connection. (errno = %i: %m)\n"), error));
         reader->handle_close(ACE_INVALID_HANDLE, ACE_Event_Handler::ALL_EVENTS_MASK);
+        if (error == EMFILE || error == ENFILE)
+            DropWaitingConnection();
         return 0;
     }
     reader->peer().disable(ACE_NONBLOCK);
@@ -63,10 +81,16 @@ int AcceptHandler::handle_input(ACE_HANDLE) {
         reader->handle_close(ACE_INVALID_HANDLE, ACE_Event_Handler::ALL_EVENTS_MASK);
         return 0;
     }
+    if (!reader->ArmStepTimer()) {
+        ACE_ERROR((LM_ERROR, ACE_TEXT("%N:%l: Failed to set the step deadline.\n")));
+        m_pReactor->remove_handler(reader, ACE_Event_Handler::READ_MASK);
+    }
     return 0;
 }
 
 int AcceptHandler::handle_close(ACE_HANDLE, ACE_Reactor_Mask) {
+    if (m_nSpareFd >= 0)
+        ::close(m_nSpareFd);
     if (m_acceptor.close() == -1)
         ACE_ERROR((LM_ERROR, ACE_TEXT("%N:%l: Failed to close the socket. (errno = %i: %m)\n"), errno));
     delete this;

@@ -27,7 +27,13 @@ public:
 private:
     ~AcceptHandler() override = default;
 
+    // Takes a waiting connection off the queue and closes it, using the
+    // spare descriptor when the process has none left, so that a full
+    // descriptor table cannot make the reactor spin on the same connection.
+    void DropWaitingConnection();
+
     ACE_Reactor* m_pReactor;
+    int m_nSpareFd;
     ACE_SOCK_Acceptor m_acceptor;
     ACE_INET_Addr m_address;
     ACE_Time_Value m_stepDeadline;

@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include <ace/Log_Msg.h>
+#include <ace/Reactor.h>
 #include <ace/OS_NS_sys_time.h>
 
 #include "DeployConstants.h"
@@ -25,7 +26,7 @@ enum State { kLengthExpected = 0, kPayloadExpected = 1, kDone = 2 };
 }  // namespace
 
 ReadHandler::ReadHandler(const ACE_Time_Value& stepDeadline)
-    : m_nDataSize(0), m_nState(kLengthExpected), m_nCallDepth(0), m_stepDeadline(stepDeadline) {}
+    : m_nDataSize(0), m_nState(kLengthExpected), m_nCallDepth(0), m_stepDeadline(stepDeadline), m_nTimerId(-1) {}
 
 ReadHandler::~ReadHandler() {
     if (m_peer.close() == -1)
@@ -34,7 +35,35 @@ ReadHandler::~ReadHandler() {
 
 ACE_HANDLE ReadHandler::get_handle() const { return m_peer.get_handle(); }
 
-int ReadHandler::handle_close(ACE_HANDLE, ACE_Reactor_Mask) {
+bool ReadHandler::ArmStepTimer() {
+    CancelStepTimer();
+    if (reactor() == nullptr)
+        return false;
+    m_nTimerId = reactor()->schedule_timer(this, nullptr, m_stepDeadline);
+    return m_nTimerId != -1;
+}
+
+void ReadHandler::CancelStepTimer() {
+    if (m_nTimerId != -1 && reactor() != nullptr)
+        reactor()->cancel_timer(m_nTimerId, nullptr, 1);
+    m_nTimerId = -1;
+}
+
+int ReadHandler::handle_timeout(const ACE_Time_Value&, const void*) {
+    // The peer let a whole step pass without a byte: the connection ends.
+    ACE_ERROR((LM_ERROR, ACE_TEXT("%N:%l: Peer silent past the step deadline; closing.\n")));
+    return -1;
+}
+
+int ReadHandler::handle_close(ACE_HANDLE, ACE_Reactor_Mask mask) {
+    if (mask == ACE_Event_Handler::TIMER_MASK) {
+        // Closed by its deadline: take it off the reactor's read set too.
+        m_nTimerId = -1;
+        if (reactor() != nullptr)
+            reactor()->remove_handler(this, ACE_Event_Handler::READ_MASK | ACE_Event_Handler::DONT_CALL);
+    } else {
+        CancelStepTimer();
+    }
     delete this;
     return 0;
 }
@@ -44,6 +73,8 @@ int ReadHandler::handle_input(ACE_HANDLE) {
     if (m_nCallDepth > 0)
         ACE_ERROR((LM_ERROR, ACE_TEXT("Multiple invocations detected.\n")));
     ++m_nCallDepth;
+    // The step is served now, within its own deadline.
+    CancelStepTimer();
     const ACE_Time_Value deadline = ACE_OS::gettimeofday() + m_stepDeadline;
     int rc = -1;
     switch (m_nState) {
@@ -59,6 +90,9 @@ int ReadHandler::handle_input(ACE_HANDLE) {
         ACE_ERROR((LM_ERROR, ACE_TEXT("%N:%l: We should not get here.")));
         break;
     }
+    // Waiting for the next step starts that step's deadline.
+    if (rc == 0 && !ArmStepTimer())
+        rc = -1;
     --m_nCallDepth;
     return rc;
 }

@@ -20,12 +20,18 @@ public:
     explicit ReadHandler(const ACE_Time_Value& stepDeadline);
 
     ACE_SOCK_Stream& peer() { return m_peer; }
+    // Starts the deadline of the step the connection waits for (also when
+    // the peer sends nothing at all); false when no timer could be set.
+    bool ArmStepTimer();
+
     ACE_HANDLE get_handle() const override;
     int handle_input(ACE_HANDLE) override;
+    int handle_timeout(const ACE_Time_Value&, const void*) override;
     int handle_close(ACE_HANDLE, ACE_Reactor_Mask) override;
 
 private:
     ~ReadHandler() override;
+    void CancelStepTimer();
 
     int ReceiveLength(const ACE_Time_Value& deadline);
     int ReceivePayload(const ACE_Time_Value& deadline);
@@ -41,6 +47,7 @@ private:
     int m_nState;
     int m_nCallDepth;
     ACE_Time_Value m_stepDeadline;
+    long m_nTimerId;
 };
 
 #endif

@@ -68,7 +68,8 @@ bool SchoolSettingImporter::LoadSchoolSetting(const wxString& archivePath, wxArr
 }
 
 bool SchoolSettingImporter::Run(const wxString& archivePath, wxArrayString* notImported, bool interactive) {
-    std::lock_guard<std::mutex> lock(ImportLock::Mutex());
+    // Each import unpacks into a private folder of its own; only the copying
+    // into the settings folder runs one import at a time.
     ImportWorkFolder folder(m_counter++);
     if (!folder.Ok())
         return false;
@@ -83,12 +84,21 @@ bool SchoolSettingImporter::Run(const wxString& archivePath, wxArrayString* notI
     if (!CheckServerCertification(numbered))
         return false;
 
-    bool result = true;
+    // The questions come first: the user may take long to answer, and no
+    // other import (a deploy delivery) waits for that.
     const std::string settingsFolder = SystemPaths::AdminDir();
+    std::vector<std::string> toCopy;
     for (const std::string& name : ListFiles(folder.Path())) {
-        const wxString fileName(name.c_str(), *wxConvFileName);
-        if (interactive && FileExists(settingsFolder + "/" + name) && ConfirmOverwrite(fileName) != wxID_YES)
+        if (interactive && FileExists(settingsFolder + "/" + name) &&
+            ConfirmOverwrite(wxString(name.c_str(), *wxConvFileName)) != wxID_YES)
             continue;
+        toCopy.push_back(name);
+    }
+
+    std::lock_guard<std::mutex> lock(ImportLock::Mutex());
+    bool result = true;
+    for (const std::string& name : toCopy) {
+        const wxString fileName(name.c_str(), *wxConvFileName);
         // The platform library takes the path in one 256-byte word with its
         // terminating zero; a longer path is not passed at all.
         const std::string full = folder.Path() + "/" + name;

@@ -1,8 +1,13 @@
+#include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <cstdio>
 #include <thread>
 
 #include <dirent.h>
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <unistd.h>
 #include <sys/socket.h>
 
 #include <gtest/gtest.h>
@@ -116,18 +121,28 @@ TEST_F(DeployServerTest, LengthAndPayloadInOneSegment) {
 }
 
 TEST_F(DeployServerTest, PeerClosingMidPayloadLeavesNothing) {
+    // Connections are served in turn: once a refused probe is answered, the
+    // connection before it has ended.
+    const auto probe = [this] {
+        DeployClient client(m_port);
+        client.Send(DeployClient::Length(0));
+        EXPECT_EQ(client.ReadUntilClosed(5000), std::string(1, '\0'));
+    };
     {
         DeployClient client(m_port);
         client.Send(DeployClient::Length(1000) + std::string(500, 'p'));
         std::this_thread::sleep_for(100ms);
     }
-    // Served in turn: a complete delivery afterwards proves the first ended.
+    probe();
+    EXPECT_FALSE(TestTree::Exists(CaFile())) << "no partial certificate";
     TestTree::WriteFile(CaFile(), "trusted");
     {
         DeployClient client(m_port);
         client.Send(DeployClient::Length(1000) + std::string(999, 'p'));
         std::this_thread::sleep_for(100ms);
     }
+    probe();
+    EXPECT_FALSE(TestTree::Exists(ArchiveFile())) << "no partial archive";
     EXPECT_EQ(DeployClient::Push(m_port, "next"), "KK");
     EXPECT_EQ(TestTree::ReadFile(CaFile()), "trusted");
     EXPECT_EQ(TestTree::ReadFile(ArchiveFile()), "next");
@@ -153,6 +168,59 @@ TEST_F(DeployServerTest, StalledPeerIsDroppedAndTheNextServed) {
     EXPECT_EQ(slow.ReadUntilClosed(5000), "K");
     EXPECT_TRUE(slow.ClosedByServer());
     EXPECT_FALSE(TestTree::Exists(ArchiveFile()));
+}
+
+TEST_F(DeployServerTest, SilentPeersAreDroppedAtTheStepDeadline) {
+    // One that never sends a byte, one that goes quiet after its length.
+    DeployClient mute(m_port);
+    DeployClient quiet(m_port);
+    quiet.Send(DeployClient::Length(100));
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(mute.ReadUntilClosed(8000), "");
+    EXPECT_TRUE(mute.ClosedByServer());
+    EXPECT_EQ(quiet.ReadUntilClosed(8000), "K");
+    EXPECT_TRUE(quiet.ClosedByServer());
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 6s);
+    EXPECT_EQ(DeployClient::Push(m_port, "honest"), "KK") << "the server goes on serving";
+}
+
+TEST_F(DeployServerTest, AFullDescriptorTableDropsConnectionsWithoutSpinning) {
+    // Leave the process no descriptor for an accepted connection.
+    rlimit saved;
+    ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &saved), 0);
+    int highest = 0;
+    if (DIR* d = opendir("/proc/self/fd")) {
+        while (dirent* e = readdir(d))
+            highest = std::max(highest, std::atoi(e->d_name));
+        closedir(d);
+    }
+    std::vector<int> filler;
+    rlimit tight = saved;
+    tight.rlim_cur = static_cast<rlim_t>(highest + 16);
+    ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &tight), 0);
+    for (int fd; (fd = ::open("/dev/null", O_RDONLY)) >= 0;)
+        filler.push_back(fd);
+    ASSERT_FALSE(filler.empty());
+    ::close(filler.back());  // one for the client's socket
+    filler.pop_back();
+    DeployClient client(m_port);
+    ASSERT_TRUE(client.Connected());
+
+    rusage before, after;
+    getrusage(RUSAGE_SELF, &before);
+    EXPECT_EQ(client.ReadUntilClosed(3000), "") << "dropped, not left waiting";
+    EXPECT_TRUE(client.ClosedByServer());
+    std::this_thread::sleep_for(500ms);
+    getrusage(RUSAGE_SELF, &after);
+    const auto cpuMs = [](const rusage& r) {
+        return r.ru_utime.tv_sec * 1000L + r.ru_utime.tv_usec / 1000 + r.ru_stime.tv_sec * 1000L +
+               r.ru_stime.tv_usec / 1000;
+    };
+    for (int fd : filler)
+        ::close(fd);
+    setrlimit(RLIMIT_NOFILE, &saved);
+    EXPECT_LT(cpuMs(after) - cpuMs(before), 400) << "the reactor spun on the waiting connection";
+    EXPECT_EQ(DeployClient::Push(m_port, "honest"), "KK") << "served again once descriptors are free";
 }
 
 TEST_F(DeployServerTest, ConnectionClosesOnlyAfterTheHandOver) {

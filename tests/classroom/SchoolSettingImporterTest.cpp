@@ -1,5 +1,9 @@
+#include <dirent.h>
 #include <sys/stat.h>
 
+#include <atomic>
+#include <chrono>
+#include <set>
 #include <thread>
 
 #include <wx/defs.h>
@@ -157,6 +161,15 @@ TEST_F(SchoolSettingImporterTest, SharedWorkFolderOfOthersIsNotUsed) {
     });
     EXPECT_TRUE(importer.LoadSchoolSetting(Archive({{"sslservercert.pem", ServerCert()}}), nullptr));
     EXPECT_TRUE(LeftInWorkFolder().empty());
+    // The folder used instead went too.
+    std::set<std::string> left;
+    if (DIR* d = opendir(m_tmp.c_str())) {
+        while (dirent* e = readdir(d))
+            if (std::string(e->d_name) != "." && std::string(e->d_name) != "..")
+                left.insert(e->d_name);
+        closedir(d);
+    }
+    EXPECT_EQ(left, std::set<std::string>{"twm"});
 }
 
 TEST_F(SchoolSettingImporterTest, ImportsOfTwoThreadsNeverOverlap) {
@@ -165,16 +178,37 @@ TEST_F(SchoolSettingImporterTest, ImportsOfTwoThreadsNeverOverlap) {
     bool okA = false;
     bool okB = false;
     SchoolSettingImporter keeper;   // made before, destroyed after: removes nothing of the others
+    // Both start together, and the first copy lasts long enough for the other
+    // import to have unpacked: without the lock the two would copy at once.
+    std::atomic<bool> go{false};
+    std::atomic<bool> firstCopy{true};
+    const SchoolSettingImporter::FileWriter counted = Writer();
+    const SchoolSettingImporter::FileWriter writer = [&](char word[RVL_TEXT_BUFFER]) {
+        if (firstCopy.exchange(false)) {
+            const int now = ++m_active;
+            int seen = m_maxActive.load();
+            while (now > seen && !m_maxActive.compare_exchange_weak(seen, now)) {
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(400));
+            --m_active;
+        }
+        return counted(word);
+    };
     std::thread ta([&] {
+        while (!go) {
+        }
         SchoolSettingImporter importer;
-        importer.SetFileWriter(Writer());
+        importer.SetFileWriter(writer);
         okA = importer.Import(a, nullptr);
     });
     std::thread tb([&] {
+        while (!go) {
+        }
         SchoolSettingImporter importer;
-        importer.SetFileWriter(Writer());
+        importer.SetFileWriter(writer);
         okB = importer.LoadSchoolSetting(b, nullptr);
     });
+    go = true;
     ta.join();
     tb.join();
     EXPECT_TRUE(okA);

@@ -14,7 +14,7 @@ protected:
 };
 
 TEST_F(AssociationTest, RightWpaKeyGetsTheAddressOnlyAfterTheDhcpDelay) {
-    SimControl::SetDelays(0, 0, 800);
+    SimControl::SetDelays(0, 0, 1500);
     EXPECT_EQ(Address(RVL_ADAPTER_WIRELESS), "127.0.0.1");
     ASSERT_EQ(Connect("Classroom-101", RVL_SECURITY_WPA_PSK, "lantern-wpa-key"), 0);
 

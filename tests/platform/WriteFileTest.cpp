@@ -109,7 +109,7 @@ TEST_F(WriteFileTest, UnterminatedWordIsRefused) {
 TEST_F(WriteFileTest, KillallKeepsAStaticAddressDhclientBringsDhcpBack) {
     char ip[RVL_TEXT_BUFFER] = "10.9.8.7", mask[RVL_TEXT_BUFFER] = "255.255.255.0",
          gw[RVL_TEXT_BUFFER] = "10.9.8.1", dns[RVL_TEXT_BUFFER] = "10.9.8.2";
-    SimControl::SetDelays(0, 0, 400);
+    SimControl::SetDelays(0, 0, 100);
     EXPECT_EQ(Address(RVL_ADAPTER_WIRED), "192.168.10.57");
 
     // With the DHCP client running its lease comes back over a static address.
@@ -119,9 +119,11 @@ TEST_F(WriteFileTest, KillallKeepsAStaticAddressDhclientBringsDhcpBack) {
 
     ASSERT_EQ(Write("killall"), 0);
     ASSERT_EQ(RVL_SetIPAddress(RVL_ADAPTER_WIRED, ip, mask, gw, dns), 0);
-    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    // Ten DHCP delays later the static address still stands.
+    std::this_thread::sleep_for(std::chrono::milliseconds(1000));
     EXPECT_EQ(Address(RVL_ADAPTER_WIRED), "10.9.8.7");
 
+    SimControl::SetDelays(0, 0, 1500);
     ASSERT_EQ(Write("dhclient"), 0);
     EXPECT_EQ(Address(RVL_ADAPTER_WIRED), "127.0.0.1");
     EXPECT_TRUE(WaitFor([] { return Address(RVL_ADAPTER_WIRED) == "192.168.10.57"; }));
