@@ -185,6 +185,10 @@ TEST_F(DeployServerTest, SilentPeersAreDroppedAtTheStepDeadline) {
 }
 
 TEST_F(DeployServerTest, AFullDescriptorTableDropsConnectionsWithoutSpinning) {
+#ifdef __SANITIZE_ADDRESS__
+    // The sanitizers' own checks open descriptors and break without them.
+    GTEST_SKIP() << "runs in the build without sanitizers";
+#endif
     // Leave the process no descriptor for an accepted connection.
     rlimit saved;
     ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &saved), 0);
