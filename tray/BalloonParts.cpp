@@ -28,3 +28,19 @@ void BalloonParts::Place(wxWindow* balloon) {
         NoticePlacement::ConnectionBalloon(area.GetX(), area.GetY(), area.GetWidth());
     balloon->Move(at.x, at.y);
 }
+
+BalloonParts::ConnectionLines BalloonParts::MakeConnectionLines(wxWindow* parent, const ConnectionIds& ids) {
+    ConnectionLines lines;
+    lines.succTip = MakeHeadline(parent, ids.succTip, "ID_STATICTEXT_SUCCTIP");
+    lines.typeTip =
+        MakeText(parent, ids.typeTip, "ID_STATICTEXT_TYPETIP", _("Type:"), wxPoint(35, 72), wxSize(90, 14));
+    lines.type = MakeText(parent, ids.type, "ID_STATICTEXT_TYPE", wxEmptyString, wxPoint(150, 72), wxSize(96, 14));
+    lines.speedTip =
+        MakeText(parent, ids.speedTip, "ID_STATICTEXT_SPEEDTIP", _("Speed:"), wxPoint(35, 96), wxSize(90, 14));
+    lines.speed = MakeText(parent, ids.speed, "ID_STATICTEXT_SPEED", wxEmptyString, wxPoint(150, 96), wxSize(88, 14));
+    lines.statusTip =
+        MakeText(parent, ids.statusTip, "ID_STATICTEXT_STATUSTIP", _("Name:"), wxPoint(35, 48), wxSize(90, 14));
+    lines.status =
+        MakeText(parent, ids.status, "ID_STATICTEXT_STATUS", wxEmptyString, wxPoint(150, 48), wxSize(88, 14));
+    return lines;
+}

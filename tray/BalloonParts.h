@@ -16,6 +16,16 @@ public:
                                       const wxSize& size);
     // The bold blue headline.
     static CustomStaticText* MakeHeadline(wxWindow* parent, long id, const wxString& name);
+    // The headline and the name, type and speed lines that the wireless and
+    // the wired balloon share, each with its id and the id's name.
+    struct ConnectionIds {
+        long succTip, typeTip, type, speedTip, speed, statusTip, status;
+    };
+    struct ConnectionLines {
+        CustomStaticText *succTip, *typeTip, *type, *speedTip, *speed, *statusTip, *status;
+    };
+    static ConnectionLines MakeConnectionLines(wxWindow* parent, const ConnectionIds& ids);
+
     // Centred, then moved to its place near the work area's top right.
     static void Place(wxWindow* balloon);
 };
