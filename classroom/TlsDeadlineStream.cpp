@@ -31,38 +31,14 @@ int ChunkLength(size_t n) { return n > static_cast<size_t>(INT_MAX) ? INT_MAX : 
 TlsDeadlineStream::TlsDeadlineStream(ACE_SSL_SOCK_Stream& stream) : m_stream(stream) {}
 
 bool TlsDeadlineStream::SendAll(const void* data, size_t n, const ACE_Time_Value& limit) {
-    SSL* ssl = m_stream.ssl();
-    if (ssl == nullptr || m_stream.get_handle() == ACE_INVALID_HANDLE) {
-        errno = ENOTCONN;
-        return false;
-    }
-    const ACE_Time_Value deadline = ACE_OS::gettimeofday() + limit;
-    NonBlockingScope nonBlocking(m_stream.get_handle());
-    const char* bytes = static_cast<const char*>(data);
-    size_t done = 0;
-    while (done < n) {
-        ERR_clear_error();
-        errno = 0;
-        const int w = SSL_write(ssl, bytes + done, ChunkLength(n - done));
-        if (w > 0) {
-            done += static_cast<size_t>(w);
-            continue;
-        }
-        const int error = SSL_get_error(ssl, w);
-        if (error == SSL_ERROR_WANT_READ || error == SSL_ERROR_WANT_WRITE) {
-            if (!WaitReady(error, deadline))
-                return false;
-            continue;
-        }
-        if (errno == 0)
-            errno = ECONNRESET;
-        ERR_clear_error();
-        return false;
-    }
-    return true;
+    return TransferAll(const_cast<void*>(data), n, limit, true);
 }
 
 bool TlsDeadlineStream::ReceiveAll(void* data, size_t n, const ACE_Time_Value& limit) {
+    return TransferAll(data, n, limit, false);
+}
+
+bool TlsDeadlineStream::TransferAll(void* data, size_t n, const ACE_Time_Value& limit, bool sending) {
     SSL* ssl = m_stream.ssl();
     if (ssl == nullptr || m_stream.get_handle() == ACE_INVALID_HANDLE) {
         errno = ENOTCONN;
@@ -75,19 +51,20 @@ bool TlsDeadlineStream::ReceiveAll(void* data, size_t n, const ACE_Time_Value& l
     while (done < n) {
         ERR_clear_error();
         errno = 0;
-        const int r = SSL_read(ssl, bytes + done, ChunkLength(n - done));
-        if (r > 0) {
-            done += static_cast<size_t>(r);
+        const int count = sending ? SSL_write(ssl, bytes + done, ChunkLength(n - done))
+                                  : SSL_read(ssl, bytes + done, ChunkLength(n - done));
+        if (count > 0) {
+            done += static_cast<size_t>(count);
             continue;
         }
-        const int error = SSL_get_error(ssl, r);
+        const int error = SSL_get_error(ssl, count);
         if (error == SSL_ERROR_WANT_READ || error == SSL_ERROR_WANT_WRITE) {
             if (!WaitReady(error, deadline))
                 return false;
             continue;
         }
         // A closed connection (with or without the TLS close notice) or a
-        // broken record: the rest will not come.
+        // broken record: the rest will not go or come.
         if (errno == 0)
             errno = ECONNRESET;
         ERR_clear_error();

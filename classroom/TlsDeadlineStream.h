@@ -21,6 +21,8 @@ public:
 private:
     // Waits until the socket is ready for what the TLS layer asked for
     // (sslError is SSL_ERROR_WANT_READ or SSL_ERROR_WANT_WRITE).
+    // Sends (or receives) all n bytes before the deadline.
+    bool TransferAll(void* data, size_t n, const ACE_Time_Value& limit, bool sending);
     bool WaitReady(int sslError, const ACE_Time_Value& deadline);
 
     ACE_SSL_SOCK_Stream& m_stream;

@@ -396,25 +396,21 @@ int SimLaptop::IsConnected(int type, bool& connected) {
     return 0;
 }
 
-int SimLaptop::Up(int type) {
-    std::lock_guard<std::mutex> lock(m_mutex);
-    Adapter* a = AdapterOf(type);
-    if (a == nullptr)
-        return FAILED;
-    if (!a->present)
-        return NO_ADAPTER;
-    BringUp(type);
-    return 0;
-}
+int SimLaptop::Up(int type) { return SwitchAdapter(type, true); }
 
-int SimLaptop::Down(int type) {
+int SimLaptop::Down(int type) { return SwitchAdapter(type, false); }
+
+int SimLaptop::SwitchAdapter(int type, bool up) {
     std::lock_guard<std::mutex> lock(m_mutex);
     Adapter* a = AdapterOf(type);
     if (a == nullptr)
         return FAILED;
     if (!a->present)
         return NO_ADAPTER;
-    TakeDown(type);
+    if (up)
+        BringUp(type);
+    else
+        TakeDown(type);
     return 0;
 }
 

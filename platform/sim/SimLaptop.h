@@ -136,6 +136,8 @@ private:
     void ApplyWorld(const SimWorld& next, bool initial);
     void BringUp(int type);
     void TakeDown(int type);
+    // Up or Down under the lock: the adapter must exist and be present.
+    int SwitchAdapter(int type, bool up);
     void Disassociate();
     void StartDhcp(Adapter& a, int delayMs);
     void UpdateLeases();
