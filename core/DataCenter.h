@@ -42,6 +42,7 @@ public:
 
     // What the application provides; both are optional.
     virtual void SetWindowFactory(HubWindowFactory* factory) = 0;
+    virtual HubWindowFactory* GetWindowFactory() = 0;
     virtual void SetTaskTray(TaskTrayLink* tray) = 0;
     virtual void SetMeshStatusSource(std::function<int()> source) = 0;
 

@@ -27,6 +27,7 @@ public:
     void Init() override;
     void CreateAll() override;
     void SetWindowFactory(HubWindowFactory* factory) override { m_pWindowFactory = factory; }
+    HubWindowFactory* GetWindowFactory() override { return m_pWindowFactory; }
     void SetTaskTray(TaskTrayLink* tray) override;
     void SetMeshStatusSource(std::function<int()> source) override { m_meshStatusSource = std::move(source); }
 

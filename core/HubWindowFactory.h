@@ -1,6 +1,9 @@
 #ifndef TIDEWAVE_HUBWINDOWFACTORY_H
 #define TIDEWAVE_HUBWINDOWFACTORY_H
 
+#include "ProfileList.h"
+
+class wxDialog;
 class wxEvtHandler;
 class wxWindow;
 class NetworkManagerDlg;
@@ -39,6 +42,18 @@ public:
     virtual ScanWindow CreateScanNetworkDlg() = 0;
     virtual ProfileManager CreateProfileManagerDlg() = 0;
     virtual MeshUseOthersInternetDlg* CreateMeshUseOthersInternetDlg() = 0;
+
+    // Windows that other windows open through the application, which alone
+    // sees every window class.  The defaults say "not in this build".
+    //
+    // The edit dialog over a profile made for a scanned network: true when
+    // the user confirmed it, profile then holding the edited record.
+    virtual bool HasProfileEditor() const { return false; }
+    virtual bool EditProfileFromScan(wxWindow* /*parent*/, ProfileList_t& /*profile*/) { return false; }
+    // The mesh configuration dialog and the mesh neighbour list, made without
+    // a parent for one modal run; the caller deletes them.
+    virtual wxDialog* CreateMeshConfigurationDlg() { return nullptr; }
+    virtual wxDialog* CreateViewMeshNeighborsDlg() { return nullptr; }
 };
 
 #endif

@@ -109,6 +109,7 @@ void TWMApp::OnInitTimer() {
     SetProgramFolder();
 
     DataCenter* hub = DataCenter::GetInstance();
+    hub->SetWindowFactory(&m_windowFactory);
     hub->SetMeshStatusSource([this] { return m_nMeshStatus; });
     m_pTaskTray = TWMTaskTray::GetInstance();
     m_pTaskTray->init(argc == 2);

@@ -10,6 +10,7 @@
 #include <wx/timer.h>
 
 #include "KXClientObserver.h"
+#include "NetworkWindowFactory.h"
 
 class SettingsRepublisher;
 class TWExistBalloon;
@@ -81,6 +82,7 @@ private:
     std::atomic<bool> m_bBrowseRequest{false};
     std::atomic<bool> m_bShuttingDown{false};
     std::unique_ptr<SettingsRepublisher> m_pRepublisher;
+    NetworkWindowFactory m_windowFactory;
 
     wxDECLARE_EVENT_TABLE();
 };

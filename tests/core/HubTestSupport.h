@@ -101,6 +101,8 @@ public:
         counts.push_back(list != nullptr ? list->nCount : -1);
     }
     void ShowForConnect() override {}
+    void CloseIfShown() override {}
+    bool PickAccessPoint(APStatus*) override { return false; }
 };
 
 class FakeTray : public EventRecorder, public TaskTrayLink {
