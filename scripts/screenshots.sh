@@ -6,7 +6,10 @@
 #    at the tray icon and the tray menu, with the demo settings and the
 #    built-in world;
 #  - the not-connected balloon, from a start with the cable pulled and only
-#    a hidden profile.
+#    a hidden profile;
+#  - then each part of scripts/shots/*.sh in name order, which may use the
+#    helpers below (start_x, stop_all, prepare_run, start_program,
+#    wait_window, shot) and $build, $out.
 # Everything is shown on X servers of its own (Xvfb), never on the user's
 # display, with a settings root and home folder of its own.
 # TIDEWAVE_BUILD_DIR chooses the build folder (default: build/screenshots).
@@ -26,7 +29,7 @@ build=${TIDEWAVE_BUILD_DIR:-$top/build/screenshots}
 cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTIDEWAVE_TESTS=ON >/dev/null
 # Building the window tests lists them, which needs a display: build only the
 # screenshot program, the program itself and what its runs need.
-cmake --build "$build" -j4 --target tray_screenshots tw_pictures tidewave tidewave_make_demo \
+cmake --build "$build" -j4 --target tw_screenshot_programs tw_pictures tidewave tidewave_make_demo \
   tidewave_sim_world tw_catalogues
 
 work=$(mktemp -d)
@@ -166,3 +169,10 @@ start_program
 wait_window 270x160 40 "not-connected balloon"
 shot balloon-disconnected.png
 stop_all
+
+# --- The other windows --------------------------------------------------------
+for part in "$top"/scripts/shots/*.sh; do
+  [ -e "$part" ] || continue
+  # shellcheck source=/dev/null
+  source "$part"
+done
