@@ -52,6 +52,7 @@ public:
     virtual bool EditProfileFromScan(wxWindow* /*parent*/, ProfileList_t& /*profile*/) { return false; }
     // The mesh configuration dialog and the mesh neighbour list, made without
     // a parent for one modal run; the caller deletes them.
+    virtual bool HasMeshWindows() const { return false; }
     virtual wxDialog* CreateMeshConfigurationDlg() { return nullptr; }
     virtual wxDialog* CreateViewMeshNeighborsDlg() { return nullptr; }
 };
