@@ -3,7 +3,7 @@
 #include <cctype>
 #include <cstring>
 
-#include "TWMUtil.h"
+#include "Utf8Text.h"
 
 namespace {
 
@@ -152,7 +152,12 @@ private:
         return true;
     }
 
+    // An element counts at its level from its "<name" on, empty or not.
     void OpenElement() {
+        if (m_depth + 1 > m_maxDepth) {
+            m_tooDeep = true;
+            return;
+        }
         ++m_pos;
         Name();
         for (;;) {
@@ -168,8 +173,7 @@ private:
             }
             if (c == '>') {
                 ++m_pos;
-                if (++m_depth > m_maxDepth)
-                    m_tooDeep = true;
+                ++m_depth;
                 return;
             }
             if (!Attribute())
@@ -210,7 +214,7 @@ private:
 }  // namespace
 
 bool XmlNestingCheck::WithinDepth(const std::string& text, int maxDepth) {
-    if (text.find('\0') != std::string::npos || !TWMUtil::IsValidUtf8(text))
+    if (text.find('\0') != std::string::npos || !Utf8Text::IsValid(text))
         return false;
     return Scanner(text, maxDepth).Run();
 }

@@ -2,7 +2,7 @@
 # The whole test run: installs what is needed, builds, and runs every test,
 # once in a normal build and once, for the suites that need no window, under
 # AddressSanitizer and UndefinedBehaviorSanitizer; then fuzzes the settings
-# archive reader for a bounded time.  It starts the X server the window tests
+# archive reader and the profile reader for a bounded time.  It starts the X server the window tests
 # need and stops it afterwards.
 set -uo pipefail
 cd "$(dirname "$0")/.."
