@@ -183,10 +183,8 @@ bool FirefoxPreferences::SetProxy(const std::string& host, const std::string& po
     std::string quoted;
     if (!QuoteValue(host, quoted))
         return false;
-    if (!TWMUtil::IsNumber(TWMUtil::StdStringToWxString(port)))
-        return false;
-    const int portNumber = TWMUtil::ParseLeadingInt(port.c_str());
-    if (portNumber < 1 || portNumber > 65535)
+    int portNumber = 0;
+    if (!TWMUtil::ParsePort(TWMUtil::StdStringToWxString(port), &portNumber))
         return false;
     const std::string portText = std::to_string(portNumber);
     const std::vector<std::string> keys = {"network.proxy.type",     "network.proxy.http",

@@ -23,9 +23,10 @@ public:
     // or is not UTF-8; otherwise true when every profile was written.
     bool SetHomepage(const std::string& url) const;
 
-    // The six HTTP/SSL proxy lines.  The port must be a number from 1 to
-    // 65535, and the host must pass the same test as a homepage; otherwise
-    // nothing is written and the result is false.
+    // The six HTTP/SSL proxy lines.  The port must pass TWMUtil::ParsePort
+    // (the proxy dialog's rule too) and is written as its number; the host
+    // must pass the same test as a homepage.  Otherwise nothing is written
+    // and the result is false.
     bool SetProxy(const std::string& host, const std::string& port) const;
 
     // The value as a JavaScript string literal with its quotes: backslash and

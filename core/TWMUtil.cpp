@@ -113,6 +113,17 @@ bool TWMUtil::IsNumber(const wxString& text) {
     return true;
 }
 
+bool TWMUtil::ParsePort(const wxString& text, int* port) {
+    if (text.empty() || !IsNumber(text))
+        return false;
+    const int value = ParseLeadingInt(text.utf8_str());
+    if (value < 1 || value > 65535)
+        return false;
+    if (port != nullptr)
+        *port = value;
+    return true;
+}
+
 bool TWMUtil::MakeFolder(const std::string& path, mode_t mode) {
     if (path.empty())
         return false;

@@ -25,6 +25,9 @@ public:
     static bool IsHexString(wxString text);
     // Empty, or an optional sign followed by decimal digits only.
     static bool IsNumber(const wxString& text);
+    // A port: a number (IsNumber, not empty) from 1 to 65535, so "+80" and
+    // "0080" are port 80.  The value goes to `port` when it is not null.
+    static bool ParsePort(const wxString& text, int* port = nullptr);
 
     // True when the bytes are valid UTF-8.
     static bool IsValidUtf8(const std::string& text);
