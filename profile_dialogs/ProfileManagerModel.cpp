@@ -145,6 +145,13 @@ bool ProfileManagerModel::RemoveEntry(int index) {
     return true;
 }
 
+bool ProfileManagerModel::Replace(int index, const ProfileList_t& profile) {
+    if (!IsRow(index))
+        return false;
+    m_profileList[index] = profile;
+    return true;
+}
+
 int ProfileManagerModel::MoveUp(int row, const std::string& inUseName) {
     if (!CommandsFor(row, inUseName).up || !SwapEntries(row, row + 1))
         return -1;

@@ -102,6 +102,8 @@ public:
     // Positions count from 1; false, with nothing changed, outside the list.
     bool SwapEntries(int first, int second);
     bool RemoveEntry(int index);
+    // Puts an edited record in place of the entry; false outside the list.
+    bool Replace(int index, const ProfileList_t& profile);
     // Moves the entry of `row` one place; the row it now stands on, or -1
     // when the selection rules do not offer the move.
     int MoveUp(int row, const std::string& inUseName);
