@@ -1,5 +1,7 @@
 #include "NetworkWindowFactory.h"
 
+#include "EditProfileDialog.h"
+
 HubWindowFactory::MainWindow NetworkWindowFactory::CreateNetworkManagerDlg() { return {}; }
 
 HubWindowFactory::ScanWindow NetworkWindowFactory::CreateScanNetworkDlg() { return {}; }
@@ -7,3 +9,11 @@ HubWindowFactory::ScanWindow NetworkWindowFactory::CreateScanNetworkDlg() { retu
 HubWindowFactory::ProfileManager NetworkWindowFactory::CreateProfileManagerDlg() { return {}; }
 
 MeshUseOthersInternetDlg* NetworkWindowFactory::CreateMeshUseOthersInternetDlg() { return nullptr; }
+
+bool NetworkWindowFactory::EditProfileFromScan(wxWindow* parent, ProfileList_t& profile) {
+    EditProfileDialog dialog(parent, profile, true);
+    if (dialog.ShowModal() != wxID_OK)
+        return false;
+    profile = dialog.GetProfile();
+    return true;
+}

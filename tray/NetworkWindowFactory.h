@@ -13,6 +13,10 @@ public:
     ScanWindow CreateScanNetworkDlg() override;
     ProfileManager CreateProfileManagerDlg() override;
     MeshUseOthersInternetDlg* CreateMeshUseOthersInternetDlg() override;
+
+    // The edit dialog over a profile made for a scanned network.
+    bool HasProfileEditor() const override { return true; }
+    bool EditProfileFromScan(wxWindow* parent, ProfileList_t& profile) override;
 };
 
 #endif

@@ -1,0 +1,6 @@
+# Part of scripts/screenshots.sh: the edit dialog's three pages for a WEP
+# profile, its "Other" page for a wired one, and each of its sub-dialogs
+# (IP, proxy, applications, network security).
+start_x 1024x768x24
+"$build/tests/profile_dialogs/profile_dialog_screenshots" "$out" "$build/tray"
+stop_all

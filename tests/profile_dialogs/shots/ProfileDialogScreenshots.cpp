@@ -1,0 +1,202 @@
+// Shows the edit dialog's pages for a WEP and a wired profile and each of
+// its sub-dialogs, one at a time over a plain backdrop, and writes a PNG of
+// each into the folder given as the first argument (the second names the
+// program folder with the pictures).  Run under an X server of its own
+// (scripts/screenshots.sh).
+#include <cstdio>
+
+#include <wx/app.h>
+#include <wx/checkbox.h>
+#include <wx/evtloop.h>
+#include <wx/frame.h>
+#include <wx/image.h>
+#include <wx/listbox.h>
+#include <wx/notebook.h>
+#include <wx/textctrl.h>
+#include <wx/utils.h>
+
+#include "AutoRunSettings.h"
+#include "EditProfileDialog.h"
+#include "EditProfileHub.h"
+#include "IPSettings.h"
+#include "NetSecrityDlg.h"
+#include "ProgramFolder.h"
+#include "ProxySettings.h"
+
+namespace {
+
+// A laptop with its wireless adapter up, a scan window, nothing in use.
+class DemoHub : public EditProfileHub {
+public:
+    int GetNetworkMode() override { return 2; }
+    wxString GetCurrentProfileName() override { return wxString(); }
+    bool CanScanWireless() override { return true; }
+    bool IsNameTaken(const wxString&, const wxString&) override { return false; }
+    bool IsNameStored(const wxString&) override { return false; }
+    bool HasScanWindow() override { return true; }
+    bool PickAccessPoint(APStatus*) override { return false; }
+};
+
+void Pump(int ms) {
+    const wxLongLong end = wxGetLocalTimeMillis() + ms;
+    while (wxGetLocalTimeMillis() < end) {
+        while (wxEventLoopBase::GetActive()->Pending())
+            wxEventLoopBase::GetActive()->Dispatch();
+        wxTheApp->ProcessPendingEvents();
+        wxTheApp->ProcessIdle();
+        wxMilliSleep(10);
+    }
+}
+
+ProfileList_t LibraryProfile() {
+    ProfileList_t p;
+    p.name = "Library";
+    p.icon = "5";
+    p.GenernalSet.ConnecType = "wireless";
+    p.WirelessSet.SSID = "Library";
+    p.WirelessSet.WirlessType = "802.11g";
+    p.WirelessSet.WlanSecurity = "wep";
+    p.WirelessSet.WEPKey = "0a1b2c3d4e";
+    p.WirelessSet.KeyIndex = "2";
+    ProfileOtherSet& o = p.OtherSet;
+    o.NetworkSecurity = "1";
+    o.ForbidShareInternet = "1";
+    o.AutoRunAppFlag = "1";
+    o.AutoRun = {"/usr/bin/school-portal", "/opt/library/catalogue"};
+    o.IPDNS = "0";
+    o.HomepageFlag = "1";
+    o.Homepage = "http://library.school.example/";
+    o.ProxyFlag = "1";
+    o.Proxy = "proxy.school.example";
+    o.Port = "3128";
+    return p;
+}
+
+ProfileList_t SchoolLanProfile() {
+    ProfileList_t p;
+    p.name = "School LAN";
+    p.icon = "0";
+    p.GenernalSet.ConnecType = "lan";
+    ProfileOtherSet& o = p.OtherSet;
+    o.NetworkSecurity = o.AutoRunAppFlag = o.HomepageFlag = o.ProxyFlag = "0";
+    o.IPDNS = "1";
+    o.IPvalue = "10.20.1.57";
+    o.SubnetAddress = "255.255.0.0";
+    o.NetGateway = "10.20.0.1";
+    o.DNSvalue = "10.20.0.2";
+    return p;
+}
+
+class ShotApp : public wxApp {
+public:
+    bool OnInit() override {
+        if (argc < 2) {
+            std::fprintf(stderr, "usage: %s <folder> [program folder]\n", static_cast<const char*>(argv[0].utf8_str()));
+            return false;
+        }
+        m_folder = argv[1];
+        if (argc > 2)
+            ProgramFolder::Set(std::string(argv[2].utf8_str()));
+        wxInitAllImageHandlers();
+        EditProfileHub::Install(&m_hub);
+        CallAfter(&ShotApp::Run);
+        return true;
+    }
+
+private:
+    // The screen area of `window` with a margin, as the X server shows it.
+    bool Grab(wxWindow* window, const char* name) {
+        Pump(400);
+        wxRect r = window->GetScreenRect();
+        r.Inflate(12);
+        r.Intersect(wxRect(wxPoint(0, 0), wxGetDisplaySize()));
+        const wxString file = m_folder + "/" + name + ".png";
+        const wxString crop = wxString::Format("%dx%d+%d+%d", r.GetWidth(), r.GetHeight(), r.GetX(), r.GetY());
+        const bool ok = wxExecute("import -window root -crop " + crop + " +repage " + file, wxEXEC_SYNC) == 0;
+        std::printf("%s %s\n", ok ? "wrote" : "FAILED", static_cast<const char*>(file.utf8_str()));
+        return ok;
+    }
+
+    void Run() {
+        auto* backdrop = new wxFrame(nullptr, wxID_ANY, "backdrop", wxPoint(0, 0), wxGetDisplaySize(), wxBORDER_NONE);
+        backdrop->SetBackgroundColour(wxColour(86, 112, 140));
+        backdrop->Show();
+        Pump(300);
+        bool ok = true;
+        {
+            auto* edit = new EditProfileDialog(backdrop, LibraryProfile(), false);
+            edit->Show();
+            auto* notebook = dynamic_cast<wxNotebook*>(wxWindow::FindWindowByName("ID_EDITNOTEBOOK", edit));
+            const char* pages[] = {"edit-profile-general", "edit-profile-wireless", "edit-profile-other"};
+            for (size_t i = 0; i < 3 && notebook != nullptr; ++i) {
+                notebook->SetSelection(i);
+                ok &= Grab(edit, pages[i]);
+            }
+            edit->Destroy();
+        }
+        {
+            auto* wired = new EditProfileDialog(backdrop, SchoolLanProfile(), false);
+            wired->Show();
+            auto* notebook = dynamic_cast<wxNotebook*>(wxWindow::FindWindowByName("ID_EDITNOTEBOOK", wired));
+            if (notebook != nullptr)
+                notebook->SetSelection(1);
+            ok &= Grab(wired, "edit-profile-wired-other");
+            wired->Destroy();
+        }
+        {
+            auto* ip = new IPSettings(backdrop);
+            ip->TCIP->SetValue("10.20.1.57");
+            ip->TCSM->SetValue("255.255.0.0");
+            ip->TCGA->SetValue("10.20.0.1");
+            ip->TCDNS->SetValue("10.20.0.2");
+            ip->Centre();
+            ip->Show();
+            ok &= Grab(ip, "ip-settings");
+            ip->Destroy();
+        }
+        {
+            auto* proxy = new ProxySettings(backdrop);
+            proxy->m_tcProxy->SetValue("proxy.school.example");
+            proxy->m_tcPort->SetValue("3128");
+            proxy->Centre();
+            proxy->Show();
+            ok &= Grab(proxy, "proxy-settings");
+            proxy->Destroy();
+        }
+        {
+            auto* apps = new AutoRunSettings(backdrop, wxID_ANY);
+            wxArrayString list;
+            list.Add("/usr/bin/school-portal");
+            list.Add("/opt/library/catalogue");
+            apps->SetAppList(list);
+            apps->Centre();
+            apps->Show();
+            ok &= Grab(apps, "autorun-settings");
+            apps->Destroy();
+        }
+        {
+            auto* security = new NetSecrityDlg(backdrop, wxID_ANY);
+            security->m_pInternetCheckBox->SetValue(true);
+            security->Centre();
+            security->Show();
+            ok &= Grab(security, "network-security");
+            security->Destroy();
+        }
+        backdrop->Destroy();
+        Pump(100);
+        EditProfileHub::Install(nullptr);
+        wxEventLoopBase::GetActive()->Exit(ok ? 0 : 1);
+    }
+
+    wxString m_folder;
+    DemoHub m_hub;
+};
+
+}  // namespace
+
+wxIMPLEMENT_APP_NO_MAIN(ShotApp);
+
+int main(int argc, char** argv) {
+    wxApp::SetInstance(new ShotApp);
+    return wxEntry(argc, argv);
+}
