@@ -23,6 +23,11 @@ std::string KeepOrEncode(const wxString& shown, const std::string& stored) {
     return shown == Decode(stored) ? stored : Encode(shown);
 }
 
+// An empty working value stands for one not given in this dialog yet.
+wxString WorkingOrStored(const wxString& working, const std::string& stored) {
+    return working.empty() ? Decode(stored) : working;
+}
+
 // Only a whole number from 0 to 7 is an icon of the picker.
 int IconPosition(const std::string& icon) {
     if (icon.empty() || icon.size() > 3 || icon.find_first_not_of("0123456789") != std::string::npos)
@@ -174,17 +179,13 @@ void EditProfileModel::SetAppList(const wxArrayString& list) {
 
 EditProfileModel::IpTexts EditProfileModel::GetIpPreset() const {
     const ProfileOtherSet& other = m_profile.OtherSet;
-    const auto pick = [](const wxString& working, const std::string& stored) {
-        return working.empty() ? Decode(stored) : working;
-    };
-    return {pick(m_ip.ip, other.IPvalue), pick(m_ip.mask, other.SubnetAddress), pick(m_ip.gateway, other.NetGateway),
-            pick(m_ip.dns, other.DNSvalue)};
+    return {WorkingOrStored(m_ip.ip, other.IPvalue), WorkingOrStored(m_ip.mask, other.SubnetAddress),
+            WorkingOrStored(m_ip.gateway, other.NetGateway), WorkingOrStored(m_ip.dns, other.DNSvalue)};
 }
 
 EditProfileModel::ProxyTexts EditProfileModel::GetProxyPreset() const {
     const ProfileOtherSet& other = m_profile.OtherSet;
-    return {m_proxy.address.empty() ? Decode(other.Proxy) : m_proxy.address,
-            m_proxy.port.empty() ? Decode(other.Port) : m_proxy.port};
+    return {WorkingOrStored(m_proxy.address, other.Proxy), WorkingOrStored(m_proxy.port, other.Port)};
 }
 
 bool EditProfileModel::SsidTyped(const wxString& ssid) const {

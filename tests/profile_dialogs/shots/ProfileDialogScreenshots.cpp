@@ -22,6 +22,7 @@
 #include "NetSecrityDlg.h"
 #include "ProgramFolder.h"
 #include "ProxySettings.h"
+#include "ScreenGrab.h"
 
 namespace {
 
@@ -36,17 +37,6 @@ public:
     bool HasScanWindow() override { return true; }
     bool PickAccessPoint(APStatus*) override { return false; }
 };
-
-void Pump(int ms) {
-    const wxLongLong end = wxGetLocalTimeMillis() + ms;
-    while (wxGetLocalTimeMillis() < end) {
-        while (wxEventLoopBase::GetActive()->Pending())
-            wxEventLoopBase::GetActive()->Dispatch();
-        wxTheApp->ProcessPendingEvents();
-        wxTheApp->ProcessIdle();
-        wxMilliSleep(10);
-    }
-}
 
 ProfileList_t LibraryProfile() {
     ProfileList_t p;
@@ -104,16 +94,14 @@ public:
     }
 
 private:
-    // The screen area of `window` with a margin, as the X server shows it.
-    bool Grab(wxWindow* window, const char* name) {
-        Pump(400);
-        wxRect r = window->GetScreenRect();
-        r.Inflate(12);
-        r.Intersect(wxRect(wxPoint(0, 0), wxGetDisplaySize()));
-        const wxString file = m_folder + "/" + name + ".png";
-        const wxString crop = wxString::Format("%dx%d+%d+%d", r.GetWidth(), r.GetHeight(), r.GetX(), r.GetY());
-        const bool ok = wxExecute("import -window root -crop " + crop + " +repage " + file, wxEXEC_SYNC) == 0;
-        std::printf("%s %s\n", ok ? "wrote" : "FAILED", static_cast<const char*>(file.utf8_str()));
+    bool Grab(wxWindow* window, const char* name) { return ::Grab(window, m_folder + "/" + name + ".png"); }
+
+    // A sub-dialog, shown on its own in the middle of the screen.
+    bool GrabAlone(wxDialog* dialog, const char* name) {
+        dialog->Centre();
+        dialog->Show();
+        const bool ok = Grab(dialog, name);
+        dialog->Destroy();
         return ok;
     }
 
@@ -149,19 +137,13 @@ private:
             ip->TCSM->SetValue("255.255.0.0");
             ip->TCGA->SetValue("10.20.0.1");
             ip->TCDNS->SetValue("10.20.0.2");
-            ip->Centre();
-            ip->Show();
-            ok &= Grab(ip, "ip-settings");
-            ip->Destroy();
+            ok &= GrabAlone(ip, "ip-settings");
         }
         {
             auto* proxy = new ProxySettings(backdrop);
             proxy->m_tcProxy->SetValue("proxy.school.example");
             proxy->m_tcPort->SetValue("3128");
-            proxy->Centre();
-            proxy->Show();
-            ok &= Grab(proxy, "proxy-settings");
-            proxy->Destroy();
+            ok &= GrabAlone(proxy, "proxy-settings");
         }
         {
             auto* apps = new AutoRunSettings(backdrop, wxID_ANY);
@@ -169,18 +151,12 @@ private:
             list.Add("/usr/bin/school-portal");
             list.Add("/opt/library/catalogue");
             apps->SetAppList(list);
-            apps->Centre();
-            apps->Show();
-            ok &= Grab(apps, "autorun-settings");
-            apps->Destroy();
+            ok &= GrabAlone(apps, "autorun-settings");
         }
         {
             auto* security = new NetSecrityDlg(backdrop, wxID_ANY);
             security->m_pInternetCheckBox->SetValue(true);
-            security->Centre();
-            security->Show();
-            ok &= Grab(security, "network-security");
-            security->Destroy();
+            ok &= GrabAlone(security, "network-security");
         }
         backdrop->Destroy();
         Pump(100);

@@ -1,0 +1,30 @@
+#include "ScreenGrab.h"
+
+#include <cstdio>
+
+#include <wx/app.h>
+#include <wx/evtloop.h>
+#include <wx/utils.h>
+#include <wx/window.h>
+
+void Pump(int ms) {
+    const wxLongLong end = wxGetLocalTimeMillis() + ms;
+    while (wxGetLocalTimeMillis() < end) {
+        while (wxEventLoopBase::GetActive()->Pending())
+            wxEventLoopBase::GetActive()->Dispatch();
+        wxTheApp->ProcessPendingEvents();
+        wxTheApp->ProcessIdle();
+        wxMilliSleep(10);
+    }
+}
+
+bool Grab(wxWindow* window, const wxString& file) {
+    Pump(400);
+    wxRect r = window->GetScreenRect();
+    r.Inflate(12);
+    r.Intersect(wxRect(wxPoint(0, 0), wxGetDisplaySize()));
+    const wxString crop = wxString::Format("%dx%d+%d+%d", r.GetWidth(), r.GetHeight(), r.GetX(), r.GetY());
+    const bool ok = wxExecute("import -window root -crop " + crop + " +repage " + file, wxEXEC_SYNC) == 0;
+    std::printf("%s %s\n", ok ? "wrote" : "FAILED", static_cast<const char*>(file.utf8_str()));
+    return ok;
+}
