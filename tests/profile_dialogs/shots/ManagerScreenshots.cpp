@@ -11,7 +11,6 @@
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/combobox.h>
-#include <wx/evtloop.h>
 #include <wx/frame.h>
 #include <wx/image.h>
 #include <wx/textctrl.h>
@@ -23,38 +22,21 @@
 #include "ProfileGeneralSettings.h"
 #include "ProfileManagerDlg.h"
 #include "ProgramFolder.h"
+#include "ScreenGrab.h"
 #include "SystemPaths.h"
 #include "TWMUtil.h"
 #include "wxCheckedListCtrl.h"
 
 namespace {
 
-void Pump(int ms) {
-    const wxLongLong end = wxGetLocalTimeMillis() + ms;
-    while (wxGetLocalTimeMillis() < end) {
-        while (wxEventLoopBase::GetActive()->Pending())
-            wxEventLoopBase::GetActive()->Dispatch();
-        wxTheApp->ProcessPendingEvents();
-        wxTheApp->ProcessIdle();
-        wxMilliSleep(10);
-    }
-}
-
-// The screen area of `window` with a margin, from the X server's own
-// picture of the screen.
-bool Grab(wxWindow* window, const wxString& file) {
-    // Without a window manager nothing activates the window; the theme
-    // draws an inactive one with faded labels.
+// Without a window manager nothing activates a window, and the theme draws
+// an inactive one with faded labels: activate it before the picture.
+bool Shoot(wxWindow* window, const wxString& file) {
     window->Raise();
     window->SetFocus();
-    Pump(600);
-    wxRect r = window->GetScreenRect();
-    r.Inflate(12);
-    r.Intersect(wxRect(wxPoint(0, 0), wxGetDisplaySize()));
-    const wxString crop = wxString::Format("%dx%d+%d+%d", r.GetWidth(), r.GetHeight(), r.GetX(), r.GetY());
-    const bool ok = wxExecute("import -window root -crop " + crop + " +repage " + file, wxEXEC_SYNC) == 0;
-    std::printf("%s %s\n", ok ? "wrote" : "FAILED", static_cast<const char*>(file.utf8_str()));
-    return ok;
+    Pump(300);
+    window->Refresh();
+    return Grab(window, file);
 }
 
 template <class T>
@@ -120,7 +102,7 @@ private:
         Pump(300);
         Named<wxCheckedListCtrl>(manager, "ID_PROFILELISTCTRL")
             ->SetItemState(manager->GetModel().AdminCount(), wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
-        bool ok = Grab(manager, Path("profile-manager"));
+        bool ok = Shoot(manager, Path("profile-manager"));
 
         manager->Hide();  // no window manager places the wizard beside it
         auto* wizard = new ProfileGeneralSettings(manager);
@@ -138,8 +120,9 @@ private:
     // Runs inside the wizard's modal loop: fills each page, shoots it, goes
     // on, and opens the network security dialog from the last page.
     bool ShootWizard(ProfileGeneralSettings* wizard) {
+        Pump(800);  // the window has just appeared: let it settle first
         Named<wxTextCtrl>(wizard, "ID_NAMETEXTCTRL")->ChangeValue("Library");
-        bool ok = Grab(wizard, Path("new-profile-general"));
+        bool ok = Shoot(wizard, Path("new-profile-general"));
         Click(wizard->FindWindow(wxID_FORWARD));
         Named<wxTextCtrl>(wizard, "ID_WNNAMETEXTCTRL")->SetValue("Library-AP");
         auto* security = Named<wxComboBox>(wizard, "ID_STCOMBOBOX");
@@ -148,9 +131,9 @@ private:
         picked.SetEventObject(security);
         security->GetEventHandler()->ProcessEvent(picked);
         Named<wxTextCtrl>(wizard, "ID_KEYTEXTCTRL")->ChangeValue("0123456789");
-        ok = Grab(wizard, Path("new-profile-wireless")) && ok;
+        ok = Shoot(wizard, Path("new-profile-wireless")) && ok;
         Click(wizard->FindWindow(wxID_FORWARD));
-        ok = Grab(wizard, Path("new-profile-other")) && ok;
+        ok = Shoot(wizard, Path("new-profile-other")) && ok;
 
         auto* box = Named<wxCheckBox>(wizard, "ID_NSCHECKBOX");
         box->SetValue(true);
@@ -167,7 +150,7 @@ private:
             // unpainted; give it the theme's colour for the picture.
             dialog->SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE));
             dialog->Refresh();
-            ok = Grab(dialog, Path("new-profile-network-security")) && ok;
+            ok = Shoot(dialog, Path("new-profile-network-security")) && ok;
             Click(Named<wxButton>(dialog, "ID_BTNCANCEL"));
         });
         Click(Named<wxButton>(wizard, "ID_SET1BUTTON"));
