@@ -7,11 +7,16 @@
 #include <wx/menu.h>
 
 #include "CommandRunner.h"
+#include "DeployConstants.h"
+#include "FileTar.h"
 #include "ManagerTestSupport.h"
 #include "ModalDialogAnswerer.h"
 #include "ProfileFile.h"
 #include "ProfileManagerDlg.h"
+#include "ProgramFolder.h"
+#include "SettingsRepublisher.h"
 #include "SystemPaths.h"
+#include "TestCertificates.h"
 #include "TestEnvironment.h"
 #include "TestTree.h"
 #include "wxCheckedListCtrl.h"
@@ -281,4 +286,35 @@ TEST_F(ManagerWindowTest, HelpStartsTheViewerOnlyWhenTheManualIsThere) {
     CommandRunner::Install(nullptr);
     ASSERT_EQ(runner.launched.size(), 1u);
     EXPECT_EQ(runner.launched[0][2], "--page-label=33");
+}
+
+TEST_F(ManagerWindowTest, ASettingsImportWhileShownBringsTheNewProfileIn) {
+    PlaceFourProfiles();
+    Manager()->Show(true);
+    // A classroom archive: the server certificate and one new profile.
+    TestTree program, work;
+    TestCertificates certs(work.Path());
+    TestTree::WriteFile(program / "cacert.pem", TestTree::ReadFile(certs.caFile));
+    ProgramFolder::Set(program.Path());
+    TestTree::MakeDirs(work / "src");
+    TestTree::WriteFile(work / "src/sslservercert.pem", TestTree::ReadFile(certs.serverCert));
+    Place(work / "src", Profile("Classroom", "admin", "9"));
+    FileTar tar;
+    tar.SetBasePath(wxString::FromUTF8((work / "src/").c_str()));
+    ASSERT_EQ(tar.AddFile("sslservercert.pem", ""), 0);
+    ASSERT_EQ(tar.AddFile("Classroom.profile", ""), 0);
+    const std::string archive = SystemPaths::Fixed(DeployConstants::kArchivePath);
+    TestTree::MakeDirs(archive.substr(0, archive.rfind('/')), 0700);
+    ASSERT_EQ(tar.Tar("SchoolSettings.tar", wxString::FromUTF8(archive.substr(0, archive.rfind('/') + 1).c_str())), 0);
+    setenv("TMPDIR", work.Path().c_str(), 1);
+
+    SettingsRepublisher::Hooks hooks;
+    hooks.refreshProfileManager = [this] {
+        Manager()->RefreshProfile();
+        return true;
+    };
+    SettingsRepublisher(hooks).Republish();
+    unsetenv("TMPDIR");
+    EXPECT_EQ(Names(Manager()), (std::vector<std::string>{"A1", "Classroom", "U1", "U2", "Guest"}));
+    EXPECT_FALSE(List()->IsItemEnabled(1));
 }
