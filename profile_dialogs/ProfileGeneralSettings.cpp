@@ -10,13 +10,12 @@
 #include <wx/textctrl.h>
 
 #include "CustomStaticText.h"
+#include "EditProfileHub.h"
 #include "HelpKey.h"
 #include "NewProfileChecks.h"
 #include "NewProfileRecord.h"
 #include "PictureLoader.h"
-#include "ProfileDialogsHub.h"
 #include "ProfileListImages.h"
-#include "ProfileManagerView.h"
 #include "ProfileOtherSettings.h"
 #include "ProfileWirelessSettings.h"
 #include "TWMUtil.h"
@@ -132,8 +131,7 @@ void ProfileGeneralSettings::OnPageChanging(wxWizardEvent& event) {
     NewProfileEntries entries = ReadEntries();
     const NewProfileChecks::Outcome outcome =
         NewProfileChecks::CheckPageChange(entries, leavingWirelessForward, [](const wxString& name) {
-            ProfileManagerView* manager = ProfileDialogsHub::Get().Manager();
-            return manager != nullptr && manager->IsNameTaken(name, wxString());
+            return EditProfileHub::Current().IsNameTaken(name, wxString());
         });
     m_pNameTextCtrl->ChangeValue(outcome.name);
     if (outcome.ssidChecked) {

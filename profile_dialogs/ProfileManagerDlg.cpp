@@ -17,13 +17,12 @@
 #include "EditProfileDialog.h"
 #include "NetworkTypes.h"
 #include "PictureLoader.h"
-#include "ProfileDialogsHub.h"
 #include "ProfileEvent.h"
 #include "ProfileFile.h"
 #include "ProfileGeneralSettings.h"
 #include "ProfileListImages.h"
 #include "ProfileManagementControl.h"
-#include "ScanResultView.h"
+#include "ProfileManagerHub.h"
 #include "SystemPaths.h"
 #include "TWMUtil.h"
 #include "wxCheckedListCtrl.h"
@@ -179,7 +178,7 @@ void ProfileManagerDlg::CreateControls() {
     m_pDeleteButton->Enable(false);
 }
 
-ProfileManagementControl* ProfileManagerDlg::Store() const { return ProfileDialogsHub::Get().Store(); }
+ProfileManagementControl* ProfileManagerDlg::Store() const { return ProfileManagerHub::Get().Store(); }
 
 std::string ProfileManagerDlg::InUseName() const {
     ProfileManagementControl* store = Store();
@@ -351,12 +350,11 @@ void ProfileManagerDlg::ShowMessage(const wxString& text, long icon) {
 }
 
 void ProfileManagerDlg::OnNew(wxCommandEvent&) {
-    if (!ProfileDialogsHub::Get().CanMaintainProfiles()) {
+    if (!ProfileManagerHub::Get().CanMaintainProfiles()) {
         ShowMessage(_("The current policy forbids the creation of new profiles. "), wxICON_INFORMATION);
         return;
     }
-    if (ScanResultView* scan = ProfileDialogsHub::Get().ScanWindow())
-        scan->CloseIfShown();
+    ProfileManagerHub::Get().CloseScanWindow();
     ProfileGeneralSettings* wizard = new ProfileGeneralSettings(this);
     if (wizard->RunWizard()) {
         ProfileList_t profile = wizard->GetProfile();
@@ -373,8 +371,7 @@ void ProfileManagerDlg::OnEdit(wxCommandEvent&) {
     const int sel = SelectedRow();
     if (!m_model.CanEdit(sel))
         return;
-    if (ScanResultView* scan = ProfileDialogsHub::Get().ScanWindow())
-        scan->CloseIfShown();
+    ProfileManagerHub::Get().CloseScanWindow();
     const unsigned loads = m_model.LoadCount();
     EditProfileDialog* dialog = new EditProfileDialog(this, m_model.Profiles()[sel], false);
     // A reload while the dialog was open put other entries in the rows: the

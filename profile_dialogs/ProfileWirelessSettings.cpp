@@ -12,10 +12,9 @@
 
 #include "AccessPointFields.h"
 #include "CustomStaticText.h"
+#include "EditProfileHub.h"
 #include "HelpKey.h"
 #include "NewProfileChecks.h"
-#include "ProfileDialogsHub.h"
-#include "ScanResultView.h"
 #include "WizardHeader.h"
 
 namespace {
@@ -102,10 +101,10 @@ ProfileWirelessSettings::ProfileWirelessSettings(wxWizard* parent) : wxWizardPag
 ProfileWirelessSettings::~ProfileWirelessSettings() = default;
 
 void ProfileWirelessSettings::UpdateScanButton() {
-    ProfileDialogsHub& hub = ProfileDialogsHub::Get();
-    const int mode = hub.NetworkMode();
+    EditProfileHub& hub = EditProfileHub::Current();
+    const int mode = hub.GetNetworkMode();
     const bool adapter = mode == kNetworkModeWirelessConnected || mode == kNetworkModeWirelessUp;
-    m_pScanButton->Enable(adapter && hub.ScanWindow() != nullptr);
+    m_pScanButton->Enable(adapter && hub.HasScanWindow());
 }
 
 void ProfileWirelessSettings::ApplySecurityRules() {
@@ -121,21 +120,20 @@ void ProfileWirelessSettings::ApplySecurityRules() {
 void ProfileWirelessSettings::OnSecurityTypeChanged(wxCommandEvent&) { ApplySecurityRules(); }
 
 void ProfileWirelessSettings::OnScan(wxCommandEvent&) {
-    ProfileDialogsHub& hub = ProfileDialogsHub::Get();
+    EditProfileHub& hub = EditProfileHub::Current();
     if (!hub.CanScanWireless()) {
         wxMessageDialog(this, _("The current policy forbids scanning for wireless networks."), _("Message"),
                         wxOK | wxICON_INFORMATION)
             .ShowModal();
         return;
     }
-    const int mode = hub.NetworkMode();
+    const int mode = hub.GetNetworkMode();
     if (mode != kNetworkModeWirelessConnected && mode != kNetworkModeWirelessUp) {
         wxMessageDialog(this, _("Cannot find WLAN adapter!"), _("Message"), wxOK | wxICON_INFORMATION).ShowModal();
         return;
     }
-    ScanResultView* scan = hub.ScanWindow();
     APStatus picked;
-    if (scan == nullptr || !scan->PickAccessPoint(&picked))
+    if (!hub.HasScanWindow() || !hub.PickAccessPoint(&picked))
         return;
     m_selectedAP = picked;
     UpdateFromAP();

@@ -17,14 +17,16 @@ void ProfileDialogsTest::SetUp() {
     TWMUtil::OverrideUserIdForTesting("pupil");
     ProgramFolder::Set(std::string(TIDEWAVE_PICTURE_DIR) + "/..");
     hub.store = std::make_unique<ProfileManagementControl>();
-    ProfileDialogsHub::Install(&hub);
+    ProfileManagerHub::Install(&hub);
+    EditProfileHub::Install(&hub);
 }
 
 void ProfileDialogsTest::TearDown() {
     if (m_manager != nullptr)
         m_manager->wxFrame::Destroy();  // its own Destroy only hides it
     GuiTest::TearDown();
-    ProfileDialogsHub::Install(nullptr);
+    ProfileManagerHub::Install(nullptr);
+    EditProfileHub::Install(nullptr);
     ProfileManagerDlg::SetChoosers(nullptr, nullptr);
     TWMUtil::OverrideUserIdForTesting(wxString());
 }

@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "DialogTestSupport.h"
-#include "ProfileDialogsHub.h"
+#include "EditProfileHub.h"
+#include "ProfileManagerHub.h"
+#include "ProfileManagerView.h"
 #include "ProfileList.h"
 #include "ProfileManagementControl.h"
 #include "ScanResultView.h"
@@ -14,10 +16,10 @@
 class wxMenuItem;
 class ProfileManagerDlg;
 
-// The hub as the profile dialogs see it: a real store over the test's
-// temporary root, and policy, network mode, scan window and manager as the
-// test sets them.
-class TestDialogsHub : public ProfileDialogsHub {
+// The hub as the profile manager and the wizard see it: a real store over
+// the test's temporary root, and policy, network mode, scan window and
+// manager as the test sets them.
+class TestDialogsHub : public ProfileManagerHub, public EditProfileHub {
 public:
     std::unique_ptr<ProfileManagementControl> store;
     bool maintain = true;
@@ -28,10 +30,20 @@ public:
 
     ProfileManagementControl* Store() override { return store.get(); }
     bool CanMaintainProfiles() override { return maintain; }
+    void CloseScanWindow() override {
+        if (scanWindow != nullptr)
+            scanWindow->CloseIfShown();
+    }
+
+    int GetNetworkMode() override { return mode; }
+    wxString GetCurrentProfileName() override { return store->GetCurrentProfileName(); }
     bool CanScanWireless() override { return scan; }
-    int NetworkMode() override { return mode; }
-    ScanResultView* ScanWindow() override { return scanWindow; }
-    ProfileManagerView* Manager() override { return manager; }
+    bool IsNameTaken(const wxString& name, const wxString& oldName) override {
+        return manager != nullptr && manager->IsNameTaken(name, oldName);
+    }
+    bool IsNameStored(const wxString&) override { return false; }
+    bool HasScanWindow() override { return scanWindow != nullptr; }
+    bool PickAccessPoint(APStatus* out) override { return scanWindow != nullptr && scanWindow->PickAccessPoint(out); }
 };
 
 // A scan window that hands over a given access point, and records its use.
