@@ -199,6 +199,13 @@ TEST_F(ManagerWindowTest, StoredProfilesJoinALoadedListEvenWhileHidden) {
     Manager()->AddProfile(Profile("FromScan"));
     Manager()->Show(true);
     EXPECT_EQ(Names(Manager()).back(), "FromScan");
+    // Moved onto the Guest row, the entry's row can be ticked; Guest's not.
+    Select(4);
+    Click(MoveButton(Manager(), true));
+    EXPECT_EQ(Names(Manager())[3], "FromScan");
+    EXPECT_TRUE(List()->IsItemEnabled(3));
+    EXPECT_FALSE(List()->IsItemEnabled(4));
+    Manager()->RefreshProfile();
     // Closing at once asks nothing: the profile is already stored.
     Click(Button("ID_CANCLEBUTTON"));
     EXPECT_TRUE(ModalDialogAnswerer::Get().Seen().empty());
