@@ -33,7 +33,7 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 echo "== Sanitizer build: suites without windows"
 (cd build/asan && ctest --output-on-failure -j "$jobs" -LE '^display$') || status=1
 
-echo "== Fuzzing the settings archive reader (30 s)"
+echo "== Fuzzing the settings archive reader and the profile reader (30 s each)"
 fuzz/build-and-run.sh 30 || status=1
 
 echo "== Normal build: every suite"
