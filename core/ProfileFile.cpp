@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
-#include <sstream>
 #include <utility>
 
 #include <dirent.h>
@@ -21,6 +20,7 @@
 #include "ProfileTags.h"
 #include "SystemPaths.h"
 #include "TWMLog.h"
+#include "XmlNestingCheck.h"
 
 namespace {
 
@@ -32,6 +32,12 @@ const std::string& LogPath() {
 void Log(const std::string& message) { TWMLog(LogPath().c_str(), message.c_str()); }
 
 const size_t kMaxFileNameBytes = 255;
+
+// A profile file is a few kilobytes with three levels of elements (profile,
+// group, value); anything far beyond that is not a profile, and a hostile
+// one must not reach the parser.
+const size_t kMaxProfileBytes = 1024 * 1024;
+const int kMaxProfileDepth = 8;
 
 std::string Trimmed(const char* text) {
     std::string s(text);
@@ -142,15 +148,18 @@ void AddField(TiXmlElement* parent, const char* tag, const std::string& value) {
     parent->LinkEndChild(element);
 }
 
-bool ReadWholeFile(const std::string& path, std::string& content) {
+// Reads at most `limit` + 1 bytes, so that a file that grew past the limit
+// after it was measured is still seen as too long.
+bool ReadWholeFile(const std::string& path, size_t limit, std::string& content) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return false;
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
+    std::string buffer(limit + 1, '\0');
+    in.read(&buffer[0], static_cast<std::streamsize>(buffer.size()));
     if (in.bad())
         return false;
-    content = buffer.str();
+    buffer.resize(static_cast<size_t>(in.gcount()));
+    content.swap(buffer);
     return true;
 }
 
@@ -207,12 +216,21 @@ bool ProfileFile::Read(const std::string& path, ProfileList_t& profile) {
         Log("unreadable profile (empty name): " + path);
         return false;
     }
-    std::string content;
-    if (!ReadWholeFile(path, content))
+    if (static_cast<unsigned long long>(st.st_size) > kMaxProfileBytes) {
+        Log("unreadable profile (too long): " + path);
         return false;
-    // The parser stops at a NUL byte; a profile file never holds one.
-    if (content.find('\0') != std::string::npos) {
-        Log("unreadable profile (NUL byte): " + path);
+    }
+    std::string content;
+    if (!ReadWholeFile(path, kMaxProfileBytes, content))
+        return false;
+    if (content.size() > kMaxProfileBytes) {
+        Log("unreadable profile (too long): " + path);
+        return false;
+    }
+    // The parser stops at a NUL byte, which a profile file never holds, and
+    // recurses once per open element.
+    if (!XmlNestingCheck::WithinDepth(content, kMaxProfileDepth)) {
+        Log("unreadable profile (not UTF-8 text, or nested too deep): " + path);
         return false;
     }
 

@@ -32,9 +32,11 @@ public:
     static bool HasProfileExtension(const std::string& fileName);
 
     // Reads every field and takes the name from the path.  False, with
-    // `profile` unchanged, when the path is not a regular file, the document
-    // is not a well-formed "profile" document, a value does not decode, or
-    // the name would be empty.
+    // `profile` unchanged, when the path is not a regular file, the file is
+    // over 1 MiB, is not UTF-8 text or nests elements deeper than 8 levels
+    // (all refused before parsing), the document is not a well-formed
+    // "profile" document, a value does not decode, or the name would be
+    // empty.
     static bool Read(const std::string& path, ProfileList_t& profile);
 
     // Writes the profile into `folder` with the given file mode: the document

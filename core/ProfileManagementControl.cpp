@@ -91,7 +91,7 @@ bool ProfileManagementControl::LoadProfiles(bool isAdmin) {
 }
 
 bool ProfileManagementControl::GetProfileList(std::vector<ProfileList_t>& list, bool isAdmin,
-                                              bool reload) {
+                                              bool reload, int* adminCount) {
     if (reload && !LoadProfiles(isAdmin))
         return false;
     wxMutexLocker lock(m_storeMutex);
@@ -100,6 +100,8 @@ bool ProfileManagementControl::GetProfileList(std::vector<ProfileList_t>& list, 
     list.insert(list.end(), m_adminList.begin(), m_adminList.end());
     list.insert(list.end(), m_userList.begin(), m_userList.end());
     list.insert(list.end(), m_guestList.begin(), m_guestList.end());
+    if (adminCount != nullptr)
+        *adminCount = static_cast<int>(std::min(m_adminList.size(), list.size()));
     return true;
 }
 
@@ -126,11 +128,12 @@ mode_t ProfileManagementControl::FileModeFor(const std::string& folder) const {
     return (f == m_strAdminDir || f == m_strGuestDir) ? kPublicFileMode : kPrivateFileMode;
 }
 
-bool ProfileManagementControl::WriteProfileTo(const ProfileList_t& profile, const wxString& folder) {
+bool ProfileManagementControl::WriteProfileTo(const ProfileList_t& profile, const wxString& folder,
+                                              bool replace) {
     const std::string dir = TWMUtil::WxStringToStdString(folder);
     if (!IsFolder(dir))
         return false;
-    return ProfileFile::Write(profile, dir, FileModeFor(dir), true);
+    return ProfileFile::Write(profile, dir, FileModeFor(dir), replace);
 }
 
 bool ProfileManagementControl::EnsureFolder(const std::string& folder, mode_t mode) {
@@ -197,24 +200,51 @@ bool ProfileManagementControl::SaveAllProfiles(const std::vector<ProfileList_t>&
     for (size_t i = first; i < list.size(); ++i) {
         const ProfileList_t& entry = list[i];
         kept.push_back(entry.name);
-        if (Contains(guestNames, entry.name))
-            continue;
-        ProfileList_t numbered = entry;
-        numbered.priority = std::to_string(kFirstSavedPriority + written);
-        if (folderReady && ProfileFile::Write(numbered, folder, fileMode, true)) {
-            ++written;
+        bool ok;
+        if (Contains(guestNames, entry.name)) {
+            ok = IsKeptAsStored(entry, admin);
         } else {
+            ProfileList_t numbered = entry;
+            numbered.priority = std::to_string(kFirstSavedPriority + written);
+            ok = folderReady && ProfileFile::Write(numbered, folder, fileMode, true);
+            if (ok)
+                ++written;
+        }
+        if (!ok) {
             allWritten = false;
             if (failedNames != nullptr)
                 failedNames->Add(TWMUtil::StdStringToWxString(entry.name));
         }
     }
-    if (folderReady)
+    // After a failed write a leftover file may be the only copy of a profile
+    // (the old name of a renamed one): then nothing is removed.
+    if (folderReady && allWritten)
         RemoveLeftoverFiles(folder, kept);
 
     PostProfileListChanged(false);
     Log("Leave ProfileManagementControl::SaveAllProfiles");
     return allWritten;
+}
+
+bool ProfileManagementControl::IsKeptAsStored(const ProfileList_t& entry, bool admin) {
+    const auto shownOrHidden = [](ProfileList_t p) {
+        p.show = TWMUtil::ParseLeadingInt(p.show.c_str()) != 0 ? "1" : "0";
+        return p;
+    };
+    const ProfileList_t wanted = shownOrHidden(entry);
+    wxMutexLocker lock(m_storeMutex);
+    for (const ProfileList_t& stored : m_guestList) {
+        if (stored.name == entry.name && shownOrHidden(stored) == wanted)
+            return true;
+    }
+    // The folder's own "Guest.profile" is never removed or rewritten either.
+    if (entry.name == kGuestName) {
+        for (const ProfileList_t& stored : admin ? m_adminList : m_userList) {
+            if (stored.name == entry.name && shownOrHidden(stored) == wanted)
+                return true;
+        }
+    }
+    return false;
 }
 
 void ProfileManagementControl::RemoveLeftoverFiles(const std::string& folder,

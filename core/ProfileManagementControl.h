@@ -44,8 +44,11 @@ public:
     // Administrator entries, then user entries, then guest entries, each in
     // ascending priority.  With `reload` the folders are read first for that
     // role (no user profiles for the administrator); when that fails the
-    // result is false and `list` is untouched.
-    bool GetProfileList(std::vector<ProfileList_t>& list, bool isAdmin, bool reload);
+    // result is false and `list` and `adminCount` are untouched.  Otherwise
+    // `adminCount`, when given, receives the number of administrator entries
+    // at the head of this very list.
+    bool GetProfileList(std::vector<ProfileList_t>& list, bool isAdmin, bool reload,
+                        int* adminCount = nullptr);
     // Number of administrator entries at the head of GetProfileList's list.
     int GetAdminProfileCount();
 
@@ -56,10 +59,11 @@ public:
 
     // Reads one profile file; `profile` is unchanged when that fails.
     bool ReadProfileFile(ProfileList_t& profile, const wxString& path);
-    // Writes the profile into an existing folder, replacing a file of its
-    // name.  Files in the administrator and guest folders are readable by
-    // everyone, files anywhere else only by their owner.
-    bool WriteProfileTo(const ProfileList_t& profile, const wxString& folder);
+    // Writes the profile into an existing folder; a file of its name is
+    // replaced only with `replace`, otherwise it makes the write fail.  Files
+    // in the administrator and guest folders are readable by everyone, files
+    // anywhere else only by their owner.
+    bool WriteProfileTo(const ProfileList_t& profile, const wxString& folder, bool replace = true);
     // Stores a new profile in the administrator folder (administrator) or the
     // user folder, never replacing an existing one, and tells the main window
     // and the profile manager.
@@ -67,10 +71,13 @@ public:
     // Replaces the stored profiles of the caller's folder by the given list.
     // The administrator stores the whole list; other users store the entries
     // after the leading administrator ones, whose number is `adminCount` when
-    // it is 0 or more.  Every entry is written before any leftover file is
-    // removed; the names of entries that could not be written go to
-    // `failedNames` and make the result false.  The guest profiles are never
-    // written or removed.
+    // it is 0 or more.  The names of entries that could not be written go to
+    // `failedNames` and make the result false; leftover files are removed
+    // only when every entry was written.  The guest profiles are never
+    // written or removed, so an entry named like one is counted as written
+    // only when it equals a stored profile of that name that stays in place
+    // (its show flag compared as shown or hidden); otherwise it is listed as
+    // failed.
     bool SaveAllProfiles(const std::vector<ProfileList_t>& list, wxArrayString* failedNames,
                          int adminCount = -1);
 
@@ -115,6 +122,9 @@ private:
     // The number of leading entries of `list` that stand for the store's
     // administrator profiles.
     size_t LeadingAdminEntries(const std::vector<ProfileList_t>& list);
+    // Whether a guest-named entry is kept as it stands by the stored profiles
+    // that a save leaves in place.
+    bool IsKeptAsStored(const ProfileList_t& entry, bool admin);
     // Removes the ".profile" files of `folder` that bear none of `keep`.
     void RemoveLeftoverFiles(const std::string& folder, const std::vector<std::string>& keep);
     // Creates the folder with the given mode when it is missing.

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Builds the settings archive fuzzer with clang (libFuzzer, AddressSanitizer,
-# UndefinedBehaviorSanitizer) and runs it for a bounded time over the seed
-# corpus.  Usage: fuzz/build-and-run.sh [seconds]   (default 30)
+# Builds the fuzzers of the two readers that take files from outside (the
+# settings archive and the profile file) with clang (libFuzzer,
+# AddressSanitizer, UndefinedBehaviorSanitizer) and runs each for a bounded
+# time over its seed corpus.  Usage: fuzz/build-and-run.sh [seconds]
+# (default 30, for each fuzzer).
 # Exits 0 without doing anything when clang is not installed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -14,16 +16,26 @@ if ! command -v clang++ >/dev/null 2>&1; then
 fi
 
 out=$top/build/fuzz
-mkdir -p "$out/corpus"
+mkdir -p "$out/corpus" "$out/profile-corpus"
 cp -n fuzz/corpus/* "$out/corpus/" 2>/dev/null || true
+cp -n fuzz/profile-corpus/* "$out/profile-corpus/" 2>/dev/null || true
 
 flags="-std=c++17 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined"
 # shellcheck disable=SC2046
 clang++ $flags $(wx-config --cxxflags base) -Iclassroom -Icore \
   fuzz/FileTarFuzzer.cpp classroom/FileTar.cpp classroom/FileTarHeader.cpp classroom/FileTarEntry.cpp core/PosixIo.cpp \
   $(wx-config --libs base) -o "$out/filetar_fuzzer"
+# shellcheck disable=SC2046
+clang++ $flags -DNDEBUG -DTIXML_USE_STL $(wx-config --cxxflags base) -Icore -Iplatform \
+  fuzz/ProfileFileFuzzer.cpp core/ProfileFile.cpp core/ProfileList.cpp core/ProfileScrambler.cpp \
+  core/XmlNestingCheck.cpp core/Utf8Text.cpp core/SystemPaths.cpp core/PosixIo.cpp core/TWMLog.cpp \
+  -ltinyxml $(wx-config --libs base) -o "$out/profile_fuzzer"
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+echo "== settings archive reader, $seconds s"
 "$out/filetar_fuzzer" -max_total_time="$seconds" -max_len=65536 -timeout=10 \
-  -artifact_prefix="$out/" "$out/corpus"
+  -artifact_prefix="$out/filetar-" "$out/corpus"
+echo "== profile reader, $seconds s"
+"$out/profile_fuzzer" -max_total_time="$seconds" -max_len=65536 -timeout=10 \
+  -artifact_prefix="$out/profile-" "$out/profile-corpus"

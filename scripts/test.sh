@@ -2,7 +2,7 @@
 # The whole test run: installs what is needed, builds, and runs every test,
 # once in a normal build and once, for the suites that need no window, under
 # AddressSanitizer and UndefinedBehaviorSanitizer; then fuzzes the settings
-# archive reader for a bounded time.  It starts the X server the window tests
+# archive reader and the profile reader for a bounded time.  It starts the X server the window tests
 # need and stops it afterwards.
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -33,7 +33,7 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 echo "== Sanitizer build: suites without windows"
 (cd build/asan && ctest --output-on-failure -j "$jobs" -LE '^display$') || status=1
 
-echo "== Fuzzing the settings archive reader (30 s)"
+echo "== Fuzzing the settings archive reader and the profile reader (30 s each)"
 fuzz/build-and-run.sh 30 || status=1
 
 echo "== Normal build: every suite"

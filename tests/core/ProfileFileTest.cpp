@@ -179,6 +179,60 @@ TEST_F(ProfileFileTest, UnreadableFilesLeaveTheRecordUnchanged) {
     EXPECT_EQ(p, before);
 }
 
+namespace {
+
+std::string Repeat(const std::string& piece, int times) {
+    std::string out;
+    for (int i = 0; i < times; ++i)
+        out += piece;
+    return out;
+}
+
+// A readable profile (its permission decodes to "user") with `inner` inside
+// its other-settings group.
+std::string ProfileAround(const std::string& inner) {
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\n<profile><permission>57375627</permission>"
+           "<OtherSettings>" + inner + "</OtherSettings></profile>\n";
+}
+
+}  // namespace
+
+TEST_F(ProfileFileTest, HostileFilesAreRefusedBeforeTheParserSeesThem) {
+    // Each of these once reached the parser, whose recursion per open element
+    // ends the program on a deep enough document.
+    const std::pair<const char*, std::string> refused[] = {
+        {"Nested150k", "<profile>" + Repeat("<a>", 50000)},
+        {"NestedClosed", ProfileAround(Repeat("<x>", 7) + Repeat("</x>", 7))},
+        {"QuotedCloseTags", ProfileAround(Repeat("<x q=\"</x>\">", 20) + Repeat("</x>", 20))},
+        {"CommentedCloseTags", ProfileAround(Repeat("<x><!-- </x> -->", 20) + Repeat("</x>", 20))},
+        {"MultiByteSwallowsCloseTag", ProfileAround(Repeat("<x>\xE2</x>", 20))},
+        {"TooLong", ProfileAround("") + std::string(1024 * 1024, ' ')},
+    };
+    for (const auto& c : refused) {
+        TestTree::WriteFile(PathOf(c.first), c.second);
+        ProfileList_t p;
+        EXPECT_FALSE(ProfileFile::Read(PathOf(c.first), p)) << c.first;
+    }
+
+    const std::pair<const char*, std::string> accepted[] = {
+        {"DeepestAllowed", ProfileAround(Repeat("<x>", 6) + Repeat("</x>", 6))},
+        {"ClosesInTheirPlaces",
+         ProfileAround(Repeat("<x q=\"</x>\"><!-- </x> --><![CDATA[</x>]]></x>", 50))},
+    };
+    for (const auto& c : accepted) {
+        TestTree::WriteFile(PathOf(c.first), c.second);
+        ProfileList_t p;
+        EXPECT_TRUE(ProfileFile::Read(PathOf(c.first), p)) << c.first;
+        EXPECT_EQ(p.permission, "user") << c.first;
+    }
+    // One mebibyte exactly is still read.
+    std::string full = ProfileAround("");
+    full.resize(1024 * 1024, ' ');
+    TestTree::WriteFile(PathOf("Full"), full);
+    ProfileList_t p;
+    EXPECT_TRUE(ProfileFile::Read(PathOf("Full"), p));
+}
+
 TEST_F(ProfileFileTest, FailedWriteKeepsTheOldFile) {
     ProfileList_t old = MakeFullProfile("Kept");
     ASSERT_TRUE(ProfileFile::Write(old, Folder(), 0600, true));

@@ -1,3 +1,4 @@
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -127,12 +128,15 @@ TEST_F(ProfileStoreTest, UnlistableFolderFailsTheLoadAndKeepsTheLists) {
 
     TestTree::WriteFile(store->UserDir(), "not a folder");
     std::vector<ProfileList_t> untouched{MakeFullProfile("caller's")};
-    EXPECT_FALSE(store->GetProfileList(untouched, false, true));
+    int count = -7;
+    EXPECT_FALSE(store->GetProfileList(untouched, false, true, &count));
+    EXPECT_EQ(count, -7);
     ASSERT_EQ(untouched.size(), 1u);
     EXPECT_EQ(untouched[0].name, "caller's");
     EXPECT_EQ(store->GetAdminProfileCount(), 1);
-    ASSERT_TRUE(store->GetProfileList(untouched, false, false));
+    ASSERT_TRUE(store->GetProfileList(untouched, false, false, &count));
     EXPECT_EQ(NamesOf(untouched), std::vector<std::string>{"A1"});
+    EXPECT_EQ(count, 1);
 }
 
 TEST_F(ProfileStoreTest, WriteProfileToNeedsAnExistingFolderAndPostsNothing) {
@@ -149,6 +153,19 @@ TEST_F(ProfileStoreTest, WriteProfileToNeedsAnExistingFolderAndPostsNothing) {
                                        wxString::FromUTF8(store->UserDir().c_str())));
     EXPECT_FALSE(TestTree::Exists(TestEnvironment::Home() + "/Escape.profile"));
     EXPECT_TRUE(mainWindow.Received().empty());
+}
+
+TEST_F(ProfileStoreTest, WriteProfileToWithoutReplacingLeavesAnExistingFile) {
+    TestTree::MakeDirs(store->UserDir(), 0700);
+    const wxString folder = wxString::FromUTF8(store->UserDir().c_str());
+    ASSERT_TRUE(store->WriteProfileTo(MakeFullProfile("Office"), folder, false));
+    const std::string before = TestTree::ReadFile(ProfileFile::PathFor(store->UserDir(), "Office"));
+    ProfileList_t changed = MakeFullProfile("Office");
+    changed.WirelessSet.SSID = "elsewhere";
+    EXPECT_FALSE(store->WriteProfileTo(changed, folder, false));
+    EXPECT_EQ(TestTree::ReadFile(ProfileFile::PathFor(store->UserDir(), "Office")), before);
+    EXPECT_TRUE(store->WriteProfileTo(changed, folder, true));
+    EXPECT_EQ(ReadBack(store->UserDir(), "Office"), changed);
 }
 
 TEST_F(ProfileStoreTest, SaveProfileCreatesAPrivateUserFolderAndTellsTheWindows) {
@@ -249,6 +266,66 @@ TEST_F(ProfileStoreTest, SaveAllLeavesAnOldFileIntactWhenItsRewriteFails) {
     EXPECT_EQ(failed[0], "Kept");
     EXPECT_EQ(TestTree::ReadFile(keptPath), before);
     EXPECT_EQ(ReadBack(store->UserDir(), "Other").priority, "10001");
+}
+
+TEST_F(ProfileStoreTest, RenameKeepsTheOldFileUntilTheNewOneIsWritten) {
+    Place(store->UserDir(), MakeFullProfile("A", "user", "1"));
+    Place(store->UserDir(), MakeFullProfile("Other", "user", "2"));
+    std::vector<ProfileList_t> list = ManagerList();
+    list[0].name = "B";
+
+    // A folder stands where B's file would go.
+    TestTree::MakeDirs(ProfileFile::PathFor(store->UserDir(), "B") + "/inside");
+    wxArrayString failed;
+    EXPECT_FALSE(store->SaveAllProfiles(list, &failed));
+    EXPECT_EQ(failed, wxArrayString(1, "B"));
+    EXPECT_TRUE(Stored(store->UserDir(), "A"));
+
+    TestTree::RemoveAll(ProfileFile::PathFor(store->UserDir(), "B"));
+    failed.clear();
+    ASSERT_TRUE(store->SaveAllProfiles(list, &failed));
+    EXPECT_FALSE(Stored(store->UserDir(), "A"));
+    EXPECT_EQ(ReadBack(store->UserDir(), "B").priority, "10001");
+}
+
+TEST_F(ProfileStoreTest, GuestNamedEntriesThatWouldVanishAreReported) {
+    ProfileList_t guest = MakeFullProfile("Guest", "user", "1");
+    guest.show = "2";
+    Place(store->GuestDir(), guest);
+    Place(store->GuestDir(), MakeFullProfile("Visitors", "user", "2"));
+    Place(store->UserDir(), MakeFullProfile("Mine", "user", "1"));
+    const std::vector<ProfileList_t> loaded = ManagerList();  // Mine Guest Visitors
+    ASSERT_EQ(NamesOf(loaded), (std::vector<std::string>{"Mine", "Guest", "Visitors"}));
+
+    struct Case {
+        const char* what;
+        std::function<void(std::vector<ProfileList_t>&)> change;
+        std::vector<std::string> failed;
+    };
+    const Case cases[] = {
+        {"as loaded, the Guest box shown as checked", [](auto& l) { l[1].show = "1"; }, {}},
+        {"an edited guest-folder profile",
+         [](auto& l) { l[2].WirelessSet.SSID = "changed"; }, {"Visitors"}},
+        {"an import that replaced the Guest entry",
+         [](auto& l) { l[1] = MakeFullProfile("Guest", "user", "9"); }, {"Guest"}},
+        {"a new Guest made while none is listed",
+         [](auto& l) { l.erase(l.begin() + 1); l.insert(l.begin() + 1, MakeFullProfile("Guest")); },
+         {"Guest"}},
+        {"the Guest entry hidden", [](auto& l) { l[1].show = "0"; }, {"Guest"}},
+    };
+    for (const Case& c : cases) {
+        std::vector<ProfileList_t> list = loaded;
+        c.change(list);
+        wxArrayString failed;
+        EXPECT_EQ(store->SaveAllProfiles(list, &failed, 0), c.failed.empty()) << c.what;
+        std::vector<std::string> names;
+        for (const wxString& n : failed)
+            names.push_back(n.ToStdString());
+        EXPECT_EQ(names, c.failed) << c.what;
+        EXPECT_TRUE(Stored(store->UserDir(), "Mine")) << c.what;
+    }
+    EXPECT_EQ(ReadBack(store->GuestDir(), "Guest"), guest);
+    EXPECT_FALSE(Stored(store->UserDir(), "Guest"));
 }
 
 TEST_F(ProfileStoreTest, SaveAllSparesOnlyTheExactGuestProfile) {

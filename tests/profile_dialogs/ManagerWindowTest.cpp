@@ -1,0 +1,327 @@
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/menu.h>
+
+#include "CommandRunner.h"
+#include "DeployConstants.h"
+#include "FileTar.h"
+#include "ManagerTestSupport.h"
+#include "ModalDialogAnswerer.h"
+#include "ProfileFile.h"
+#include "ProfileManagerDlg.h"
+#include "ProgramFolder.h"
+#include "SettingsRepublisher.h"
+#include "SystemPaths.h"
+#include "TestCertificates.h"
+#include "TestEnvironment.h"
+#include "TestTree.h"
+#include "wxCheckedListCtrl.h"
+
+namespace {
+
+class ManagerWindowTest : public ProfileDialogsTest {
+protected:
+    // [A1 (administrator), U1, U2, Guest] for the ordinary user.
+    void PlaceFourProfiles() {
+        Place(hub.store->AdminDir(), Profile("A1", "admin", "1"));
+        Place(hub.store->UserDir(), Profile("U1", "user", "1"));
+        ProfileList_t hidden = Profile("U2", "user", "2");
+        hidden.show = "0";
+        Place(hub.store->UserDir(), hidden);
+        Place(hub.store->GuestDir(), Profile("Guest", "user", "1"));
+    }
+    wxCheckedListCtrl* List() { return Named<wxCheckedListCtrl>(Manager(), "ID_PROFILELISTCTRL"); }
+    wxButton* Button(const char* name) { return Named<wxButton>(Manager(), name); }
+    void Select(int row) { List()->SetItemState(row, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED); }
+    ProfileList_t ReadBack(const std::string& folder, const std::string& name) {
+        ProfileList_t p;
+        EXPECT_TRUE(ProfileFile::Read(ProfileFile::PathFor(folder, name), p)) << name;
+        return p;
+    }
+    // The seven controls of the selection: Up, Down, Edit, Delete and the
+    // menu's Edit, Delete, Export.
+    std::vector<bool> SelectionCommands() {
+        return {MoveButton(Manager(), true)->IsEnabled(), MoveButton(Manager(), false)->IsEnabled(),
+                Button("ID_EDITBUTTON")->IsEnabled(), Button("ID_DELETEBUTTON")->IsEnabled(),
+                MenuItem(Manager(), "&Edit...")->IsEnabled(), MenuItem(Manager(), "&Delete")->IsEnabled(),
+                MenuItem(Manager(), "E&xport Profile...")->IsEnabled()};
+    }
+};
+
+class RecordingRunner : public CommandRunner {
+public:
+    std::vector<wxArrayString> launched;
+    int System(const wxString&) override { return 0; }
+    bool Launch(const wxArrayString& argv) override {
+        launched.push_back(argv);
+        return true;
+    }
+};
+
+}  // namespace
+
+TEST_F(ManagerWindowTest, StartsHiddenAndEmptyWithTheSelectionCommandsOff) {
+    ProfileManagerDlg* manager = Manager();
+    EXPECT_FALSE(manager->IsShown());
+    EXPECT_EQ(manager->GetTitle(), "Network Profile Manager");
+    EXPECT_EQ(manager->GetClientSize(), wxSize(500, 380));
+    EXPECT_FALSE(manager->HasFlag(wxRESIZE_BORDER) || manager->HasFlag(wxMAXIMIZE_BOX));
+    EXPECT_EQ(List()->GetItemCount(), 0);
+    EXPECT_EQ(SelectionCommands(), std::vector<bool>(7, false));
+    for (const char* on : {"&Import Profile...", "&New...", "&Exit", "Help &Contents  \tF1"})
+        EXPECT_TRUE(MenuItem(manager, on)->IsEnabled()) << on;
+    EXPECT_TRUE(Button("ID_NEWBUTTON")->IsEnabled());
+    EXPECT_FALSE(Named<wxCheckBox>(manager, "ID_SELECTCHECKBOX")->GetValue());
+
+    EXPECT_FALSE(manager->Destroy());
+    EXPECT_FALSE(manager->IsBeingDeleted());
+    EXPECT_FALSE(manager->IsShown());
+}
+
+TEST_F(ManagerWindowTest, LoadGreysOthersRowsAndSelectionFollowsTheRules) {
+    PlaceFourProfiles();
+    Manager()->ShowManager();
+    EXPECT_TRUE(Manager()->IsShown());
+    EXPECT_EQ(Names(Manager()), (std::vector<std::string>{"A1", "U1", "U2", "Guest"}));
+    const bool enabled[] = {false, true, true, false};
+    const bool checked[] = {true, true, false, true};
+    for (int row = 0; row < 4; ++row) {
+        EXPECT_EQ(List()->IsItemEnabled(row), enabled[row]) << row;
+        EXPECT_EQ(List()->IsChecked(row), checked[row]) << row;
+        EXPECT_EQ(List()->GetItemText(row, 1), wxString::Format("%d", row + 1));
+    }
+    EXPECT_EQ(List()->GetItemTextColour(0), wxColour(220, 220, 220));
+    EXPECT_EQ(List()->GetItemBackgroundColour(3), *wxWHITE);
+    EXPECT_FALSE(Named<wxCheckBox>(Manager(), "ID_SELECTCHECKBOX")->GetValue());
+
+    Select(0);
+    EXPECT_EQ(SelectionCommands(), std::vector<bool>(7, false));
+    // Double clicks on the rows the user may not edit open nothing.
+    for (int row : {0, 3}) {
+        Select(row);
+        wxListEvent activated(wxEVT_LIST_ITEM_ACTIVATED, List()->GetId());
+        activated.m_itemIndex = row;
+        List()->GetEventHandler()->ProcessEvent(activated);
+    }
+    Select(1);
+    EXPECT_EQ(SelectionCommands(), (std::vector<bool>{false, true, true, true, true, true, true}));
+    Select(2);
+    EXPECT_EQ(SelectionCommands(), (std::vector<bool>{true, false, true, true, true, true, true}));
+
+    // Show All ticks the user's rows, never the administrator's or Guest's.
+    Tick(Named<wxCheckBox>(Manager(), "ID_SELECTCHECKBOX"), false);
+    EXPECT_TRUE(List()->IsChecked(0));
+    EXPECT_FALSE(List()->IsChecked(1));
+    EXPECT_TRUE(List()->IsChecked(3));
+
+    // Moving U2 up: it leaves the greyed rows as they are and keeps its box.
+    Select(2);
+    Click(MoveButton(Manager(), true));
+    EXPECT_EQ(Names(Manager()), (std::vector<std::string>{"A1", "U2", "U1", "Guest"}));
+    EXPECT_EQ(SelectionCommands(), (std::vector<bool>{false, true, true, true, true, true, true}));
+    EXPECT_TRUE(List()->IsItemEnabled(1));
+}
+
+TEST_F(ManagerWindowTest, DeleteAndCancelAskBeforeAnyFileChanges) {
+    PlaceFourProfiles();
+    Manager()->Show(true);
+    Select(1);
+    ExpectQuestion("Are you sure you want to delete this profile?", wxID_NO);
+    Click(Button("ID_DELETEBUTTON"));
+    EXPECT_EQ(Names(Manager()).size(), 4u);
+
+    ExpectQuestion("Are you sure you want to delete this profile?", wxID_YES);
+    Click(Button("ID_DELETEBUTTON"));
+    EXPECT_EQ(Names(Manager()), (std::vector<std::string>{"A1", "U2", "Guest"}));
+    EXPECT_EQ(SelectionCommands(), std::vector<bool>(7, false));
+    EXPECT_TRUE(Stored(hub.store->UserDir(), "U1"));
+
+    // Cancel, No: the files stay; the next opening lists them again.
+    ExpectQuestion("One or more profiles may be changed.", wxID_NO);
+    Click(Button("ID_CANCLEBUTTON"));
+    EXPECT_FALSE(Manager()->IsShown());
+    EXPECT_TRUE(Stored(hub.store->UserDir(), "U1"));
+    Manager()->Show(true);
+    EXPECT_EQ(Names(Manager()).size(), 4u);
+
+    // Cancel with nothing changed asks nothing; Delete then Cancel, Yes saves.
+    Click(Button("ID_CANCLEBUTTON"));
+    Manager()->Show(true);
+    Select(1);
+    ExpectQuestion("Are you sure you want to delete this profile?", wxID_YES);
+    Click(Button("ID_DELETEBUTTON"));
+    ExpectQuestion("One or more profiles may be changed.", wxID_YES);
+    Click(Button("ID_CANCLEBUTTON"));
+    EXPECT_FALSE(Stored(hub.store->UserDir(), "U1"));
+    EXPECT_EQ(ReadBack(hub.store->UserDir(), "U2").priority, "10001");
+    EXPECT_TRUE(Stored(hub.store->AdminDir(), "A1"));
+}
+
+TEST_F(ManagerWindowTest, OkWritesTheBoxesAndAFailedLoadWritesNothing) {
+    PlaceFourProfiles();
+    Manager()->Show(true);
+    List()->Check(2, true);  // U2's box, never selected
+    Click(Button("ID_OKBUTTON"));
+    EXPECT_FALSE(Manager()->IsShown());
+    EXPECT_EQ(ReadBack(hub.store->UserDir(), "U2").show, "1");
+    EXPECT_EQ(List()->GetItemCount(), 0);
+
+    // A guest folder that cannot be listed fails the load: OK must not save
+    // the empty list over the user's files.
+    TestTree::RemoveAll(hub.store->GuestDir());
+    TestTree::WriteFile(hub.store->GuestDir(), "not a folder");
+    Manager()->Show(true);
+    EXPECT_EQ(List()->GetItemCount(), 0);
+    Click(Button("ID_OKBUTTON"));
+    EXPECT_TRUE(Stored(hub.store->UserDir(), "U1"));
+    EXPECT_TRUE(Stored(hub.store->UserDir(), "U2"));
+}
+
+TEST_F(ManagerWindowTest, AReloadDuringTheDeleteQuestionCancelsTheDelete) {
+    PlaceFourProfiles();
+    Manager()->Show(true);
+    Select(2);
+    Place(hub.store->UserDir(), Profile("U0", "user", "0"));
+    ExpectQuestion("delete this profile", wxID_YES, [this] { Manager()->RefreshProfile(); });
+    Click(Button("ID_DELETEBUTTON"));
+    EXPECT_EQ(Names(Manager()), (std::vector<std::string>{"A1", "U0", "U1", "U2", "Guest"}));
+    EXPECT_FALSE(Manager()->GetModel().IsModified());
+}
+
+TEST_F(ManagerWindowTest, StoredProfilesJoinALoadedListEvenWhileHidden) {
+    PlaceFourProfiles();
+    Manager()->Show(true);
+    Manager()->Destroy();  // hides, keeps the list
+    Manager()->AddProfile(Profile("FromScan"));
+    Manager()->Show(true);
+    EXPECT_EQ(Names(Manager()).back(), "FromScan");
+    // Moved onto the Guest row, the entry's row can be ticked; Guest's not.
+    Select(4);
+    Click(MoveButton(Manager(), true));
+    EXPECT_EQ(Names(Manager())[3], "FromScan");
+    EXPECT_TRUE(List()->IsItemEnabled(3));
+    EXPECT_FALSE(List()->IsItemEnabled(4));
+    Manager()->RefreshProfile();
+    // Closing at once asks nothing: the profile is already stored.
+    Click(Button("ID_CANCLEBUTTON"));
+    EXPECT_TRUE(ModalDialogAnswerer::Get().Seen().empty());
+}
+
+TEST_F(ManagerWindowTest, ImportTakesAGoodFileAndRefusesAHostileOne) {
+    PlaceFourProfiles();
+    TestTree files;
+    Place(files.Path(), Profile("Office"));
+    std::string nested = "<profile>";
+    for (int i = 0; i < 50000; ++i)
+        nested += "<a>";
+    TestTree::WriteFile(files / "Deep.profile", nested);
+    Place(files.Path(), Profile("x"));
+    ASSERT_EQ(rename((files / "x.profile").c_str(), (files / "...profile").c_str()), 0);
+    std::string chosen;
+    ProfileManagerDlg::SetChoosers([&](wxWindow*) { return wxString::FromUTF8(chosen.c_str()); }, nullptr);
+    Manager()->Show(true);
+
+    for (const char* bad : {"Deep.profile", "...profile"}) {
+        chosen = files / bad;
+        ExpectQuestion("Failed to read profile.", wxID_OK);
+        wxCommandEvent import(wxEVT_MENU, MenuItem(Manager(), "&Import Profile...")->GetId());
+        Manager()->GetEventHandler()->ProcessEvent(import);
+        EXPECT_EQ(Names(Manager()).size(), 4u) << bad;
+    }
+    chosen = files / "Office.profile";
+    wxCommandEvent import(wxEVT_MENU, MenuItem(Manager(), "&Import Profile...")->GetId());
+    Manager()->GetEventHandler()->ProcessEvent(import);
+    EXPECT_EQ(Names(Manager()), (std::vector<std::string>{"A1", "U1", "U2", "Office", "Guest"}));
+    EXPECT_TRUE(Manager()->GetModel().IsModified());
+    EXPECT_FALSE(Stored(hub.store->UserDir(), "Office"));
+
+    // The same name again asks first; No changes nothing.
+    ExpectQuestion("This profile already exists.", wxID_NO);
+    Manager()->GetEventHandler()->ProcessEvent(import);
+    EXPECT_EQ(Names(Manager()).size(), 5u);
+}
+
+TEST_F(ManagerWindowTest, ExportAsksBeforeItReplacesAFile) {
+    PlaceFourProfiles();
+    TestTree target;
+    ProfileManagerDlg::SetChoosers(nullptr, [&](wxWindow*) { return wxString::FromUTF8(target.Path().c_str()); });
+    Manager()->Show(true);
+    const int exportId = MenuItem(Manager(), "E&xport Profile...")->GetId();
+    const auto exportSelected = [&] {
+        wxCommandEvent e(wxEVT_MENU, exportId);
+        Manager()->GetEventHandler()->ProcessEvent(e);
+    };
+
+    Select(1);
+    exportSelected();
+    EXPECT_EQ(ReadBack(target.Path(), "U1"), ReadBack(hub.store->UserDir(), "U1"));
+    EXPECT_EQ(SelectionCommands(), std::vector<bool>(7, false));
+
+    TestTree::WriteFile(target / "U1.profile", "kept");
+    Select(1);
+    ExpectQuestion("This profile already exists.", wxID_NO);
+    exportSelected();
+    EXPECT_EQ(TestTree::ReadFile(target / "U1.profile"), "kept");
+    Select(1);
+    ExpectQuestion("This profile already exists.", wxID_YES);
+    exportSelected();
+    EXPECT_EQ(ReadBack(target.Path(), "U1").name, "U1");
+
+    // The administrator's entry is not the user's to export; a new entry has
+    // no stored file yet.
+    Select(0);
+    exportSelected();
+    EXPECT_FALSE(TestTree::Exists(target / "A1.profile"));
+}
+
+TEST_F(ManagerWindowTest, HelpStartsTheViewerOnlyWhenTheManualIsThere) {
+    RecordingRunner runner;
+    CommandRunner::Install(&runner);
+    const int help = MenuItem(Manager(), "Help &Contents  \tF1")->GetId();
+    wxCommandEvent e(wxEVT_MENU, help);
+    Manager()->GetEventHandler()->ProcessEvent(e);
+    EXPECT_TRUE(runner.launched.empty());
+    const std::string manual =
+        SystemPaths::Fixed("/usr/share/doc/tidewave/Korvane_VRDA2.0_Tidewave_User_Manual_Ubuntu.pdf.gz");
+    TestTree::MakeDirs(manual.substr(0, manual.rfind('/')));
+    TestTree::WriteFile(manual, "manual");
+    Manager()->GetEventHandler()->ProcessEvent(e);
+    CommandRunner::Install(nullptr);
+    ASSERT_EQ(runner.launched.size(), 1u);
+    EXPECT_EQ(runner.launched[0][2], "--page-label=33");
+}
+
+TEST_F(ManagerWindowTest, ASettingsImportWhileShownBringsTheNewProfileIn) {
+    PlaceFourProfiles();
+    Manager()->Show(true);
+    // A classroom archive: the server certificate and one new profile.
+    TestTree program, work;
+    TestCertificates certs(work.Path());
+    TestTree::WriteFile(program / "cacert.pem", TestTree::ReadFile(certs.caFile));
+    ProgramFolder::Set(program.Path());
+    TestTree::MakeDirs(work / "src");
+    TestTree::WriteFile(work / "src/sslservercert.pem", TestTree::ReadFile(certs.serverCert));
+    Place(work / "src", Profile("Classroom", "admin", "9"));
+    FileTar tar;
+    tar.SetBasePath(wxString::FromUTF8((work / "src/").c_str()));
+    ASSERT_EQ(tar.AddFile("sslservercert.pem", ""), 0);
+    ASSERT_EQ(tar.AddFile("Classroom.profile", ""), 0);
+    const std::string archive = SystemPaths::Fixed(DeployConstants::kArchivePath);
+    TestTree::MakeDirs(archive.substr(0, archive.rfind('/')), 0700);
+    ASSERT_EQ(tar.Tar("SchoolSettings.tar", wxString::FromUTF8(archive.substr(0, archive.rfind('/') + 1).c_str())), 0);
+    setenv("TMPDIR", work.Path().c_str(), 1);
+
+    SettingsRepublisher::Hooks hooks;
+    hooks.refreshProfileManager = [this] {
+        Manager()->RefreshProfile();
+        return true;
+    };
+    SettingsRepublisher(hooks).Republish();
+    unsetenv("TMPDIR");
+    EXPECT_EQ(Names(Manager()), (std::vector<std::string>{"A1", "Classroom", "U1", "U2", "Guest"}));
+    EXPECT_FALSE(List()->IsItemEnabled(1));
+}

@@ -1,0 +1,180 @@
+// Shows the profile manager over the demo settings as an ordinary user with
+// two profiles of their own, then the new-profile wizard's three pages and
+// its network security dialog, and writes a PNG of each into the folder
+// given as the first argument.  Run under an X server of its own, with
+// TIDEWAVE_ROOT and HOME naming the demo settings (scripts/shots).
+#include <cstdio>
+#include <functional>
+#include <string>
+
+#include <wx/app.h>
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/combobox.h>
+#include <wx/frame.h>
+#include <wx/image.h>
+#include <wx/textctrl.h>
+#include <wx/settings.h>
+#include <wx/utils.h>
+
+#include "DataCenter.h"
+#include "ProfileFile.h"
+#include "ProfileGeneralSettings.h"
+#include "ProfileManagerDlg.h"
+#include "ProgramFolder.h"
+#include "ScreenGrab.h"
+#include "SystemPaths.h"
+#include "TWMUtil.h"
+#include "wxCheckedListCtrl.h"
+
+namespace {
+
+// Without a window manager nothing activates a window, and the theme draws
+// an inactive one with faded labels: activate it before the picture.
+bool Shoot(wxWindow* window, const wxString& file) {
+    window->Raise();
+    window->SetFocus();
+    Pump(300);
+    window->Refresh();
+    return Grab(window, file);
+}
+
+template <class T>
+T* Named(wxWindow* top, const char* name) {
+    return dynamic_cast<T*>(wxWindow::FindWindowByName(name, top));
+}
+
+void Click(wxWindow* button) {
+    wxCommandEvent click(wxEVT_BUTTON, button->GetId());
+    click.SetEventObject(button);
+    button->GetEventHandler()->ProcessEvent(click);
+}
+
+ProfileList_t UserProfile(const std::string& name, const std::string& ssid, const std::string& icon) {
+    ProfileList_t p;
+    p.name = name;
+    p.permission = "user";
+    p.icon = icon;
+    p.show = "1";
+    p.GenernalSet.ConnecType = "wireless";
+    p.WirelessSet.SSID = ssid;
+    p.WirelessSet.WirlessType = "Automatic";
+    p.WirelessSet.WlanSecurity = "wpa-psk";
+    p.WirelessSet.WPAKey = "at home 2024";
+    p.WirelessSet.KeyIndex = "1";
+    return p;
+}
+
+class ShotApp : public wxApp {
+public:
+    bool OnInit() override {
+        if (argc < 2) {
+            std::fprintf(stderr, "usage: %s <folder> [<program folder>]\n", static_cast<const char*>(argv[0].utf8_str()));
+            return false;
+        }
+        m_folder = argv[1];
+        if (argc > 2)
+            ProgramFolder::Set(std::string(argv[2].utf8_str()));
+        wxInitAllImageHandlers();
+        CallAfter(&ShotApp::Run);
+        return true;
+    }
+
+private:
+    wxString Path(const char* name) const { return m_folder + "/" + name + ".png"; }
+
+    void Run() {
+        auto* backdrop = new wxFrame(nullptr, wxID_ANY, "backdrop", wxPoint(0, 0), wxGetDisplaySize(),
+                                     wxBORDER_NONE);
+        backdrop->SetBackgroundColour(wxColour(86, 112, 140));
+        backdrop->Show();
+
+        // An ordinary user with two profiles of their own, the store and the
+        // policy of the hub (no windows of its own).
+        TWMUtil::OverrideUserIdForTesting("pupil");
+        TWMUtil::MakeFolder(SystemPaths::UserProfileDir(), 0700);
+        ProfileFile::Write(UserProfile("Home", "Wohnung-5G", "1"), SystemPaths::UserProfileDir(), 0600, true);
+        ProfileFile::Write(UserProfile("Grandma's", "FamilyNet", "3"), SystemPaths::UserProfileDir(), 0600, true);
+        DataCenter::GetInstance()->CreateAll();
+
+        auto* manager = new ProfileManagerDlg(nullptr, -1);
+        manager->ShowManager();
+        Pump(300);
+        Named<wxCheckedListCtrl>(manager, "ID_PROFILELISTCTRL")
+            ->SetItemState(manager->GetModel().AdminCount(), wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+        bool ok = Shoot(manager, Path("profile-manager"));
+
+        manager->Hide();  // no window manager places the wizard beside it
+        auto* wizard = new ProfileGeneralSettings(manager);
+        wizard->Move(160, 120);
+        wizard->CallAfter([&ok, this, wizard] { ok = ShootWizard(wizard) && ok; });
+        wizard->RunWizard();
+        wizard->Destroy();
+        manager->wxFrame::Destroy();
+        backdrop->Destroy();
+        Pump(100);
+        m_status = ok ? 0 : 1;
+        ExitMainLoop();
+    }
+
+    // Runs inside the wizard's modal loop: fills each page, shoots it, goes
+    // on, and opens the network security dialog from the last page.
+    bool ShootWizard(ProfileGeneralSettings* wizard) {
+        Pump(800);  // the window has just appeared: let it settle first
+        Named<wxTextCtrl>(wizard, "ID_NAMETEXTCTRL")->ChangeValue("Library");
+        bool ok = Shoot(wizard, Path("new-profile-general"));
+        Click(wizard->FindWindow(wxID_FORWARD));
+        Named<wxTextCtrl>(wizard, "ID_WNNAMETEXTCTRL")->SetValue("Library-AP");
+        auto* security = Named<wxComboBox>(wizard, "ID_STCOMBOBOX");
+        security->SetSelection(1);
+        wxCommandEvent picked(wxEVT_COMBOBOX, security->GetId());
+        picked.SetEventObject(security);
+        security->GetEventHandler()->ProcessEvent(picked);
+        Named<wxTextCtrl>(wizard, "ID_KEYTEXTCTRL")->ChangeValue("0123456789");
+        ok = Shoot(wizard, Path("new-profile-wireless")) && ok;
+        Click(wizard->FindWindow(wxID_FORWARD));
+        ok = Shoot(wizard, Path("new-profile-other")) && ok;
+
+        auto* box = Named<wxCheckBox>(wizard, "ID_NSCHECKBOX");
+        box->SetValue(true);
+        wxCommandEvent ticked(wxEVT_CHECKBOX, box->GetId());
+        ticked.SetEventObject(box);
+        box->GetEventHandler()->ProcessEvent(ticked);
+        wizard->CallAfter([&ok, this] {
+            wxWindow* dialog = wxWindow::FindWindowByLabel("Network Security");
+            if (dialog == nullptr) {
+                ok = false;
+                return;
+            }
+            // Without a compositor the dialog's own background stays
+            // unpainted; give it the theme's colour for the picture.
+            dialog->SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE));
+            dialog->Refresh();
+            ok = Shoot(dialog, Path("new-profile-network-security")) && ok;
+            Click(Named<wxButton>(dialog, "ID_BTNCANCEL"));
+        });
+        Click(Named<wxButton>(wizard, "ID_SET1BUTTON"));
+        wizard->EndModal(wxID_CANCEL);
+        return ok;
+    }
+
+public:
+    int OnExit() override { return m_status; }
+    int OnRun() override {
+        wxApp::OnRun();
+        return m_status;
+    }
+
+private:
+    wxString m_folder;
+    int m_status = 1;
+};
+
+}  // namespace
+
+wxIMPLEMENT_APP_NO_MAIN(ShotApp);
+
+int main(int argc, char** argv) {
+    wxApp::SetInstance(new ShotApp);
+    return wxEntry(argc, argv);
+}
