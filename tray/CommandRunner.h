@@ -28,6 +28,11 @@ public:
         return ChildProcess::Capture(argv, maxOutput, timeoutMs);
     }
 
+    // Opens a manual (a fixed path, under the root prefix) in the viewer at
+    // a page label when the file exists; false when it does not or the
+    // viewer cannot start.
+    static bool OpenManual(const std::string& fixedPath, int pageLabel);
+
     // The runner in use: the real one unless a test installed another.
     static CommandRunner& Get();
     static void Install(CommandRunner* runner);  // null restores the real one

@@ -91,13 +91,4 @@ void TWMPopupMenu::ConnectProfile(const ProfileList_t& profile) {
         control->ApplyProfile(profile);
 }
 
-void TWMPopupMenu::ShowHelp() {
-    const wxString manual = TWMUtil::StdStringToWxString(SystemPaths::Fixed(kManual));
-    if (!wxFileExists(manual))
-        return;
-    wxArrayString argv;
-    argv.push_back("evince");
-    argv.push_back(manual);
-    argv.push_back("--page-label=1");
-    CommandRunner::Get().Launch(argv);
-}
+void TWMPopupMenu::ShowHelp() { CommandRunner::OpenManual(kManual, 1); }
