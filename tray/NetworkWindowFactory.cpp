@@ -1,8 +1,26 @@
 #include "NetworkWindowFactory.h"
 
-HubWindowFactory::MainWindow NetworkWindowFactory::CreateNetworkManagerDlg() { return {}; }
+#include "NetworkManagerDlg.h"
+#include "ScanNetworkDlg.h"
 
-HubWindowFactory::ScanWindow NetworkWindowFactory::CreateScanNetworkDlg() { return {}; }
+HubWindowFactory::MainWindow NetworkWindowFactory::CreateNetworkManagerDlg() {
+    auto* dlg = new NetworkManagerDlg(nullptr, -1);
+    MainWindow made;
+    made.dlg = dlg;
+    made.window = dlg;
+    made.events = dlg;
+    made.view = dlg;
+    return made;
+}
+
+HubWindowFactory::ScanWindow NetworkWindowFactory::CreateScanNetworkDlg() {
+    auto* dlg = new ScanNetworkDlg(nullptr, wxID_ANY, wxDefaultPosition, wxDefaultSize);
+    ScanWindow made;
+    made.dlg = dlg;
+    made.events = dlg;
+    made.view = dlg;
+    return made;
+}
 
 HubWindowFactory::ProfileManager NetworkWindowFactory::CreateProfileManagerDlg() { return {}; }
 
