@@ -8,7 +8,6 @@
 
 #include <fcntl.h>
 #include <poll.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -17,19 +16,11 @@ extern char** environ;
 namespace {
 
 pid_t Spawn(const std::vector<std::string>& argv, int outFd) {
-    posix_spawnattr_t attr;
-    if (posix_spawnattr_init(&attr) != 0)
-        return -1;
-    sigset_t noSignals, defaultSignals;
-    sigemptyset(&noSignals);
-    sigemptyset(&defaultSignals);
-    sigaddset(&defaultSignals, SIGPIPE);
-    sigaddset(&defaultSignals, SIGCHLD);
-    posix_spawnattr_setsigmask(&attr, &noSignals);
-    posix_spawnattr_setsigdefault(&attr, &defaultSignals);
     // A process group of its own, so that a kill reaches what it started.
+    posix_spawnattr_t attr;
+    if (!ChildProcess::InitSpawnAttributes(&attr, POSIX_SPAWN_SETPGROUP))
+        return -1;
     posix_spawnattr_setpgroup(&attr, 0);
-    posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETPGROUP);
 
     posix_spawn_file_actions_t actions;
     if (posix_spawn_file_actions_init(&actions) != 0) {
@@ -66,6 +57,20 @@ int Reap(pid_t pid) {
 }  // namespace
 
 namespace ChildProcess {
+
+bool InitSpawnAttributes(posix_spawnattr_t* attr, short flags) {
+    if (posix_spawnattr_init(attr) != 0)
+        return false;
+    sigset_t noSignals, defaultSignals;
+    sigemptyset(&noSignals);
+    sigemptyset(&defaultSignals);
+    sigaddset(&defaultSignals, SIGPIPE);
+    sigaddset(&defaultSignals, SIGCHLD);
+    posix_spawnattr_setsigmask(attr, &noSignals);
+    posix_spawnattr_setsigdefault(attr, &defaultSignals);
+    posix_spawnattr_setflags(attr, static_cast<short>(POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF | flags));
+    return true;
+}
 
 CapturedOutput Capture(const std::vector<std::string>& argv, size_t maxOutput, int timeoutMs) {
     CapturedOutput result;

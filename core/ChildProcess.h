@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include <spawn.h>
+
 // What a program printed on its standard output.
 struct CapturedOutput {
     bool started = false;   // the program could be started
@@ -24,6 +26,12 @@ namespace ChildProcess {
 
 // A name without "/" is looked up in PATH.
 CapturedOutput Capture(const std::vector<std::string>& argv, size_t maxOutput, int timeoutMs);
+
+// Spawn attributes for a program this process starts: no signal blocked,
+// SIGPIPE and SIGCHLD at their defaults, and the further `flags`
+// (POSIX_SPAWN_SETSID, ...).  False when they cannot be made; otherwise the
+// caller destroys them.
+bool InitSpawnAttributes(posix_spawnattr_t* attr, short flags);
 
 }  // namespace ChildProcess
 

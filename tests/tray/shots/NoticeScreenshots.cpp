@@ -22,34 +22,15 @@
 #include "TWExistBalloon.h"
 #include "TaskBarBalloon.h"
 #include "TaskBarBalloonLAN.h"
+#include "WindowShots.h"
 
 namespace {
 
-void Pump(int ms) {
-    const wxLongLong end = wxGetLocalTimeMillis() + ms;
-    while (wxGetLocalTimeMillis() < end) {
-        while (wxEventLoopBase::GetActive()->Pending())
-            wxEventLoopBase::GetActive()->Dispatch();
-        wxTheApp->ProcessPendingEvents();
-        wxTheApp->ProcessIdle();
-        wxMilliSleep(10);
-    }
-}
+void Pump(int ms) { WindowShots::Pump(ms); }
 
 // The screen area of `window` with a margin, so that its outline shows
 // against the backdrop.
-bool Grab(wxWindow* window, const wxString& file) {
-    Pump(400);
-    wxRect r = window->GetScreenRect();
-    r.Inflate(12);
-    r.Intersect(wxRect(wxPoint(0, 0), wxGetDisplaySize()));
-    // The X server's own picture of the screen: the toolkit's screen device
-    // context may hand back an older frame.
-    const wxString crop = wxString::Format("%dx%d+%d+%d", r.GetWidth(), r.GetHeight(), r.GetX(), r.GetY());
-    const bool ok = wxExecute("import -window root -crop " + crop + " +repage " + file, wxEXEC_SYNC) == 0;
-    std::printf("%s %s\n", ok ? "wrote" : "FAILED", static_cast<const char*>(file.utf8_str()));
-    return ok;
-}
+bool Grab(wxWindow* window, const wxString& file) { return WindowShots::Grab(window, file, 12); }
 
 class ShotApp : public wxApp {
 public:
@@ -70,10 +51,7 @@ private:
     wxString Path(const char* name) const { return m_folder + "/" + name + ".png"; }
 
     void Run() {
-        auto* backdrop = new wxFrame(nullptr, wxID_ANY, "backdrop", wxPoint(0, 0), wxGetDisplaySize(),
-                                     wxBORDER_NONE);
-        backdrop->SetBackgroundColour(wxColour(86, 112, 140));
-        backdrop->Show();
+        wxWindow* backdrop = WindowShots::ShowBackdrop();
         Pump(300);
         bool ok = true;
 

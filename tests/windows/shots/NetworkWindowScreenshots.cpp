@@ -29,38 +29,15 @@
 #include "SsidInputDialog.h"
 #include "TWMApp.h"
 #include "ViewAPNeighborsDlg.h"
+#include "WindowShots.h"
 #include "sim/SimControl.h"
 
 namespace {
 
-void Pump(int ms) {
-    const wxLongLong end = wxGetLocalTimeMillis() + ms;
-    while (wxGetLocalTimeMillis() < end) {
-        while (wxEventLoopBase::GetActive()->Pending())
-            wxEventLoopBase::GetActive()->Dispatch();
-        wxTheApp->ProcessPendingEvents();
-        wxTheApp->ProcessIdle();
-        wxMilliSleep(10);
-    }
-}
+using WindowShots::Pump;
+using WindowShots::PumpUntil;
 
-bool PumpUntil(const std::function<bool()>& done, int ms) {
-    const wxLongLong end = wxGetLocalTimeMillis() + ms;
-    while (!done() && wxGetLocalTimeMillis() < end)
-        Pump(20);
-    return done();
-}
-
-bool Grab(wxWindow* window, const wxString& file) {
-    Pump(500);
-    wxRect r = window->GetScreenRect();
-    r.Inflate(8);
-    r.Intersect(wxRect(wxPoint(0, 0), wxGetDisplaySize()));
-    const wxString crop = wxString::Format("%dx%d+%d+%d", r.GetWidth(), r.GetHeight(), r.GetX(), r.GetY());
-    const bool ok = wxExecute("import -window root -crop " + crop + " +repage " + file, wxEXEC_SYNC) == 0;
-    std::printf("%s %s\n", ok ? "wrote" : "FAILED", static_cast<const char*>(file.utf8_str()));
-    return ok;
-}
+bool Grab(wxWindow* window, const wxString& file) { return WindowShots::Grab(window, file, 8); }
 
 void Click(wxWindow* parent, const char* name) {
     wxWindow* button = wxWindow::FindWindowByName(name, parent);
@@ -90,10 +67,7 @@ private:
     wxString Path(const char* name) const { return m_folder + "/" + name + ".png"; }
 
     void Run() {
-        auto* backdrop = new wxFrame(nullptr, wxID_ANY, "backdrop", wxPoint(0, 0), wxGetDisplaySize(),
-                                     wxBORDER_NONE);
-        backdrop->SetBackgroundColour(wxColour(86, 112, 140));
-        backdrop->Show();
+        WindowShots::ShowBackdrop();
         SimControl::SetDelays(300, 200, 300);
 
         DataCenter* hub = DataCenter::GetInstance();
