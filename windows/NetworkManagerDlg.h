@@ -154,6 +154,10 @@ private:
     std::vector<ProfileList_t> m_profileList;
     // Index into m_profileList of each switcher entry, in entry order.
     std::vector<size_t> m_comboIndex;
+    // The switcher's text: the current profile's name after a refill, the
+    // chosen entry's after a pick.  Kept here because a read-only combo box
+    // of this toolkit shows only its entries.
+    wxString m_strSwitcherText;
     wxTimer m_connectTimer;
     wxTimer m_wirelessTimer;
     wxStaticBitmap* m_pScanBitmap;

@@ -39,6 +39,7 @@ bool NetworkManagerDlg::RebuildProfileCombo(bool selectCurrent) {
 
     m_pProfileCombo->Clear();
     m_comboIndex.clear();
+    m_strSwitcherText.clear();
     if (m_profileList.empty()) {
         // Nothing left to pick: no earlier choice stays selected.
         m_nSelectedProfile = -1;
@@ -46,6 +47,7 @@ bool NetworkManagerDlg::RebuildProfileCombo(bool selectCurrent) {
         return true;
     }
     m_pProfileCombo->SetValue(currentName);
+    m_strSwitcherText = currentName;
     if (currentName.empty())
         EnableConnect(false);
 
@@ -59,7 +61,8 @@ bool NetworkManagerDlg::RebuildProfileCombo(bool selectCurrent) {
     if (selectCurrent) {
         m_pProfileCombo->SetSelection(choices.selection);
     } else {
-        m_pProfileCombo->SetValue("        " + currentName);
+        m_strSwitcherText = "        " + currentName;
+        m_pProfileCombo->SetValue(m_strSwitcherText);
     }
     m_nSelectedProfile = choices.selection;
     return true;
@@ -79,6 +82,7 @@ void NetworkManagerDlg::OnProfileSelected(wxCommandEvent& event) {
     }
     ProfileManagementControl* control = DataCenter::GetInstance()->GetProfileManagementControl();
     const ProfileList_t& chosen = m_profileList[m_comboIndex[static_cast<size_t>(m_nSelectedProfile)]];
+    m_strSwitcherText = TWMUtil::StdStringToWxString(chosen.name);
     const ProfileList_t current = control->GetCurrentUsedProfile();
     SetConnectLabels(chosen.name == current.name && chosen.permission == current.permission);
     EnableConnect(true);

@@ -84,7 +84,7 @@ void NetworkManagerDlg::UpdateCurrentProfileLabel() {
     m_pCurrentProfileText->SetLabelText(text);
 }
 
-bool NetworkManagerDlg::SwitcherIsEmpty() const { return MainWindowRules::IsBlank(m_pProfileCombo->GetValue()); }
+bool NetworkManagerDlg::SwitcherIsEmpty() const { return MainWindowRules::IsBlank(m_strSwitcherText); }
 
 void NetworkManagerDlg::SetConnectLabels(bool disconnect) {
     m_pConnectButton->SetLabel(disconnect ? _("Disconnect") : _("Connect"));
@@ -99,7 +99,7 @@ void NetworkManagerDlg::EnableConnect(bool enable) {
 void NetworkManagerDlg::UpdateControls(int mode) {
     ProfileManagementControl* control = DataCenter::GetInstance()->GetProfileManagementControl();
     const MainWindowRules::Controls c =
-        MainWindowRules::ForMode(mode, wxGetApp().m_nMeshStatus, m_pProfileCombo->GetValue(),
+        MainWindowRules::ForMode(mode, wxGetApp().m_nMeshStatus, m_strSwitcherText,
                                  control != nullptr ? control->GetCurrentProfileName() : wxString());
     EnableConnect(c.connectEnabled);
     if (c.connectLabel != Label::Unchanged)

@@ -1,3 +1,5 @@
+#include <cstdio>
+
 #include <wx/bmpcbox.h>
 #include <wx/button.h>
 #include <wx/control.h>
@@ -333,4 +335,26 @@ TEST_F(MainWindowTest, CommandsReachTheOtherWindowsThroughTheirGates) {
 
     ModalDialogAnswerer::Get().Expect("About Tidewave", wxID_OK);
     Menu("Help", "About");
+}
+
+TEST_F(MainWindowTest, AnEmptiedListForgetsTheChoiceAndBlanksCountAsNoText) {
+    AddProfile("School LAN", "lan");
+    Main()->Show();
+    Pick(0);
+    EXPECT_EQ(Main()->GetSelectedProfile(), 0);
+    ASSERT_EQ(std::remove((SystemPaths::AdminDir() + "/School LAN.profile").c_str()), 0);
+    Main()->Show();  // refills from the store: nothing left
+    EXPECT_EQ(Switcher()->GetCount(), 0u);
+    EXPECT_EQ(Main()->GetSelectedProfile(), -1);
+    SimControl::ClearCallLog();
+    Main()->DoConnectOrDisconnect();
+    EXPECT_FALSE(Main()->IsApplyingProfile());
+    EXPECT_FALSE(Main()->IsConnectTimerRunning());
+
+    // The refill after a deployed import with no profile in force.
+    AddProfile("Library", "lan");
+    Main()->RefreshProfileCombo();
+    Main()->UpdateControls(NETMODE_WIRED_CONNECTED);
+    EXPECT_FALSE(Enabled("ID_BTNCTRLCONNECT"));
+    EXPECT_EQ(Label("ID_BTNCTRLCONNECT"), "Connect");
 }
