@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include <wx/dialog.h>
 #include <wx/listctrl.h>
 #include <wx/toplevel.h>
 
@@ -41,6 +42,14 @@ HubWindowFactory::ProfileManager TestWindowFactory::CreateProfileManagerDlg() {
 bool TestWindowFactory::EditProfileFromScan(wxWindow* parent, ProfileList_t& profile) {
     ++editorRuns;
     return editor ? editor(parent, profile) : false;
+}
+
+wxDialog* TestWindowFactory::CreateMeshConfigurationDlg() {
+    return withMesh ? new wxDialog(nullptr, wxID_ANY, "Mesh Configuration") : nullptr;
+}
+
+wxDialog* TestWindowFactory::CreateViewMeshNeighborsDlg() {
+    return withMesh ? new wxDialog(nullptr, wxID_ANY, "Mesh Neighbors") : nullptr;
 }
 
 int TestHub::StartScan() { return failScanThread ? HUB_SCAN_THREAD_FAILED : DataCenterLinux::StartScan(); }

@@ -41,12 +41,18 @@ public:
     std::function<bool(wxWindow*, ProfileList_t&)> editor;
     int editorRuns = 0;
     bool controllerBeforeWindows = false;
+    // Stand-ins for the mesh dialogs, titled "Mesh Configuration" and
+    // "Mesh Neighbors".
+    bool withMesh = false;
 
     MainWindow CreateNetworkManagerDlg() override;
     ScanWindow CreateScanNetworkDlg() override;
     ProfileManager CreateProfileManagerDlg() override;
     bool HasProfileEditor() const override { return withEditor; }
     bool EditProfileFromScan(wxWindow* parent, ProfileList_t& profile) override;
+    bool HasMeshWindows() const override { return withMesh; }
+    wxDialog* CreateMeshConfigurationDlg() override;
+    wxDialog* CreateViewMeshNeighborsDlg() override;
 };
 
 // A hub whose scan thread can be made to fail.

@@ -358,3 +358,23 @@ TEST_F(MainWindowTest, AnEmptiedListForgetsTheChoiceAndBlanksCountAsNoText) {
     EXPECT_FALSE(Enabled("ID_BTNCTRLCONNECT"));
     EXPECT_EQ(Label("ID_BTNCTRLCONNECT"), "Connect");
 }
+
+namespace {
+class MeshWindowsTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        factory.withMesh = true;
+        MainWindowTest::SetUp();
+    }
+};
+}  // namespace
+
+TEST_F(MeshWindowsTest, TheMeshDialogsOpenThroughTheFactoryWhenTheBuildHasThem) {
+    EXPECT_TRUE(MenuItem("Settings", "Mesh Configure")->IsEnabled());
+    ModalDialogAnswerer::Get().Expect("Mesh Configuration", wxID_OK);
+    Menu("Settings", "Mesh Configure");
+    wxGetApp().m_nMeshStatus = MESH_ON;
+    ModalDialogAnswerer::Get().Expect("Mesh Neighbors", wxID_OK);
+    ClickButton(Main(), "ID_BTNVIEWNGHBR");
+    EXPECT_EQ(wxGetApp().m_nMeshStatus, MESH_ON);
+}
