@@ -102,19 +102,7 @@ TEST(ScanMapRules, LabelsAreCutFromTheLabelText) {
         EXPECT_EQ(ScanMapRules::LabelText(c.ssid, c.length, "..."), c.label) << c.ssid << " " << c.length;
 }
 
-TEST(ScanMapRules, IconIndexAndPicture) {
-    const struct { bool secured, current, selected; int index; const char* file; } cases[] = {
-        {false, false, false, 0, "pic/ap_4.png"}, {false, false, true, 1, "pic/ap_2.png"},
-        {false, true, false, 2, "pic/ap_5.png"},  {false, true, true, 3, "pic/ap_2.png"},
-        {true, false, false, 4, "pic/ap_3.png"},  {true, false, true, 5, "pic/ap_1.png"},
-        {true, true, false, 6, "pic/ap_6.png"},   {true, true, true, 7, "pic/ap_1.png"},
-    };
-    for (const auto& c : cases) {
-        const int index = ScanMapRules::IconIndex(c.secured, c.current, c.selected);
-        EXPECT_EQ(index, c.index);
-        EXPECT_EQ(ScanMapRules::IconFile(index), c.file);
-        EXPECT_EQ(ScanMapRules::IsCurrentIndex(index), c.current);
-    }
+TEST(ScanMapRules, CountsAreReadWithinTheThirtyTwoRecords) {
     for (int count : {-5, 0, 32, 33, 1000})
         EXPECT_EQ(ScanMapRules::ClampCount(count), count < 0 ? 0 : count > 32 ? 32 : count);
 }
