@@ -30,6 +30,11 @@ CommandRunner* g_runner = nullptr;
 
 }  // namespace
 
+const char* const CommandRunner::kUserManual =
+    "/usr/share/doc/tidewave/Korvane_VRDA2.0_Tidewave_User_Manual_Ubuntu.pdf.gz";
+const char* const CommandRunner::kDialogManual =
+    "/usr/share/TidewaveManager/Korvane_VRDA2.0_Tidewave_User_Manual_Ubuntu.pdf";
+
 CommandRunner& CommandRunner::Get() { return g_runner != nullptr ? *g_runner : g_systemRunner; }
 
 void CommandRunner::Install(CommandRunner* runner) { g_runner = runner; }

@@ -28,6 +28,11 @@ public:
         return ChildProcess::Capture(argv, maxOutput, timeoutMs);
     }
 
+    // The user manual of the help commands, and the copy the dialogs' help
+    // keys look for.
+    static const char* const kUserManual;
+    static const char* const kDialogManual;
+
     // Opens a manual (a fixed path, under the root prefix) in the viewer at
     // a page label when the file exists; false when it does not or the
     // viewer cannot start.

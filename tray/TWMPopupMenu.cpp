@@ -25,8 +25,6 @@ const int ID_MENU_HELP = wxNewId();
 const int ID_MENU_SCAN = wxNewId();
 const int ID_MENU_MAIN_WINDOW = wxNewId();
 
-const char* const kManual = "/usr/share/doc/tidewave/Korvane_VRDA2.0_Tidewave_User_Manual_Ubuntu.pdf.gz";
-
 }  // namespace
 
 int TWMPopupMenu::ProfileItemId(size_t index) { return ID_MENU_PROFILE_BASE + static_cast<int>(index); }
@@ -112,7 +110,7 @@ void TWMPopupMenu::ConnectProfile(const ProfileList_t& profile) {
         control->ApplyProfile(profile);
 }
 
-void TWMPopupMenu::ShowHelp() { CommandRunner::OpenManual(kManual, 1); }
+void TWMPopupMenu::ShowHelp() { CommandRunner::OpenManual(CommandRunner::kUserManual, 1); }
 
 void TWMPopupMenu::ScanNetwork() {
     DataCenter* hub = DataCenter::GetInstance();

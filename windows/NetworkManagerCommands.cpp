@@ -21,18 +21,11 @@
 #include "ScanNetworkDlg.h"
 #include "SwitchAdapterEvent.h"
 #include "TWMApp.h"
-#include "TWMTaskTray.h"
 #include "ViewAPNeighborsDlg.h"
 
 namespace {
 
-const char* const kManual = "/usr/share/doc/tidewave/Korvane_VRDA2.0_Tidewave_User_Manual_Ubuntu.pdf.gz";
 const int kWirelessWaitMs = 30000;
-
-bool TrayApplyIdle() {
-    TWMTaskTray* tray = wxGetApp().GetTaskTray();
-    return tray == nullptr || tray->GetApplyWirelessFlag();
-}
 
 PolicyManager* Policy() { return DataCenter::GetInstance()->GetPolicyManager(); }
 
@@ -137,7 +130,7 @@ void NetworkManagerDlg::OnAbout(wxCommandEvent&) {
     about.ShowModal();
 }
 
-void NetworkManagerDlg::OnHelpContents(wxCommandEvent&) { CommandRunner::OpenManual(kManual, 21); }
+void NetworkManagerDlg::OnHelpContents(wxCommandEvent&) { CommandRunner::OpenManual(CommandRunner::kUserManual, 21); }
 
 void NetworkManagerDlg::OnImportSchoolSettings(wxCommandEvent&) {
     ProfileManagerView* manager = DataCenter::GetInstance()->GetProfileManagerView();

@@ -117,6 +117,8 @@ private:
     // Turns mesh off unless this machine shares its internet.
     bool TurnMeshOff();
     bool SwitcherIsEmpty() const;
+    // True while the tray runs no wireless apply of its own.
+    static bool TrayApplyIdle();
     // The policy's answer, with its refusal shown.
     bool PolicyAllows(bool allowed, const wxString& refusal);
 

@@ -18,15 +18,10 @@
 #include "TWMTaskTray.h"
 #include "TWMUtil.h"
 
-namespace {
-
-// True while the tray runs no wireless apply of its own.
-bool TrayApplyIdle() {
+bool NetworkManagerDlg::TrayApplyIdle() {
     TWMTaskTray* tray = wxGetApp().GetTaskTray();
     return tray == nullptr || tray->GetApplyWirelessFlag();
 }
-
-}  // namespace
 
 bool NetworkManagerDlg::RebuildProfileCombo(bool selectCurrent) {
     ProfileManagementControl* control = DataCenter::GetInstance()->GetProfileManagementControl();

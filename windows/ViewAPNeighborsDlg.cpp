@@ -30,8 +30,6 @@ const long ID_BUTTON_CANCELVIEWAPNEIGHBORS = wxNewId();
 const long ID_STATICLINE1 = wxNewId();
 const long ID_HELP_VIEWAPNEIGHBORS = wxNewId();
 
-const char* const kManual = "/usr/share/TidewaveManager/Korvane_VRDA2.0_Tidewave_User_Manual_Ubuntu.pdf";
-
 wxWindowID Id(long id) { return static_cast<wxWindowID>(id); }
 
 }  // namespace
@@ -211,7 +209,7 @@ void ViewAPNeighborsDlg::OnClose(wxCloseEvent& event) {
     event.Skip();  // the dialog's own handling ends it with wxID_CANCEL and hides it
 }
 
-void ViewAPNeighborsDlg::OnHelp(wxCommandEvent&) { CommandRunner::OpenManual(kManual, 23); }
+void ViewAPNeighborsDlg::OnHelp(wxCommandEvent&) { CommandRunner::OpenManual(CommandRunner::kDialogManual, 23); }
 
 void ViewAPNeighborsDlg::OnScanFinished(ScanEvent& event) {
     std::vector<NeighborEntry> entries;
