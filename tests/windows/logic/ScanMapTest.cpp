@@ -102,6 +102,20 @@ TEST(ScanMapRules, LabelsAreCutFromTheLabelText) {
         EXPECT_EQ(ScanMapRules::LabelText(c.ssid, c.length, "..."), c.label) << c.ssid << " " << c.length;
 }
 
+TEST(ScanMapRules, IconPictureBySecurityCurrentAndSelection) {
+    const struct { bool secured, current, selected; const char* file; } cases[] = {
+        {false, false, false, "pic/ap_4.png"}, {false, false, true, "pic/ap_2.png"},
+        {false, true, false, "pic/ap_5.png"},  {false, true, true, "pic/ap_2.png"},
+        {true, false, false, "pic/ap_3.png"},  {true, false, true, "pic/ap_1.png"},
+        {true, true, false, "pic/ap_6.png"},   {true, true, true, "pic/ap_1.png"},
+    };
+    for (const auto& c : cases) {
+        const int index = ScanMapRules::IconIndex(c.secured, c.current, c.selected);
+        EXPECT_EQ(ScanMapRules::IconFile(index), c.file) << index;
+        EXPECT_EQ(ScanMapRules::IsCurrentIndex(index), c.current) << index;
+    }
+}
+
 TEST(ScanMapRules, CountsAreReadWithinTheThirtyTwoRecords) {
     for (int count : {-5, 0, 32, 33, 1000})
         EXPECT_EQ(ScanMapRules::ClampCount(count), count < 0 ? 0 : count > 32 ? 32 : count);
