@@ -14,6 +14,7 @@
 
 #include <wx/utils.h>
 
+#include "ChildProcess.h"
 #include "FirefoxPreferences.h"
 #include "IPv4AddressUtil.h"
 #include "RvlSdk.h"
@@ -160,18 +161,10 @@ bool TWMUtil::RunInBackground(const std::string& program) {
     // The whole entry is the program: no shell sees it, so blanks, quotes and
     // ";" in a path are just part of the name.  A name without "/" is looked
     // up in PATH, as a command line would.
-    posix_spawnattr_t attr;
-    if (posix_spawnattr_init(&attr) != 0)
-        return false;
-    sigset_t noSignals, defaultSignals;
-    sigemptyset(&noSignals);
-    sigemptyset(&defaultSignals);
-    sigaddset(&defaultSignals, SIGPIPE);
-    sigaddset(&defaultSignals, SIGCHLD);
-    posix_spawnattr_setsigmask(&attr, &noSignals);
-    posix_spawnattr_setsigdefault(&attr, &defaultSignals);
     // A session of its own, so that it outlives a closed terminal of ours.
-    posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSID);
+    posix_spawnattr_t attr;
+    if (!ChildProcess::InitSpawnAttributes(&attr, POSIX_SPAWN_SETSID))
+        return false;
 
     // Only the standard streams are passed on: the program must not hold our
     // sockets (the deploy server's port) or files open after we exit.

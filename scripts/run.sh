@@ -30,6 +30,9 @@ chmod +x "$demo/root/usr/share/TidewaveManager/restart.sh"
 export TIDEWAVE_ROOT=$demo/root
 export TIDEWAVE_WORLD=$demo/world.xml
 export HOME=$demo/home
+# Stand-ins for the Samba client tools: the neighbour list shows three
+# machines of a demo network.
+export PATH=$top/scripts/demo/samba:$PATH
 
 pids=()
 cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done; }

@@ -3,17 +3,11 @@
 #include <wx/app.h>
 #include <wx/hyperlink.h>
 #include <wx/intl.h>
-#include <wx/msgdlg.h>
 
 #include "BalloonParts.h"
 #include "CustomStaticText.h"
-#include "DataCenter.h"
-#include "NetworkStatusView.h"
 #include "PictureLoader.h"
-#include "PolicyManager.h"
-#include "ScanResultView.h"
-#include "TWMApp.h"
-#include "TWMTaskTray.h"
+#include "TWMPopupMenu.h"
 
 namespace {
 const long ID_STATICTEXT_DISCONNECTED = wxNewId();
@@ -43,21 +37,5 @@ void DisConnectBalloon::OnHyperlink(wxHyperlinkEvent&) {
     // Handled here and not passed on: no browser starts for the empty URL.
     // The work runs after the handler: the tray's balloon timer may destroy
     // this balloon while a message box is open.
-    wxTheApp->CallAfter([] { OpenScanWindow(); });
-}
-
-void DisConnectBalloon::OpenScanWindow() {
-    DataCenter* hub = DataCenter::GetInstance();
-    if (PolicyManager* policy = hub->GetPolicyManager(); policy != nullptr && !policy->CanScanWireless()) {
-        wxMessageBox(_("The current policy forbids scanning for wireless networks."), _("Message"),
-                     wxOK | wxICON_INFORMATION);
-        return;
-    }
-    TWMTaskTray* tray = wxGetApp().GetTaskTray();
-    if (tray != nullptr && !tray->GetApplyWirelessFlag())
-        return;
-    if (NetworkStatusView* mainWindow = hub->GetMainWindowView(); mainWindow != nullptr && mainWindow->IsApplyingProfile())
-        return;
-    if (ScanResultView* scan = hub->GetScanWindowView())
-        scan->ShowForConnect();
+    wxTheApp->CallAfter([] { TWMPopupMenu::ScanNetwork(); });
 }

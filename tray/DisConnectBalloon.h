@@ -18,10 +18,8 @@ public:
     bool IsScanLinkVisible() const;
     wxString GetHeadline() const;
 
-    // The scan link's click: after the policy and apply gates, the scan
-    // window opens in connect mode.
+    // The scan link's click: the tray menu's scan command.
     void OnHyperlink(wxHyperlinkEvent& e);
-    static void OpenScanWindow();
 
 private:
     CustomStaticText* m_pHeadline = nullptr;

@@ -1,11 +1,28 @@
 #include "NetworkWindowFactory.h"
 
 #include "EditProfileDialog.h"
+#include "NetworkManagerDlg.h"
 #include "ProfileManagerDlg.h"
+#include "ScanNetworkDlg.h"
 
-HubWindowFactory::MainWindow NetworkWindowFactory::CreateNetworkManagerDlg() { return {}; }
+HubWindowFactory::MainWindow NetworkWindowFactory::CreateNetworkManagerDlg() {
+    auto* dlg = new NetworkManagerDlg(nullptr, -1);
+    MainWindow made;
+    made.dlg = dlg;
+    made.window = dlg;
+    made.events = dlg;
+    made.view = dlg;
+    return made;
+}
 
-HubWindowFactory::ScanWindow NetworkWindowFactory::CreateScanNetworkDlg() { return {}; }
+HubWindowFactory::ScanWindow NetworkWindowFactory::CreateScanNetworkDlg() {
+    auto* dlg = new ScanNetworkDlg(nullptr, wxID_ANY, wxDefaultPosition, wxDefaultSize);
+    ScanWindow made;
+    made.dlg = dlg;
+    made.events = dlg;
+    made.view = dlg;
+    return made;
+}
 
 // The one profile manager: no parent, hidden until the main window opens it.
 HubWindowFactory::ProfileManager NetworkWindowFactory::CreateProfileManagerDlg() {

@@ -1,16 +1,18 @@
 #include "TWMPopupMenu.h"
 
 #include <wx/app.h>
-#include <wx/filefn.h>
 #include <wx/intl.h>
+#include <wx/msgdlg.h>
+#include <wx/toplevel.h>
 
 #include "CommandRunner.h"
 #include "DataCenter.h"
 #include "NetworkStatusView.h"
 #include "NetworkTypes.h"
+#include "PolicyManager.h"
 #include "ProfileManagementControl.h"
 #include "RvlSdk.h"
-#include "SystemPaths.h"
+#include "ScanResultView.h"
 #include "TWMApp.h"
 #include "TWMTaskTray.h"
 #include "TWMUtil.h"
@@ -20,14 +22,18 @@ namespace {
 const int kMaxProfileItems = 1000;
 const int ID_MENU_PROFILE_BASE = wxWindow::NewControlId(kMaxProfileItems);
 const int ID_MENU_HELP = wxNewId();
-
-const char* const kManual = "/usr/share/doc/tidewave/Korvane_VRDA2.0_Tidewave_User_Manual_Ubuntu.pdf.gz";
+const int ID_MENU_SCAN = wxNewId();
+const int ID_MENU_MAIN_WINDOW = wxNewId();
 
 }  // namespace
 
 int TWMPopupMenu::ProfileItemId(size_t index) { return ID_MENU_PROFILE_BASE + static_cast<int>(index); }
 
 int TWMPopupMenu::HelpItemId() { return ID_MENU_HELP; }
+
+int TWMPopupMenu::ScanItemId() { return ID_MENU_SCAN; }
+
+int TWMPopupMenu::MainWindowItemId() { return ID_MENU_MAIN_WINDOW; }
 
 TWMPopupMenu::TWMPopupMenu() {
     DataCenter* hub = DataCenter::GetInstance();
@@ -55,11 +61,16 @@ TWMPopupMenu::TWMPopupMenu() {
         Check(ProfileItemId(static_cast<size_t>(m_nChecked)), true);
     if (!m_profiles.empty())
         AppendSeparator();
+    Append(ID_MENU_SCAN, _("&Scan for Networks"));
+    Append(ID_MENU_MAIN_WINDOW, _("Network Manager"));
+    AppendSeparator();
     Append(ID_MENU_HELP, _("Help"));
 
     Bind(wxEVT_MENU, &TWMPopupMenu::OnConnectProfile, this, ProfileItemId(0),
          ProfileItemId(kMaxProfileItems - 1));
     Bind(wxEVT_MENU, &TWMPopupMenu::OnHelp, this, ID_MENU_HELP);
+    Bind(wxEVT_MENU, &TWMPopupMenu::OnScanNetwork, this, ID_MENU_SCAN);
+    Bind(wxEVT_MENU, &TWMPopupMenu::OnShowMainWindow, this, ID_MENU_MAIN_WINDOW);
 }
 
 void TWMPopupMenu::OnConnectProfile(wxCommandEvent& e) {
@@ -73,6 +84,14 @@ void TWMPopupMenu::OnConnectProfile(wxCommandEvent& e) {
 
 void TWMPopupMenu::OnHelp(wxCommandEvent&) {
     wxTheApp->CallAfter([] { ShowHelp(); });
+}
+
+void TWMPopupMenu::OnScanNetwork(wxCommandEvent&) {
+    wxTheApp->CallAfter([] { ScanNetwork(); });
+}
+
+void TWMPopupMenu::OnShowMainWindow(wxCommandEvent&) {
+    wxTheApp->CallAfter([] { ShowMainWindow(); });
 }
 
 void TWMPopupMenu::ConnectProfile(const ProfileList_t& profile) {
@@ -91,13 +110,29 @@ void TWMPopupMenu::ConnectProfile(const ProfileList_t& profile) {
         control->ApplyProfile(profile);
 }
 
-void TWMPopupMenu::ShowHelp() {
-    const wxString manual = TWMUtil::StdStringToWxString(SystemPaths::Fixed(kManual));
-    if (!wxFileExists(manual))
+void TWMPopupMenu::ShowHelp() { CommandRunner::OpenManual(CommandRunner::kUserManual, 1); }
+
+void TWMPopupMenu::ScanNetwork() {
+    DataCenter* hub = DataCenter::GetInstance();
+    if (PolicyManager* policy = hub->GetPolicyManager(); policy != nullptr && !policy->CanScanWireless()) {
+        wxMessageBox(_("The current policy forbids scanning for wireless networks."), _("Message"),
+                     wxOK | wxICON_INFORMATION);
         return;
-    wxArrayString argv;
-    argv.push_back("evince");
-    argv.push_back(manual);
-    argv.push_back("--page-label=1");
-    CommandRunner::Get().Launch(argv);
+    }
+    TWMTaskTray* tray = wxGetApp().GetTaskTray();
+    if (tray != nullptr && !tray->GetApplyWirelessFlag())
+        return;
+    if (NetworkStatusView* mainWindow = hub->GetMainWindowView(); mainWindow != nullptr && mainWindow->IsApplyingProfile())
+        return;
+    if (ScanResultView* scan = hub->GetScanWindowView())
+        scan->ShowForConnect();
+}
+
+void TWMPopupMenu::ShowMainWindow() {
+    wxTopLevelWindow* mainWindow = dynamic_cast<wxTopLevelWindow*>(DataCenter::GetInstance()->GetMainWindow());
+    if (mainWindow == nullptr)
+        return;
+    mainWindow->Iconize(false);
+    mainWindow->Show(true);
+    mainWindow->Raise();
 }

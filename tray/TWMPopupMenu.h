@@ -7,9 +7,10 @@
 
 #include "ProfileList.h"
 
-// The tray menu: one check item per profile (the current one ticked), then
-// the help command.  It keeps the list it was built from, so a pick applies
-// exactly the profile the user saw.
+// The tray menu: one check item per profile (the current one ticked), the
+// scan window and the main window, then the help command.  It keeps the
+// list it was built from, so a pick applies exactly the profile the user
+// saw.
 class TWMPopupMenu : public wxMenu {
 public:
     TWMPopupMenu();
@@ -20,14 +21,24 @@ public:
 
     static int ProfileItemId(size_t index);
     static int HelpItemId();
+    static int ScanItemId();
+    static int MainWindowItemId();
 
     // The commands, deferred to the tray once the menu has closed.
     static void ConnectProfile(const ProfileList_t& profile);
     static void ShowHelp();
+    // The scan window in connect mode, modeless, after the policy and the
+    // running applies allow it; a shown one is only raised.  The
+    // not-connected balloon's link runs it too.
+    static void ScanNetwork();
+    // The main window restored, shown and raised.
+    static void ShowMainWindow();
 
 private:
     void OnConnectProfile(wxCommandEvent& e);
     void OnHelp(wxCommandEvent& e);
+    void OnScanNetwork(wxCommandEvent& e);
+    void OnShowMainWindow(wxCommandEvent& e);
 
     std::vector<ProfileList_t> m_profiles;
     int m_nChecked = -1;

@@ -55,7 +55,7 @@ void GuiTest::TearDown() {
     ModalDialogAnswerer::Get().Reset();
     const wxWindowList open = wxTopLevelWindows;
     for (wxWindow* w : open) {
-        if (!w->IsBeingDeleted())
+        if (!w->IsBeingDeleted() && !wxPendingDelete.Member(w))
             w->Destroy();
     }
     RunEventLoopFor(20);

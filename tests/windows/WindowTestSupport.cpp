@@ -1,8 +1,11 @@
 #include "WindowTestSupport.h"
 
+#include <wx/button.h>
 #include <wx/control.h>
+#include <wx/dialog.h>
 #include <wx/window.h>
 
+#include "ModalDialogAnswerer.h"
 #include "TWMApp.h"
 
 // The windows reach the application object through wxGetApp().
@@ -26,3 +29,31 @@ void ClickAt(wxWindow* target, const wxPoint& pos, bool doubleClick) {
         target->GetEventHandler()->ProcessEvent(e);
     }
 }
+
+void RunWhenShown(std::function<void(wxDialog*)> whileOpen) {
+    ModalDialogAnswerer::Get().ExpectAny([whileOpen](wxDialog* dialog) {
+        dialog->CallAfter([dialog, whileOpen] {
+            whileOpen(dialog);
+            dialog->CallAfter([dialog] {
+                if (dialog->IsModal()) {
+                    ADD_FAILURE() << "dialog left open: " << dialog->GetTitle().utf8_str();
+                    dialog->EndModal(wxID_CANCEL);
+                }
+            });
+        });
+        return wxID_NONE;  // the dialog runs for real
+    });
+}
+
+namespace {
+void Click(wxWindow* button) {
+    ASSERT_NE(button, nullptr);
+    wxCommandEvent e(wxEVT_BUTTON, button->GetId());
+    e.SetEventObject(button);
+    button->ProcessWindowEvent(e);
+}
+}  // namespace
+
+void ClickButton(wxWindow* parent, wxWindowID id) { Click(parent->FindWindow(id)); }
+
+void ClickButton(wxWindow* parent, const wxString& name) { Click(wxWindow::FindWindowByName(name, parent)); }

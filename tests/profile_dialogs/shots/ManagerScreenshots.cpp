@@ -22,12 +22,15 @@
 #include "ProfileGeneralSettings.h"
 #include "ProfileManagerDlg.h"
 #include "ProgramFolder.h"
-#include "ScreenGrab.h"
+#include "WindowShots.h"
 #include "SystemPaths.h"
 #include "TWMUtil.h"
 #include "wxCheckedListCtrl.h"
 
 namespace {
+
+using WindowShots::Grab;
+using WindowShots::Pump;
 
 // Without a window manager nothing activates a window, and the theme draws
 // an inactive one with faded labels: activate it before the picture.

@@ -22,9 +22,12 @@
 #include "NetSecrityDlg.h"
 #include "ProgramFolder.h"
 #include "ProxySettings.h"
-#include "ScreenGrab.h"
+#include "WindowShots.h"
 
 namespace {
+
+using WindowShots::Grab;
+using WindowShots::Pump;
 
 // A laptop with its wireless adapter up, a scan window, nothing in use.
 class DemoHub : public EditProfileHub {

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include <wx/control.h>
+#include <wx/toplevel.h>
 #include <wx/window.h>
 
 #include "NetworkTypes.h"
@@ -36,6 +37,10 @@ void TrayTest::SetUp() {
 void TrayTest::TearDown() {
     delete tray;  // removes the icon and its balloons
     tray = nullptr;
+    // The main window only hides or ends the program when closed; the
+    // hub's windows go with the test.
+    if (auto* main = dynamic_cast<wxTopLevelWindow*>(hub->GetMainWindow()))
+        main->wxTopLevelWindowBase::Destroy();
     GuiTest::TearDown();
     hub.reset();
     DataCenter::OverrideInstanceForTesting(nullptr);

@@ -19,12 +19,18 @@
 #include "PopupConfirmDialog.h"
 #include "PopupDialog.h"
 #include "ProgramFolder.h"
-#include "ScreenGrab.h"
 #include "TWExistBalloon.h"
 #include "TaskBarBalloon.h"
 #include "TaskBarBalloonLAN.h"
+#include "WindowShots.h"
 
 namespace {
+
+void Pump(int ms) { WindowShots::Pump(ms); }
+
+// The screen area of `window` with a margin, so that its outline shows
+// against the backdrop.
+bool Grab(wxWindow* window, const wxString& file) { return WindowShots::Grab(window, file, 12); }
 
 class ShotApp : public wxApp {
 public:
@@ -45,10 +51,7 @@ private:
     wxString Path(const char* name) const { return m_folder + "/" + name + ".png"; }
 
     void Run() {
-        auto* backdrop = new wxFrame(nullptr, wxID_ANY, "backdrop", wxPoint(0, 0), wxGetDisplaySize(),
-                                     wxBORDER_NONE);
-        backdrop->SetBackgroundColour(wxColour(86, 112, 140));
-        backdrop->Show();
+        wxWindow* backdrop = WindowShots::ShowBackdrop();
         Pump(300);
         bool ok = true;
 

@@ -1,11 +1,21 @@
-#include "ScreenGrab.h"
+#include "WindowShots.h"
 
 #include <cstdio>
 
 #include <wx/app.h>
 #include <wx/evtloop.h>
+#include <wx/frame.h>
 #include <wx/utils.h>
 #include <wx/window.h>
+
+namespace WindowShots {
+
+wxWindow* ShowBackdrop() {
+    auto* backdrop = new wxFrame(nullptr, wxID_ANY, "backdrop", wxPoint(0, 0), wxGetDisplaySize(), wxBORDER_NONE);
+    backdrop->SetBackgroundColour(wxColour(86, 112, 140));
+    backdrop->Show();
+    return backdrop;
+}
 
 void Pump(int ms) {
     const wxLongLong end = wxGetLocalTimeMillis() + ms;
@@ -18,13 +28,22 @@ void Pump(int ms) {
     }
 }
 
-bool Grab(wxWindow* window, const wxString& file) {
+bool PumpUntil(const std::function<bool()>& done, int ms) {
+    const wxLongLong end = wxGetLocalTimeMillis() + ms;
+    while (!done() && wxGetLocalTimeMillis() < end)
+        Pump(20);
+    return done();
+}
+
+bool Grab(wxWindow* window, const wxString& file, int margin) {
     Pump(400);
     wxRect r = window->GetScreenRect();
-    r.Inflate(12);
+    r.Inflate(margin);
     r.Intersect(wxRect(wxPoint(0, 0), wxGetDisplaySize()));
     const wxString crop = wxString::Format("%dx%d+%d+%d", r.GetWidth(), r.GetHeight(), r.GetX(), r.GetY());
     const bool ok = wxExecute("import -window root -crop " + crop + " +repage " + file, wxEXEC_SYNC) == 0;
     std::printf("%s %s\n", ok ? "wrote" : "FAILED", static_cast<const char*>(file.utf8_str()));
     return ok;
 }
+
+}  // namespace WindowShots

@@ -1,0 +1,29 @@
+#ifndef TIDEWAVE_WINDOWSHOTS_H
+#define TIDEWAVE_WINDOWSHOTS_H
+
+#include <functional>
+
+#include <wx/string.h>
+
+class wxWindow;
+
+// Helpers of the programs that write pictures of windows
+// (scripts/screenshots.sh).  They run under an X server of their own.
+namespace WindowShots {
+
+// A plain backdrop over the whole screen, shown, so that a window's outline
+// shows against it.  The caller may destroy it.
+wxWindow* ShowBackdrop();
+// Runs the event loop for about `ms` milliseconds.
+void Pump(int ms);
+// Runs it until `done` or `ms` passed; the last value of `done`.
+bool PumpUntil(const std::function<bool()>& done, int ms);
+// Writes the screen area of `window`, widened by `margin` pixels, to a PNG
+// file, taken from the X server's own picture of the screen (the toolkit's
+// screen device context may hand back an older frame).  Says so on
+// standard output.
+bool Grab(wxWindow* window, const wxString& file, int margin = 12);
+
+}  // namespace WindowShots
+
+#endif

@@ -1,0 +1,102 @@
+#include <wx/hyperlink.h>
+#include <wx/toplevel.h>
+
+#include "DisConnectBalloon.h"
+#include "ModalDialogAnswerer.h"
+#include "NetworkStatusView.h"
+#include "NetworkTypes.h"
+#include "NetworkWindowFactory.h"
+#include "ScanNetworkDlg.h"
+#include "SystemPaths.h"
+#include "TWMPopupMenu.h"
+#include "TWMTaskTray.h"
+#include "TestTree.h"
+#include "TrayTestSupport.h"
+#include "sim/SimControl.h"
+
+namespace {
+
+// The tray with the program's own windows.
+class TrayWindowsTest : public TrayTest {
+protected:
+    void SetUp() override {
+        TrayTest::SetUp();
+        hub->SetWindowFactory(&factory);
+    }
+    ScanNetworkDlg* Scan() { return hub->GetScanNetworkDlg(); }
+    // A menu command, as the menu runs it: after the menu has gone.
+    void Choose(int id) {
+        TWMPopupMenu menu;
+        wxCommandEvent e(wxEVT_MENU, id);
+        menu.ProcessEvent(e);
+        RunEventLoopFor(20);
+    }
+
+    NetworkWindowFactory factory;
+};
+
+}  // namespace
+
+TEST_F(TrayWindowsTest, MenuOffersTheScanAndTheMainWindowBeforeHelp) {
+    AddProfile("Cable", "1", "lan");
+    StartTray();
+    TWMPopupMenu menu;
+    const wxMenuItemList& items = menu.GetMenuItems();
+    ASSERT_EQ(items.size(), 6u);
+    EXPECT_TRUE(items[1]->IsSeparator());
+    EXPECT_EQ(items[2]->GetId(), TWMPopupMenu::ScanItemId());
+    EXPECT_EQ(items[2]->GetItemLabel(), "&Scan for Networks");
+    EXPECT_EQ(items[3]->GetId(), TWMPopupMenu::MainWindowItemId());
+    EXPECT_EQ(items[3]->GetItemLabel(), "Network Manager");
+    EXPECT_TRUE(items[4]->IsSeparator());
+    EXPECT_EQ(items[5]->GetId(), TWMPopupMenu::HelpItemId());
+
+    auto* main = dynamic_cast<wxTopLevelWindow*>(hub->GetMainWindow());
+    ASSERT_NE(main, nullptr);
+    main->Iconize(true);
+    Choose(TWMPopupMenu::MainWindowItemId());
+    EXPECT_TRUE(main->IsShown());
+    EXPECT_FALSE(main->IsIconized());
+}
+
+TEST_F(TrayWindowsTest, MenuAndBalloonLinkOpenTheScanWindowModelessToConnect) {
+    SimControl::SetAdapterUp(ADAPTER_WIRELESS, true);
+    StartTray();  // no profile: the not-connected balloon, with its link
+    DisConnectBalloon* balloon = Tray()->GetDisconnectBalloon();
+    ASSERT_NE(balloon, nullptr);
+    ASSERT_TRUE(balloon->IsScanLinkVisible());
+    Scan()->SetUsedForConnect(false);
+    wxHyperlinkEvent click(balloon, wxID_ANY, wxEmptyString);
+    balloon->OnHyperlink(click);
+    ASSERT_TRUE(RunEventLoopUntil([&] { return Scan()->IsShown(); }));
+    EXPECT_FALSE(Scan()->IsModal());
+    EXPECT_TRUE(Scan()->IsUsedForConnect());
+    Scan()->CloseIfShown();
+
+    Choose(TWMPopupMenu::ScanItemId());
+    EXPECT_TRUE(Scan()->IsShown());
+    EXPECT_FALSE(Scan()->IsModal());
+    // Already shown, perhaps picking for a profile dialog: only raised.
+    Scan()->SetUsedForConnect(false);
+    Choose(TWMPopupMenu::ScanItemId());
+    EXPECT_FALSE(Scan()->IsUsedForConnect());
+    Scan()->CloseIfShown();
+}
+
+TEST_F(TrayWindowsTest, ScanIsRefusedByThePolicyAndWaitsForTheMainWindowsApply) {
+    StartTray();
+    TestTree::WriteFile(SystemPaths::AdminDir() + "/NetworkPolicy.xml",
+                        "<P><a value=\"1\"/><b value=\"0\"/><c value=\"1\"/><d value=\"1\"/></P>");
+    hub->ReloadPolicy();
+    ModalDialogAnswerer::Get().Expect("The current policy forbids scanning for wireless networks.", wxID_OK);
+    Choose(TWMPopupMenu::ScanItemId());
+    EXPECT_FALSE(Scan()->IsShown());
+
+    TestTree::WriteFile(SystemPaths::AdminDir() + "/NetworkPolicy.xml",
+                        "<P><a value=\"1\"/><b value=\"1\"/><c value=\"1\"/><d value=\"1\"/></P>");
+    hub->ReloadPolicy();
+    hub->GetMainWindowView()->ShowApplyingProfile("Cable", true);
+    Choose(TWMPopupMenu::ScanItemId());
+    EXPECT_FALSE(Scan()->IsShown());
+    hub->GetMainWindowView()->ShowApplyingProfile("", false);
+}

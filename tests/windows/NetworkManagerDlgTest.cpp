@@ -1,0 +1,380 @@
+#include <cstdio>
+
+#include <wx/bmpcbox.h>
+#include <wx/button.h>
+#include <wx/control.h>
+#include <wx/filedlg.h>
+#include <wx/gauge.h>
+#include <wx/menu.h>
+
+#include "FileTar.h"
+#include "GaugeDialog.h"
+#include "HubWindowTest.h"
+#include "ModalDialogAnswerer.h"
+#include "NotificationArea.h"
+#include "NetworkManagerDlg.h"
+#include "NetworkTypes.h"
+#include "PolicyManager.h"
+#include "ProfileManagementControl.h"
+#include "ProgramFolder.h"
+#include "ScanNetworkDlg.h"
+#include "StandInRunner.h"
+#include "SystemPaths.h"
+#include "TWMApp.h"
+#include "TWMUtil.h"
+#include "TestCertificates.h"
+#include "TestTree.h"
+#include "ViewAPNeighborsDlg.h"
+#include "sim/SimControl.h"
+
+namespace {
+
+class MainWindowTest : public HubWindowTest {
+protected:
+    wxString Label(const char* name) {
+        return wxControl::RemoveMnemonics(wxWindow::FindWindowByName(name, Main())->GetLabel());
+    }
+    bool Enabled(const char* name) { return wxWindow::FindWindowByName(name, Main())->IsEnabled(); }
+    wxMenuItem* MenuItem(const char* menu, const char* item) {
+        const int id = Main()->GetMenus()->FindMenuItem(menu, item);
+        EXPECT_NE(id, wxNOT_FOUND) << item;
+        return Main()->GetMenus()->FindItem(id);
+    }
+    void Menu(const char* menu, const char* item) {
+        wxCommandEvent e(wxEVT_MENU, MenuItem(menu, item)->GetId());
+        Main()->GetEventHandler()->ProcessEvent(e);
+    }
+    wxBitmapComboBox* Switcher() {
+        return static_cast<wxBitmapComboBox*>(wxWindow::FindWindowByName("ID_CMBSWITCHPRFL", Main()));
+    }
+    void Pick(int index) {
+        Switcher()->SetSelection(index);
+        wxCommandEvent e(wxEVT_COMBOBOX, Switcher()->GetId());
+        e.SetInt(index);
+        e.SetEventObject(Switcher());
+        Switcher()->GetEventHandler()->ProcessEvent(e);
+    }
+    static void WritePolicy(bool mesh, bool scan, bool profiles, bool wireless) {
+        auto v = [](bool b) { return b ? "1" : "0"; };
+        TestTree::WriteFile(SystemPaths::AdminDir() + "/NetworkPolicy.xml",
+                            std::string("<?xml version=\"1.0\"?><Policy><Mesh value=\"") + v(mesh) +
+                                "\"/><Scan value=\"" + v(scan) + "\"/><Profiles value=\"" + v(profiles) +
+                                "\"/><Wireless value=\"" + v(wireless) + "\"/></Policy>");
+    }
+};
+
+// The main window with the program's ending recorded instead of done.
+class RecordedExitMain : public NetworkManagerDlg {
+public:
+    using NetworkManagerDlg::NetworkManagerDlg;
+    int exits = 0;
+
+protected:
+    void ExitProgram() override { ++exits; }
+};
+
+}  // namespace
+
+TEST_F(MainWindowTest, EachModeSetsTheStatusAndTheCommandsThatMayRun) {
+    const struct {
+        bool wiredUp, wirelessUp, wiredLink, wirelessLink;
+        int mesh;
+        const char* status;
+        const char* wireless;
+        bool scan, neighbours, signal;
+    } ticks[] = {
+        {true, false, true, false, MESH_OFF, "Connected", "Turn on wireless", false, false, false},
+        {true, false, false, false, MESH_OFF, "Disconnected", "Turn on wireless", false, false, false},
+        {false, true, false, true, MESH_OFF, "Connected", "Turn off wireless", true, true, true},
+        {false, true, false, false, MESH_OFF, "Disconnected", "Turn off wireless", true, true, true},
+        {false, false, false, false, MESH_OFF, "", "Turn on wireless", false, false, false},
+        {false, true, false, false, MESH_SHARING_MY_INTERNET, "Connected", "Turn on wireless", true, true, true},
+        {false, true, false, false, MESH_ON, "Connected", "Turn on wireless", false, true, true},
+    };
+    EXPECT_EQ(Label("ID_BTNCTRLWRLS"), "Turn off wireless");
+    EXPECT_EQ(MenuItem("Settings", "Turn on wireless")->GetItemLabelText(), "Turn on wireless");
+    for (const auto& t : ticks) {
+        wxGetApp().m_nMeshStatus = t.mesh;
+        hub->CheckNetworkStatus(t.wiredUp, t.wirelessUp, t.wiredLink, t.wirelessLink);
+        SCOPED_TRACE(testing::Message() << "mode " << hub->GetNetworkMode() << " mesh " << t.mesh);
+        EXPECT_EQ(Label("ID_STCSTATUS"), t.status);
+        EXPECT_EQ(Label("ID_BTNCTRLWRLS"), t.wireless);
+        EXPECT_EQ(Enabled("ID_BTNSCANNW"), t.scan);
+        EXPECT_EQ(Enabled("ID_SCANNTBTNTEXT"), t.scan);
+        EXPECT_EQ(Enabled("ID_BTNVIEWNGHBR"), t.neighbours);
+        EXPECT_EQ(Enabled("ID_STCSQTITLE"), t.signal);
+    }
+    EXPECT_EQ(Label("ID_STCCURRENTPROF"), "Mesh");
+    EXPECT_EQ(Label("ID_STCTYPE"), "Mesh");
+    EXPECT_FALSE(MenuItem("Settings", "Mesh Configure")->IsEnabled()) << "no mesh windows in this build";
+}
+
+TEST_F(MainWindowTest, ConnectAppliesTheChosenProfileAndDisconnectDropsIt) {
+    AddProfile("School LAN", "lan");
+    Main()->Show();
+    ASSERT_EQ(Switcher()->GetCount(), 1u);
+    EXPECT_FALSE(Enabled("ID_BTNCTRLCONNECT")) << "no profile in force";
+    Pick(0);
+    EXPECT_TRUE(Enabled("ID_BTNCTRLCONNECT"));
+    EXPECT_EQ(Label("ID_BTNCTRLCONNECT"), "Connect");
+
+    wxGetApp().m_nMeshStatus = MESH_USING_OTHERS_INTERNET;
+    SimControl::ClearCallLog();
+    ClickButton(Main(), "ID_BTNCTRLCONNECT");
+    EXPECT_EQ(wxGetApp().m_nMeshStatus, MESH_OFF);
+    EXPECT_TRUE(CalledPlatform("RVL_TurnOnMesh(0)"));
+    EXPECT_TRUE(Main()->IsApplyingProfile());
+    EXPECT_TRUE(Main()->GetGauge()->IsShown());
+    EXPECT_EQ(TextOf(Main()->GetGauge(), "ID_STATICTEXT_LABEL"), "Applying profile School LAN...");
+    EXPECT_FALSE(Enabled("ID_BTNCTRLCONNECT"));
+    EXPECT_FALSE(MenuItem("Tools", "Connect")->IsEnabled());
+    EXPECT_TRUE(Main()->IsConnectTimerRunning());
+
+    Control()->PrepareTick();
+    ASSERT_TRUE(RunEventLoopUntil([&] { return CalledPlatform("RVL_UpAdapter(1)"); }));
+    RunEventLoopFor(30);
+    Control()->WiredPollTick();
+    ASSERT_TRUE(RunEventLoopUntil([&] { return Label("ID_BTNCTRLCONNECT") == "Disconnect"; }));
+    EXPECT_TRUE(Enabled("ID_BTNCTRLCONNECT"));
+    EXPECT_EQ(MenuItem("Tools", "Disconnect")->GetItemLabelText(), "Disconnect");
+    EXPECT_FALSE(Main()->IsApplyingProfile());
+    EXPECT_FALSE(Main()->GetGauge()->IsShown());
+    EXPECT_EQ(Switcher()->GetValue(), "School LAN");
+
+    // The menu item neither turns mesh off nor closes the scan window.
+    wxGetApp().m_nMeshStatus = MESH_ON;
+    SimControl::ClearCallLog();
+    Menu("Tools", "Disconnect");
+    EXPECT_EQ(wxGetApp().m_nMeshStatus, MESH_ON);
+    EXPECT_FALSE(CalledPlatform("RVL_TurnOnMesh(0)"));
+    EXPECT_FALSE(Enabled("ID_BTNCTRLCONNECT"));
+    ASSERT_TRUE(RunEventLoopUntil([&] { return CalledPlatform("RVL_DownAdapter(1)"); }));
+}
+
+TEST_F(MainWindowTest, TheWirelessCommandAsksThePolicyTheAdapterAndThenTheMode) {
+    WritePolicy(true, true, true, false);
+    hub->ReloadPolicy();
+    wxGetApp().m_nMeshStatus = MESH_ON;
+    ModalDialogAnswerer::Get().Expect("The current policy forbids turning on/off wireless.", wxID_OK);
+    ClickButton(Main(), "ID_BTNCTRLWRLS");
+    EXPECT_EQ(wxGetApp().m_nMeshStatus, MESH_OFF) << "mesh goes off before the policy answers";
+    EXPECT_EQ(hub->GetNetworkMode(), NETMODE_NO_ADAPTER);
+
+    WritePolicy(true, true, true, true);
+    hub->ReloadPolicy();
+    SimControl::SetAdapterPresent(ADAPTER_WIRELESS, false);
+    ModalDialogAnswerer::Get().Expect("Cannot find wireless adapter!", wxID_OK);
+    Menu("Settings", "Turn on wireless");
+    EXPECT_TRUE(Enabled("ID_BTNCTRLWRLS"));
+    SimControl::SetAdapterPresent(ADAPTER_WIRELESS, true);
+
+    hub->CheckNetworkStatus(true, false, true, false);  // wired connected
+    SimControl::ClearCallLog();
+    ClickButton(Main(), "ID_BTNCTRLWRLS");
+    EXPECT_FALSE(Enabled("ID_BTNCTRLWRLS"));
+    EXPECT_TRUE(Main()->IsWirelessTimerRunning());
+    ASSERT_TRUE(RunEventLoopUntil([&] { return Enabled("ID_BTNCTRLWRLS"); })) << "back on the reply";
+    EXPECT_FALSE(Main()->IsWirelessTimerRunning());
+    EXPECT_TRUE(CalledPlatform("RVL_DownAdapter(1)"));
+    EXPECT_TRUE(CalledPlatform("RVL_UpAdapter(2)"));
+
+    // Sharing its internet over mesh: mesh stays, nothing is asked of the hub.
+    wxGetApp().m_nMeshStatus = MESH_SHARING_MY_INTERNET;
+    hub->CheckNetworkStatus(false, true, false, false);
+    SimControl::ClearCallLog();
+    ClickButton(Main(), "ID_BTNCTRLWRLS");
+    RunEventLoopFor(100);
+    EXPECT_FALSE(Enabled("ID_BTNCTRLWRLS"));
+    EXPECT_TRUE(Main()->IsWirelessTimerRunning());
+    EXPECT_EQ(wxGetApp().m_nMeshStatus, MESH_SHARING_MY_INTERNET);
+    EXPECT_FALSE(CalledPlatform("RVL_TurnOnMesh(0)"));
+}
+
+TEST_F(MainWindowTest, ImportAsksBeforeOverwritingListsFailuresAndReloadsThePolicy) {
+    TestTree tree;
+    TestCertificates certs(tree.Path());
+    const std::string program = tree / "program";
+    TestTree::MakeDirs(program);
+    TestTree::WriteFile(program + "/cacert.pem", TestTree::ReadFile(certs.caFile));
+    const std::string pictures = TIDEWAVE_PICTURE_DIR;
+    symlink(pictures.c_str(), (program + "/pic").c_str());
+    ProgramFolder::Set(program);
+    auto archive = [&](const std::string& name, const std::vector<std::pair<std::string, std::string>>& files) {
+        const std::string src = tree / ("src-" + name);
+        TestTree::MakeDirs(src);
+        FileTar tar;
+        tar.SetBasePath(wxString::FromUTF8(src.c_str()) + "/");
+        for (const auto& f : files) {
+            TestTree::WriteFile(src + "/" + f.first, f.second);
+            tar.AddFile(wxString::FromUTF8(f.first.c_str()), "");
+        }
+        tar.Tar(wxString::FromUTF8(name.c_str()), wxString::FromUTF8(tree.Path().c_str()) + "/");
+        return wxString::FromUTF8((tree / name).c_str());
+    };
+    AddProfile("Home", "lan");
+    const std::string home = SystemPaths::AdminDir() + "/Home.profile";
+    const std::string before = TestTree::ReadFile(home);
+
+    factory.manager.open = true;
+    ModalDialogAnswerer::Get().Expect("The Profile Manager dialog is already open.", wxID_OK);
+    Menu("File", "Import School Settings ...");
+    factory.manager.open = false;
+    ModalDialogAnswerer::Get().ExpectAny([](wxDialog* d) {
+        auto* files = dynamic_cast<wxFileDialog*>(d);
+        EXPECT_NE(files, nullptr);
+        if (files != nullptr) {
+            EXPECT_EQ(files->GetMessage(), "Please choose a file to import");
+        }
+        return wxID_CANCEL;
+    });
+    Menu("File", "Import School Settings ...");
+
+    // A profile and a policy that forbids scanning; the profile is kept.
+    const std::string scanOff = "<Policy><a value=\"1\"/><b value=\"0\"/><c value=\"1\"/><d value=\"1\"/></Policy>";
+    const wxString first = archive("first.tar", {{"sslservercert.pem", TestTree::ReadFile(certs.serverCert)},
+                                                 {"Home.profile", "replaced"},
+                                                 {"NetworkPolicy.xml", scanOff}});
+    ModalDialogAnswerer::Get().Expect("Home.profile already exists.", wxID_NO);
+    ModalDialogAnswerer::Get().Expect("Import successful.", wxID_OK);
+    Main()->ImportArchive(first);
+    EXPECT_EQ(TestTree::ReadFile(home), before);
+    EXPECT_FALSE(hub->GetPolicyManager()->CanScanWireless()) << "the policy was read again";
+
+    ModalDialogAnswerer::Get().Expect("Home.profile already exists.", wxID_YES);
+    ModalDialogAnswerer::Get().Expect("Import successful.", wxID_OK);
+    Main()->ImportArchive(first);
+    EXPECT_EQ(TestTree::ReadFile(home), "replaced");
+
+    Main()->GetImporter().SetFileWriter([](char word[RVL_TEXT_BUFFER]) {
+        return std::string(word).find("Bad.profile") != std::string::npos ? 1 : RVL_WriteFile(word);
+    });
+    const wxString second = archive("second.tar", {{"sslservercert.pem", TestTree::ReadFile(certs.serverCert)},
+                                                   {"Bad.profile", "x"}});
+    ModalDialogAnswerer::Get().Expect(
+        "Failed to import school settings.\n\nThe following files were not imported.\nBad.profile", wxID_OK);
+    Main()->ImportArchive(second);
+    const wxString foreign = archive("third.tar", {{"sslservercert.pem", TestTree::ReadFile(certs.foreignCert)}});
+    ModalDialogAnswerer::Get().ExpectAny([](wxDialog* box) {
+        EXPECT_TRUE(ModalDialogAnswerer::Describe(box).EndsWith("Failed to import school settings.\n"));
+        return wxID_OK;
+    });
+    Main()->ImportArchive(foreign);
+}
+
+TEST_F(MainWindowTest, ClosingHidesWithANotificationAreaAndEndsTheProgramWithout) {
+    auto* main = new RecordedExitMain(nullptr, -1);
+    main->Show();
+    main->ShowApplyingProfile("School LAN", true);
+    main->Close();
+    EXPECT_EQ(main->exits, 1);
+    {
+        NotificationArea area;
+        main->Close();
+        EXPECT_EQ(main->exits, 1);
+        EXPECT_FALSE(main->IsShown());
+        EXPECT_FALSE(main->GetGauge()->IsShown());
+        main->Show();
+        EXPECT_FALSE(main->GetGauge()->IsShown()) << "showing again does not bring the notice back";
+        wxCommandEvent exit(wxEVT_MENU, main->GetMenus()->FindMenuItem("File", "Exit"));
+        main->GetEventHandler()->ProcessEvent(exit);
+        EXPECT_FALSE(main->IsShown());
+    }
+    main->wxTopLevelWindowBase::Destroy();
+}
+
+TEST_F(MainWindowTest, CommandsReachTheOtherWindowsThroughTheirGates) {
+    StandInRunner& runner = StandInRunner::Install();
+    // Scan: opened modally in connect mode, after the policy.
+    SimControl::SetAdapterUp(ADAPTER_WIRELESS, true);
+    Scan()->SetUsedForConnect(false);
+    ModalDialogAnswerer::Get().ExpectAny([&](wxDialog* d) {
+        EXPECT_EQ(d, static_cast<wxDialog*>(Scan()));
+        EXPECT_TRUE(Scan()->IsUsedForConnect());
+        return wxID_CANCEL;
+    });
+    ClickButton(Main(), "ID_BTNSCANNW");
+
+    // Neighbours: its own window while mesh is off.
+    ModalDialogAnswerer::Get().ExpectAny([&](wxDialog* d) {
+        EXPECT_EQ(d, static_cast<wxDialog*>(Main()->GetNeighborsDlg()));
+        return wxID_CANCEL;
+    });
+    Menu("Tools", "View Neighbors");
+
+    // Profile manager: shown; a shown scan window goes first.
+    Scan()->ShowForConnect();
+    ClickButton(Main(), "ID_BTNPRFLMGR");
+    EXPECT_EQ(factory.manager.shown, 1);
+    EXPECT_FALSE(Scan()->IsShown());
+
+    WritePolicy(true, false, false, true);
+    hub->ReloadPolicy();
+    ModalDialogAnswerer::Get().Expect("The current policy forbids scanning for wireless networks.", wxID_OK);
+    Menu("Tools", "Scan for Networks");
+    ModalDialogAnswerer::Get().Expect("The current policy forbids maintaining profiles.", wxID_OK);
+    Menu("Settings", "Profile Manager");
+    EXPECT_EQ(factory.manager.shown, 1);
+
+    // A running apply ends the scan command silently.
+    Main()->ShowApplyingProfile("School LAN", true);
+    WritePolicy(true, true, true, true);
+    hub->ReloadPolicy();
+    ClickButton(Main(), "ID_BTNSCANNW");
+    Main()->ShowApplyingProfile("", false);
+
+    // Help opens the manual at its page when it is there.
+    Menu("Help", "Help Contents  ");
+    EXPECT_TRUE(runner.Launched().empty());
+    const std::string manual =
+        SystemPaths::Fixed("/usr/share/doc/tidewave/Korvane_VRDA2.0_Tidewave_User_Manual_Ubuntu.pdf.gz");
+    TWMUtil::MakeFolder(manual.substr(0, manual.rfind('/')), 0755);
+    TestTree::WriteFile(manual, "manual");
+    Menu("Help", "Help Contents  ");
+    ASSERT_EQ(runner.Launched().size(), 1u);
+    EXPECT_EQ(runner.Launched()[0].back(), "--page-label=21");
+
+    ModalDialogAnswerer::Get().Expect("About Tidewave", wxID_OK);
+    Menu("Help", "About");
+}
+
+TEST_F(MainWindowTest, AnEmptiedListForgetsTheChoiceAndBlanksCountAsNoText) {
+    AddProfile("School LAN", "lan");
+    Main()->Show();
+    Pick(0);
+    EXPECT_EQ(Main()->GetSelectedProfile(), 0);
+    ASSERT_EQ(std::remove((SystemPaths::AdminDir() + "/School LAN.profile").c_str()), 0);
+    Main()->Show();  // refills from the store: nothing left
+    EXPECT_EQ(Switcher()->GetCount(), 0u);
+    EXPECT_EQ(Main()->GetSelectedProfile(), -1);
+    SimControl::ClearCallLog();
+    Main()->DoConnectOrDisconnect();
+    EXPECT_FALSE(Main()->IsApplyingProfile());
+    EXPECT_FALSE(Main()->IsConnectTimerRunning());
+
+    // The refill after a deployed import with no profile in force.
+    AddProfile("Library", "lan");
+    Main()->RefreshProfileCombo();
+    Main()->UpdateControls(NETMODE_WIRED_CONNECTED);
+    EXPECT_FALSE(Enabled("ID_BTNCTRLCONNECT"));
+    EXPECT_EQ(Label("ID_BTNCTRLCONNECT"), "Connect");
+}
+
+namespace {
+class MeshWindowsTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        factory.withMesh = true;
+        MainWindowTest::SetUp();
+    }
+};
+}  // namespace
+
+TEST_F(MeshWindowsTest, TheMeshDialogsOpenThroughTheFactoryWhenTheBuildHasThem) {
+    EXPECT_TRUE(MenuItem("Settings", "Mesh Configure")->IsEnabled());
+    ModalDialogAnswerer::Get().Expect("Mesh Configuration", wxID_OK);
+    Menu("Settings", "Mesh Configure");
+    wxGetApp().m_nMeshStatus = MESH_ON;
+    ModalDialogAnswerer::Get().Expect("Mesh Neighbors", wxID_OK);
+    ClickButton(Main(), "ID_BTNVIEWNGHBR");
+    EXPECT_EQ(wxGetApp().m_nMeshStatus, MESH_ON);
+}

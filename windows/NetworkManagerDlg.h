@@ -1,0 +1,183 @@
+#ifndef TIDEWAVE_NETWORKMANAGERDLG_H
+#define TIDEWAVE_NETWORKMANAGERDLG_H
+
+#include <vector>
+
+#include <wx/bitmap.h>
+#include <wx/frame.h>
+#include <wx/timer.h>
+
+#include "IpChangeConfirmer.h"
+#include "NetworkStatusView.h"
+#include "ProfileList.h"
+#include "SchoolSettingImporter.h"
+
+class GaugeDialog;
+class ProfileEvent;
+class SwitchAdapterEvent;
+class ViewAPNeighborsDlg;
+class WirelessSwitchEvent;
+class WlanAcmEvent;
+class wxBitmapComboBox;
+class wxButton;
+class wxGauge;
+class wxMenuBar;
+class wxMenuItem;
+class wxPanel;
+class wxStaticBitmap;
+class wxStaticBox;
+class wxStaticText;
+
+// "Network Manager", the main window: the profile switcher with Connect and
+// Disconnect, the live network status, wireless on and off, the import of
+// school settings, and the way to the scan window, the neighbour lists, the
+// profile manager, the manual and the About box.  The hub makes it once,
+// hidden; closing hides it while a notification area runs, otherwise it ends
+// the program.
+class NetworkManagerDlg : public wxFrame, public NetworkStatusView {
+public:
+    // The id is not used.
+    NetworkManagerDlg(wxWindow* parent, wxWindowID id);
+    ~NetworkManagerDlg() override;
+
+    // Showing refills the profile switcher first; hiding hides the busy
+    // notice too.
+    bool Show(bool show = true) override;
+    // The close box and "Exit": hidden while a notification area runs,
+    // otherwise the program ends.
+    bool Destroy() override;
+
+    // NetworkStatusView
+    void UpdateNetworkStatus(int mode, const MeshStatus& status) override;
+    void UpdateControls(int mode) override;
+    bool IsApplyingProfile() override { return m_bApplyingProfile; }
+    void ShowApplyingProfile(const wxString& profileName, bool show) override;
+    void RefreshProfileCombo() override;
+
+    void UpdateCurrentProfileLabel();
+    void FillProfileCombo();
+    void DoConnectOrDisconnect();
+    void ToggleWireless();
+    // Imports a settings archive and says how it went.
+    void ImportArchive(const wxString& path);
+
+    // What tests look at.
+    GaugeDialog* GetGauge() const { return m_pGaugeDialog; }
+    ViewAPNeighborsDlg* GetNeighborsDlg() const { return m_pNeighborsDlg; }
+    SchoolSettingImporter& GetImporter() { return m_importer; }
+    int GetSelectedProfile() const { return m_nSelectedProfile; }
+    const std::vector<ProfileList_t>& GetProfileList() const { return m_profileList; }
+    bool IsConnectTimerRunning() const { return m_connectTimer.IsRunning(); }
+    bool IsWirelessTimerRunning() const { return m_wirelessTimer.IsRunning(); }
+    wxMenuBar* GetMenus() const { return m_pMenuBar; }
+    int GetPublishCount() const { return m_ipChange.Count(); }
+
+    // Handlers (the button's and its menu item's share one).
+    void OnProfileSelected(wxCommandEvent& event);
+    void OnConnectButton(wxCommandEvent& event);
+    void OnConnectMenu(wxCommandEvent& event);
+    void OnScanNetworks(wxCommandEvent& event);
+    void OnViewNeighbors(wxCommandEvent& event);
+    void OnProfileManager(wxCommandEvent& event);
+    void OnWirelessOnOff(wxCommandEvent& event);
+    void OnImportSchoolSettings(wxCommandEvent& event);
+    void OnMeshConfigure(wxCommandEvent& event);
+    void OnExit(wxCommandEvent& event);
+    void OnHelpContents(wxCommandEvent& event);
+    void OnAbout(wxCommandEvent& event);
+    void OnTimer(wxTimerEvent& event);
+
+protected:
+    // Ends the program (the close without a notification area).
+    virtual void ExitProgram();
+
+private:
+    void CreateLeftPanel();
+    void CreateMenus();
+    void CreateRightPanel();
+    void ConnectHandlers();
+    void OnScanNetworksMenu(wxCommandEvent& event) { OnScanNetworks(event); }
+    void OnViewNeighborsMenu(wxCommandEvent& event) { OnViewNeighbors(event); }
+    void OnProfileManagerMenu(wxCommandEvent& event) { OnProfileManager(event); }
+    void OnWirelessOnOffMenu(wxCommandEvent& event) { OnWirelessOnOff(event); }
+    void OnWlanAcmEvent(WlanAcmEvent& event);
+    void OnProfileChangedEvent(ProfileEvent& event);
+    void OnWirelessSwitchEvent(WirelessSwitchEvent& event);
+    void OnSwitchAdapterEvent(SwitchAdapterEvent& event);
+
+    void EnableSignalDisplay();
+    void ClearSignalDisplay();
+    void EnableScanAndNeighbors();
+    void DisableScanAndNeighbors();
+    void EnableNeighbors();
+    void SetConnectLabels(bool disconnect);
+    void EnableConnect(bool enable);
+    // Rebuilds the switcher; true when the store could be read.
+    bool RebuildProfileCombo(bool selectCurrent);
+    // Turns mesh off unless this machine shares its internet.
+    bool TurnMeshOff();
+    bool SwitcherIsEmpty() const;
+    // True while the tray runs no wireless apply of its own.
+    static bool TrayApplyIdle();
+    // The policy's answer, with its refusal shown.
+    bool PolicyAllows(bool allowed, const wxString& refusal);
+
+    wxMenuItem* m_pMenuMeshConfigure;
+    wxMenuBar* m_pMenuBar;
+    wxStaticBox* m_pStatusBox;
+    wxBitmapComboBox* m_pProfileCombo;
+    wxStaticBitmap* m_pStatusImage;
+    GaugeDialog* m_pGaugeDialog = nullptr;
+    wxGauge* m_pSignalGauge;
+    wxBitmap m_itemBitmap;
+    wxPanel* m_pPanelRight;
+    wxPanel* m_pPanelLeft;
+    wxStaticText* m_pProfileTitle;
+    wxStaticText* m_pCurrentProfileText;
+    wxStaticText* m_pSignalTitle;
+    wxStaticText* m_pSignalValue;
+    wxStaticText* m_pStatusTitle;
+    wxStaticText* m_pStatusText;
+    wxStaticText* m_pTypeTitle;
+    wxStaticText* m_pTypeText;
+    wxStaticText* m_pIpTitle;
+    wxStaticText* m_pIpText;
+    wxMenuItem* m_pMenuWireless;
+    wxMenuItem* m_pMenuConnect;
+    wxMenuItem* m_pMenuImport;
+    wxMenuItem* m_pMenuScan;
+    wxMenuItem* m_pMenuProfileManager;
+    wxMenuItem* m_pMenuAbout;
+    wxMenuItem* m_pMenuNeighbors;
+    wxMenuItem* m_pMenuHelp;
+    wxMenuItem* m_pMenuExit;
+    wxButton* m_pConnectButton;
+    wxButton* m_pWirelessButton;
+    std::vector<ProfileList_t> m_profileList;
+    // Index into m_profileList of each switcher entry, in entry order.
+    std::vector<size_t> m_comboIndex;
+    // The switcher's text: the current profile's name after a refill, the
+    // chosen entry's after a pick.  Kept here because a read-only combo box
+    // of this toolkit shows only its entries.
+    wxString m_strSwitcherText;
+    wxTimer m_connectTimer;
+    wxTimer m_wirelessTimer;
+    wxStaticBitmap* m_pScanBitmap;
+    wxStaticBitmap* m_pNeighborsBitmap;
+    wxStaticBitmap* m_pProfileManagerBitmap;
+    wxButton* m_pScanButton;
+    wxButton* m_pProfileManagerButton;
+    wxButton* m_pNeighborsButton;
+    wxStaticText* m_pScanText;
+    wxStaticText* m_pNeighborsText;
+    wxStaticText* m_pProfileManagerText;
+    ViewAPNeighborsDlg* m_pNeighborsDlg = nullptr;
+    SchoolSettingImporter m_importer;
+    bool m_bApplyingProfile = false;
+    int m_nSelectedProfile = -1;
+    IpChangeConfirmer m_ipChange;
+
+    wxDECLARE_EVENT_TABLE();
+};
+
+#endif

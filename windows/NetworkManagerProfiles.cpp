@@ -1,0 +1,138 @@
+// The main window's profile switcher and its Connect/Disconnect button.
+#include "NetworkManagerDlg.h"
+
+#include <wx/bmpcbox.h>
+#include <wx/button.h>
+#include <wx/intl.h>
+#include <wx/menu.h>
+
+#include "DataCenter.h"
+#include "MainWindowRules.h"
+#include "NetworkTypes.h"
+#include "PictureLoader.h"
+#include "ProfileEvent.h"
+#include "ProfileManagementControl.h"
+#include "RvlSdk.h"
+#include "ScanResultView.h"
+#include "TWMApp.h"
+#include "TWMTaskTray.h"
+#include "TWMUtil.h"
+
+bool NetworkManagerDlg::TrayApplyIdle() {
+    TWMTaskTray* tray = wxGetApp().GetTaskTray();
+    return tray == nullptr || tray->GetApplyWirelessFlag();
+}
+
+bool NetworkManagerDlg::RebuildProfileCombo(bool selectCurrent) {
+    ProfileManagementControl* control = DataCenter::GetInstance()->GetProfileManagementControl();
+    if (control == nullptr)
+        return false;
+    const wxString currentName = control->GetCurrentProfileName();
+    const std::string currentPermission = control->GetCurrentUsedProfile().permission;
+    if (!control->GetProfileList(m_profileList, TWMUtil::IsAdmin(), true))
+        return false;
+
+    m_pProfileCombo->Clear();
+    m_comboIndex.clear();
+    m_strSwitcherText.clear();
+    if (m_profileList.empty()) {
+        // Nothing left to pick: no earlier choice stays selected.
+        m_nSelectedProfile = -1;
+        EnableConnect(false);
+        return true;
+    }
+    m_pProfileCombo->SetValue(currentName);
+    m_strSwitcherText = currentName;
+    if (currentName.empty())
+        EnableConnect(false);
+
+    const MainWindowRules::ProfileChoices choices =
+        MainWindowRules::BuildProfileChoices(m_profileList, currentName, currentPermission);
+    for (const MainWindowRules::ProfileChoice& item : choices.items) {
+        m_itemBitmap = PictureLoader::Load(item.iconFile);
+        m_pProfileCombo->Append(item.name, m_itemBitmap);
+        m_comboIndex.push_back(item.index);
+    }
+    if (selectCurrent) {
+        m_pProfileCombo->SetSelection(choices.selection);
+    } else {
+        m_strSwitcherText = "        " + currentName;
+        m_pProfileCombo->SetValue(m_strSwitcherText);
+    }
+    m_nSelectedProfile = choices.selection;
+    return true;
+}
+
+void NetworkManagerDlg::FillProfileCombo() { RebuildProfileCombo(true); }
+
+void NetworkManagerDlg::RefreshProfileCombo() { RebuildProfileCombo(false); }
+
+void NetworkManagerDlg::OnProfileSelected(wxCommandEvent& event) {
+    if (m_pProfileCombo->GetCount() == 0)
+        return;
+    m_nSelectedProfile = event.GetSelection();
+    if (m_nSelectedProfile < 0 || static_cast<size_t>(m_nSelectedProfile) >= m_comboIndex.size()) {
+        m_nSelectedProfile = -1;
+        return;
+    }
+    ProfileManagementControl* control = DataCenter::GetInstance()->GetProfileManagementControl();
+    const ProfileList_t& chosen = m_profileList[m_comboIndex[static_cast<size_t>(m_nSelectedProfile)]];
+    m_strSwitcherText = TWMUtil::StdStringToWxString(chosen.name);
+    const ProfileList_t current = control->GetCurrentUsedProfile();
+    SetConnectLabels(chosen.name == current.name && chosen.permission == current.permission);
+    EnableConnect(true);
+}
+
+bool NetworkManagerDlg::TurnMeshOff() {
+    int& mesh = wxGetApp().m_nMeshStatus;
+    if (mesh == MESH_OFF || mesh == MESH_SHARING_MY_INTERNET)
+        return false;
+    RVL_TurnOnMesh(0);
+    mesh = MESH_OFF;
+    return true;
+}
+
+void NetworkManagerDlg::OnConnectButton(wxCommandEvent&) {
+    TurnMeshOff();
+    if (!TrayApplyIdle())
+        return;
+    if (ScanResultView* scan = DataCenter::GetInstance()->GetScanWindowView())
+        scan->CloseIfShown();
+    DoConnectOrDisconnect();
+}
+
+void NetworkManagerDlg::OnConnectMenu(wxCommandEvent&) {
+    if (TrayApplyIdle())
+        DoConnectOrDisconnect();
+}
+
+void NetworkManagerDlg::DoConnectOrDisconnect() {
+    DataCenter* hub = DataCenter::GetInstance();
+    ProfileManagementControl* control = hub->GetProfileManagementControl();
+    if (m_pConnectButton->GetLabel() == _("Connect")) {
+        hub->SetFlag(false);
+        if (m_nSelectedProfile < 0 || static_cast<size_t>(m_nSelectedProfile) >= m_comboIndex.size())
+            return;
+        const ProfileList_t profile = m_profileList[m_comboIndex[static_cast<size_t>(m_nSelectedProfile)]];
+        ShowApplyingProfile(TWMUtil::StdStringToWxString(profile.name), true);
+        control->ApplyProfile(profile);
+    } else {
+        hub->SetFlag(true);
+        control->DisconnectProfile();
+    }
+    m_connectTimer.StartOnce(20000);
+    EnableConnect(false);
+}
+
+void NetworkManagerDlg::OnProfileChangedEvent(ProfileEvent& event) {
+    FillProfileCombo();
+    if (event.GetId() != ID_PROFILE_APPLY_STATUS)
+        return;
+    if (event.GetCode() == PROFILE_APPLIED) {
+        EnableConnect(true);
+        SetConnectLabels(true);
+        ShowApplyingProfile(wxEmptyString, false);
+    } else if (event.GetCode() == PROFILE_APPLY_FAILED) {
+        ShowApplyingProfile(wxEmptyString, false);
+    }
+}

@@ -1,0 +1,191 @@
+// The main window's live half: the status box, the commands usable in each
+// network mode, the busy notice and the frame's two timers.
+#include "NetworkManagerDlg.h"
+
+#include <cstdio>
+
+#include <wx/bmpcbox.h>
+#include <wx/button.h>
+#include <wx/gauge.h>
+#include <wx/intl.h>
+#include <wx/menu.h>
+#include <wx/statbmp.h>
+#include <wx/stattext.h>
+
+#include "ApStatusUtil.h"
+#include "DataCenter.h"
+#include "GaugeDialog.h"
+#include "MainWindowRules.h"
+#include "NetworkTypes.h"
+#include "PictureLoader.h"
+#include "ProfileManagementControl.h"
+#include "TWMApp.h"
+#include "TWMUtil.h"
+
+using MainWindowRules::Change;
+using MainWindowRules::Label;
+
+void NetworkManagerDlg::UpdateNetworkStatus(int mode, const MeshStatus& status) {
+    if (m_ipChange.Report(status.m_strIP))
+        wxGetApp().StartPublishTimer();
+    std::printf("nTwice = %d\n", m_ipChange.Count());
+
+    const wxString connected = _("Connected");
+    const wxString disconnected = _("Disconnected");
+    switch (mode) {
+    case NETMODE_WIRED_CONNECTED:
+    case NETMODE_MESH:
+        m_pStatusText->SetLabelText(connected);
+        m_pTypeText->SetLabelText(status.m_strType);
+        m_pIpText->SetLabelText(status.m_strIP);
+        break;
+    case NETMODE_WIRED_NOLINK:
+        m_pStatusText->SetLabelText(disconnected);
+        m_pTypeText->SetLabelText(wxEmptyString);
+        m_pIpText->SetLabelText(wxEmptyString);
+        break;
+    case NETMODE_WIRELESS_CONNECTED:
+        m_pSignalGauge->SetValue(status.m_nSignalQuality);
+        m_pSignalValue->SetLabelText(wxString::Format("%d%%", status.m_nSignalQuality));
+        m_pStatusText->SetLabelText(connected);
+        m_pTypeText->SetLabelText(status.m_strType);
+        m_pIpText->SetLabelText(status.m_strIP);
+        break;
+    case NETMODE_WIRELESS_NOLINK:
+        m_pSignalGauge->SetValue(0);
+        m_pSignalValue->SetLabelText(wxEmptyString);
+        m_pStatusText->SetLabelText(disconnected);
+        m_pTypeText->SetLabelText(wxEmptyString);
+        m_pIpText->SetLabelText(wxEmptyString);
+        break;
+    case NETMODE_NO_ADAPTER:
+        m_pStatusText->SetLabelText(wxEmptyString);
+        m_pTypeText->SetLabelText(wxEmptyString);
+        m_pIpText->SetLabelText(wxEmptyString);
+        break;
+    default:
+        break;
+    }
+    UpdateCurrentProfileLabel();
+}
+
+void NetworkManagerDlg::UpdateCurrentProfileLabel() {
+    DataCenter* hub = DataCenter::GetInstance();
+    ProfileManagementControl* control = hub->GetProfileManagementControl();
+    wxString text = control != nullptr ? control->GetCurrentProfileName() : wxString();
+    if (text.empty()) {
+        if (const APStatus* ap = hub->GetCurrentAPStatus())
+            text = TWMUtil::StdStringToWxString(ApStatusUtil::SsidBytesToNul(*ap));
+    }
+    if (text.empty() && hub->IsAdapterUp(ADAPTER_WIRED))
+        text = _("Wired LAN");
+    if (hub->GetNetworkMode() == NETMODE_MESH)
+        text = _("Mesh");
+    m_pCurrentProfileText->SetLabelText(text);
+}
+
+bool NetworkManagerDlg::SwitcherIsEmpty() const { return MainWindowRules::IsBlank(m_strSwitcherText); }
+
+void NetworkManagerDlg::SetConnectLabels(bool disconnect) {
+    m_pConnectButton->SetLabel(disconnect ? _("Disconnect") : _("Connect"));
+    m_pMenuConnect->SetItemLabel(disconnect ? _("&Disconnect") : _("&Connect"));
+}
+
+void NetworkManagerDlg::EnableConnect(bool enable) {
+    m_pConnectButton->Enable(enable);
+    m_pMenuConnect->Enable(enable);
+}
+
+void NetworkManagerDlg::UpdateControls(int mode) {
+    ProfileManagementControl* control = DataCenter::GetInstance()->GetProfileManagementControl();
+    const MainWindowRules::Controls c =
+        MainWindowRules::ForMode(mode, wxGetApp().m_nMeshStatus, m_strSwitcherText,
+                                 control != nullptr ? control->GetCurrentProfileName() : wxString());
+    EnableConnect(c.connectEnabled);
+    if (c.connectLabel != Label::Unchanged)
+        SetConnectLabels(c.connectLabel == Label::Off);
+
+    if (c.signal == Change::Enable)
+        EnableSignalDisplay();
+    else if (c.signal == Change::Disable)
+        ClearSignalDisplay();
+    // Scan and neighbours: both off first, then what the mode allows.
+    if (c.scan != Change::Unchanged || c.neighbours != Change::Unchanged) {
+        if (c.scan == Change::Enable && c.neighbours == Change::Enable) {
+            EnableScanAndNeighbors();
+        } else {
+            DisableScanAndNeighbors();
+            if (c.scan == Change::Enable)
+                EnableScanAndNeighbors();
+            if (c.neighbours == Change::Enable)
+                EnableNeighbors();
+        }
+    }
+    if (c.wireless != Label::Unchanged) {
+        const bool on = c.wireless == Label::On;
+        m_pWirelessButton->SetLabel(on ? _("Turn on wireless") : _("Turn off wireless"));
+        m_pMenuWireless->SetItemLabel(on ? _("T&urn on wireless") : _("T&urn off wireless"));
+    }
+    m_pStatusImage->SetBitmap(c.statusImage.empty() ? wxBitmap() : PictureLoader::Load(c.statusImage));
+    m_pStatusImage->Refresh(true);
+}
+
+void NetworkManagerDlg::EnableSignalDisplay() {
+    m_pSignalGauge->Enable(true);
+    m_pSignalTitle->Enable(true);
+    m_pSignalValue->Show(true);
+}
+
+void NetworkManagerDlg::ClearSignalDisplay() {
+    m_pSignalGauge->SetValue(0);
+    m_pSignalGauge->Enable(false);
+    m_pSignalTitle->Enable(false);
+    m_pSignalValue->Show(false);
+}
+
+void NetworkManagerDlg::EnableScanAndNeighbors() {
+    for (wxWindow* w : {static_cast<wxWindow*>(m_pScanButton), static_cast<wxWindow*>(m_pScanText),
+                        static_cast<wxWindow*>(m_pScanBitmap)})
+        w->Enable(true);
+    m_pMenuScan->Enable(true);
+    EnableNeighbors();
+}
+
+void NetworkManagerDlg::DisableScanAndNeighbors() {
+    for (wxWindow* w : {static_cast<wxWindow*>(m_pScanButton), static_cast<wxWindow*>(m_pScanText),
+                        static_cast<wxWindow*>(m_pScanBitmap), static_cast<wxWindow*>(m_pNeighborsButton),
+                        static_cast<wxWindow*>(m_pNeighborsText), static_cast<wxWindow*>(m_pNeighborsBitmap)})
+        w->Enable(false);
+    m_pMenuScan->Enable(false);
+    m_pMenuNeighbors->Enable(false);
+}
+
+void NetworkManagerDlg::EnableNeighbors() {
+    for (wxWindow* w : {static_cast<wxWindow*>(m_pNeighborsButton), static_cast<wxWindow*>(m_pNeighborsText),
+                        static_cast<wxWindow*>(m_pNeighborsBitmap)})
+        w->Enable(true);
+    m_pMenuNeighbors->Enable(true);
+}
+
+void NetworkManagerDlg::ShowApplyingProfile(const wxString& profileName, bool show) {
+    m_bApplyingProfile = show;
+    m_pGaugeDialog->SetLabel(_("Applying profile ") + profileName + "...");
+    m_pGaugeDialog->Show(show);
+    m_pGaugeDialog->Move(377, 270);
+}
+
+void NetworkManagerDlg::OnTimer(wxTimerEvent& event) {
+    if (event.GetId() == m_connectTimer.GetId()) {
+        if (!SwitcherIsEmpty())
+            EnableConnect(true);
+    } else if (event.GetId() == m_wirelessTimer.GetId()) {
+        m_pWirelessButton->Enable(true);
+    }
+}
+
+void NetworkManagerDlg::OnWlanAcmEvent(WlanAcmEvent&) {
+    ProfileManagementControl* control = DataCenter::GetInstance()->GetProfileManagementControl();
+    m_pCurrentProfileText->SetLabelText(control != nullptr ? control->GetCurrentProfileName() : wxString());
+}
+
+void NetworkManagerDlg::OnWirelessSwitchEvent(WirelessSwitchEvent&) { UpdateCurrentProfileLabel(); }

@@ -1,0 +1,140 @@
+#ifndef TIDEWAVE_SCANNETWORKDLG_H
+#define TIDEWAVE_SCANNETWORKDLG_H
+
+#include <wx/bitmap.h>
+#include <wx/dialog.h>
+#include <wx/imaglist.h>
+
+#include "AccessPointSorter.h"
+#include "IconPositionCalculator.h"
+#include "ScanProfileRules.h"
+#include "ScanRecorder.h"
+#include "ScanResultView.h"
+
+class GaugeDialog;
+class WlanAcmEvent;
+class wxButton;
+class wxListCtrl;
+class wxListEvent;
+class wxPanel;
+class wxStaticBitmap;
+class wxStaticText;
+
+// "Scan for Networks": scans each time it is shown and shows the access
+// points found on a map of five signal arcs and in a detail list.  In
+// connect mode it connects to the chosen one (asking a hidden network's name
+// and a protected one's key) and offers to make a profile for a new
+// network; in select mode it only hands the chosen access point back.  The
+// hub makes it once; closing only hides it.
+class ScanNetworkDlg : public wxDialog, public ScanResultView {
+public:
+    // Icon buttons carry the ids ICON_ID_BASE + slot.
+    enum { ICON_ID_BASE = 8047, ICON_SIZE = 24, LABEL_WIDTH = 80, LABEL_HEIGHT = 16 };
+
+    // The id, position and size are not used.
+    ScanNetworkDlg(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size);
+    ~ScanNetworkDlg() override;
+
+    void SetUsedForConnect(bool connect) { m_bUsedForConnect = connect; }
+    bool IsUsedForConnect() const { return m_bUsedForConnect; }
+    // In select mode, the chosen access point's whole record.
+    bool GetSelectedAP(APStatus* ap);
+    // Hides the busy gauge, then ends a shown window with `code` (modal) or
+    // hides it (modeless).
+    bool CloseDialog(int code);
+
+    // ScanResultView
+    void UI_UpdateAPSatus(int result, AccessPointList* list) override;
+    void ShowForConnect() override;
+    void CloseIfShown() override;
+    bool PickAccessPoint(APStatus* out) override;
+
+    // Rebuilds map and list from a list; both must be empty.
+    void UpdateUI(AccessPointList* list);
+    void ShowAPInfo(APStatus* ap, long row);
+    void DeselectAllItems();
+    void RefreshIcons(int selected);
+    void ShowDetail(bool show);
+    int StartScan();
+    void ClearSelection();
+
+    int GetIconIndex(const APStatus* ap, bool selected);
+    void LoadIcons();
+    void CreateIconButton(const wxPoint& centre, int slot, const wxString& text, int labelLength);
+    void ClearDetectedAP();
+
+    bool AskHiddenSSID(APStatus* ap);
+    void ConnectAP();
+    void OnConnectButton();
+    void CreateProfileForAP(const APStatus* ap, const ScanProfileRules::Proposal& proposal);
+
+    // What tests look at.
+    int GetAPCount() const { return m_nAPCount; }
+    const APStatus* GetAPArray() const { return m_apArray; }
+    int GetSelectedIcon() const { return m_nSelectedIcon; }
+    bool IsShowingDetail() const { return m_bShowDetail; }
+    GaugeDialog* GetGauge() const { return m_pGauge; }
+    wxListCtrl* GetList() const { return m_pListDetail; }
+    wxPanel* GetMap() const { return m_pScrolledWindow; }
+    wxStaticBitmap* GetMapBackground() const { return m_pBackgroundImage; }
+    const ScanRecorder& GetRecorder() const { return m_recorder; }
+
+private:
+    void OnInitDialog(wxInitDialogEvent& event);
+    void OnClose(wxCloseEvent& event);
+    void OnCancel(wxCommandEvent& event);
+    void OnRefresh(wxCommandEvent& event);
+    void OnDetail(wxCommandEvent& event);
+    void OnConnect(wxCommandEvent& event);
+    void OnMapClicked(wxMouseEvent& event);
+    void OnListColBeginDrag(wxListEvent& event);
+    void OnListItemSelected(wxListEvent& event);
+    void OnListItemDeselected(wxListEvent& event);
+    void OnListItemActivated(wxListEvent& event);
+    void OnListColumnClick(wxListEvent& event);
+    void SelectListItem(wxCommandEvent& event);
+    void OnIconDoubleClicked(wxMouseEvent& event);
+    void OnWlanConnect(WlanAcmEvent& event);
+
+    // Map and list again from the stored scan, no new scan.
+    void Rebuild();
+    // The attempt stopped before connecting: buttons back.
+    void StopAttempt(bool enableConnect);
+    void AskToCreateProfile(const wxString& message);
+    bool IsCurrent(const APStatus* ap);
+    void SetConnectLabel(bool disconnect);
+
+    wxButton* m_pButtonDetail;
+    wxButton* m_pButtonRefresh;
+    wxStaticText* m_pStaticText1;
+    wxButton* m_pButtonConnect;
+    wxButton* m_pButtonCancel;
+    wxPanel* m_pScrolledWindow;
+    wxStaticBitmap* m_pBackgroundImage;
+    GaugeDialog* m_pGauge = nullptr;
+    wxImageList m_imageList;
+    wxListCtrl* m_pListDetail;
+    wxBitmap m_bmpBackground;
+    wxBitmap m_bmpIcons[8];
+    // m_nAPCount and m_apArray together have the layout of an
+    // AccessPointList.
+    int m_nAPCount = 0;
+    APStatus m_apArray[RVL_AP_LIST_MAX];
+    AccessPointSorter m_sorter;
+    bool m_bUsedForConnect = true;
+    bool m_bShowDetail = false;
+    int m_nSelectedIcon = -1;
+    ScanRecorder m_recorder;
+    IconPositionCalculator m_calculator;
+    APStatus m_connectingAP{};
+    APStatus m_selectedAP{};
+    wxString m_strKey;
+    int m_nKeyIndex = 0;
+    // A prompt of the connect flow is open; a rebuild waits until it closes.
+    bool m_bPrompting = false;
+    bool m_bRebuildWaiting = false;
+
+    wxDECLARE_EVENT_TABLE();
+};
+
+#endif
