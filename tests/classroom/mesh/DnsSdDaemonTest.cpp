@@ -1,0 +1,166 @@
+// The publisher and the browser against the test command's avahi-daemon.
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <thread>
+
+#include <gtest/gtest.h>
+#include <wx/utils.h>
+
+#include "AvahiMulticast.h"
+#include "AvahiTestSupport.h"
+#include "DnsSdThreads.h"
+#include "DnsSdTick.h"
+#include "MacAddress.h"
+#include "MeshInfoManager.h"
+#include "ProgramFolder.h"
+#include "SystemPaths.h"
+#include "TWMUtil.h"
+#include "TestEnvironment.h"
+
+using namespace std::chrono_literals;
+
+namespace {
+
+class DnsSdDaemonTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        REQUIRE_AVAHI_DAEMON();
+        TestEnvironment::ResetFolders();
+        AvahiMulticast::SetFirstBrowseWaitMs(0);
+        host = TWMUtil::WxStringToStdString(wxGetHostName());
+        MacAddress address;
+        mac = address.GetMac();
+        threads = std::make_unique<DnsSdThreads>(model);
+        tick = std::make_unique<DnsSdTick>(threads->PublishLoop(), threads->BrowseLoop(), 1s);
+    }
+    void TearDown() override {
+        tick.reset();
+        threads.reset();  // stops and waits for both loops
+    }
+
+    // Ticks (50 ms apart, not 3 s) until the requests are served.
+    void Serve() {
+        ASSERT_TRUE(WaitFor(
+            [&] {
+                tick->OnTick(DnsSdTick::Clock::now());
+                return !tick->IsPublishRequested() && !tick->IsBrowseRequested();
+            },
+            10));
+    }
+
+    static const BrowsedService* Find(const std::vector<BrowsedService>& services, const std::string& name) {
+        for (const BrowsedService& s : services)
+            if (s.name == name)
+                return &s;
+        return nullptr;
+    }
+
+    // Waits until the service type lists `name` (or, with present false, no
+    // longer does) and returns what was seen.
+    std::vector<BrowsedService> Await(const std::string& type, const std::string& name, bool present = true) {
+        std::vector<BrowsedService> seen;
+        WaitFor(
+            [&] {
+                seen = BrowseNow(type);
+                return (Find(seen, name) != nullptr) == present;
+            },
+            15);
+        return seen;
+    }
+
+    MeshInfoManager model;
+    std::unique_ptr<DnsSdThreads> threads;
+    std::unique_ptr<DnsSdTick> tick;
+    std::string host, mac;
+};
+
+MeshServerEntity OwnServer() {
+    MeshServerEntity own;
+    own.SetIPAddress("10.20.0.7");
+    own.SetHostName("laptop-07");
+    own.SetDNS("10.20.0.1");
+    own.SetDNS_back("8.8.8.8");
+    own.SetChannel(6);
+    return own;
+}
+
+}  // namespace
+
+TEST_F(DnsSdDaemonTest, StudentServiceCarriesMacCaFlagAndVersion) {
+    const std::string folder = TestEnvironment::Root() + "/program";
+    ASSERT_TRUE(TWMUtil::MakeFolder(folder, 0755));
+    std::ofstream(folder + "/cacert.pem") << "CA";
+    ProgramFolder::Set(folder);
+    ASSERT_TRUE(TWMUtil::MakeFolder(SystemPaths::AdminDir(), 0755));
+    std::ofstream(SystemPaths::AdminDir() + "/VersionInfo.xml")
+        << "<?xml version=\"1.0\" ?>\n<VersionInfo version=\"3\"><File name=\"a.profile\"/></VersionInfo>\n";
+
+    const auto requested = std::chrono::steady_clock::now();
+    tick->RequestPublish();
+    Serve();
+    const std::vector<BrowsedService> seen = Await("_kxStudent._tcp", host);
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - requested).count();
+    std::printf("publish request to browsed record: %.2f s\n", seconds);
+    const BrowsedService* student = Find(seen, host);
+    ASSERT_NE(student, nullptr);
+    EXPECT_EQ(student->port, 651);
+    EXPECT_EQ(student->address, "127.0.0.1");
+    EXPECT_EQ(student->items, (std::vector<std::string>{mac + "@1", "3"}));
+}
+
+TEST_F(DnsSdDaemonTest, ShareAnnouncesTheServerUntilMeshGoesOff) {
+    model.SetLocalMeshServer(OwnServer());
+    model.SetIsMeshServer(true);
+    tick->RequestPublish();
+    Serve();
+    std::vector<BrowsedService> seen = Await("_kxStudentServer._tcp", host);
+    const BrowsedService* server = Find(seen, host);
+    ASSERT_NE(server, nullptr);
+    EXPECT_EQ(server->items, (std::vector<std::string>{"10.20.0.7", "laptop-07", "10.20.0.1", "8.8.8.8", "6"}));
+    EXPECT_EQ(Find(BrowseNow("_kxStudent._tcp"), host), nullptr) << "one service at a time";
+
+    // Mesh off: the running publisher is replaced by one of the student
+    // service.
+    model.SetIsMeshServer(false);
+    tick->RequestPublish();
+    Serve();
+    seen = Await("_kxStudent._tcp", host);
+    ASSERT_NE(Find(seen, host), nullptr);
+    EXPECT_EQ(Find(seen, host)->items.at(0), mac + "@0");
+    EXPECT_EQ(Find(seen, host)->items.at(1), " ") << "no settings version on file";
+    EXPECT_EQ(Find(Await("_kxStudentServer._tcp", host, false), host), nullptr);
+}
+
+TEST_F(DnsSdDaemonTest, ANameTakenAlreadyIsPublishedAsTheAlternative) {
+    AvahiPeer other(host, "_kxStudent._tcp", {"someone-else@0", " "});
+    ASSERT_NE(Find(Await("_kxStudent._tcp", host), host), nullptr);
+    tick->RequestPublish();
+    Serve();
+    const std::vector<BrowsedService> seen = Await("_kxStudent._tcp", host + " #2");
+    ASSERT_NE(Find(seen, host + " #2"), nullptr);
+    EXPECT_EQ(Find(seen, host + " #2")->items.at(0).substr(17), "@0");
+    EXPECT_EQ(Find(seen, host)->items.at(0), "someone-else@0");
+}
+
+TEST_F(DnsSdDaemonTest, BrowserKeepsTheModelToTheAnnouncedServers) {
+    model.SetMeshEnabled(true);
+    threads->StartListen();
+    AvahiPeer shortPeer("laptop-13", "_kxStudentServer._tcp", {"10.20.0.13", "laptop-13", "10.20.0.1", "8.8.8.8"});
+    auto peer = std::make_unique<AvahiPeer>(
+        "laptop-12", "_kxStudentServer._tcp",
+        std::vector<std::string>{"10.20.0.12", "laptop-12", "10.20.0.1", "8.8.8.8", "6"});
+    ASSERT_TRUE(WaitFor([&] { return !model.GetMeshServerInfoList().empty(); }, 15));
+    ASSERT_NE(Find(BrowseNow("_kxStudentServer._tcp"), "laptop-13"), nullptr) << "the short record is there";
+    std::vector<MeshServerEntity> servers = model.GetMeshServerInfoList();
+    ASSERT_EQ(servers.size(), 1u) << "a record of four items is ignored";
+    EXPECT_EQ(servers[0].GetName(), "laptop-12");
+    EXPECT_EQ(servers[0].GetIPAddress(), "10.20.0.12");
+    EXPECT_EQ(servers[0].GetHostName(), "laptop-12");
+    EXPECT_EQ(servers[0].GetDNS(), "10.20.0.1");
+    EXPECT_EQ(servers[0].GetDNS_back(), "8.8.8.8");
+    EXPECT_EQ(servers[0].GetChannel(), 6);
+
+    peer->Kill();
+    EXPECT_TRUE(WaitFor([&] { return model.GetMeshServerInfoList().empty(); }, 15)) << "removed when it goes";
+}
