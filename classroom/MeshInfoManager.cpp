@@ -112,6 +112,10 @@ bool MeshInfoManager::GetLocalMeshServer(MeshServerEntity& out) const {
 }
 
 void MeshInfoManager::GetInternetStateList(std::vector<InternetStateEntity>& out) const {
+    if (m_pInterfaces != nullptr) {
+        GetInternetStateList(out, *m_pInterfaces);
+        return;
+    }
     SystemInterfaceQuery query;
     GetInternetStateList(out, query);
 }

@@ -67,6 +67,9 @@ public:
     // every offered interface is "Disabled".
     void GetInternetStateList(std::vector<InternetStateEntity>& out) const;
     static void GetInternetStateList(std::vector<InternetStateEntity>& out, InterfaceQuery& query);
+    // The interfaces come from the kernel unless a stand-in is set (null
+    // restores the kernel).  GUI thread.
+    void SetInterfaceQuery(InterfaceQuery* query) { m_pInterfaces = query; }
 
 private:
     std::vector<MeshServerEntity>::iterator FindMeshServer(const MeshServerEntity& server);
@@ -79,6 +82,7 @@ private:
     std::atomic<MeshServerObserver*> m_pObserver{nullptr};
     std::atomic<bool> m_bMeshEnabled{false};
     std::atomic<bool> m_bIsMeshServer{false};
+    InterfaceQuery* m_pInterfaces = nullptr;
 };
 
 #endif

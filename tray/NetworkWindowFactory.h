@@ -13,6 +13,10 @@ public:
     ScanWindow CreateScanNetworkDlg() override;
     ProfileManager CreateProfileManagerDlg() override;
     MeshUseOthersInternetDlg* CreateMeshUseOthersInternetDlg() override;
+
+    bool HasMeshWindows() const override { return true; }
+    wxDialog* CreateMeshConfigurationDlg() override;
+    wxDialog* CreateViewMeshNeighborsDlg() override;
 };
 
 #endif

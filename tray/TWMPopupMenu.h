@@ -7,8 +7,8 @@
 
 #include "ProfileList.h"
 
-// The tray menu: one check item per profile (the current one ticked), then
-// the help command.  It keeps the list it was built from, so a pick applies
+// The tray menu: one check item per profile (the current one ticked), the
+// mesh commands (enabled by the mesh state), then the help command.  It keeps the list it was built from, so a pick applies
 // exactly the profile the user saw.
 class TWMPopupMenu : public wxMenu {
 public:
@@ -20,6 +20,10 @@ public:
 
     static int ProfileItemId(size_t index);
     static int HelpItemId();
+    static int TurnOnMeshItemId();
+    static int TurnOffMeshItemId();
+    static int ShareMyInternetItemId();
+    static int UseOthersInternetItemId();
 
     // The commands, deferred to the tray once the menu has closed.
     static void ConnectProfile(const ProfileList_t& profile);
@@ -27,6 +31,10 @@ public:
 
 private:
     void OnConnectProfile(wxCommandEvent& e);
+    void OnTurnOnMesh(wxCommandEvent& e);
+    void OnTurnOffMesh(wxCommandEvent& e);
+    void OnShareMyInternet(wxCommandEvent& e);
+    void OnUseOthersInternet(wxCommandEvent& e);
     void OnHelp(wxCommandEvent& e);
 
     std::vector<ProfileList_t> m_profiles;

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "InterfaceQuery.h"
+#include "InterfaceTable.h"
 #include "MeshInfoManager.h"
 #include "MeshServerObserver.h"
 
@@ -139,46 +139,7 @@ TEST(MeshInfoManager, BrowseThreadWritesWhileReadersCopy) {
 
 namespace {
 
-// Interfaces as a table says: name, address, up, flags readable.
-class FakeInterfaces : public InterfaceQuery {
-public:
-    struct Interface {
-        const char* name;
-        const char* address;
-        bool up;
-        bool readable;
-    };
-    std::vector<Interface> interfaces;
-    bool socketOpens = true;
-    int openSockets = 0;
-
-    std::vector<std::string> Names() override {
-        std::vector<std::string> names;
-        for (const Interface& i : interfaces)
-            names.push_back(i.name);
-        return names;
-    }
-    std::string IPv4(const std::string& name) override { return Find(name).address; }
-    bool OpenSocket() override {
-        openSockets += socketOpens ? 1 : 0;
-        return socketOpens;
-    }
-    bool ReadUpFlag(const std::string& name, bool& up) override {
-        up = Find(name).up;
-        return Find(name).readable;
-    }
-    void CloseSocket() override { --openSockets; }
-
-private:
-    const Interface& Find(const std::string& name) {
-        for (const Interface& i : interfaces)
-            if (name == i.name)
-                return i;
-        throw std::runtime_error("unknown interface " + name);
-    }
-};
-
-std::string States(FakeInterfaces& query) {
+std::string States(InterfaceTable& query) {
     std::vector<InternetStateEntity> list;
     MeshInfoManager::GetInternetStateList(list, query);
     std::string out;
@@ -192,7 +153,7 @@ std::string States(FakeInterfaces& query) {
 TEST(MeshInfoManager, OffersEthernetAndRaInterfacesWithTheirState) {
     struct Case {
         const char* what;
-        std::vector<FakeInterfaces::Interface> interfaces;
+        std::vector<InterfaceTable::Interface> interfaces;
         bool socketOpens;
         const char* listed;
     };
@@ -212,7 +173,7 @@ TEST(MeshInfoManager, OffersEthernetAndRaInterfacesWithTheirState) {
          "eth0/192.168.10.57/Disabled ra0//Disabled "},
     };
     for (const Case& c : cases) {
-        FakeInterfaces query;
+        InterfaceTable query;
         query.interfaces = c.interfaces;
         query.socketOpens = c.socketOpens;
         EXPECT_EQ(States(query), c.listed) << c.what;
