@@ -23,10 +23,3 @@ MeshServerEntity MeshGatewayRecord::Unpack(const MeshGatewayInfo& info) {
     server.SetChannel(info.channel);
     return server;
 }
-
-MeshServerEntity MeshGatewayRecord::ReadOwn() {
-    MeshGatewayInfo info;
-    std::memset(&info, 0, sizeof info);
-    RVL_GetMeshGatewayInfo(&info);
-    return Unpack(info);
-}

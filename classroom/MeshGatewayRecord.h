@@ -14,10 +14,6 @@ public:
     // The server a record describes, each text read within its 33 bytes (a
     // text that is not UTF-8 is empty).
     static MeshServerEntity Unpack(const MeshGatewayInfo& info);
-
-    // This host's own gateway record from the platform, read into a zeroed
-    // record.
-    static MeshServerEntity ReadOwn();
 };
 
 #endif

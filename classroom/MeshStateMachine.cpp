@@ -1,6 +1,7 @@
 #include "MeshStateMachine.h"
 
 #include <atomic>
+#include <cstring>
 
 #include <wx/intl.h>
 
@@ -18,6 +19,15 @@
 namespace {
 
 std::atomic<MeshStateMachine*> g_current{nullptr};
+
+// This host's own gateway record from the platform, read into a zeroed
+// record.
+MeshServerEntity ReadOwnGateway() {
+    MeshGatewayInfo info;
+    std::memset(&info, 0, sizeof info);
+    RVL_GetMeshGatewayInfo(&info);
+    return MeshGatewayRecord::Unpack(info);
+}
 
 }  // namespace
 
@@ -77,7 +87,7 @@ void MeshStateMachine::ShareMyInternet() {
         m_hooks.setStatus(previous);
         return;
     }
-    m_model.SetLocalMeshServer(MeshGatewayRecord::ReadOwn());
+    m_model.SetLocalMeshServer(ReadOwnGateway());
     m_model.SetIsMeshServer(true);
     m_hooks.requestPublish();
 }

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Builds the settings archive fuzzer with clang (libFuzzer, AddressSanitizer,
-# UndefinedBehaviorSanitizer) and runs it for a bounded time over the seed
-# corpus.  Usage: fuzz/build-and-run.sh [seconds]   (default 30)
+# Builds the fuzzers with clang (libFuzzer, AddressSanitizer,
+# UndefinedBehaviorSanitizer) and runs each for a bounded time over its seed
+# corpus: the settings archive reader (corpus/) and the reader of announced
+# mesh-server records (corpus-txt/).
+# Usage: fuzz/build-and-run.sh [seconds]   (default 30, for each)
 # Exits 0 without doing anything when clang is not installed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -14,8 +16,9 @@ if ! command -v clang++ >/dev/null 2>&1; then
 fi
 
 out=$top/build/fuzz
-mkdir -p "$out/corpus"
+mkdir -p "$out/corpus" "$out/corpus-txt"
 cp -n fuzz/corpus/* "$out/corpus/" 2>/dev/null || true
+cp -n fuzz/corpus-txt/* "$out/corpus-txt/" 2>/dev/null || true
 
 flags="-std=c++17 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined"
 # shellcheck disable=SC2046
@@ -23,7 +26,15 @@ clang++ $flags $(wx-config --cxxflags base) -Iclassroom -Icore \
   fuzz/FileTarFuzzer.cpp classroom/FileTar.cpp classroom/FileTarHeader.cpp classroom/FileTarEntry.cpp core/PosixIo.cpp \
   $(wx-config --libs base) -o "$out/filetar_fuzzer"
 
+# shellcheck disable=SC2046
+clang++ $flags $(wx-config --cxxflags base) $(pkg-config --cflags avahi-client) -Iclassroom -Icore -Iplatform \
+  fuzz/TxtRecordFuzzer.cpp classroom/MeshTxtRecord.cpp classroom/MeshText.cpp classroom/MeshGatewayRecord.cpp \
+  core/TWMUtilText.cpp \
+  $(wx-config --libs base) $(pkg-config --libs avahi-client) -o "$out/txtrecord_fuzzer"
+
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 "$out/filetar_fuzzer" -max_total_time="$seconds" -max_len=65536 -timeout=10 \
   -artifact_prefix="$out/" "$out/corpus"
+"$out/txtrecord_fuzzer" -max_total_time="$seconds" -max_len=2048 -timeout=10 \
+  -artifact_prefix="$out/txt-" "$out/corpus-txt"

@@ -147,8 +147,7 @@ TEST(MeshGatewayRecord, TextsStayWithinTheirFields) {
     std::memset(&full, 'x', sizeof full);  // no NUL anywhere
     std::memcpy(full.dns2, "bad\xFF", 5);
     full.channel = 11;
-    SimControl::SetNextGatewayInfo(full);
-    const MeshServerEntity own = MeshGatewayRecord::ReadOwn();
+    const MeshServerEntity own = MeshGatewayRecord::Unpack(full);
     EXPECT_EQ(own.GetIPAddress(), wxString(33, 'x'));
     EXPECT_EQ(own.GetHostName(), wxString(33, 'x'));
     EXPECT_EQ(own.GetDNS_back(), "") << "a text that is not UTF-8 is empty";

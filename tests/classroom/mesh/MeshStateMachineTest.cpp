@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cstring>
 
 #include <gtest/gtest.h>
 
@@ -151,6 +152,17 @@ TEST_F(MeshStateMachineTest, OnlyASuccessfulShareIsAdvertised) {
         EXPECT_EQ(publishRequests, 1);
         EXPECT_TRUE(model.GetLocalMeshServer(own));
     }
+    // A gateway record the platform fills to the brim is read within its
+    // fields.
+    MeshGatewayInfo full;
+    std::memset(&full, '7', sizeof full);
+    SimControl::SetNextGatewayInfo(full);
+    shareDialog = [] { return true; };
+    machine->ShareMyInternet();
+    ASSERT_TRUE(model.GetLocalMeshServer(own));
+    EXPECT_EQ(own.GetHostName(), wxString(33, '7'));
+    EXPECT_EQ(own.GetChannel(), '7');
+
     // From plain mesh on, a cancelled share goes back to it.
     status = MESH_ON;
     shareDialog = [] { return false; };
