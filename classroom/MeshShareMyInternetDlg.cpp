@@ -41,8 +41,8 @@ MeshShareMyInternetDlg::MeshShareMyInternetDlg(wxWindow* parent, wxWindowID, con
                              wxDefaultValidator, "ID_LISTCTRL");
     m_pText = new wxStaticText(
         m_pPanel, ID_STATICTEXT1,
-        _("Select one Internet Sharing interface to share or click \u201CRefresh\u201D to re-scan Internet Sharing "
-          "interface."),
+        // Wide, so that the quotation marks survive any locale.
+        _(L"Select one Internet Sharing interface to share or click \u201CRefresh\u201D to re-scan Internet Sharing interface."),
         wxPoint(70, 10), wxSize(376, 40), 0, "ID_STATICTEXT1");
     m_pRefresh = new wxButton(m_pPanel, ID_BUTTON_REFRESH, _("Refresh"), wxPoint(15, 285), wxDefaultSize, 0,
                               wxDefaultValidator, "ID_BUTTON_REFRESH");

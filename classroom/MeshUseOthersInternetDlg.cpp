@@ -32,8 +32,8 @@ MeshUseOthersInternetDlg::MeshUseOthersInternetDlg(wxWindow* parent, wxWindowID,
     : wxDialog(parent, wxID_ANY, _("Mesh Client Mode"), wxDefaultPosition, wxDefaultSize, wxDEFAULT_DIALOG_STYLE) {
     m_pText = new wxStaticText(
         this, ID_STATICTEXT1,
-        _("Select one Internet Sharing Server to connect or click \u201CRefresh\u201D to re-scan Internet Sharing "
-          "Server."),
+        // Wide, so that the quotation marks survive any locale.
+        _(L"Select one Internet Sharing Server to connect or click \u201CRefresh\u201D to re-scan Internet Sharing Server."),
         wxPoint(70, 10), wxSize(368, 40), 0, "ID_STATICTEXT1");
     m_pList = new wxListCtrl(this, ID_LISTCTRL1, wxPoint(15, 56), wxSize(420, 216), wxLC_REPORT, wxDefaultValidator,
                              "ID_LISTCTRL1");

@@ -275,6 +275,8 @@ TEST_F(MeshWindowTest, ClientDialogFollowsTheModelAndJoinsTheChosenServer) {
     auto* dlg = new MeshUseOthersInternetDlg(nullptr, wxID_ANY);
     EXPECT_EQ(dlg->GetTitle(), "Mesh Client Mode");
     EXPECT_EQ(dlg->GetClientSize(), wxSize(450, 330));
+    EXPECT_TRUE(Child<wxStaticText>(dlg, "ID_STATICTEXT1")->GetLabel().Contains(L"\u201CRefresh\u201D"))
+        << "the prompt keeps its quotation marks in any locale";
     auto* list = Child<wxListCtrl>(dlg, "ID_LISTCTRL1");
     dlg->Show(true);
     EXPECT_TRUE(Rows(list).empty());
