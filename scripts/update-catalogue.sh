@@ -6,7 +6,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 pot=$(mktemp)
 trap 'rm -f "$pot"' EXIT
-find core tray windows profile_dialogs classroom -name '*.cpp' 2>/dev/null | sort |
+folders=()
+for d in core tray windows profile_dialogs classroom; do [ -d "$d" ] && folders+=("$d"); done
+find "${folders[@]}" -name '*.cpp' | sort |
   xgettext --from-code=UTF-8 --language=C++ --keyword=_ --keyword=wxTRANSLATE \
     --package-name=Tidewave --no-location --sort-output -o "$pot" -f -
 msgen "$pot" | sed -e 's/charset=CHARSET/charset=UTF-8/' -e '/^#, fuzzy$/d' -e 's/^"Language: \\n"$/"Language: en\\n"/' >resource/en.po
