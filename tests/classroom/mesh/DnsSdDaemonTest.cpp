@@ -1,4 +1,5 @@
 // The publisher and the browser against the test command's avahi-daemon.
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
@@ -8,6 +9,7 @@
 #include <wx/utils.h>
 
 #include "AvahiMulticast.h"
+#include "AvahiPublisher.h"
 #include "AvahiTestSupport.h"
 #include "DnsSdThreads.h"
 #include "DnsSdTick.h"
@@ -141,6 +143,27 @@ TEST_F(DnsSdDaemonTest, ANameTakenAlreadyIsPublishedAsTheAlternative) {
     ASSERT_NE(Find(seen, host + " #2"), nullptr);
     EXPECT_EQ(Find(seen, host + " #2")->items.at(0).substr(17), "@0");
     EXPECT_EQ(Find(seen, host)->items.at(0), "someone-else@0");
+}
+
+TEST_F(DnsSdDaemonTest, ALongHostNameIsCutToAnInstanceName) {
+    std::string longName;
+    for (int i = 0; i < 40; ++i)
+        longName += "\xC3\xA9";  // 80 bytes; byte 63 is inside a character
+    std::atomic<bool> ended{false};
+    std::thread run([&] {
+        AvahiPublisher::Run(longName, [](MeshTxtRecord::Items& items) {
+            items = {"m@0", " "};
+            return false;
+        });
+        ended = true;
+    });
+    const std::string cut = longName.substr(0, 62);
+    EXPECT_NE(Find(Await("_kxStudent._tcp", cut), cut), nullptr);
+    while (!ended) {
+        AvahiPublisher::Quit();
+        std::this_thread::sleep_for(10ms);
+    }
+    run.join();
 }
 
 TEST_F(DnsSdDaemonTest, BrowserKeepsTheModelToTheAnnouncedServers) {

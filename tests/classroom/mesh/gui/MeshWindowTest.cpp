@@ -310,6 +310,15 @@ TEST_F(MeshWindowTest, ClientDialogFollowsTheModelAndJoinsTheChosenServer) {
     model->RemoveMeshServer("laptop-15");
     RunEventLoopFor(50);
     EXPECT_TRUE(Rows(list).empty());
+
+    // Without the notice, Refresh reads the model again.
+    model->ClearMeshUseOthersInternetDlg();
+    model->ModifyMeshServer(Server("laptop-16", "10.20.0.16", 3));
+    RunEventLoopFor(50);
+    EXPECT_TRUE(Rows(list).empty());
+    Click(dlg, "ID_BUTTON_REFRESH");
+    EXPECT_EQ(Rows(list), (std::vector<std::string>{"laptop-16|3|100%|Ready"}));
+    model->RemoveMeshServer("laptop-16");
     dlg->Destroy();
 }
 
