@@ -15,6 +15,7 @@
 #include "DnsSdTick.h"
 #include "MacAddress.h"
 #include "MeshInfoManager.h"
+#include "MeshTestSupport.h"
 #include "ProgramFolder.h"
 #include "SystemPaths.h"
 #include "TWMUtil.h"
@@ -77,16 +78,6 @@ protected:
     std::string host, mac;
 };
 
-MeshServerEntity OwnServer() {
-    MeshServerEntity own;
-    own.SetIPAddress("10.20.0.7");
-    own.SetHostName("laptop-07");
-    own.SetDNS("10.20.0.1");
-    own.SetDNS_back("8.8.8.8");
-    own.SetChannel(6);
-    return own;
-}
-
 }  // namespace
 
 TEST_F(DnsSdDaemonTest, StudentServiceCarriesMacCaFlagAndVersion) {
@@ -112,7 +103,7 @@ TEST_F(DnsSdDaemonTest, StudentServiceCarriesMacCaFlagAndVersion) {
 }
 
 TEST_F(DnsSdDaemonTest, ShareAnnouncesTheServerUntilMeshGoesOff) {
-    model.SetLocalMeshServer(OwnServer());
+    model.SetLocalMeshServer(OwnServerRecord());
     model.SetIsMeshServer(true);
     tick->RequestPublish();
     Serve();

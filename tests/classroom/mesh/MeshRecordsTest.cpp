@@ -8,6 +8,7 @@
 #include "MeshConfigurationValidator.h"
 #include "MeshGatewayRecord.h"
 #include "MeshNeighborRows.h"
+#include "MeshTestSupport.h"
 #include "MeshTxtRecord.h"
 #include "sim/SimControl.h"
 
@@ -35,12 +36,7 @@ AvahiStringList* Resolved(const MeshTxtRecord::Items& items) {
 }  // namespace
 
 TEST(MeshTxtRecord, RecordsCarryTheirItemsInTableOrder) {
-    MeshServerEntity own;
-    own.SetIPAddress("10.20.0.7");
-    own.SetHostName("laptop-07");
-    own.SetDNS("10.20.0.1");
-    own.SetDNS_back("8.8.8.8");
-    own.SetChannel(6);
+    const MeshServerEntity own = OwnServerRecord();
     std::string longVersion = "2024.1";
     for (int i = 0; i < 7; ++i)
         longVersion += "\xC3\xA9";  // 20 bytes; byte 19 is inside a character

@@ -5,19 +5,14 @@
 
 #include "MeshConfigurationStore.h"
 #include "MeshInfoManager.h"
-#include "MeshServerObserver.h"
 #include "MeshStateMachine.h"
+#include "MeshTestSupport.h"
 #include "NetworkTypes.h"
 #include "TestEnvironment.h"
 #include "XMLOperator.h"
 #include "sim/SimControl.h"
 
 namespace {
-
-class NullObserver : public MeshServerObserver {
-public:
-    void OnMeshServersChanged() override {}
-};
 
 // The mesh commands over the simulated laptop, with the application's side
 // recorded.
@@ -27,20 +22,7 @@ protected:
         TestEnvironment::ResetFolders();
         SimControl::ResetToDefault();
         SimControl::SetDelays(0, 0, 0);
-        MeshStateMachine::Hooks hooks;
-        hooks.getStatus = [this] { return status; };
-        hooks.setStatus = [this](int s) { status = s; };
-        hooks.requestPublish = [this] { ++publishRequests; };
-        hooks.requestBrowse = [this] { ++browseRequests; };
-        hooks.canUseMesh = [this] { return policyAllows; };
-        hooks.applyIdle = [this] { return applyIdle; };
-        hooks.showMessage = [this](const wxString& text, bool exclamation) {
-            messages.push_back(text + (exclamation ? " (!)" : " (i)"));
-        };
-        hooks.runShareDialog = [this] { return shareDialog(); };
-        hooks.clientDialog = [this]() -> MeshServerObserver* { return &clientDialog; };
-        hooks.showClientDialog = [this] { ++clientShown; };
-        machine = std::make_unique<MeshStateMachine>(hooks, model);
+        machine = std::make_unique<MeshStateMachine>(app.Hooks(), model);
     }
 
     bool Called(const std::string& call) const {
@@ -49,13 +31,8 @@ protected:
     }
 
     MeshInfoManager model;
+    MeshCommandsRecorder app;
     std::unique_ptr<MeshStateMachine> machine;
-    int status = MESH_OFF;
-    int publishRequests = 0, browseRequests = 0, clientShown = 0;
-    bool policyAllows = true, applyIdle = true;
-    std::vector<wxString> messages;
-    std::function<bool()> shareDialog = [] { return false; };
-    NullObserver clientDialog;
 };
 
 }  // namespace
@@ -64,10 +41,10 @@ TEST_F(MeshStateMachineTest, TurnOnSendsAStoredConfigurationFirst) {
     machine->TurnOnMesh();
     EXPECT_TRUE(SimControl::MeshOn());
     EXPECT_EQ(SimControl::CallLog(), (std::vector<std::string>{"RVL_TurnOnMesh(1)"})) << "no file: nothing sent";
-    EXPECT_EQ(status, MESH_ON);
+    EXPECT_EQ(app.status, MESH_ON);
     EXPECT_TRUE(model.IsMeshEnabled());
-    EXPECT_EQ(browseRequests, 1);
-    EXPECT_EQ(publishRequests, 0) << "turning mesh on publishes nothing";
+    EXPECT_EQ(app.browseRequests, 1);
+    EXPECT_EQ(app.publishRequests, 0) << "turning mesh on publishes nothing";
 
     MeshConfigurationEntity stored;
     stored.SetHostName("Room 12");
@@ -88,13 +65,13 @@ TEST_F(MeshStateMachineTest, RefusalsAndFailuresChangeNothing) {
         const char* message;  // empty: none
     };
     const Case cases[] = {
-        {"policy, turn on", [this] { policyAllows = false; }, [](MeshStateMachine& m) { m.TurnOnMesh(); },
+        {"policy, turn on", [this] { app.policyAllows = false; }, [](MeshStateMachine& m) { m.TurnOnMesh(); },
          "The current policy forbids using mesh. (i)"},
-        {"policy, share", [this] { policyAllows = false; }, [](MeshStateMachine& m) { m.ShareMyInternet(); },
+        {"policy, share", [this] { app.policyAllows = false; }, [](MeshStateMachine& m) { m.ShareMyInternet(); },
          "The current policy forbids using mesh. (i)"},
-        {"policy, use other's", [this] { policyAllows = false; },
+        {"policy, use other's", [this] { app.policyAllows = false; },
          [](MeshStateMachine& m) { m.UseOthersInternet(); }, "The current policy forbids using mesh. (i)"},
-        {"an apply runs", [this] { applyIdle = false; }, [](MeshStateMachine& m) { m.TurnOnMesh(); }, ""},
+        {"an apply runs", [this] { app.applyIdle = false; }, [](MeshStateMachine& m) { m.TurnOnMesh(); }, ""},
         {"platform refuses mesh", [] { SimControl::FailNextCall("RVL_TurnOnMesh", 3); },
          [](MeshStateMachine& m) { m.TurnOnMesh(); }, "Mesh networking could not be turned on. (!)"},
         {"platform refuses the server", [] { SimControl::FailNextCall("RVL_EnableMeshServer", 3); },
@@ -105,35 +82,35 @@ TEST_F(MeshStateMachineTest, RefusalsAndFailuresChangeNothing) {
          "Could not connect to the mesh server. (!)"},
     };
     for (const Case& c : cases) {
-        policyAllows = applyIdle = true;
-        messages.clear();
-        status = MESH_OFF;
+        app.policyAllows = app.applyIdle = true;
+        app.messages.clear();
+        app.status = MESH_OFF;
         c.arrange();
         c.command(*machine);
-        EXPECT_EQ(status, MESH_OFF) << c.what;
+        EXPECT_EQ(app.status, MESH_OFF) << c.what;
         EXPECT_FALSE(model.IsMeshEnabled()) << c.what;
-        EXPECT_EQ(publishRequests + browseRequests + clientShown, 0) << c.what;
+        EXPECT_EQ(app.publishRequests + app.browseRequests + app.clientShown, 0) << c.what;
         EXPECT_EQ(model.GetObserver(), nullptr) << c.what;
         if (*c.message == '\0')
-            EXPECT_TRUE(messages.empty()) << c.what;
+            EXPECT_TRUE(app.messages.empty()) << c.what;
         else
-            EXPECT_EQ(messages, std::vector<wxString>{c.message}) << c.what;
+            EXPECT_EQ(app.messages, std::vector<wxString>{c.message}) << c.what;
     }
 }
 
 TEST_F(MeshStateMachineTest, OnlyASuccessfulShareIsAdvertised) {
     ASSERT_EQ(RVL_UpAdapter(ADAPTER_WIRED), 0);
-    status = MESH_ON;
+    app.status = MESH_ON;
     bool sharedOnce = false;
-    shareDialog = [&] {
-        EXPECT_EQ(status, MESH_SHARING_MY_INTERNET) << "sharing while the dialog runs";
+    app.shareDialog = [&] {
+        EXPECT_EQ(app.status, MESH_SHARING_MY_INTERNET) << "sharing while the dialog runs";
         return sharedOnce = machine->EnableServer("eth0");
     };
     machine->ShareMyInternet();
     ASSERT_TRUE(sharedOnce);
     EXPECT_TRUE(Called("RVL_EnableMeshServer(\"eth0\")"));
-    EXPECT_EQ(status, MESH_SHARING_MY_INTERNET);
-    EXPECT_EQ(publishRequests, 1);
+    EXPECT_EQ(app.status, MESH_SHARING_MY_INTERNET);
+    EXPECT_EQ(app.publishRequests, 1);
     MeshServerEntity own;
     ASSERT_TRUE(model.GetLocalMeshServer(own));
     EXPECT_EQ(own.GetIPAddress(), "192.168.10.57");
@@ -146,10 +123,10 @@ TEST_F(MeshStateMachineTest, OnlyASuccessfulShareIsAdvertised) {
     for (int i = 0; i < 2; ++i) {
         if (i == 1)
             SimControl::FailNextCall("RVL_EnableMeshServer", 2);
-        shareDialog = [&] { return i == 0 ? false : machine->EnableServer("ra0"); };
+        app.shareDialog = [&] { return i == 0 ? false : machine->EnableServer("ra0"); };
         machine->ShareMyInternet();
-        EXPECT_EQ(status, MESH_SHARING_MY_INTERNET);
-        EXPECT_EQ(publishRequests, 1);
+        EXPECT_EQ(app.status, MESH_SHARING_MY_INTERNET);
+        EXPECT_EQ(app.publishRequests, 1);
         EXPECT_TRUE(model.GetLocalMeshServer(own));
     }
     // A gateway record the platform fills to the brim is read within its
@@ -157,28 +134,28 @@ TEST_F(MeshStateMachineTest, OnlyASuccessfulShareIsAdvertised) {
     MeshGatewayInfo full;
     std::memset(&full, '7', sizeof full);
     SimControl::SetNextGatewayInfo(full);
-    shareDialog = [] { return true; };
+    app.shareDialog = [] { return true; };
     machine->ShareMyInternet();
     ASSERT_TRUE(model.GetLocalMeshServer(own));
     EXPECT_EQ(own.GetHostName(), wxString(33, '7'));
     EXPECT_EQ(own.GetChannel(), '7');
 
     // From plain mesh on, a cancelled share goes back to it.
-    status = MESH_ON;
-    shareDialog = [] { return false; };
+    app.status = MESH_ON;
+    app.shareDialog = [] { return false; };
     machine->ShareMyInternet();
-    EXPECT_EQ(status, MESH_ON);
+    EXPECT_EQ(app.status, MESH_ON);
 }
 
 TEST_F(MeshStateMachineTest, JoiningIsDecidedByTheClientDialogsOk) {
-    status = MESH_SHARING_MY_INTERNET;
+    app.status = MESH_SHARING_MY_INTERNET;
     model.SetIsMeshServer(true);
     machine->UseOthersInternet();
-    EXPECT_EQ(model.GetObserver(), &clientDialog);
-    EXPECT_EQ(clientShown, 1);
+    EXPECT_EQ(model.GetObserver(), &app);
+    EXPECT_EQ(app.clientShown, 1);
     MeshServerEntity own;
     EXPECT_TRUE(model.GetLocalMeshServer(own)) << "a share stays advertised until a join succeeds";
-    EXPECT_EQ(publishRequests, 0);
+    EXPECT_EQ(app.publishRequests, 0);
 
     MeshServerEntity server;
     server.SetIPAddress("10.20.0.12");
@@ -186,13 +163,13 @@ TEST_F(MeshStateMachineTest, JoiningIsDecidedByTheClientDialogsOk) {
     server.SetDNS_back("8.8.8.8");
     EXPECT_TRUE(machine->JoinServer(server));
     EXPECT_TRUE(Called("RVL_EnableMeshClient(\"10.20.0.12\", \"10.20.0.1\", \"8.8.8.8\")"));
-    EXPECT_EQ(status, MESH_USING_OTHERS_INTERNET);
+    EXPECT_EQ(app.status, MESH_USING_OTHERS_INTERNET);
     EXPECT_FALSE(model.GetLocalMeshServer(own));
-    EXPECT_EQ(publishRequests, 1);
+    EXPECT_EQ(app.publishRequests, 1);
 }
 
 TEST_F(MeshStateMachineTest, TurningOffAlwaysGoesAhead) {
-    status = MESH_SHARING_MY_INTERNET;
+    app.status = MESH_SHARING_MY_INTERNET;
     model.SetMeshEnabled(true);
     model.SetIsMeshServer(true);
     MeshServerEntity listed;
@@ -200,14 +177,14 @@ TEST_F(MeshStateMachineTest, TurningOffAlwaysGoesAhead) {
     model.ModifyMeshServer(listed);
     SimControl::FailNextCall("RVL_TurnOnMesh", 5);
     machine->TurnOffMesh();
-    EXPECT_EQ(status, MESH_OFF);
+    EXPECT_EQ(app.status, MESH_OFF);
     EXPECT_FALSE(model.IsMeshEnabled());
     MeshServerEntity own;
     EXPECT_FALSE(model.GetLocalMeshServer(own));
-    EXPECT_EQ(publishRequests, 1);
-    EXPECT_EQ(browseRequests, 1);
+    EXPECT_EQ(app.publishRequests, 1);
+    EXPECT_EQ(app.browseRequests, 1);
     EXPECT_EQ(model.GetMeshServerInfoList().size(), 1u) << "the server list is kept";
-    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(app.messages.empty());
 }
 
 TEST(MeshConfigurationStore, FileElsePlatformElseDefaults) {

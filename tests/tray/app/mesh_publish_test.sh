@@ -23,19 +23,7 @@ if [ "${TIDEWAVE_AVAHI:-}" != ready ]; then
   exit 77
 fi
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-  echo "FAIL: $*"
-  [ -s "$work/program.log" ] && { echo "--- program output (last 30 lines) ---"; tail -n 30 "$work/program.log"; }
-  exit 1
-}
+source "$(dirname "$0")/program_test_lib.sh"
 
 # The MAC text the program announces: the first interface in index order
 # that is not the loopback and has a non-zero address.
@@ -48,19 +36,8 @@ done
 [ -n "$mac" ] || mac=00-00-00-00-00-00
 host=$(hostname -s)
 
-export TIDEWAVE_ROOT=$work/root HOME=$work/home
-unset TIDEWAVE_WORLD
-mkdir -p "$HOME" "$TIDEWAVE_ROOT/etc/Lanternfield" "$TIDEWAVE_ROOT/tmp" "$work/prog" "$work/push"
-cp "$program" "$work/prog/tidewave"
-ln -s "$(dirname "$program")/pic" "$work/prog/pic"
-"$work/prog/tidewave" >"$work/program.log" 2>&1 &
-app=$!
-pids+=($app)
-for _ in $(seq 1 150); do
-  kill -0 "$app" 2>/dev/null || fail "the program ended before its deploy server listened"
-  ss -ltnH "sport = :$port" | grep -q . && break
-  sleep 0.1
-done
+start_program "$program"
+mkdir -p "$work/push"
 
 # Waits until avahi-browse shows the program's record with these items (as
 # avahi-browse prints them, last item first); sets $took to the seconds it

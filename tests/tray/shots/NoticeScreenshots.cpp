@@ -19,37 +19,12 @@
 #include "PopupConfirmDialog.h"
 #include "PopupDialog.h"
 #include "ProgramFolder.h"
+#include "ScreenshotSupport.h"
 #include "TWExistBalloon.h"
 #include "TaskBarBalloon.h"
 #include "TaskBarBalloonLAN.h"
 
 namespace {
-
-void Pump(int ms) {
-    const wxLongLong end = wxGetLocalTimeMillis() + ms;
-    while (wxGetLocalTimeMillis() < end) {
-        while (wxEventLoopBase::GetActive()->Pending())
-            wxEventLoopBase::GetActive()->Dispatch();
-        wxTheApp->ProcessPendingEvents();
-        wxTheApp->ProcessIdle();
-        wxMilliSleep(10);
-    }
-}
-
-// The screen area of `window` with a margin, so that its outline shows
-// against the backdrop.
-bool Grab(wxWindow* window, const wxString& file) {
-    Pump(400);
-    wxRect r = window->GetScreenRect();
-    r.Inflate(12);
-    r.Intersect(wxRect(wxPoint(0, 0), wxGetDisplaySize()));
-    // The X server's own picture of the screen: the toolkit's screen device
-    // context may hand back an older frame.
-    const wxString crop = wxString::Format("%dx%d+%d+%d", r.GetWidth(), r.GetHeight(), r.GetX(), r.GetY());
-    const bool ok = wxExecute("import -window root -crop " + crop + " +repage " + file, wxEXEC_SYNC) == 0;
-    std::printf("%s %s\n", ok ? "wrote" : "FAILED", static_cast<const char*>(file.utf8_str()));
-    return ok;
-}
 
 class ShotApp : public wxApp {
 public:
@@ -74,7 +49,7 @@ private:
                                      wxBORDER_NONE);
         backdrop->SetBackgroundColour(wxColour(86, 112, 140));
         backdrop->Show();
-        Pump(300);
+        PumpFor(300);
         bool ok = true;
 
         {
@@ -84,9 +59,9 @@ private:
             ask->SetContentLine2("unplugged. Switch to the");
             ask->SetContentLine3("wireless network now?");
             ask->Show(true);
-            ok &= Grab(ask, Path("popup_yes_no"));
+            ok &= GrabWindow(ask, Path("popup_yes_no"));
             ask->Destroy();
-            Pump(200);
+            PumpFor(200);
         }
         {
             PopupConfirmDialog* note = new PopupConfirmDialog(nullptr, NoticeParts::LoadBackground(), wxID_ANY);
@@ -94,9 +69,9 @@ private:
             note->SetContentLine1("The network was switched");
             note->SetContentLine2("to the wired LAN.");
             note->Show(true);
-            ok &= Grab(note, Path("popup_ok"));
+            ok &= GrabWindow(note, Path("popup_ok"));
             note->Destroy();
-            Pump(200);
+            PumpFor(200);
         }
         {
             TaskBarBalloon* wifi = new TaskBarBalloon(nullptr, "balloon");
@@ -107,9 +82,9 @@ private:
             wifi->SetSignalQuality(72);
             wifi->SetSignalIcon(72);
             wifi->Show(true);
-            ok &= Grab(wifi, Path("balloon_wireless"));
+            ok &= GrabWindow(wifi, Path("balloon_wireless"));
             wifi->Destroy();
-            Pump(200);
+            PumpFor(200);
         }
         {
             TaskBarBalloonLAN* lan = new TaskBarBalloonLAN(nullptr, "balloon");
@@ -118,38 +93,38 @@ private:
             lan->SetSpeed("100Mbps Full Duplex");
             lan->SetStatus("School LAN");
             lan->Show(true);
-            ok &= Grab(lan, Path("balloon_wired"));
+            ok &= GrabWindow(lan, Path("balloon_wired"));
             lan->Destroy();
-            Pump(200);
+            PumpFor(200);
         }
         {
             TWExistBalloon* exist = new TWExistBalloon(nullptr);
             exist->Show(true);
-            ok &= Grab(exist, Path("balloon_already_running"));
+            ok &= GrabWindow(exist, Path("balloon_already_running"));
             exist->Destroy();
-            Pump(200);
+            PumpFor(200);
         }
         {
             GaugeDialog* gauge = new GaugeDialog(nullptr, wxID_ANY);
             gauge->SetLabel(_("Scanning for networks..."));
             gauge->Move(377, 270);
             gauge->Show(true);
-            Pump(2100);
-            ok &= Grab(gauge, Path("gauge"));
+            PumpFor(2100);
+            ok &= GrabWindow(gauge, Path("gauge"));
             gauge->Show(false);
             gauge->Destroy();
-            Pump(200);
+            PumpFor(200);
         }
         {
             AboutDialog* about = new AboutDialog(backdrop, wxID_ANY);
             about->Show(true);
-            ok &= Grab(about, Path("about"));
+            ok &= GrabWindow(about, Path("about"));
             about->Destroy();
-            Pump(200);
+            PumpFor(200);
         }
         backdrop->Destroy();
-            Pump(200);
-        Pump(100);
+            PumpFor(200);
+        PumpFor(100);
         m_exitCode = ok ? 0 : 1;
         ExitMainLoop();
     }

@@ -18,6 +18,7 @@
 #include "MeshInfoManager.h"
 #include "MeshShareMyInternetDlg.h"
 #include "MeshStateMachine.h"
+#include "MeshTestSupport.h"
 #include "MeshUseOthersInternetDlg.h"
 #include "ModalDialogAnswerer.h"
 #include "NetworkTypes.h"
@@ -74,17 +75,6 @@ int RunModal(wxDialog& dialog, std::function<void(wxDialog&)> steps) {
     return dialog.ShowModal();
 }
 
-MeshServerEntity Server(const char* host, const char* ip, int channel) {
-    MeshServerEntity s;
-    s.SetName(host);
-    s.SetHostName(host);
-    s.SetIPAddress(ip);
-    s.SetDNS("10.20.0.1");
-    s.SetDNS_back("8.8.8.8");
-    s.SetChannel(channel);
-    return s;
-}
-
 class MeshWindowTest : public GuiTest {
 protected:
     void SetUp() override {
@@ -93,18 +83,9 @@ protected:
         ProgramFolder::Set(pictures.substr(0, pictures.rfind('/')));
         SimControl::ResetToDefault();
         SimControl::SetDelays(0, 0, 0);
-        MeshStateMachine::Hooks hooks;
-        hooks.getStatus = [this] { return status; };
-        hooks.setStatus = [this](int s) { status = s; };
-        hooks.requestPublish = [this] { ++publishRequests; };
-        hooks.requestBrowse = [] {};
-        hooks.canUseMesh = [] { return true; };
-        hooks.applyIdle = [] { return true; };
-        hooks.showMessage = [](const wxString& text, bool) { wxMessageBox(text, _("Message")); };
-        hooks.runShareDialog = [] { return false; };
-        hooks.clientDialog = [] { return nullptr; };
-        hooks.showClientDialog = [] {};
-        machine = std::make_unique<MeshStateMachine>(hooks, *MeshInfoManager::GetInstance());
+        app.status = MESH_ON;
+        app.showMessage = [](const wxString& text) { wxMessageBox(text, _("Message")); };
+        machine = std::make_unique<MeshStateMachine>(app.Hooks(), *MeshInfoManager::GetInstance());
         MeshStateMachine::SetCurrent(machine.get());
         MeshInfoManager::GetInstance()->SetInterfaceQuery(&interfaces);
     }
@@ -115,9 +96,8 @@ protected:
         GuiTest::TearDown();
     }
 
+    MeshCommandsRecorder app;
     std::unique_ptr<MeshStateMachine> machine;
-    int status = MESH_ON;
-    int publishRequests = 0;
     InterfaceTable interfaces{{{"lo", "127.0.0.1", true, true},
                                {"eth0", "192.168.10.57", true, true},
                                {"wlan0", "", true, true},
@@ -287,8 +267,8 @@ TEST_F(MeshWindowTest, ClientDialogFollowsTheModelAndJoinsTheChosenServer) {
     // Servers announced on the browse thread reach the list on this one.
     model->SetMeshUseOthersInternetDlg(dlg);
     std::thread browse([model] {
-        model->ModifyMeshServer(Server("laptop-12", "10.20.0.12", 6));
-        model->ModifyMeshServer(Server("laptop-15", "10.20.0.15", 11));
+        model->ModifyMeshServer(ServerRecord("laptop-12", "10.20.0.12", 6));
+        model->ModifyMeshServer(ServerRecord("laptop-15", "10.20.0.15", 11));
     });
     browse.join();
     ASSERT_TRUE(RunEventLoopUntil([&] { return list->GetItemCount() == 2; }));
@@ -298,7 +278,7 @@ TEST_F(MeshWindowTest, ClientDialogFollowsTheModelAndJoinsTheChosenServer) {
     SimControl::ClearCallLog();
     Click(dlg, "ID_BUTTON_OK");
     EXPECT_EQ(Calls("RVL_EnableMeshClient(\"10.20.0.15\", \"10.20.0.1\", \"8.8.8.8\")"), 1u);
-    EXPECT_EQ(status, MESH_USING_OTHERS_INTERNET);
+    EXPECT_EQ(app.status, MESH_USING_OTHERS_INTERNET);
     EXPECT_FALSE(dlg->IsShown());
 
     // Hidden, it still follows the model; Refresh rebuilds from it.
@@ -313,7 +293,7 @@ TEST_F(MeshWindowTest, ClientDialogFollowsTheModelAndJoinsTheChosenServer) {
 
     // Without the notice, Refresh reads the model again.
     model->ClearMeshUseOthersInternetDlg();
-    model->ModifyMeshServer(Server("laptop-16", "10.20.0.16", 3));
+    model->ModifyMeshServer(ServerRecord("laptop-16", "10.20.0.16", 3));
     RunEventLoopFor(50);
     EXPECT_TRUE(Rows(list).empty());
     Click(dlg, "ID_BUTTON_REFRESH");

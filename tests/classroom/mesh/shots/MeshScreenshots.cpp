@@ -19,46 +19,14 @@
 #include "MeshConfigurationDlg.h"
 #include "MeshInfoManager.h"
 #include "MeshShareMyInternetDlg.h"
+#include "MeshTestSupport.h"
 #include "MeshUseOthersInternetDlg.h"
 #include "ProgramFolder.h"
+#include "ScreenshotSupport.h"
 #include "RvlSdk.h"
 #include "ViewMeshNeighborsDlg.h"
 
 namespace {
-
-void Pump(int ms) {
-    const wxLongLong end = wxGetLocalTimeMillis() + ms;
-    while (wxGetLocalTimeMillis() < end) {
-        while (wxEventLoopBase::GetActive()->Pending())
-            wxEventLoopBase::GetActive()->Dispatch();
-        wxTheApp->ProcessPendingEvents();
-        wxTheApp->ProcessIdle();
-        wxMilliSleep(10);
-    }
-}
-
-// The screen area of `window` with a margin, taken from the X server.
-bool Grab(const wxRect& area, const wxString& file) {
-    Pump(400);
-    wxRect r = area;
-    r.Inflate(12);
-    r.Intersect(wxRect(wxPoint(0, 0), wxGetDisplaySize()));
-    const wxString crop = wxString::Format("%dx%d+%d+%d", r.GetWidth(), r.GetHeight(), r.GetX(), r.GetY());
-    const bool ok = wxExecute("import -window root -crop " + crop + " +repage " + file, wxEXEC_SYNC) == 0;
-    std::printf("%s %s\n", ok ? "wrote" : "FAILED", static_cast<const char*>(file.utf8_str()));
-    return ok;
-}
-
-MeshServerEntity Server(const char* host, const char* ip, int channel) {
-    MeshServerEntity s;
-    s.SetName(host);
-    s.SetHostName(host);
-    s.SetIPAddress(ip);
-    s.SetDNS("10.20.0.1");
-    s.SetDNS_back("8.8.8.8");
-    s.SetChannel(channel);
-    return s;
-}
 
 class ShotApp : public wxApp {
 public:
@@ -82,10 +50,10 @@ private:
     template <typename Dialog>
     bool Shot(Dialog* dialog, const char* name, int waitMs = 0) {
         dialog->Show(true);
-        Pump(waitMs);
-        const bool ok = Grab(dialog->GetScreenRect(), Path(name));
+        PumpFor(waitMs);
+        const bool ok = GrabArea(dialog->GetScreenRect(), Path(name));
         dialog->Destroy();
-        Pump(200);
+        PumpFor(200);
         return ok;
     }
 
@@ -93,7 +61,7 @@ private:
         auto* backdrop = new wxFrame(nullptr, wxID_ANY, "backdrop", wxPoint(0, 0), wxGetDisplaySize(), wxBORDER_NONE);
         backdrop->SetBackgroundColour(wxColour(86, 112, 140));
         backdrop->Show();
-        Pump(300);
+        PumpFor(300);
 
         InterfaceTable interfaces({{"lo", "127.0.0.1", true, true},
                                    {"eth0", "192.168.10.57", true, true},
@@ -102,9 +70,9 @@ private:
                                    {"eth1", "", false, true}});
         MeshInfoManager* model = MeshInfoManager::GetInstance();
         model->SetInterfaceQuery(&interfaces);
-        model->ModifyMeshServer(Server("laptop-12", "10.20.0.12", 6));
-        model->ModifyMeshServer(Server("Room12-Teacher", "10.20.0.2", 6));
-        model->ModifyMeshServer(Server("laptop-15", "10.20.0.15", 11));
+        model->ModifyMeshServer(ServerRecord("laptop-12", "10.20.0.12", 6));
+        model->ModifyMeshServer(ServerRecord("Room12-Teacher", "10.20.0.2", 6));
+        model->ModifyMeshServer(ServerRecord("laptop-15", "10.20.0.15", 11));
         RVL_TurnOnMesh(1);
 
         bool ok = Shot(new MeshConfigurationDlg(nullptr), "mesh-configuration");
@@ -120,8 +88,8 @@ private:
             // The search first, with its gauge, then its result.
             auto* neighbours = new ViewMeshNeighborsDlg(nullptr);
             neighbours->Show(true);
-            Pump(600);
-            ok &= Grab(neighbours->GetScreenRect().Union(neighbours->GetGauge()->GetScreenRect()),
+            PumpFor(600);
+            ok &= GrabArea(neighbours->GetScreenRect().Union(neighbours->GetGauge()->GetScreenRect()),
                        Path("mesh-neighbors-searching"));
             ok &= Shot(neighbours, "mesh-neighbors", ViewMeshNeighborsDlg::kSearchMs + 200);
         }
@@ -129,7 +97,7 @@ private:
 
         model->SetInterfaceQuery(nullptr);
         backdrop->Destroy();
-        Pump(200);
+        PumpFor(200);
         m_exitCode = ok ? 0 : 1;
         ExitMainLoop();
     }
