@@ -141,4 +141,10 @@ TEST(DnsSdThreads, TogglesLeaveAtMostOneListenerAndOneOutageLine) {
          at = errors.find("Failed to create client: ", at + 1))
         ++lines;
     EXPECT_EQ(lines, 1u) << errors;
+
+    // A daemon that answers again is told once.
+    testing::internal::CaptureStderr();
+    AvahiOutage::Answered();
+    AvahiOutage::Answered();
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "The avahi daemon answers again.\n");
 }
