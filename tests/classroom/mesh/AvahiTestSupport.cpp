@@ -27,7 +27,8 @@ bool AvahiDaemonRequired() {
     return required != nullptr && std::string(required) == "1";
 }
 
-AvahiPeer::AvahiPeer(const std::string& name, const std::string& type, const std::vector<std::string>& items) {
+AvahiPeer::AvahiPeer(const std::string& name, const std::string& type, const std::vector<std::string>& items)
+    : m_name(name), m_type(type), m_items(items) {
     std::vector<std::string> args = {"avahi-publish", "-s", name, type, "651"};
     args.insert(args.end(), items.begin(), items.end());
     std::vector<char*> argv;
@@ -51,6 +52,14 @@ void AvahiPeer::Kill() {
     kill(m_pid, SIGTERM);
     waitpid(m_pid, nullptr, 0);
     m_pid = -1;
+    WaitFor(
+        [this] {
+            for (const BrowsedService& s : BrowseNow(m_type))
+                if (s.name == m_name && s.items == m_items)
+                    return false;
+            return true;
+        },
+        5);
 }
 
 namespace {

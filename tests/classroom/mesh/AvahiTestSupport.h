@@ -25,7 +25,8 @@ std::string AvahiDaemonMissing();
 bool AvahiDaemonRequired();
 
 // A service another machine announces: avahi-publish, ended when the object
-// goes.
+// goes.  Ending it waits (5 s at most) until the daemon no longer lists the
+// record, so that it cannot be taken for a later test's.
 class AvahiPeer {
 public:
     AvahiPeer(const std::string& name, const std::string& type, const std::vector<std::string>& items);
@@ -33,6 +34,8 @@ public:
     void Kill();
 
 private:
+    std::string m_name, m_type;
+    std::vector<std::string> m_items;
     pid_t m_pid = -1;
 };
 

@@ -46,8 +46,9 @@ await_record() {
   local want=$1 start line
   start=$(date +%s%N)
   for _ in $(seq 1 150); do
-    line=$(avahi-browse -rpt _kxStudent._tcp 2>/dev/null | grep "^=;[^;]*;IPv4;$host;" | head -n1)
-    if [ "${line##*;}" = "$want" ]; then
+    # Any of the lines: a record that another run left behind may linger.
+    line=$(avahi-browse -rpt _kxStudent._tcp 2>/dev/null | grep "^=;[^;]*;IPv4;$host;")
+    if awk -F';' -v w="$want" '$10 == w { found = 1 } END { exit !found }' <<<"$line"; then
       took=$(awk -v ns=$(($(date +%s%N) - start)) 'BEGIN { printf "%.1f", ns / 1e9 }')
       return 0
     fi
