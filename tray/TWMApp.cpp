@@ -131,11 +131,14 @@ void TWMApp::OnInitTimer() {
     CommandRunner::Get().System("killall nm-applet");
     SetProgramFolder();
 
-    DataCenter* hub = DataCenter::GetInstance();
-    hub->SetWindowFactory(&m_windowFactory);
-    hub->SetMeshStatusSource([this] { return m_nMeshStatus; });
+    JoinHub(*DataCenter::GetInstance());
     m_pTaskTray = TWMTaskTray::GetInstance();
     m_pTaskTray->init(argc == 2);
+}
+
+void TWMApp::JoinHub(DataCenter& hub) {
+    hub.SetWindowFactory(&m_windowFactory);
+    hub.SetMeshStatusSource([this] { return m_nMeshStatus; });
 }
 
 void TWMApp::OnTimerExit() { m_dnsSdTick.OnTick(DnsSdTick::Clock::now()); }
@@ -163,35 +166,39 @@ void TWMApp::CloseExistBalloon() {
     wxExit();
 }
 
+SettingsRepublisher::Hooks TWMApp::RepublishHooks() {
+    SettingsRepublisher::Hooks hooks;
+    hooks.runOnGuiThread = [this](const std::function<void()>& work) { RunOnGuiThread(work); };
+    // Each refresh asks the hub only when it exists: a delivery in the
+    // first 20 s must not bring the hub up on the server's thread.
+    hooks.refreshMainWindow = [] {
+        DataCenter* hub = DataCenter::GetIfExists();
+        NetworkStatusView* view = hub != nullptr ? hub->GetMainWindowView() : nullptr;
+        if (view != nullptr)
+            view->RefreshProfileCombo();
+        return view != nullptr;
+    };
+    hooks.refreshProfileManager = [] {
+        DataCenter* hub = DataCenter::GetIfExists();
+        ProfileManagerView* view = hub != nullptr ? hub->GetProfileManagerView() : nullptr;
+        if (view != nullptr)
+            view->RefreshProfile();
+        return view != nullptr;
+    };
+    hooks.reloadPolicy = [] {
+        DataCenter* hub = DataCenter::GetIfExists();
+        PolicyManager* policy = hub != nullptr ? hub->GetPolicyManager() : nullptr;
+        if (policy != nullptr)
+            policy->LoadPolicy();
+        return policy != nullptr;
+    };
+    hooks.requestPublish = [this] { StartPublishTimer(); };
+    return hooks;
+}
+
 void TWMApp::StartDeployThread(const char*) {
     if (!m_pRepublisher) {
-        SettingsRepublisher::Hooks hooks;
-        hooks.runOnGuiThread = [this](const std::function<void()>& work) { RunOnGuiThread(work); };
-        // Each refresh asks the hub only when it exists: a delivery in the
-        // first 20 s must not bring the hub up on the server's thread.
-        hooks.refreshMainWindow = [] {
-            DataCenter* hub = DataCenter::GetIfExists();
-            NetworkStatusView* view = hub != nullptr ? hub->GetMainWindowView() : nullptr;
-            if (view != nullptr)
-                view->RefreshProfileCombo();
-            return view != nullptr;
-        };
-        hooks.refreshProfileManager = [] {
-            DataCenter* hub = DataCenter::GetIfExists();
-            ProfileManagerView* view = hub != nullptr ? hub->GetProfileManagerView() : nullptr;
-            if (view != nullptr)
-                view->RefreshProfile();
-            return view != nullptr;
-        };
-        hooks.reloadPolicy = [] {
-            DataCenter* hub = DataCenter::GetIfExists();
-            PolicyManager* policy = hub != nullptr ? hub->GetPolicyManager() : nullptr;
-            if (policy != nullptr)
-                policy->LoadPolicy();
-            return policy != nullptr;
-        };
-        hooks.requestPublish = [this] { StartPublishTimer(); };
-        m_pRepublisher = std::make_unique<SettingsRepublisher>(std::move(hooks));
+        m_pRepublisher = std::make_unique<SettingsRepublisher>(RepublishHooks());
         KXClientSubject::GetInstance()->SetObserver(this);
     }
     auto* thread = new DeployThread();
