@@ -128,14 +128,17 @@ protected:
         }
         RunEventLoopFor(10);
     }
-    // The scan window's next modal run picks this network.
-    void PickNextTime(const wxString& name) {
+    // A click on a profile dialog's Scan button, whose scan window's modal
+    // run picks this network; false when no scan window ran.
+    bool PickWith(wxWindow* scanButton, const wxString& name) {
         ExpectRealModal([this, name](wxDialog* shown) {
             EXPECT_EQ(shown, static_cast<wxDialog*>(Scan()));
             EXPECT_FALSE(Scan()->IsUsedForConnect());
             SelectNetwork(name);
             Click(Named<wxButton>(Scan(), "ID_BUTTON_CONNECT"));
         });
+        Click(scanButton);
+        return ModalDialogAnswerer::Get().PendingExpectations() == 0;
     }
     // The next modal dialog is of class T; answered with `answer`.
     template <class T>
@@ -231,13 +234,13 @@ TEST_F(WindowLinksTest, TheManagersEditAndNewOpenTheProfileDialogsWhichPickFromT
     ExpectRealModal([this](wxDialog* editor) {
         ASSERT_NE(dynamic_cast<EditProfileDialog*>(editor), nullptr);
         EXPECT_FALSE(Scan()->IsShown());
-        PickNextTime("Library-WEP");
-        Click(Named<wxButton>(editor, "ID_SCANBUTTON"));
+        ASSERT_TRUE(PickWith(Named<wxButton>(editor, "ID_SCANBUTTON"), "Library-WEP"));
         EXPECT_EQ(Named<wxTextCtrl>(editor, "ID_SSIDTEXTCTRL")->GetValue(), "Library-WEP");
         Type(Named<wxTextCtrl>(editor, "ID_KEYTEXTCTRL"), "0123456789");
         Type(Named<wxTextCtrl>(editor, "ID_NAMETEXTCTRL"), "Cable");
         ModalDialogAnswerer::Get().Expect("A profile with the name you specified already exists.", wxID_OK);
         Click(Named<wxButton>(editor, "ID_OKBUTTON"));
+        ASSERT_TRUE(editor->IsModal()) << "a name in the manager's list is refused";
         Type(Named<wxTextCtrl>(editor, "ID_NAMETEXTCTRL"), "Library");
         Click(Named<wxButton>(editor, "ID_OKBUTTON"));
     });
@@ -253,8 +256,7 @@ TEST_F(WindowLinksTest, TheManagersEditAndNewOpenTheProfileDialogsWhichPickFromT
         EXPECT_FALSE(Scan()->IsShown());
         Type(Named<wxTextCtrl>(wizard, "ID_NAMETEXTCTRL"), "Classroom");
         Click(wizard->FindWindow(wxID_FORWARD));
-        PickNextTime("Classroom-101");
-        Click(Named<wxButton>(wizard->GetWirelessPage(), "ID_SNBUTTON"));
+        ASSERT_TRUE(PickWith(Named<wxButton>(wizard->GetWirelessPage(), "ID_SNBUTTON"), "Classroom-101"));
         EXPECT_EQ(Named<wxTextCtrl>(wizard, "ID_WNNAMETEXTCTRL")->GetValue(), "Classroom-101");
         Type(Named<wxTextCtrl>(wizard, "ID_KEYTEXTCTRL"), "lantern-wpa-key");
         Click(wizard->FindWindow(wxID_FORWARD));
