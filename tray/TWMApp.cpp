@@ -46,6 +46,19 @@ DnsSdTick::Loop StartingWith(DnsSdTick::Loop loop, std::function<void()> start) 
     return loop;
 }
 
+// Calls `call` on the part of the hub that `get` returns; false when the
+// hub or that part does not exist.
+template <class Part, class Result>
+std::function<bool()> OnHubPart(Part* (DataCenter::*get)(), Result (Part::*call)()) {
+    return [get, call] {
+        DataCenter* hub = DataCenter::GetIfExists();
+        Part* part = hub != nullptr ? (hub->*get)() : nullptr;
+        if (part != nullptr)
+            (part->*call)();
+        return part != nullptr;
+    };
+}
+
 }  // namespace
 
 wxBEGIN_EVENT_TABLE(TWMApp, wxApp)
@@ -171,27 +184,9 @@ SettingsRepublisher::Hooks TWMApp::RepublishHooks() {
     hooks.runOnGuiThread = [this](const std::function<void()>& work) { RunOnGuiThread(work); };
     // Each refresh asks the hub only when it exists: a delivery in the
     // first 20 s must not bring the hub up on the server's thread.
-    hooks.refreshMainWindow = [] {
-        DataCenter* hub = DataCenter::GetIfExists();
-        NetworkStatusView* view = hub != nullptr ? hub->GetMainWindowView() : nullptr;
-        if (view != nullptr)
-            view->RefreshProfileCombo();
-        return view != nullptr;
-    };
-    hooks.refreshProfileManager = [] {
-        DataCenter* hub = DataCenter::GetIfExists();
-        ProfileManagerView* view = hub != nullptr ? hub->GetProfileManagerView() : nullptr;
-        if (view != nullptr)
-            view->RefreshProfile();
-        return view != nullptr;
-    };
-    hooks.reloadPolicy = [] {
-        DataCenter* hub = DataCenter::GetIfExists();
-        PolicyManager* policy = hub != nullptr ? hub->GetPolicyManager() : nullptr;
-        if (policy != nullptr)
-            policy->LoadPolicy();
-        return policy != nullptr;
-    };
+    hooks.refreshMainWindow = OnHubPart(&DataCenter::GetMainWindowView, &NetworkStatusView::RefreshProfileCombo);
+    hooks.refreshProfileManager = OnHubPart(&DataCenter::GetProfileManagerView, &ProfileManagerView::RefreshProfile);
+    hooks.reloadPolicy = OnHubPart(&DataCenter::GetPolicyManager, &PolicyManager::LoadPolicy);
     hooks.requestPublish = [this] { StartPublishTimer(); };
     return hooks;
 }

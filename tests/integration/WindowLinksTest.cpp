@@ -106,7 +106,8 @@ protected:
     void SelectManagerRow(const wxString& name) {
         const std::vector<wxString> rows = ManagerRows();
         const long row = std::find(rows.begin(), rows.end(), name) - rows.begin();
-        Named<wxListCtrl>(Manager(), "ID_PROFILELISTCTRL")->SetItemState(row, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+        Named<wxListCtrl>(Manager(), "ID_PROFILELISTCTRL")
+            ->SetItemState(row, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
     }
     // Waits for the scan window's nine networks.
     void WaitForNetworks() {
@@ -293,7 +294,8 @@ TEST_F(WindowLinksTest, MeshCommandsOfTheTrayAndTheMainWindowReachTheMeshDialogs
     EXPECT_TRUE(Named<wxButton>(Main(), "ID_BTNVIEWNGHBR")->IsEnabled());
     ExpectDialog<ViewMeshNeighborsDlg>(wxID_CANCEL);
     Click(Named<wxButton>(Main(), "ID_BTNVIEWNGHBR"));
-    ASSERT_TRUE(Main()->GetMenus()->FindItem(Main()->GetMenus()->FindMenuItem("Settings", "Mesh Configure"))->IsEnabled());
+    wxMenuBar* menus = Main()->GetMenus();
+    ASSERT_TRUE(menus->FindItem(menus->FindMenuItem("Settings", "Mesh Configure"))->IsEnabled());
     ExpectDialog<MeshConfigurationDlg>(wxID_CANCEL);
     MainMenu("Settings", "Mesh Configure");
 

@@ -37,7 +37,8 @@ bool Grab(wxWindow* window, const wxString& file) { return WindowShots::Grab(win
 // picture's size, or the picture would show it cut or padded.
 bool Grab(wxBitmapDialog* notice, const wxString& file) {
     if (notice->GetSize() != notice->GetBitmap().GetSize()) {
-        std::fprintf(stderr, "%s: the window is not the size of its picture\n", static_cast<const char*>(file.utf8_str()));
+        std::fprintf(stderr, "%s: the window is not the size of its picture\n",
+                     static_cast<const char*>(file.utf8_str()));
         return false;
     }
     return Grab(static_cast<wxWindow*>(notice), file);
