@@ -140,8 +140,8 @@ void NetworkManagerDlg::CreateLeftPanel() {
                                            wxDefaultValidator, "ID_CMBSWITCHPRFL");
     m_pConnectButton = new wxButton(m_pPanelLeft, Id(ID_BTNCTRLCONNECT), _("Connect"), wxPoint(320, 23),
                                     wxSize(96, 29), 0, wxDefaultValidator, "ID_BTNCTRLCONNECT");
-    // In the status texts' font, which the theme's default (wider) would
-    // wrap in the 100 pixels before the switcher.
+    // In the status texts' font: the theme's default font is wider and would
+    // wrap the title within the 100 pixels left of the switcher.
     m_pProfileTitle = StatusText(m_pPanelLeft, ID_STCNPTITLE, "ID_STCNPTITLE", _("Network Profile:"),
                                  wxPoint(8, 28), wxSize(100, 20));
     m_pStatusBox = new wxStaticBox(m_pPanelLeft, Id(ID_STBNWINFO), _("Network Status"), wxPoint(8, 68),
