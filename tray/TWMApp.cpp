@@ -46,6 +46,19 @@ DnsSdTick::Loop StartingWith(DnsSdTick::Loop loop, std::function<void()> start) 
     return loop;
 }
 
+// Calls `call` on the part of the hub that `get` returns; false when the
+// hub or that part does not exist.
+template <class Part, class Result>
+std::function<bool()> OnHubPart(Part* (DataCenter::*get)(), Result (Part::*call)()) {
+    return [get, call] {
+        DataCenter* hub = DataCenter::GetIfExists();
+        Part* part = hub != nullptr ? (hub->*get)() : nullptr;
+        if (part != nullptr)
+            (part->*call)();
+        return part != nullptr;
+    };
+}
+
 }  // namespace
 
 wxBEGIN_EVENT_TABLE(TWMApp, wxApp)
@@ -131,11 +144,14 @@ void TWMApp::OnInitTimer() {
     CommandRunner::Get().System("killall nm-applet");
     SetProgramFolder();
 
-    DataCenter* hub = DataCenter::GetInstance();
-    hub->SetWindowFactory(&m_windowFactory);
-    hub->SetMeshStatusSource([this] { return m_nMeshStatus; });
+    JoinHub(*DataCenter::GetInstance());
     m_pTaskTray = TWMTaskTray::GetInstance();
     m_pTaskTray->init(argc == 2);
+}
+
+void TWMApp::JoinHub(DataCenter& hub) {
+    hub.SetWindowFactory(&m_windowFactory);
+    hub.SetMeshStatusSource([this] { return m_nMeshStatus; });
 }
 
 void TWMApp::OnTimerExit() { m_dnsSdTick.OnTick(DnsSdTick::Clock::now()); }
@@ -163,35 +179,21 @@ void TWMApp::CloseExistBalloon() {
     wxExit();
 }
 
+SettingsRepublisher::Hooks TWMApp::RepublishHooks() {
+    SettingsRepublisher::Hooks hooks;
+    hooks.runOnGuiThread = [this](const std::function<void()>& work) { RunOnGuiThread(work); };
+    // Each refresh asks the hub only when it exists: a delivery in the
+    // first 20 s must not bring the hub up on the server's thread.
+    hooks.refreshMainWindow = OnHubPart(&DataCenter::GetMainWindowView, &NetworkStatusView::RefreshProfileCombo);
+    hooks.refreshProfileManager = OnHubPart(&DataCenter::GetProfileManagerView, &ProfileManagerView::RefreshProfile);
+    hooks.reloadPolicy = OnHubPart(&DataCenter::GetPolicyManager, &PolicyManager::LoadPolicy);
+    hooks.requestPublish = [this] { StartPublishTimer(); };
+    return hooks;
+}
+
 void TWMApp::StartDeployThread(const char*) {
     if (!m_pRepublisher) {
-        SettingsRepublisher::Hooks hooks;
-        hooks.runOnGuiThread = [this](const std::function<void()>& work) { RunOnGuiThread(work); };
-        // Each refresh asks the hub only when it exists: a delivery in the
-        // first 20 s must not bring the hub up on the server's thread.
-        hooks.refreshMainWindow = [] {
-            DataCenter* hub = DataCenter::GetIfExists();
-            NetworkStatusView* view = hub != nullptr ? hub->GetMainWindowView() : nullptr;
-            if (view != nullptr)
-                view->RefreshProfileCombo();
-            return view != nullptr;
-        };
-        hooks.refreshProfileManager = [] {
-            DataCenter* hub = DataCenter::GetIfExists();
-            ProfileManagerView* view = hub != nullptr ? hub->GetProfileManagerView() : nullptr;
-            if (view != nullptr)
-                view->RefreshProfile();
-            return view != nullptr;
-        };
-        hooks.reloadPolicy = [] {
-            DataCenter* hub = DataCenter::GetIfExists();
-            PolicyManager* policy = hub != nullptr ? hub->GetPolicyManager() : nullptr;
-            if (policy != nullptr)
-                policy->LoadPolicy();
-            return policy != nullptr;
-        };
-        hooks.requestPublish = [this] { StartPublishTimer(); };
-        m_pRepublisher = std::make_unique<SettingsRepublisher>(std::move(hooks));
+        m_pRepublisher = std::make_unique<SettingsRepublisher>(RepublishHooks());
         KXClientSubject::GetInstance()->SetObserver(this);
     }
     auto* thread = new DeployThread();

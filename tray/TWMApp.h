@@ -14,8 +14,9 @@
 #include "KXClientObserver.h"
 #include "MeshStateMachine.h"
 #include "NetworkWindowFactory.h"
+#include "SettingsRepublisher.h"
 
-class SettingsRepublisher;
+class DataCenter;
 class TWExistBalloon;
 class TWMTaskTray;
 
@@ -33,6 +34,10 @@ public:
 
     // The deferred start (the start timer's handler; tests call it).
     void OnInitTimer();
+
+    // Gives the hub the application's window factory and mesh status, before
+    // the hub makes its windows.
+    void JoinHub(DataCenter& hub);
 
     TWMTaskTray* GetTaskTray() const { return m_pTaskTray; }
     // The tray icon tells the application when it goes.
@@ -64,6 +69,10 @@ public:
     // archive, has the GUI thread refresh the profile lists and the policy,
     // and requests a new publication.
     void Republish() override;
+    // What the republish routine runs in the application: the refresh of
+    // the main window's profile choice, the profile manager and the policy
+    // on the GUI thread, and the publish request.
+    SettingsRepublisher::Hooks RepublishHooks();
     // Set once the program ends; worker threads then hand nothing more to
     // the GUI thread.
     bool IsShuttingDown() const { return m_bShuttingDown; }

@@ -140,8 +140,10 @@ void NetworkManagerDlg::CreateLeftPanel() {
                                            wxDefaultValidator, "ID_CMBSWITCHPRFL");
     m_pConnectButton = new wxButton(m_pPanelLeft, Id(ID_BTNCTRLCONNECT), _("Connect"), wxPoint(320, 23),
                                     wxSize(96, 29), 0, wxDefaultValidator, "ID_BTNCTRLCONNECT");
-    m_pProfileTitle = Text(m_pPanelLeft, ID_STCNPTITLE, "ID_STCNPTITLE", _("Network Profile:"), wxPoint(8, 28),
-                           wxSize(100, 20));
+    // In the status texts' font: the theme's default font is wider and would
+    // wrap the title within the 100 pixels left of the switcher.
+    m_pProfileTitle = StatusText(m_pPanelLeft, ID_STCNPTITLE, "ID_STCNPTITLE", _("Network Profile:"),
+                                 wxPoint(8, 28), wxSize(100, 20));
     m_pStatusBox = new wxStaticBox(m_pPanelLeft, Id(ID_STBNWINFO), _("Network Status"), wxPoint(8, 68),
                                    wxSize(408, 278), 0, "ID_STBNWINFO");
     m_pStatusBox->SetForegroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHT));

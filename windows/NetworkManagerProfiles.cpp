@@ -126,8 +126,12 @@ void NetworkManagerDlg::DoConnectOrDisconnect() {
 
 void NetworkManagerDlg::OnProfileChangedEvent(ProfileEvent& event) {
     FillProfileCombo();
-    if (event.GetId() != ID_PROFILE_APPLY_STATUS)
+    if (event.GetId() == ID_PROFILE_LIST_CHANGED) {
+        // The profile manager hears of every change of the list through here.
+        if (wxEvtHandler* manager = DataCenter::GetInstance()->GetProfileManagerHandler())
+            manager->AddPendingEvent(ProfileEvent(ID_PROFILE_LIST_CHANGED, PROFILE_PASSED_ON));
         return;
+    }
     if (event.GetCode() == PROFILE_APPLIED) {
         EnableConnect(true);
         SetConnectLabels(true);

@@ -21,6 +21,8 @@
 #include "ProfileFile.h"
 #include "ProfileGeneralSettings.h"
 #include "ProfileManagerDlg.h"
+#include "ProfileOtherSettings.h"
+#include "ProfileWirelessSettings.h"
 #include "ProgramFolder.h"
 #include "WindowShots.h"
 #include "SystemPaths.h"
@@ -127,18 +129,28 @@ private:
         Named<wxTextCtrl>(wizard, "ID_NAMETEXTCTRL")->ChangeValue("Library");
         bool ok = Shoot(wizard, Path("new-profile-general"));
         Click(wizard->FindWindow(wxID_FORWARD));
-        Named<wxTextCtrl>(wizard, "ID_WNNAMETEXTCTRL")->SetValue("Library-AP");
-        auto* security = Named<wxComboBox>(wizard, "ID_STCOMBOBOX");
+        ProfileWirelessSettings* wireless = wizard->GetWirelessPage();
+        if (wizard->GetCurrentPage() != wireless) {
+            wizard->EndModal(wxID_CANCEL);
+            return false;
+        }
+        Named<wxTextCtrl>(wireless, "ID_WNNAMETEXTCTRL")->SetValue("Library-AP");
+        auto* security = Named<wxComboBox>(wireless, "ID_STCOMBOBOX");
         security->SetSelection(1);
         wxCommandEvent picked(wxEVT_COMBOBOX, security->GetId());
         picked.SetEventObject(security);
         security->GetEventHandler()->ProcessEvent(picked);
-        Named<wxTextCtrl>(wizard, "ID_KEYTEXTCTRL")->ChangeValue("0123456789");
+        Named<wxTextCtrl>(wireless, "ID_KEYTEXTCTRL")->ChangeValue("0123456789");
         ok = Shoot(wizard, Path("new-profile-wireless")) && ok;
         Click(wizard->FindWindow(wxID_FORWARD));
+        ProfileOtherSettings* other = wizard->GetOtherPage();
+        if (wizard->GetCurrentPage() != other) {
+            wizard->EndModal(wxID_CANCEL);
+            return false;
+        }
         ok = Shoot(wizard, Path("new-profile-other")) && ok;
 
-        auto* box = Named<wxCheckBox>(wizard, "ID_NSCHECKBOX");
+        auto* box = Named<wxCheckBox>(other, "ID_NSCHECKBOX");
         box->SetValue(true);
         wxCommandEvent ticked(wxEVT_CHECKBOX, box->GetId());
         ticked.SetEventObject(box);
@@ -156,7 +168,7 @@ private:
             ok = Shoot(dialog, Path("new-profile-network-security")) && ok;
             Click(Named<wxButton>(dialog, "ID_BTNCANCEL"));
         });
-        Click(Named<wxButton>(wizard, "ID_SET1BUTTON"));
+        Click(Named<wxButton>(other, "ID_SET1BUTTON"));
         wizard->EndModal(wxID_CANCEL);
         return ok;
     }

@@ -23,6 +23,7 @@
 #include "TaskBarBalloon.h"
 #include "TaskBarBalloonLAN.h"
 #include "WindowShots.h"
+#include "wxBitmapDialog.h"
 
 namespace {
 
@@ -31,6 +32,17 @@ void Pump(int ms) { WindowShots::Pump(ms); }
 // The screen area of `window` with a margin, so that its outline shows
 // against the backdrop.
 bool Grab(wxWindow* window, const wxString& file) { return WindowShots::Grab(window, file, 12); }
+
+// A notice drawn from a picture (a wxBitmapDialog): it must have taken its
+// picture's size, or the picture would show it cut or padded.
+bool Grab(wxBitmapDialog* notice, const wxString& file) {
+    if (notice->GetSize() != notice->GetBitmap().GetSize()) {
+        std::fprintf(stderr, "%s: the window is not the size of its picture\n",
+                     static_cast<const char*>(file.utf8_str()));
+        return false;
+    }
+    return Grab(static_cast<wxWindow*>(notice), file);
+}
 
 class ShotApp : public wxApp {
 public:
@@ -126,7 +138,6 @@ private:
             Pump(200);
         }
         backdrop->Destroy();
-            Pump(200);
         Pump(100);
         m_exitCode = ok ? 0 : 1;
         ExitMainLoop();

@@ -48,7 +48,7 @@ private:
     wxString Path(const char* name) const { return m_folder + "/" + name + ".png"; }
 
     template <typename Dialog>
-    bool Shot(Dialog* dialog, const char* name, int waitMs = 0) {
+    bool Shot(Dialog* dialog, const char* name, int waitMs = 300) {
         dialog->Show(true);
         WindowShots::Pump(waitMs);
         const bool ok = WindowShots::GrabArea(dialog->GetScreenRect(), Path(name));
