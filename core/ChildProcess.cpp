@@ -5,6 +5,7 @@
 #include <chrono>
 #include <csignal>
 #include <cstring>
+#include <thread>
 
 #include <fcntl.h>
 #include <poll.h>
@@ -15,10 +16,20 @@ extern char** environ;
 
 namespace {
 
+bool Runnable(const std::vector<std::string>& argv) {
+    if (argv.empty() || argv[0].empty())
+        return false;
+    return std::none_of(argv.begin(), argv.end(),
+                        [](const std::string& a) { return a.find('\0') != std::string::npos; });
+}
+
+// Starts the program with no descriptor of ours but the standard three.
+// Given `outFd`, it runs in a process group of its own, so that a kill
+// reaches what it started, with its input from /dev/null, its output to
+// outFd and its errors discarded; without (-1) it shares our streams.
 pid_t Spawn(const std::vector<std::string>& argv, int outFd) {
-    // A process group of its own, so that a kill reaches what it started.
     posix_spawnattr_t attr;
-    if (!ChildProcess::InitSpawnAttributes(&attr, POSIX_SPAWN_SETPGROUP))
+    if (!ChildProcess::InitSpawnAttributes(&attr, outFd >= 0 ? POSIX_SPAWN_SETPGROUP : 0))
         return -1;
     posix_spawnattr_setpgroup(&attr, 0);
 
@@ -27,9 +38,11 @@ pid_t Spawn(const std::vector<std::string>& argv, int outFd) {
         posix_spawnattr_destroy(&attr);
         return -1;
     }
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_adddup2(&actions, outFd, 1);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    if (outFd >= 0) {
+        posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+        posix_spawn_file_actions_adddup2(&actions, outFd, 1);
+        posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    }
     posix_spawn_file_actions_addclosefrom_np(&actions, 3);
 
     std::vector<std::string> copies(argv);
@@ -54,6 +67,21 @@ int Reap(pid_t pid) {
     return status;
 }
 
+// Waits for the program to end on its own until the deadline; true when it
+// did (and is reaped).
+bool ReapBefore(pid_t pid, std::chrono::steady_clock::time_point deadline) {
+    for (;;) {
+        const pid_t ended = waitpid(pid, nullptr, WNOHANG);
+        if (ended == pid || (ended < 0 && errno != EINTR))
+            return true;
+        const auto now = std::chrono::steady_clock::now();
+        if (now >= deadline)
+            return false;
+        const auto pause = std::min<std::chrono::steady_clock::duration>(deadline - now, std::chrono::milliseconds(10));
+        std::this_thread::sleep_for(pause);
+    }
+}
+
 }  // namespace
 
 namespace ChildProcess {
@@ -74,12 +102,8 @@ bool InitSpawnAttributes(posix_spawnattr_t* attr, short flags) {
 
 CapturedOutput Capture(const std::vector<std::string>& argv, size_t maxOutput, int timeoutMs) {
     CapturedOutput result;
-    if (argv.empty() || argv[0].empty())
+    if (!Runnable(argv))
         return result;
-    for (const std::string& a : argv) {
-        if (a.find('\0') != std::string::npos)
-            return result;
-    }
     int fds[2];
     if (pipe2(fds, O_CLOEXEC) != 0)
         return result;
@@ -89,12 +113,11 @@ CapturedOutput Capture(const std::vector<std::string>& argv, size_t maxOutput, i
         close(fds[0]);
         return result;
     }
-    result.started = true;
 
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    bool running = true;  // until end of file
+    bool outputEnded = false;
     char buf[4096];
-    while (running) {
+    while (!outputEnded) {
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
             deadline - std::chrono::steady_clock::now()).count();
         if (left <= 0) {
@@ -113,7 +136,7 @@ CapturedOutput Capture(const std::vector<std::string>& argv, size_t maxOutput, i
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0) {
-            running = false;
+            outputEnded = true;
             break;
         }
         const size_t room = maxOutput - result.output.size();
@@ -124,12 +147,22 @@ CapturedOutput Capture(const std::vector<std::string>& argv, size_t maxOutput, i
         }
     }
     close(fds[0]);
-    if (running)
+    // A program that closed its output may still run: it has what is left
+    // of the time.
+    const bool exited = outputEnded && ReapBefore(pid, deadline);
+    if (outputEnded && !exited)
+        result.timedOut = true;
+    if (!exited) {
+        // Killed with whatever it started, then reaped.
         kill(-pid, SIGKILL);
-    const int status = Reap(pid);
-    if (!running)
-        result.status = status;
+        Reap(pid);
+    }
     return result;
+}
+
+int Run(const std::vector<std::string>& argv) {
+    const pid_t pid = Runnable(argv) ? Spawn(argv, -1) : -1;
+    return pid < 0 ? -1 : Reap(pid);
 }
 
 }  // namespace ChildProcess

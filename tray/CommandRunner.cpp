@@ -1,6 +1,5 @@
 #include "CommandRunner.h"
 
-#include <cstdlib>
 #include <vector>
 
 #include <wx/filefn.h>
@@ -12,7 +11,7 @@ namespace {
 
 class SystemCommandRunner : public CommandRunner {
 public:
-    int System(const wxString& command) override { return std::system(command.utf8_str()); }
+    int Run(const std::vector<std::string>& argv) override { return ChildProcess::Run(argv); }
 
     bool Launch(const wxArrayString& argv) override {
         if (argv.empty())

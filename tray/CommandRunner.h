@@ -13,13 +13,15 @@
 // the manual viewer) and the programs whose output it reads (the Samba
 // client tools) run through here, so that tests can record or stand in for
 // them instead of ending the developer's processes, opening a viewer or
-// asking the network.  No text from a file, a peer or the air is ever passed
-// to System; Capture takes such text only as separate arguments.
+// asking the network.  Every program starts from an argument vector, never
+// through a shell: a path with blanks or quotes, or text from a peer, is
+// one argument.
 class CommandRunner {
 public:
     virtual ~CommandRunner() = default;
-    // A fixed shell command, waited for; returns its status.
-    virtual int System(const wxString& command) = 0;
+    // A program (argument vector), waited for; its wait status, -1 when it
+    // could not start.  See ChildProcess::Run.
+    virtual int Run(const std::vector<std::string>& argv) = 0;
     // A program started in the background (argument vector), not waited for.
     virtual bool Launch(const wxArrayString& argv) = 0;
     // A program (argument vector, no shell) whose standard output is read

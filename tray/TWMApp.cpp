@@ -107,8 +107,7 @@ bool TWMApp::OnInit() {
             ShowExistBalloon();
             return true;
         }
-        CommandRunner::Get().System(
-            TWMUtil::StdStringToWxString(SystemPaths::Fixed("/usr/share/TidewaveManager/restart.sh")));
+        CommandRunner::Get().Run({SystemPaths::Fixed("/usr/share/TidewaveManager/restart.sh")});
         return false;
     case InstanceLock::FAILED:
         std::fprintf(stderr, "Tidewave: %s; going on without the single-instance lock\n", error.c_str());
@@ -141,7 +140,7 @@ void TWMApp::OnInitTimer() {
         return;
     }
     RVL_InitUserInfo();
-    CommandRunner::Get().System("killall nm-applet");
+    CommandRunner::Get().Run({"killall", "nm-applet"});
     SetProgramFolder();
 
     JoinHub(*DataCenter::GetInstance());

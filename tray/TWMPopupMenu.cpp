@@ -29,6 +29,13 @@ const int ID_MENU_MESH_OFF = wxNewId();
 const int ID_MENU_SHARE_MY_INTERNET = wxNewId();
 const int ID_MENU_USE_OTHERS_INTERNET = wxNewId();
 
+// False while the tray runs an apply of its own: the start-up loop, or a
+// wired or wireless apply the hub asked for.  Commands then end silently.
+bool TrayApplyIdle() {
+    const TWMTaskTray* tray = TWMTaskTray::Current();
+    return tray == nullptr || !tray->IsTrayApplyPending();
+}
+
 }  // namespace
 
 int TWMPopupMenu::ProfileItemId(size_t index) { return ID_MENU_PROFILE_BASE + static_cast<int>(index); }
@@ -129,14 +136,18 @@ void TWMPopupMenu::OnShowMainWindow(wxCommandEvent&) {
     wxTheApp->CallAfter([] { ShowMainWindow(); });
 }
 
+bool TWMPopupMenu::TurnMeshOff() {
+    int& mesh = wxGetApp().m_nMeshStatus;
+    if (mesh == MESH_OFF || mesh == MESH_SHARING_MY_INTERNET)
+        return false;
+    RVL_TurnOnMesh(0);
+    mesh = MESH_OFF;
+    return true;
+}
+
 void TWMPopupMenu::ConnectProfile(const ProfileList_t& profile) {
-    TWMApp& app = wxGetApp();
-    if (app.m_nMeshStatus != MESH_OFF && app.m_nMeshStatus != MESH_SHARING_MY_INTERNET) {
-        RVL_TurnOnMesh(0);
-        app.m_nMeshStatus = MESH_OFF;
-    }
-    TWMTaskTray* tray = app.GetTaskTray();
-    if (tray != nullptr && (!tray->GetApplyWirelessFlag() || tray->IsTrayApplyPending()))
+    TurnMeshOff();
+    if (!TrayApplyIdle())
         return;
     DataCenter* hub = DataCenter::GetInstance();
     if (NetworkStatusView* mainWindow = hub->GetMainWindowView())
@@ -154,8 +165,7 @@ void TWMPopupMenu::ScanNetwork() {
                      wxOK | wxICON_INFORMATION);
         return;
     }
-    TWMTaskTray* tray = wxGetApp().GetTaskTray();
-    if (tray != nullptr && !tray->GetApplyWirelessFlag())
+    if (!TrayApplyIdle())
         return;
     if (NetworkStatusView* mainWindow = hub->GetMainWindowView(); mainWindow != nullptr && mainWindow->IsApplyingProfile())
         return;

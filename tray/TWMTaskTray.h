@@ -26,6 +26,8 @@ class WlanAcmEvent;
 class TWMTaskTray : public wxTaskBarIcon, public TaskTrayLink {
 public:
     static TWMTaskTray* GetInstance();
+    // The tray icon when it exists, without making one.
+    static TWMTaskTray* Current() { return s_pInstance; }
     ~TWMTaskTray() override;
 
     // Whether a notification area runs on the toolkit's X display: the

@@ -21,6 +21,7 @@
 #include "ScanNetworkDlg.h"
 #include "SwitchAdapterEvent.h"
 #include "TWMApp.h"
+#include "TWMPopupMenu.h"
 #include "ViewAPNeighborsDlg.h"
 
 namespace {
@@ -39,7 +40,7 @@ bool NetworkManagerDlg::PolicyAllows(bool allowed, const wxString& refusal) {
 
 void NetworkManagerDlg::OnWirelessOnOff(wxCommandEvent&) {
     // Mesh goes off before any check, and stays off after a refusal.
-    if (TurnMeshOff())
+    if (TWMPopupMenu::TurnMeshOff())
         DataCenter::GetInstance()->SetNetworkMode(NETMODE_NO_ADAPTER);
     PolicyManager* policy = Policy();
     if (!PolicyAllows(policy == nullptr || policy->CanTurnWirelessOnOff(),
@@ -113,8 +114,6 @@ void NetworkManagerDlg::OnViewNeighbors(wxCommandEvent&) {
     }
     if (!TrayApplyIdle())
         return;
-    if (m_pNeighborsDlg == nullptr)
-        m_pNeighborsDlg = new ViewAPNeighborsDlg(nullptr, -1, wxDefaultPosition, wxDefaultSize);
     m_pNeighborsDlg->ShowModal();
 }
 

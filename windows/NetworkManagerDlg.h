@@ -112,8 +112,6 @@ private:
     void EnableConnect(bool enable);
     // Rebuilds the switcher; true when the store could be read.
     bool RebuildProfileCombo(bool selectCurrent);
-    // Turns mesh off unless this machine shares its internet.
-    bool TurnMeshOff();
     bool SwitcherIsEmpty() const;
     // True while the tray runs no wireless apply of its own.
     static bool TrayApplyIdle();

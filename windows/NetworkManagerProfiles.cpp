@@ -12,9 +12,9 @@
 #include "PictureLoader.h"
 #include "ProfileEvent.h"
 #include "ProfileManagementControl.h"
-#include "RvlSdk.h"
 #include "ScanResultView.h"
 #include "TWMApp.h"
+#include "TWMPopupMenu.h"
 #include "TWMTaskTray.h"
 #include "TWMUtil.h"
 
@@ -83,17 +83,8 @@ void NetworkManagerDlg::OnProfileSelected(wxCommandEvent& event) {
     EnableConnect(true);
 }
 
-bool NetworkManagerDlg::TurnMeshOff() {
-    int& mesh = wxGetApp().m_nMeshStatus;
-    if (mesh == MESH_OFF || mesh == MESH_SHARING_MY_INTERNET)
-        return false;
-    RVL_TurnOnMesh(0);
-    mesh = MESH_OFF;
-    return true;
-}
-
 void NetworkManagerDlg::OnConnectButton(wxCommandEvent&) {
-    TurnMeshOff();
+    TWMPopupMenu::TurnMeshOff();
     if (!TrayApplyIdle())
         return;
     if (ScanResultView* scan = DataCenter::GetInstance()->GetScanWindowView())

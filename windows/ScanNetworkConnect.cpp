@@ -60,7 +60,7 @@ void ScanNetworkDlg::OnListItemSelected(wxListEvent&) {
         const APStatus* current = DataCenter::GetInstance()->GetCurrentAPStatus();
         SetConnectLabel(current != nullptr && CompareMacAddress(current->ucBSSID, bssid) == 0);
     }
-    m_pButtonConnect->Enable(true);
+    m_pButtonConnect->Enable(!m_bAttemptPending);
 }
 
 void ScanNetworkDlg::OnListItemDeselected(wxListEvent&) {
@@ -86,6 +86,8 @@ void ScanNetworkDlg::OnListColumnClick(wxListEvent& event) {
 }
 
 void ScanNetworkDlg::OnConnect(wxCommandEvent&) {
+    if (m_bAttemptPending)
+        return;  // one attempt at a time
     if (wxControl::RemoveMnemonics(m_pButtonConnect->GetLabel()) == _("Disconnect")) {
         m_pButtonConnect->Enable(false);
         DataCenter::GetInstance()->DisconnectWlan(false);
@@ -95,6 +97,8 @@ void ScanNetworkDlg::OnConnect(wxCommandEvent&) {
 }
 
 void ScanNetworkDlg::OnConnectButton() {
+    if (m_bAttemptPending)
+        return;  // one attempt at a time
     m_pButtonConnect->Enable(false);
     if (m_bUsedForConnect && m_nSelectedIcon != -1) {
         const DetectedIcon* chosen = m_recorder.GetIcon(m_nSelectedIcon);
@@ -122,15 +126,28 @@ void ScanNetworkDlg::StopAttempt(bool enableConnect) {
     m_pButtonConnect->Enable(enableConnect);
     m_pButtonRefresh->Enable(true);
     m_pButtonCancel->Enable(true);
-    if (m_bRebuildWaiting) {
-        // A result came while a prompt was open; the map is rebuilt once the
-        // handler that opened the prompt has returned.
+    // A result came while a prompt was open; it is shown once the handler
+    // that opened the prompt has returned.
+    if (m_bRebuildWaiting || m_bScanWaiting)
+        CallAfter([this] { ShowWhatWaited(); });
+}
+
+void ScanNetworkDlg::ShowWhatWaited() {
+    if (m_bPrompting || m_bAttemptPending)
+        return;
+    if (m_bScanWaiting) {
+        m_bScanWaiting = false;
         m_bRebuildWaiting = false;
-        CallAfter([this] {
-            if (!m_bPrompting && !m_pGauge->IsShown())
-                Rebuild();
-        });
+        AccessPointList kept = m_waitingScan;
+        UI_UpdateAPSatus(m_nWaitingResult, &kept);
+    } else if (m_bRebuildWaiting && !m_pGauge->IsShown()) {
+        m_bRebuildWaiting = false;
+        Rebuild();
     }
+}
+
+bool ScanNetworkDlg::HasAccessPoint(int slot) const {
+    return slot >= 0 && slot < m_nAPCount && m_recorder.GetIcon(slot) != nullptr;
 }
 
 void ScanNetworkDlg::ConnectAP() {
@@ -140,7 +157,7 @@ void ScanNetworkDlg::ConnectAP() {
     const int slot = m_bShowDetail
                          ? static_cast<int>(m_pListDetail->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED))
                          : m_nSelectedIcon;
-    if (slot == -1) {
+    if (!HasAccessPoint(slot)) {
         StopAttempt(false);
         return;
     }
@@ -155,28 +172,25 @@ void ScanNetworkDlg::ConnectAP() {
         return;
     }
 
+    wxString key;
+    int keyIndex = 0;
     {
         PromptScope prompting(m_bPrompting);
         if (!AskHiddenSSID(&ap)) {
-            m_strKey.clear();
-            m_nKeyIndex = 0;
             StopAttempt(true);
             return;
         }
         switch (ap.nSecurity) {
         case RVL_SECURITY_WEP:
         case RVL_SECURITY_WPA_PSK: {
-            m_nKeyIndex = 0;
             KeyDialog keys(this, ap.nSecurity == RVL_SECURITY_WEP);
             if (keys.ShowModal() != wxID_OK) {
-                m_strKey.clear();
-                m_nKeyIndex = 0;
                 StopAttempt(true);
                 return;
             }
-            m_strKey = keys.GetKey();
+            key = keys.GetKey();
             if (ap.nSecurity == RVL_SECURITY_WEP)
-                m_nKeyIndex = static_cast<int>(keys.GetKeyIndex());
+                keyIndex = static_cast<int>(keys.GetKeyIndex());
             break;
         }
         case RVL_SECURITY_UNKNOWN:
@@ -184,8 +198,6 @@ void ScanNetworkDlg::ConnectAP() {
             StopAttempt(false);
             return;
         default:
-            m_strKey.clear();
-            m_nKeyIndex = 0;
             break;
         }
     }
@@ -197,6 +209,9 @@ void ScanNetworkDlg::ConnectAP() {
     DataCenter* hub = DataCenter::GetInstance();
     hub->DisconnectWlan(true);
     m_connectingAP = ap;
+    m_strKey = key;
+    m_nKeyIndex = keyIndex;
+    m_bAttemptPending = true;
     m_pButtonConnect->Enable(false);
     hub->ConnectWlanNetwork(&ap, m_strKey, m_nKeyIndex, false);
 }
@@ -204,32 +219,29 @@ void ScanNetworkDlg::ConnectAP() {
 void ScanNetworkDlg::OnWlanConnect(WlanAcmEvent& event) {
     if (!IsShown())
         return;
-    switch (event.GetCode()) {
-    case WLAN_CONNECTED: {
+    const int code = event.GetCode();
+    // A connect result counts only while this window's attempt waits for it;
+    // one of an attempt from before a close or a new scan only redraws the
+    // map, and leaves a scan's gauge alone.
+    const bool answer = (code == WLAN_CONNECTED || code == WLAN_FAILED) && m_bAttemptPending;
+    if (answer) {
+        m_bAttemptPending = false;
         m_pGauge->Show(false);
-        AskToCreateProfile(_("Successfully connected to ") + ApStatusUtil::SsidText(m_connectingAP) + ".");
-        break;
     }
-    case WLAN_FAILED:
-        m_pGauge->Show(false);
+    if (answer && code == WLAN_CONNECTED) {
+        AskToCreateProfile(_("Successfully connected to ") + ApStatusUtil::SsidText(m_connectingAP) + ".");
+    } else if (answer) {
         wxMessageBox(_("Cannot connect. \n\nPlease check the network authentication type and \nmake sure the "
                        "password was correct."),
                      _("Message"), wxOK | wxICON_EXCLAMATION, this);
-        break;
-    case WLAN_DISCONNECTED:
-        if (m_bUsedForConnect)
-            SetConnectLabel(false);
-        break;
-    default:
-        break;
+    } else if (code == WLAN_DISCONNECTED && m_bUsedForConnect) {
+        SetConnectLabel(false);
     }
     if (m_pGauge->IsShown())
         return;  // a scan or an attempt runs; its own result rebuilds
-    if (m_bPrompting) {
-        m_bRebuildWaiting = true;
-        return;
-    }
-    Rebuild();
+    m_bRebuildWaiting = true;
+    if (!m_bPrompting)
+        ShowWhatWaited();
 }
 
 void ScanNetworkDlg::Rebuild() {
@@ -240,7 +252,7 @@ void ScanNetworkDlg::Rebuild() {
     stored.nCount = m_nAPCount;
     std::copy(m_apArray, m_apArray + RVL_AP_LIST_MAX, stored.list);
     UpdateUI(&stored);
-    m_pButtonConnect->Enable(m_nSelectedIcon != -1);
+    m_pButtonConnect->Enable(HasAccessPoint(m_nSelectedIcon));
     m_pButtonRefresh->Enable(true);
     m_pButtonCancel->Enable(true);
 }

@@ -130,6 +130,9 @@ bool ScanNetworkDlg::GetSelectedAP(APStatus* ap) {
 
 bool ScanNetworkDlg::CloseDialog(int code) {
     m_pGauge->Show(false);
+    // Whatever comes of an attempt or a scan of this showing is not shown.
+    m_bAttemptPending = false;
+    m_bScanWaiting = false;
     if (!IsShown())
         return true;
     if (IsModal()) {
@@ -175,12 +178,17 @@ int ScanNetworkDlg::StartScan() {
     m_pButtonRefresh->Enable(false);
     m_pButtonCancel->Enable(false);
     m_pButtonConnect->Enable(false);
+    // The map empties: no selection, and no earlier attempt's result or
+    // earlier scan is shown over this scan.
+    m_nSelectedIcon = -1;
+    m_bAttemptPending = false;
+    m_bScanWaiting = false;
     ClearDetectedAP();
     m_pListDetail->DeleteAllItems();
     m_sorter.ResetColumns();
-    m_pGauge->SetLabel(_("Scanning for networks..."));
-    m_pGauge->CentreOnParent();
-    m_pGauge->Show(true);
+    // The result comes as an event, after the gauge is up.  Without a scan
+    // the gauge is not shown at all: hidden at once after a show, the
+    // toolkit would still map it a moment later.
     const int result = DataCenter::GetInstance()->StartScan();
     if (result == HUB_SCAN_THREAD_FAILED) {
         // No result will come.
@@ -189,13 +197,25 @@ int ScanNetworkDlg::StartScan() {
         m_pButtonRefresh->Enable(true);
         m_pButtonCancel->Enable(true);
         wxMessageBox(_("Failed to scan for networks!"), _("Message"), wxOK | wxICON_INFORMATION, this);
+        return result;
     }
+    m_pGauge->SetLabel(_("Scanning for networks..."));
+    m_pGauge->CentreOnParent();
+    m_pGauge->Show(true);
     return result;
 }
 
 void ScanNetworkDlg::OnRefresh(wxCommandEvent&) { StartScan(); }
 
 void ScanNetworkDlg::UI_UpdateAPSatus(int result, AccessPointList* list) {
+    if (m_bPrompting || m_bAttemptPending) {
+        // Neither the icon whose handler opened a prompt nor the attempt's
+        // gauge goes away under them: the result is shown once they end.
+        m_bScanWaiting = true;
+        m_nWaitingResult = result;
+        m_waitingScan = list != nullptr ? *list : AccessPointList{};
+        return;
+    }
     m_pGauge->Show(false);
     if (!IsShown())
         return;

@@ -70,7 +70,6 @@ public:
 
     // What tests look at.
     int GetAPCount() const { return m_nAPCount; }
-    const APStatus* GetAPArray() const { return m_apArray; }
     int GetSelectedIcon() const { return m_nSelectedIcon; }
     bool IsShowingDetail() const { return m_bShowDetail; }
     GaugeDialog* GetGauge() const { return m_pGauge; }
@@ -100,6 +99,11 @@ private:
     void Rebuild();
     // The attempt stopped before connecting: buttons back.
     void StopAttempt(bool enableConnect);
+    // Shows what waited for a prompt or this window's attempt to end: the
+    // scan result that came meanwhile, else the rebuild.
+    void ShowWhatWaited();
+    // The slot holds an access point of the stored scan.
+    bool HasAccessPoint(int slot) const;
     void AskToCreateProfile(const wxString& message);
     bool IsCurrent(const APStatus* ap);
     void SetConnectLabel(bool disconnect);
@@ -126,13 +130,22 @@ private:
     int m_nSelectedIcon = -1;
     ScanRecorder m_recorder;
     IconPositionCalculator m_calculator;
+    // The attempt this window started: its access point, key and key
+    // index, kept from its start to its result for the profile offered.
     APStatus m_connectingAP{};
-    APStatus m_selectedAP{};
     wxString m_strKey;
     int m_nKeyIndex = 0;
-    // A prompt of the connect flow is open; a rebuild waits until it closes.
+    // Set while that attempt waits for its result; closing the window or a
+    // new scan forgets it.
+    bool m_bAttemptPending = false;
+    APStatus m_selectedAP{};
+    // A prompt of the connect flow is open; a rebuild, or a scan result,
+    // waits until it closes (a scan result also until the attempt ends).
     bool m_bPrompting = false;
     bool m_bRebuildWaiting = false;
+    bool m_bScanWaiting = false;
+    int m_nWaitingResult = 0;
+    AccessPointList m_waitingScan{};
 
     wxDECLARE_EVENT_TABLE();
 };

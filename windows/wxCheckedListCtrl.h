@@ -57,7 +57,6 @@ public:
     bool DeleteAllItems();
 
     void SetLockedItem(long item) { m_lockedItem = item; }
-    long GetLockedItem() const { return m_lockedItem; }
 
     bool Enable(bool enable = true) override;
     bool IsEnabled() const;

@@ -55,7 +55,7 @@ protected:
 class RecordingRunner : public CommandRunner {
 public:
     std::vector<wxArrayString> launched;
-    int System(const wxString&) override { return 0; }
+    int Run(const std::vector<std::string>&) override { return 0; }
     bool Launch(const wxArrayString& argv) override {
         launched.push_back(argv);
         return true;

@@ -142,6 +142,12 @@ TEST_F(ScanWindowTest, ANewNetworkBecomesAStoredProfileThroughTheEditor) {
     EXPECT_TRUE(Scan()->GetGauge()->IsShown());
     EXPECT_EQ(TextOf(Scan()->GetGauge(), "ID_STATICTEXT_LABEL"), "Connecting to Classroom-101 ...");
     EXPECT_FALSE(Enabled("ID_BUTTON_REFRESH"));
+    // Another network asked for meanwhile opens no prompt and leaves the
+    // attempt's key alone.
+    const long other = RowOf("Classroom-102");
+    ClickButton(Scan(), ScanNetworkDlg::ICON_ID_BASE + static_cast<int>(other));
+    ClickAt(IconOf(other), wxPoint(5, 5), true);
+    RunEventLoopFor(20);
     ModalDialogAnswerer::Get().Expect("Successfully connected to Classroom-101.\nWould you like to create", wxID_YES);
     ModalDialogAnswerer::Get().Expect("Profile created successfully.", wxID_OK);
     FinishConnection(true);
@@ -230,6 +236,38 @@ TEST_F(ScanWindowTest, AResultDuringAPromptDestroysNoIconAndTheMapIsRebuiltAfter
     EXPECT_TRUE(Enabled("ID_BUTTON_REFRESH"));
 }
 
+TEST_F(ScanWindowTest, AfterACloseAnOldAttemptsResultAndAScanDuringAPromptDestroyNothing) {
+    ShowScanWindow();
+    ConnectTo("Guest-Open", "");
+    Scan()->Close();
+    Scan()->ShowForConnect();  // scanning again
+    WlanAcmEvent connected(ID_WLAN_ACM, WLAN_CONNECTED, REASON_NORMAL);
+    Scan()->GetEventHandler()->ProcessEvent(connected);  // the attempt from before the close
+    EXPECT_TRUE(Scan()->GetGauge()->IsShown());
+    EXPECT_EQ(Scan()->GetList()->GetItemCount(), 0) << "no earlier map while scanning";
+    ASSERT_TRUE(RunEventLoopUntil([&] { return Scan()->GetList()->GetItemCount() == 9; }));
+
+    const long row = RowOf("Classroom-102");
+    ClickButton(Scan(), ScanNetworkDlg::ICON_ID_BASE + static_cast<int>(row));
+    wxWindow* icon = IconOf(row);
+    icon->SetName("icon under the double-click");
+    AccessPointList later{};
+    later.nCount = 2;
+    later.list[0] = ApStatusUtil::MakeWithSsid("Later-A");
+    later.list[1] = ApStatusUtil::MakeWithSsid("Later-B");
+    bool iconKept = false;
+    RunWhenShown([&](wxDialog* prompt) {
+        Scan()->UI_UpdateAPSatus(0, &later);
+        iconKept = IconOf(row) != nullptr && IconOf(row)->GetName() == "icon under the double-click";
+        ClickButton(prompt, wxID_CANCEL);
+    });
+    ClickAt(icon, wxPoint(5, 5), true);
+    EXPECT_TRUE(iconKept);
+    RunEventLoopFor(50);
+    ASSERT_EQ(Scan()->GetList()->GetItemCount(), 2) << "the scan is shown once the prompt closed";
+    EXPECT_EQ(Scan()->GetList()->GetItemText(0, 1), "Later-A");
+}
+
 TEST_F(ScanWindowTest, ADoubleClickOnTheConnectedNetworkDisconnects) {
     ShowScanWindow();
     ConnectTo("Guest-Open", "");
@@ -270,6 +308,7 @@ TEST_F(ScanWindowTest, EmptyAndFailedScansLeaveUsableButtonsAndNothingToSort) {
         {false, 2, "Cannot find WLAN adapter!"},
         {false, 0, nullptr},  // nothing in the air
     };
+    SelectRow(RowOf("Guest-Open"));  // a selection on the map the scan clears
     for (const auto& c : cases) {
         hub->failScanThread = c.threadFails;
         if (c.failResult != 0)
@@ -282,9 +321,15 @@ TEST_F(ScanWindowTest, EmptyAndFailedScansLeaveUsableButtonsAndNothingToSort) {
         ClickButton(Scan(), "ID_BUTTON_REFRESH");
         ASSERT_TRUE(RunEventLoopUntil([&] { return !Scan()->GetGauge()->IsShown(); })) << c.failResult;
         RunEventLoopFor(30);
+        if (c.threadFails) {
+            EXPECT_FALSE(Scan()->GetGauge()->IsShown()) << "no gauge without a scan";
+        }
         EXPECT_TRUE(Enabled("ID_BUTTON_REFRESH")) << c.failResult;
         EXPECT_TRUE(Enabled("ID_BUTTON_CANCEL")) << c.failResult;
         EXPECT_EQ(Scan()->GetAPCount(), 0) << c.failResult;
+        WlanAcmEvent disconnected(ID_WLAN_ACM, WLAN_DISCONNECTED, REASON_NORMAL);
+        Scan()->GetEventHandler()->ProcessEvent(disconnected);  // redraws the empty map
+        EXPECT_FALSE(Enabled("ID_BUTTON_CONNECT")) << c.failResult;
         wxListEvent click(wxEVT_LIST_COL_CLICK, Scan()->GetList()->GetId());
         click.m_col = 2;
         Scan()->GetEventHandler()->ProcessEvent(click);

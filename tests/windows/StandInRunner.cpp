@@ -20,7 +20,7 @@ StandInRunner& StandInRunner::Install() {
     return r;
 }
 
-int StandInRunner::System(const wxString&) { return 0; }
+int StandInRunner::Run(const std::vector<std::string>&) { return 0; }
 
 bool StandInRunner::Launch(const wxArrayString& argv) {
     std::lock_guard<std::mutex> guard(m_mutex);
@@ -32,8 +32,6 @@ CapturedOutput StandInRunner::Capture(const std::vector<std::string>& argv, size
     std::unique_lock<std::mutex> lock(m_mutex);
     ++m_nCaptures;
     CapturedOutput out;
-    out.started = true;
-    out.status = 0;
     if (argv.at(0) == "smbtree") {
         m_gate.wait(lock, [this] { return m_bGateOpen; });
         out.output = m_listing;

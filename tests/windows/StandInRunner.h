@@ -17,7 +17,7 @@ public:
     // Installs it with an open gate, no hosts and nothing recorded.
     static StandInRunner& Install();
 
-    int System(const wxString& command) override;
+    int Run(const std::vector<std::string>& argv) override;
     bool Launch(const wxArrayString& argv) override;
     CapturedOutput Capture(const std::vector<std::string>& argv, size_t maxOutput, int timeoutMs) override;
 

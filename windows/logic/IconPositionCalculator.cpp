@@ -27,23 +27,14 @@ void IconPositionCalculator::Reset() {
         count = 0;
 }
 
-int IconPositionCalculator::BandCapacity(int band) {
-    return band >= 0 && band < BAND_COUNT ? kCapacity[band] : 0;
-}
-
-MapPlace IconPositionCalculator::PlaceOf(int band, int index) {
-    if (band < 0 || band >= BAND_COUNT || index < 0 || index >= kCapacity[band])
-        return MapPlace();
-    return kPlaces[band][index];
-}
-
 bool IconPositionCalculator::CalculatePosition(const APStatus* ap, MapPlace* place) {
     if (ap == nullptr || place == nullptr)
         return false;
     // The library's unsigned quality read as a signed number.
     const int quality = static_cast<int32_t>(ap->nSignalQuality);
+    // Truncated toward zero: -19 to 19 give the weakest arc.
     const int start = quality == 100 ? 4 : quality / 20;
-    if (quality < 0 || start >= BAND_COUNT)
+    if (start < 0 || start >= BAND_COUNT)
         return false;
     for (int band = start; band >= 0; --band) {
         if (m_nBandCount[band] < kCapacity[band]) {

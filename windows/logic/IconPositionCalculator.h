@@ -22,13 +22,9 @@ public:
 
     void Reset();
     // The next free place for the access point; false, changing nothing,
-    // when its signal is above 100 or below 0, or its arc and every weaker
-    // one are full.
+    // when its signal is above 100 or -20 and below, or its arc and every
+    // weaker one are full.
     bool CalculatePosition(const APStatus* ap, MapPlace* place);
-
-    static int BandCapacity(int band);
-    // The place of the given number on an arc (a zero place past its capacity).
-    static MapPlace PlaceOf(int band, int index);
 
 private:
     int m_nBandCount[BAND_COUNT];

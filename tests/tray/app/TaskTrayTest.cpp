@@ -198,10 +198,10 @@ namespace {
 // Records the fixed commands instead of running them.
 class RecordingRunner : public CommandRunner {
 public:
-    std::vector<wxString> commands;
+    std::vector<std::vector<std::string>> commands;
     std::vector<wxArrayString> launches;
-    int System(const wxString& command) override {
-        commands.push_back(command);
+    int Run(const std::vector<std::string>& argv) override {
+        commands.push_back(argv);
         return 0;
     }
     bool Launch(const wxArrayString& argv) override {
@@ -221,7 +221,7 @@ TEST_F(TrayTest, DeferredStartInitialisesThePlatformAndBringsUpTheTray) {
     CommandRunner::Install(nullptr);
     tray = app.GetTaskTray();
     ASSERT_NE(tray, nullptr);
-    EXPECT_EQ(runner.commands, (std::vector<wxString>{"killall nm-applet"}));
+    EXPECT_EQ(runner.commands, (std::vector<std::vector<std::string>>{{"killall", "nm-applet"}}));
     EXPECT_TRUE(app.m_strAppDir.EndsWith("/"));
     ASSERT_NE(tray->GetApplyBalloon(), nullptr) << "the first profile is being applied";
     EXPECT_NE(hub->GetProfileManagementControl(), nullptr);

@@ -100,4 +100,9 @@ TEST_F(TrayWindowsTest, ScanIsRefusedByThePolicyAndWaitsForTheMainWindowsApply) 
     Choose(TWMPopupMenu::ScanItemId());
     EXPECT_FALSE(Scan()->IsShown());
     hub->GetMainWindowView()->ShowApplyingProfile("", false);
+
+    Tray()->SetApplyWiredFlag(false);  // a wired apply the tray runs
+    Choose(TWMPopupMenu::ScanItemId());
+    EXPECT_FALSE(Scan()->IsShown());
+    Tray()->SetApplyWiredFlag(true);
 }

@@ -7,7 +7,8 @@ set -u
 program=$1
 source "$(dirname "$0")/program_test_lib.sh"
 
-export TIDEWAVE_ROOT=$work/root HOME=$work/home
+# A root a shell would split and cut: the restart script still runs.
+export TIDEWAVE_ROOT="$work/school root;x" HOME=$work/home
 mkdir -p "$HOME" "$TIDEWAVE_ROOT/etc/Lanternfield" "$TIDEWAVE_ROOT/usr/share/TidewaveManager"
 cat >"$TIDEWAVE_ROOT/usr/share/TidewaveManager/restart.sh" <<SCRIPT
 #!/bin/sh

@@ -98,7 +98,6 @@ TEST(NeighborLookup, AsksForEachNamedHostAndStopsWhenNoLongerWanted) {
     auto runner = [&](const std::vector<std::string>& argv, size_t, int) {
         calls.push_back(argv);
         CapturedOutput out;
-        out.started = true;
         if (argv[0] == "smbtree")
             out.output = "WG\n\t\\\\ONE  c\n\t\\\\\n\t\\\\TWO\n";
         else

@@ -20,7 +20,7 @@ TEST(MapPlacement, SignalPicksTheArcAndOutOfRangeGetsNoPlace) {
     const struct { int quality; bool placed; int x, y; } cases[] = {
         {100, true, 99, 24}, {99, true, 99, 24}, {80, true, 99, 24}, {79, true, 186, 49},
         {40, true, 257, 24}, {20, true, 344, 49}, {19, true, 415, 24}, {0, true, 415, 24},
-        {101, false, 0, 0}, {-1, false, 0, 0},
+        {-1, true, 415, 24}, {-19, true, 415, 24}, {101, false, 0, 0}, {-20, false, 0, 0},
     };
     for (const auto& c : cases) {
         IconPositionCalculator calc;
