@@ -8,6 +8,7 @@
 #include "MeshStateMachine.h"
 #include "MeshTestSupport.h"
 #include "NetworkTypes.h"
+#include "PublishRecord.h"
 #include "TestEnvironment.h"
 #include "XMLOperator.h"
 #include "sim/SimControl.h"
@@ -130,7 +131,7 @@ TEST_F(MeshStateMachineTest, OnlyASuccessfulShareIsAdvertised) {
         EXPECT_TRUE(model.GetLocalMeshServer(own));
     }
     // A gateway record the platform fills to the brim is read within its
-    // fields.
+    // fields, and announced as far as peers read it.
     MeshGatewayInfo full;
     std::memset(&full, '7', sizeof full);
     SimControl::SetNextGatewayInfo(full);
@@ -139,6 +140,10 @@ TEST_F(MeshStateMachineTest, OnlyASuccessfulShareIsAdvertised) {
     ASSERT_TRUE(model.GetLocalMeshServer(own));
     EXPECT_EQ(own.GetHostName(), wxString(33, '7'));
     EXPECT_EQ(own.GetChannel(), '7');
+    MeshTxtRecord::Items announced;
+    ASSERT_TRUE(PublishRecord::Current(model, announced));
+    const std::string item(MeshTxtRecord::kMaxServerItemBytes, '7');
+    EXPECT_EQ(announced, (MeshTxtRecord::Items{item, item, item, item, "55"}));
 
     // From plain mesh on, a cancelled share goes back to it.
     app.status = MESH_ON;
