@@ -115,6 +115,10 @@ void MeshUseOthersInternetDlg::OnOK(wxCommandEvent&) {
 
 void MeshUseOthersInternetDlg::OnCancel(wxCommandEvent&) {
     std::fputs("OK Cancel click start", stdout);
+    Cancel();
+}
+
+void MeshUseOthersInternetDlg::Cancel() {
     SetReturnCode(wxID_CANCEL);
     Show(false);
 }

@@ -42,6 +42,9 @@ public:
     // GUI thread.
     void OnMeshServersChanged() override;
 
+    // Hides the window as its Cancel button does.
+    void Cancel();
+
     const std::vector<MeshServerEntity>& GetServers() const { return m_servers; }
 
 private:

@@ -126,3 +126,23 @@ TEST_F(MeshMenuTest, AnAddressShownOnThreeChecksIsPublished) {
     }
     EXPECT_TRUE(wxGetApp().IsPublishRequested());
 }
+
+TEST_F(MeshMenuTest, TurningMeshOffEndsTheClientDialogAndRefusesAJoin) {
+    NetworkWindowFactory factory;
+    hub->SetWindowFactory(&factory);
+    StartTray();
+    auto* dialog = hub->GetMeshUseOthersInternetDlg();
+    ASSERT_NE(dialog, nullptr);
+    wxGetApp().m_nMeshStatus = MESH_ON;
+    Pick(TWMPopupMenu::UseOthersInternetItemId());
+    ASSERT_TRUE(dialog->IsShown());
+    Pick(TWMPopupMenu::TurnOffMeshItemId());
+    EXPECT_FALSE(dialog->IsShown());
+    EXPECT_EQ(dialog->GetReturnCode(), wxID_CANCEL);
+    SimControl::ClearCallLog();
+    MeshServerEntity server;
+    server.SetIPAddress("10.20.0.12");
+    EXPECT_FALSE(wxGetApp().GetMeshCommands().JoinServer(server));
+    EXPECT_TRUE(SimControl::CallLog().empty());
+    EXPECT_EQ(wxGetApp().m_nMeshStatus, MESH_OFF);
+}
