@@ -58,16 +58,21 @@ void MeshInfoManager::ModifyMeshServer(const MeshServerEntity& server) {
 }
 
 void MeshInfoManager::RemoveMeshServer(const wxString& serviceName) {
+    bool erased = false;
     {
         wxMutexLocker lock(m_mutex);
         for (auto it = m_meshServerList.begin(); it != m_meshServerList.end(); ++it) {
             if (it->GetName() == serviceName) {
                 m_meshServerList.erase(it);
+                erased = true;
                 break;
             }
         }
     }
-    Notify();
+    // A withdrawal of a service never listed changes nothing the observer
+    // shows.
+    if (erased)
+        Notify();
 }
 
 std::vector<MeshServerEntity> MeshInfoManager::GetMeshServerInfoList() const {

@@ -40,8 +40,8 @@ public:
     // takes over channel, signal strength and status flag only.  Tells the
     // observer when something changed.
     void ModifyMeshServer(const MeshServerEntity& server);
-    // Erases the first server with this service name; always tells the
-    // observer.
+    // Erases the first server with this service name; tells the observer
+    // when one was erased.
     void RemoveMeshServer(const wxString& serviceName);
     // A copy of the list, in order of first discovery.
     std::vector<MeshServerEntity> GetMeshServerInfoList() const;

@@ -52,11 +52,11 @@ TEST(MeshInfoManager, UpdatesByHostNameRemovesByServiceNameAndNotifiesOnChange) 
          "hostA:11:192.168.10.1:svcA ", true},
         {"same host, other service", false, Server("svcB", "hostA", "10.0.0.8", 3), "hostA:3:192.168.10.1:svcA ",
          true},
-        {"removal of the second service", true, Server("svcB", "", "", 0), "hostA:3:192.168.10.1:svcA ", true},
+        {"removal of the second service", true, Server("svcB", "", "", 0), "hostA:3:192.168.10.1:svcA ", false},
         {"another host", false, Server("svcC", "hostC", "192.168.10.3", 1),
          "hostA:3:192.168.10.1:svcA hostC:1:192.168.10.3:svcC ", true},
         {"removal of the first service", true, Server("svcA", "", "", 0), "hostC:1:192.168.10.3:svcC ", true},
-        {"removal of an unknown service", true, Server("nobody", "", "", 0), "hostC:1:192.168.10.3:svcC ", true},
+        {"removal of an unknown service", true, Server("nobody", "", "", 0), "hostC:1:192.168.10.3:svcC ", false},
     };
     MeshInfoManager model;
     CountingObserver observer;

@@ -270,36 +270,46 @@ TEST_F(MeshWindowTest, ClientDialogFollowsTheModelAndJoinsTheChosenServer) {
     std::thread browse([model] {
         model->ModifyMeshServer(ServerRecord("laptop-12", "10.20.0.12", 6));
         model->ModifyMeshServer(ServerRecord("laptop-15", "10.20.0.15", 11));
+        model->ModifyMeshServer(ServerRecord("laptop-16", "10.20.0.16", 3));
     });
     browse.join();
-    ASSERT_TRUE(RunEventLoopUntil([&] { return list->GetItemCount() == 2; }));
-    EXPECT_EQ(Rows(list), (std::vector<std::string>{"laptop-12|6|100%|Ready", "laptop-15|11|100%|Ready"}));
+    ASSERT_TRUE(RunEventLoopUntil([&] { return list->GetItemCount() == 3; }));
+    EXPECT_EQ(Rows(list), (std::vector<std::string>{"laptop-12|6|100%|Ready", "laptop-15|11|100%|Ready",
+                                                    "laptop-16|3|100%|Ready"}));
 
-    list->SetItemState(1, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+    // The chosen server stays chosen while others come and go.
+    list->SetItemState(2, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+    std::thread withdraw([model] {
+        model->RemoveMeshServer("laptop-99");
+        model->RemoveMeshServer("laptop-12");
+    });
+    withdraw.join();
+    ASSERT_TRUE(RunEventLoopUntil([&] { return list->GetItemCount() == 2; }));
+    RunEventLoopFor(50);
     SimControl::ClearCallLog();
     Click(dlg, "ID_BUTTON_OK");
-    EXPECT_EQ(Calls("RVL_EnableMeshClient(\"10.20.0.15\", \"10.20.0.1\", \"8.8.8.8\")"), 1u);
+    EXPECT_EQ(Calls("RVL_EnableMeshClient(\"10.20.0.16\", \"10.20.0.1\", \"8.8.8.8\")"), 1u);
     EXPECT_EQ(app.status, MESH_USING_OTHERS_INTERNET);
     EXPECT_FALSE(dlg->IsShown());
 
     // Hidden, it still follows the model; Refresh rebuilds from it.
-    model->RemoveMeshServer("laptop-12");
+    model->RemoveMeshServer("laptop-15");
     ASSERT_TRUE(RunEventLoopUntil([&] { return list->GetItemCount() == 1; }));
     dlg->Show(true);
     Click(dlg, "ID_BUTTON_CANCEL");
     EXPECT_FALSE(dlg->IsShown());
-    model->RemoveMeshServer("laptop-15");
+    model->RemoveMeshServer("laptop-16");
     RunEventLoopFor(50);
     EXPECT_TRUE(Rows(list).empty());
 
     // Without the notice, Refresh reads the model again.
     model->ClearMeshUseOthersInternetDlg();
-    model->ModifyMeshServer(ServerRecord("laptop-16", "10.20.0.16", 3));
+    model->ModifyMeshServer(ServerRecord("laptop-17", "10.20.0.17", 3));
     RunEventLoopFor(50);
     EXPECT_TRUE(Rows(list).empty());
     Click(dlg, "ID_BUTTON_REFRESH");
-    EXPECT_EQ(Rows(list), (std::vector<std::string>{"laptop-16|3|100%|Ready"}));
-    model->RemoveMeshServer("laptop-16");
+    EXPECT_EQ(Rows(list), (std::vector<std::string>{"laptop-17|3|100%|Ready"}));
+    model->RemoveMeshServer("laptop-17");
     dlg->Destroy();
 }
 
