@@ -18,10 +18,13 @@ const auto kShutdownWait = std::chrono::seconds(5);
 
 DnsSdThreads::DnsSdThreads(MeshInfoManager& model) : m_model(model) {}
 
-DnsSdThreads::~DnsSdThreads() {
+DnsSdThreads::~DnsSdThreads() { StopUntil(std::chrono::steady_clock::now() + kShutdownWait); }
+
+void DnsSdThreads::StopAndWait() { StopUntil(std::chrono::steady_clock::time_point::max()); }
+
+void DnsSdThreads::StopUntil(std::chrono::steady_clock::time_point deadline) {
     AvahiMulticast::AbandonFirstWait();
-    const auto end = std::chrono::steady_clock::now() + kShutdownWait;
-    while ((IsListening() || IsPublishing()) && std::chrono::steady_clock::now() < end) {
+    while ((IsListening() || IsPublishing()) && std::chrono::steady_clock::now() < deadline) {
         StopListen();
         StopPublish();
         std::this_thread::sleep_for(std::chrono::milliseconds(10));

@@ -39,7 +39,9 @@ protected:
     }
     void TearDown() override {
         tick.reset();
-        threads.reset();  // stops and waits for both loops
+        if (threads)
+            threads->StopAndWait();  // the loops use the model until they end
+        threads.reset();
         WaitUntilHostIsForgotten();
     }
 

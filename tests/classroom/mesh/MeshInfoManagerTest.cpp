@@ -1,4 +1,5 @@
 #include <atomic>
+#include <chrono>
 #include <map>
 #include <thread>
 
@@ -135,6 +136,27 @@ TEST(MeshInfoManager, BrowseThreadWritesWhileReadersCopy) {
     publish.join();
     EXPECT_LE(model.GetMeshServerInfoList().size(), 40u);
     EXPECT_GT(observer.notices, 0);
+}
+
+// An observer that goes away unregisters first; a notice already under way
+// on the browse thread has ended when unregistering returns.
+TEST(MeshInfoManager, UnregisteringWaitsForANoticeUnderWay) {
+    struct SlowObserver : MeshServerObserver {
+        std::atomic<bool> entered{false}, left{false};
+        void OnMeshServersChanged() override {
+            entered = true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+            left = true;
+        }
+    } observer;
+    MeshInfoManager model;
+    model.SetMeshUseOthersInternetDlg(&observer);
+    std::thread browse([&] { model.ModifyMeshServer(Server("svcA", "hostA", "10.0.0.1", 1)); });
+    while (!observer.entered)
+        std::this_thread::yield();
+    model.ClearMeshUseOthersInternetDlg();
+    EXPECT_TRUE(observer.left);
+    browse.join();
 }
 
 namespace {
