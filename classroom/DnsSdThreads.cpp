@@ -1,6 +1,7 @@
 #include "DnsSdThreads.h"
 
 #include <chrono>
+#include <cstdio>
 #include <thread>
 
 #include <wx/log.h>
@@ -48,6 +49,7 @@ void DnsSdThreads::ReapListener() {
 void DnsSdThreads::StartListen() {
     if (IsListening())
         return;
+    std::puts("StartListen");
     ReapListener();
     auto* thread = new ListenThread(m_model);
     if (thread->Create() != wxTHREAD_NO_ERROR) {
@@ -63,6 +65,7 @@ void DnsSdThreads::StartListen() {
         return;
     }
     m_pListenThread = thread;
+    std::puts("lthread->Run()");
 }
 
 void DnsSdThreads::ReconnectPublish() {

@@ -45,8 +45,6 @@ public:
     // Hides the window as its Cancel button does.
     void Cancel();
 
-    const std::vector<MeshServerEntity>& GetServers() const { return m_servers; }
-
 private:
     void OnRefresh(wxCommandEvent& event);
     void OnOK(wxCommandEvent& event);
