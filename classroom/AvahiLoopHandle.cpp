@@ -19,8 +19,3 @@ void AvahiLoopHandle::Close() {
         avahi_simple_poll_free(m_pPoll);
     m_pPoll = nullptr;
 }
-
-bool AvahiLoopHandle::IsOpen() const {
-    std::lock_guard<std::mutex> lock(m_mutex);
-    return m_pPoll != nullptr;
-}

@@ -17,10 +17,9 @@ public:
     void Quit();
     // Frees the loop and forgets it.
     void Close();
-    bool IsOpen() const;
 
 private:
-    mutable std::mutex m_mutex;
+    std::mutex m_mutex;
     AvahiSimplePoll* m_pPoll = nullptr;
 };
 

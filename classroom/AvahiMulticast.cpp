@@ -30,8 +30,6 @@ void AvahiMulticast::AbandonFirstWait() { s_bAbandonWait = true; }
 
 void AvahiMulticast::StopBrowse() { s_loop.Quit(); }
 
-bool AvahiMulticast::IsLoopOpen() { return s_loop.IsOpen(); }
-
 void AvahiMulticast::WaitBeforeFirstBrowse() {
     if (!s_bFirstBrowse.exchange(false))
         return;

@@ -22,7 +22,6 @@ public:
     static int BrowseLoop(MeshInfoManager& model, bool& daemonUnavailable);
     // Asks the running loop to quit; nothing during the first wait.
     static void StopBrowse();
-    static bool IsLoopOpen();
 
     // The first loop's wait (30 s unless changed), and the stop of a wait in
     // progress when the program no longer needs the browser.

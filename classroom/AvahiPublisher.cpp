@@ -23,8 +23,6 @@ void ExcuteFreeAvahi() { AvahiPublisher::Quit(); }
 
 void AvahiPublisher::Quit() { s_loop.Quit(); }
 
-bool AvahiPublisher::IsLoopOpen() { return s_loop.IsOpen(); }
-
 AvahiPublisher::AvahiPublisher(const std::string& hostName, const RecordSource& source) : m_source(source) {
     m_pName = avahi_strdup(MeshText::CutUtf8(hostName, kMaxNameBytes).c_str());
 }

@@ -34,7 +34,6 @@ public:
     static Outcome Run(const std::string& hostName, const RecordSource& source);
     // Asks the running loop to quit and returns at once.
     static void Quit();
-    static bool IsLoopOpen();
 
 private:
     AvahiPublisher(const std::string& hostName, const RecordSource& source);

@@ -1,6 +1,7 @@
 #include "DnsSdThreads.h"
 
 #include <chrono>
+#include <cstdio>
 #include <thread>
 
 #include <wx/log.h>
@@ -18,10 +19,13 @@ const auto kShutdownWait = std::chrono::seconds(5);
 
 DnsSdThreads::DnsSdThreads(MeshInfoManager& model) : m_model(model) {}
 
-DnsSdThreads::~DnsSdThreads() {
+DnsSdThreads::~DnsSdThreads() { StopUntil(std::chrono::steady_clock::now() + kShutdownWait); }
+
+void DnsSdThreads::StopAndWait() { StopUntil(std::chrono::steady_clock::time_point::max()); }
+
+void DnsSdThreads::StopUntil(std::chrono::steady_clock::time_point deadline) {
     AvahiMulticast::AbandonFirstWait();
-    const auto end = std::chrono::steady_clock::now() + kShutdownWait;
-    while ((IsListening() || IsPublishing()) && std::chrono::steady_clock::now() < end) {
+    while ((IsListening() || IsPublishing()) && std::chrono::steady_clock::now() < deadline) {
         StopListen();
         StopPublish();
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
@@ -45,6 +49,7 @@ void DnsSdThreads::ReapListener() {
 void DnsSdThreads::StartListen() {
     if (IsListening())
         return;
+    std::puts("StartListen");
     ReapListener();
     auto* thread = new ListenThread(m_model);
     if (thread->Create() != wxTHREAD_NO_ERROR) {
@@ -60,6 +65,7 @@ void DnsSdThreads::StartListen() {
         return;
     }
     m_pListenThread = thread;
+    std::puts("lthread->Run()");
 }
 
 void DnsSdThreads::ReconnectPublish() {

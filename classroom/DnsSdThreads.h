@@ -1,6 +1,8 @@
 #ifndef TIDEWAVE_DNSSDTHREADS_H
 #define TIDEWAVE_DNSSDTHREADS_H
 
+#include <chrono>
+
 #include "DnsSdTick.h"
 
 class ListenThread;
@@ -10,11 +12,19 @@ class MeshInfoManager;
 // publisher and one browser run at a time.  Each thread's running flag is set
 // before it runs and cleared when it cannot be created or run; an ended
 // browse thread is waited for and deleted before the next one is made.
+//
+// The threads use the model until they end: the application's is the
+// process-wide one, never destroyed, so a publisher that outlives the bounded
+// wait at the program's end still finds it.
 class DnsSdThreads {
 public:
     explicit DnsSdThreads(MeshInfoManager& model);
-    // Stops both loops and waits (a few seconds at most) for them to end.
+    // Stops both loops and waits a few seconds at most for them to end.
     ~DnsSdThreads();
+
+    // Stops both loops and waits until they have ended, however long that
+    // takes; for a model that goes away after this object.
+    void StopAndWait();
 
     // A new browse thread; nothing while one still runs.
     void StartListen();
@@ -29,6 +39,7 @@ public:
     DnsSdTick::Loop BrowseLoop();
 
 private:
+    void StopUntil(std::chrono::steady_clock::time_point deadline);
     void ReapListener();
 
     MeshInfoManager& m_model;

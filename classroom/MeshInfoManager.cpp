@@ -58,16 +58,21 @@ void MeshInfoManager::ModifyMeshServer(const MeshServerEntity& server) {
 }
 
 void MeshInfoManager::RemoveMeshServer(const wxString& serviceName) {
+    bool erased = false;
     {
         wxMutexLocker lock(m_mutex);
         for (auto it = m_meshServerList.begin(); it != m_meshServerList.end(); ++it) {
             if (it->GetName() == serviceName) {
                 m_meshServerList.erase(it);
+                erased = true;
                 break;
             }
         }
     }
-    Notify();
+    // A withdrawal of a service never listed changes nothing the observer
+    // shows.
+    if (erased)
+        Notify();
 }
 
 std::vector<MeshServerEntity> MeshInfoManager::GetMeshServerInfoList() const {
@@ -75,15 +80,25 @@ std::vector<MeshServerEntity> MeshInfoManager::GetMeshServerInfoList() const {
     return m_meshServerList;
 }
 
+void MeshInfoManager::SetMeshUseOthersInternetDlg(MeshServerObserver* observer) {
+    std::lock_guard<std::mutex> lock(m_observerMutex);
+    m_pObserver = observer;
+}
+
+MeshServerObserver* MeshInfoManager::GetObserver() const {
+    std::lock_guard<std::mutex> lock(m_observerMutex);
+    return m_pObserver;
+}
+
 void MeshInfoManager::Notify() {
     std::puts("Notify");
-    MeshServerObserver* observer = m_pObserver;
-    if (observer == nullptr) {
+    std::lock_guard<std::mutex> lock(m_observerMutex);
+    if (m_pObserver == nullptr) {
         std::puts("m_pMeshUseOthersInternetDlg==NULL");
         return;
     }
     std::puts("m_pMeshUseOthersInternetDlg!=NULL");
-    observer->OnMeshServersChanged();
+    m_pObserver->OnMeshServersChanged();
 }
 
 bool MeshInfoManager::SetLocalMeshServer(const MeshServerEntity& server) {

@@ -2,6 +2,7 @@
 #define TIDEWAVE_MESHINFOMANAGER_H
 
 #include <atomic>
+#include <mutex>
 #include <vector>
 
 #include <wx/string.h>
@@ -19,8 +20,10 @@ class MeshServerObserver;
 //
 // The browse thread changes the list while the GUI thread reads it and the
 // publish thread reads the own record: the list and the own record are kept
-// under one mutex and copied out under it, the flags and the observer are
-// atomic.  The observer is told after the mutex is released.
+// under one mutex and copied out under it, the flags are atomic.  The
+// observer is told after that mutex is released, under a second one that
+// registering and unregistering take too: once unregistering has returned,
+// the observer is no longer called and may go.
 class MeshInfoManager {
 public:
     // More servers than a classroom holds are ignored, so that a flood of
@@ -40,8 +43,8 @@ public:
     // takes over channel, signal strength and status flag only.  Tells the
     // observer when something changed.
     void ModifyMeshServer(const MeshServerEntity& server);
-    // Erases the first server with this service name; always tells the
-    // observer.
+    // Erases the first server with this service name; tells the observer
+    // when one was erased.
     void RemoveMeshServer(const wxString& serviceName);
     // A copy of the list, in order of first discovery.
     std::vector<MeshServerEntity> GetMeshServerInfoList() const;
@@ -57,9 +60,12 @@ public:
     bool IsMeshEnabled() const { return m_bMeshEnabled; }
     void SetIsMeshServer(bool server) { m_bIsMeshServer = server; }
 
-    void SetMeshUseOthersInternetDlg(MeshServerObserver* observer) { m_pObserver = observer; }
-    void ClearMeshUseOthersInternetDlg() { m_pObserver = nullptr; }
-    MeshServerObserver* GetObserver() const { return m_pObserver; }
+    // The observer is told on the thread that changed the list and must not
+    // register or unregister from within the notice.
+    void SetMeshUseOthersInternetDlg(MeshServerObserver* observer);
+    // Waits for a notice under way.
+    void ClearMeshUseOthersInternetDlg() { SetMeshUseOthersInternetDlg(nullptr); }
+    MeshServerObserver* GetObserver() const;
 
     // Appends one record per interface whose name contains "eth" or "ra",
     // in the kernel's order: its IPv4 address and "Enabled" or "Disabled".
@@ -79,7 +85,8 @@ private:
     mutable wxMutex m_mutex;
     std::vector<MeshServerEntity> m_meshServerList;
     MeshServerEntity m_localMeshServer;
-    std::atomic<MeshServerObserver*> m_pObserver{nullptr};
+    mutable std::mutex m_observerMutex;
+    MeshServerObserver* m_pObserver = nullptr;
     std::atomic<bool> m_bMeshEnabled{false};
     std::atomic<bool> m_bIsMeshServer{false};
     InterfaceQuery* m_pInterfaces = nullptr;

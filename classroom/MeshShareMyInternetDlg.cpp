@@ -109,9 +109,12 @@ void MeshShareMyInternetDlg::OnOK(wxCommandEvent&) {
         std::puts("ifname== ra");
         // The wireless interface shared here needs a connection: the scan
         // window comes up to make one, and the share goes ahead at once.
+        // Without a scan window nothing is shared and the dialog stays.
         DataCenter* hub = DataCenter::GetIfExists();
-        if (ScanResultView* scan = hub != nullptr ? hub->GetScanWindowView() : nullptr)
-            scan->ShowForConnect();
+        ScanResultView* scan = hub != nullptr ? hub->GetScanWindowView() : nullptr;
+        if (scan == nullptr)
+            return;
+        scan->ShowForConnect();
     }
     MeshStateMachine* mesh = MeshStateMachine::Current();
     const bool shared = mesh != nullptr && mesh->EnableServer(name);

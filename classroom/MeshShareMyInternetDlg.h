@@ -17,8 +17,8 @@ class wxStaticText;
 // confirmation and has the mesh commands make this machine the mesh server on
 // the chosen one.  It ends with wxID_OK only when that worked, and with
 // wxID_CANCEL on every other ending, the close box included.  An interface
-// whose name begins with "ra" first brings up the scan window to connect,
-// when this program has one.
+// whose name begins with "ra" first brings up the scan window to connect;
+// without a scan window it is not shared and the dialog stays open.
 class MeshShareMyInternetDlg : public wxDialog {
 public:
     static const long ID_LISTCTRL;

@@ -71,6 +71,8 @@ void MeshStateMachine::TurnOnMesh() {
 void MeshStateMachine::TurnOffMesh() {
     RVL_TurnOnMesh(0);
     m_hooks.setStatus(MESH_OFF);
+    // No server is joined while mesh is off.
+    m_hooks.cancelClientDialog();
     m_model.SetMeshEnabled(false);
     m_model.SetIsMeshServer(false);
     m_hooks.requestPublish();
@@ -113,6 +115,8 @@ bool MeshStateMachine::EnableServer(const wxString& interfaceName) {
 }
 
 bool MeshStateMachine::JoinServer(const MeshServerEntity& server) {
+    if (m_hooks.getStatus() == MESH_OFF)
+        return false;
     MeshGatewayInfo info = MeshGatewayRecord::Pack(server);
     if (RVL_EnableMeshClient(&info) != 0) {
         m_hooks.showMessage(_("Could not connect to the mesh server."), true);

@@ -33,9 +33,11 @@ public:
         // Runs the sharing dialog; true when it made this machine a mesh
         // server (the dialog calls EnableServer).
         std::function<bool()> runShareDialog;
-        // The mesh client dialog (null when this build has none) and its show.
+        // The mesh client dialog (null when this build has none), its show
+        // and its end as cancelled.
         std::function<MeshServerObserver*()> clientDialog;
         std::function<void()> showClientDialog;
+        std::function<void()> cancelClientDialog;
     };
 
     MeshStateMachine(Hooks hooks, MeshInfoManager& model);
@@ -57,6 +59,7 @@ public:
     bool EnableServer(const wxString& interfaceName);
     // The client dialog's confirmed choice: true when this machine joined the
     // server; it then uses another's internet and is no mesh server itself.
+    // Nothing happens while mesh is off.
     bool JoinServer(const MeshServerEntity& server);
 
 private:

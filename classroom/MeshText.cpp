@@ -38,6 +38,9 @@ bool MeshText::IsPlainText(const char* bytes, size_t size) {
         const unsigned char c = static_cast<unsigned char>(bytes[i]);
         if (c < 0x20 || c == 0x7F)
             return false;
+        // U+0080 to U+009F, the C1 controls, are C2 80 to C2 9F in UTF-8.
+        if (c == 0xC2 && i + 1 < size && static_cast<unsigned char>(bytes[i + 1]) <= 0x9F)
+            return false;
     }
     return TWMUtil::IsValidUtf8(std::string(bytes, size));
 }

@@ -24,7 +24,8 @@ public:
     // boundary, into a field of `size` bytes and zero-fills the rest.
     static void FillField(char* field, size_t size, const std::string& text);
 
-    // True when the bytes are valid UTF-8 without NUL or control characters.
+    // True when the bytes are valid UTF-8 without NUL or control characters
+    // (C0, DEL or C1).
     static bool IsPlainText(const char* bytes, size_t size);
 };
 

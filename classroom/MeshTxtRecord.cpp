@@ -11,9 +11,13 @@ MeshTxtRecord::Items MeshTxtRecord::StudentItems(const std::string& mac, bool ca
 }
 
 MeshTxtRecord::Items MeshTxtRecord::ServerItems(const MeshServerEntity& server) {
-    return {TWMUtil::WxStringToStdString(server.GetIPAddress()), TWMUtil::WxStringToStdString(server.GetHostName()),
-            TWMUtil::WxStringToStdString(server.GetDNS()), TWMUtil::WxStringToStdString(server.GetDNS_back()),
-            std::to_string(server.GetChannel())};
+    // Peers refuse a record with a longer text (a gateway field holds no
+    // more), and the platform may hand over 33 bytes without a NUL.
+    auto item = [](const wxString& text) {
+        return MeshText::CutUtf8(TWMUtil::WxStringToStdString(text), kMaxServerItemBytes);
+    };
+    return {item(server.GetIPAddress()), item(server.GetHostName()), item(server.GetDNS()),
+            item(server.GetDNS_back()), std::to_string(server.GetChannel())};
 }
 
 AvahiStringList* MeshTxtRecord::MakeList(const Items& items) {

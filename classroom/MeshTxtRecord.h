@@ -15,8 +15,8 @@
 //
 // "_kxStudent._tcp": the MAC text with "@1" or "@0" (classroom CA
 // certificate present or not), then the settings version (" " when none).
-// "_kxStudentServer._tcp": IP address, host name, main DNS, secondary DNS,
-// channel in decimal.
+// "_kxStudentServer._tcp": IP address, host name, main DNS, secondary DNS
+// (each cut to 32 bytes at a character boundary), channel in decimal.
 class MeshTxtRecord {
 public:
     typedef std::vector<std::string> Items;

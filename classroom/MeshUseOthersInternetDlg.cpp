@@ -1,5 +1,6 @@
 #include "MeshUseOthersInternetDlg.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include <wx/button.h>
@@ -79,6 +80,12 @@ void MeshUseOthersInternetDlg::OnMeshServersChanged() { CallAfter(&MeshUseOthers
 void MeshUseOthersInternetDlg::RefreshList() {
     std::puts("enter RefreshList");
     wxMutexLocker lock(m_refreshMutex);
+    // The servers the user selected stay selected, wherever their rows move.
+    std::vector<wxString> selected;
+    for (long row = -1; (row = m_pList->GetNextItem(row, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED)) >= 0;) {
+        if (static_cast<size_t>(row) < m_servers.size())
+            selected.push_back(m_servers[row].GetName());
+    }
     m_pList->DeleteAllItems();
     std::puts("DeleteAllItems");
     m_servers = MeshInfoManager::GetInstance()->GetMeshServerInfoList();
@@ -88,6 +95,8 @@ void MeshUseOthersInternetDlg::RefreshList() {
         m_pList->SetItem(row, 1, wxString::Format("%d", m_servers[i].GetChannel()));
         m_pList->SetItem(row, 2, wxString::Format("%d%%", 100));
         m_pList->SetItem(row, 3, "Ready");
+        if (std::find(selected.begin(), selected.end(), m_servers[i].GetName()) != selected.end())
+            m_pList->SetItemState(row, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
     }
     std::puts("leave RefreshList");
 }
@@ -115,6 +124,10 @@ void MeshUseOthersInternetDlg::OnOK(wxCommandEvent&) {
 
 void MeshUseOthersInternetDlg::OnCancel(wxCommandEvent&) {
     std::fputs("OK Cancel click start", stdout);
+    Cancel();
+}
+
+void MeshUseOthersInternetDlg::Cancel() {
     SetReturnCode(wxID_CANCEL);
     Show(false);
 }

@@ -35,14 +35,15 @@ public:
     // Showing refreshes the list first.
     bool Show(bool show = true) override;
     // Rows from a copy of the model's list: host name, channel, "100%",
-    // "Ready".  GUI thread.
+    // "Ready"; the servers selected before stay selected.  GUI thread.
     void RefreshList();
 
     // The model's change notice, on any thread: the refresh follows on the
     // GUI thread.
     void OnMeshServersChanged() override;
 
-    const std::vector<MeshServerEntity>& GetServers() const { return m_servers; }
+    // Hides the window as its Cancel button does.
+    void Cancel();
 
 private:
     void OnRefresh(wxCommandEvent& event);

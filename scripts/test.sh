@@ -25,8 +25,10 @@ build build/asan -DTIDEWAVE_SANITIZE=ON -DTIDEWAVE_GUI=OFF || exit 1
 build build/test || exit 1
 
 source scripts/lib/session.sh
-session_start || exit 1
 trap session_stop EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+session_start || exit 1
 
 export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1

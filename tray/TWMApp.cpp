@@ -40,12 +40,6 @@ const int ID_TIMER_START = wxNewId();
 const int ID_TIMER_EXIT = wxNewId();
 const int ID_TIMER_HOUSEKEEPING = wxNewId();
 
-// The tick starts its threads through the application's own operations.
-DnsSdTick::Loop StartingWith(DnsSdTick::Loop loop, std::function<void()> start) {
-    loop.start = std::move(start);
-    return loop;
-}
-
 // Calls `call` on the part of the hub that `get` returns; false when the
 // hub or that part does not exist.
 template <class Part, class Result>
@@ -72,8 +66,7 @@ TWMApp::TWMApp()
       m_exitTimer(this, ID_TIMER_EXIT),
       m_houseTimer(this, ID_TIMER_HOUSEKEEPING),
       m_dnsSd(*MeshInfoManager::GetInstance()),
-      m_dnsSdTick(StartingWith(m_dnsSd.PublishLoop(), [this] { ReconnectPublish(); }),
-                  StartingWith(m_dnsSd.BrowseLoop(), [this] { StartListen(); })),
+      m_dnsSdTick(m_dnsSd.PublishLoop(), m_dnsSd.BrowseLoop()),
       m_meshCommands(TrayMeshHooks::Make(*this), *MeshInfoManager::GetInstance()) {
     MeshStateMachine::SetCurrent(&m_meshCommands);
 }
@@ -155,13 +148,7 @@ void TWMApp::JoinHub(DataCenter& hub) {
 
 void TWMApp::OnTimerExit() { m_dnsSdTick.OnTick(DnsSdTick::Clock::now()); }
 
-void TWMApp::StartListen() {
-    std::puts("StartListen");
-    m_dnsSd.StartListen();
-    std::puts("lthread->Run()");
-}
-
-void TWMApp::ReconnectPublish() { m_dnsSd.ReconnectPublish(); }
+void TWMApp::StartListen() { m_dnsSd.StartListen(); }
 
 void TWMApp::ShowExistBalloon() {
     m_pExistBalloon = new TWExistBalloon(nullptr);

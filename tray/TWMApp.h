@@ -55,9 +55,8 @@ public:
 
     // The housekeeping tick (the 3000 ms timer's handler; tests call it).
     void OnTimerExit();
-    // A new DNS-SD browse thread, and a new publisher thread.
+    // A new DNS-SD browse thread, as the tick starts the later ones.
     void StartListen();
-    void ReconnectPublish();
 
     // The mesh commands of the tray menu, which the mesh dialogs answer.
     MeshStateMachine& GetMeshCommands() { return m_meshCommands; }

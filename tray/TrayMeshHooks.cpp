@@ -39,5 +39,9 @@ MeshStateMachine::Hooks TrayMeshHooks::Make(TWMApp& app) {
             dlg->Raise();
         }
     };
+    hooks.cancelClientDialog = [] {
+        if (MeshUseOthersInternetDlg* dlg = DataCenter::GetInstance()->GetMeshUseOthersInternetDlg())
+            dlg->Cancel();
+    };
     return hooks;
 }

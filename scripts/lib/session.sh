@@ -42,7 +42,10 @@ session_stop() {
 # (they stay outside and reach it over the D-Bus system bus) but sees only
 # the loopback interface of a network namespace of its own, so that nothing
 # it announces leaves the machine; services resolve to 127.0.0.1.  Ready when
-# the daemon's GetState answers 2 (running), in about a second.
+# it owns the avahi name on the bus and its GetState answers 2 (running), in
+# about a second.  Nothing here asks the bus for the avahi name before our
+# daemon owns it: the bus would start the machine's own avahi-daemon for such
+# a call (activation), on every interface.
 #
 # Sets TIDEWAVE_AVAHI=ready, or TIDEWAVE_AVAHI_SKIP to the reason there is no
 # daemon of our own (not root; a daemon already on the machine's bus, which is
@@ -57,8 +60,25 @@ _bus_call() {  # method [args...] on org.freedesktop.DBus, printed reply
   timeout 5 dbus-send --system --print-reply --dest=org.freedesktop.DBus / "org.freedesktop.DBus.$1" "${@:2}" 2>/dev/null
 }
 
-_avahi_state() {
-  timeout 5 dbus-send --system --print-reply --dest=org.freedesktop.Avahi / \
+# Whether a process still owns the system bus: the pid file names a running
+# dbus-daemon, or the socket takes a connection (one that is left behind
+# refuses it).
+_bus_alive() {
+  local pid
+  pid=$(cat /run/dbus/pid 2>/dev/null)
+  [ -n "$pid" ] && [ "$(cat "/proc/$pid/comm" 2>/dev/null)" = dbus-daemon ] && return 0
+  [ -S /run/dbus/system_bus_socket ] && timeout 5 socat -u /dev/null UNIX-CONNECT:/run/dbus/system_bus_socket 2>/dev/null
+}
+
+# The bus's unique name for the owner of the avahi name, empty while no one
+# owns it.  Neither this nor a call addressed to the unique name starts a
+# daemon.
+_avahi_owner() {
+  _bus_call GetNameOwner string:org.freedesktop.Avahi | awk -F'"' '/string/ {print $2}'
+}
+
+_avahi_state() {  # unique name
+  timeout 5 dbus-send --system --print-reply --dest="$1" / \
     org.freedesktop.Avahi.Server.GetState 2>/dev/null | awk '/int32/ {print $2}'
 }
 
@@ -74,18 +94,26 @@ avahi_start() {
   unset TIDEWAVE_AVAHI TIDEWAVE_AVAHI_SKIP
   [ "$(id -u)" -eq 0 ] || { _avahi_skip "not root: a daemon in a network namespace of its own needs root"; return 0; }
   local tool
-  for tool in avahi-daemon dbus-daemon dbus-send ip; do
+  for tool in avahi-daemon dbus-daemon dbus-send ip socat; do
     command -v "$tool" >/dev/null || { _avahi_skip "$tool is not installed (scripts/install-deps.sh)"; return 0; }
   done
 
-  # The system bus: the machine's own when it answers, else one of ours.
+  # The system bus: the machine's own when it answers (a slow one is given
+  # ten seconds), else one of ours in place of what a bus that is gone left
+  # behind.  A bus daemon that runs but does not answer is left alone.
+  if ! _bus_call GetId >/dev/null && _bus_alive; then
+    local end=$((SECONDS + 10))
+    until _bus_call GetId >/dev/null; do
+      if [ "$SECONDS" -ge "$end" ]; then
+        _avahi_skip "the D-Bus system bus does not answer, but its daemon runs; it is left alone"
+        return 0
+      fi
+      sleep 0.5
+    done
+  fi
   if ! _bus_call GetId >/dev/null; then
-    local pidfile=/run/dbus/pid
-    if [ -f "$pidfile" ] && ! kill -0 "$(cat "$pidfile" 2>/dev/null)" 2>/dev/null; then
-      rm -f "$pidfile"
-    fi
+    rm -f /run/dbus/pid /run/dbus/system_bus_socket
     mkdir -p /run/dbus
-    rm -f /run/dbus/system_bus_socket
     dbus-daemon --system --nofork --nopidfile >/dev/null 2>&1 &
     _avahi_pids+=($!)
     for _ in $(seq 1 50); do
@@ -128,12 +156,23 @@ CONF
   fi
   ip netns exec "$_avahi_netns" avahi-daemon -f "$_avahi_dir/avahi-daemon.conf" \
     --no-drop-root --no-chroot --no-rlimits --no-proc-title >"$_avahi_dir/avahi-daemon.log" 2>&1 &
-  _avahi_pids+=($!)
+  local daemon=$! owner="" owner_pid="" state=""
+  _avahi_pids+=($daemon)
   for _ in $(seq 1 100); do
-    [ "$(_avahi_state)" = 2 ] && break
+    kill -0 "$daemon" 2>/dev/null || break
+    owner=$(_avahi_owner)
+    if [ -n "$owner" ]; then
+      owner_pid=$(_bus_call GetConnectionUnixProcessID string:"$owner" | awk '/uint32/ {print $2}')
+      if [ -n "$owner_pid" ] && [ "$owner_pid" != "$daemon" ]; then
+        _avahi_skip "another avahi-daemon (pid $owner_pid) took the name on this machine's bus; it is left alone"
+        return 0
+      fi
+      state=$(_avahi_state "$owner")
+      [ "$state" = 2 ] && break
+    fi
     sleep 0.1
   done
-  if [ "$(_avahi_state)" != 2 ]; then
+  if [ "$state" != 2 ]; then
     _avahi_skip "avahi-daemon did not come up: $(tail -n 3 "$_avahi_dir/avahi-daemon.log" | tr '\n' ' ')"
     return 0
   fi

@@ -129,8 +129,7 @@ TEST(DnsSdThreads, TogglesLeaveAtMostOneListenerAndOneOutageLine) {
             }
             ASSERT_FALSE(tick.IsBrowseRequested()) << "toggle " << i;
         }
-        while (DnsSdThreads::IsListening() || DnsSdThreads::IsPublishing())
-            std::this_thread::sleep_for(1ms);
+        threads.StopAndWait();
     }
     const std::string errors = testing::internal::GetCapturedStderr();
     EXPECT_EQ(maxLive, 1);

@@ -1,4 +1,5 @@
 #include <atomic>
+#include <chrono>
 #include <map>
 #include <thread>
 
@@ -52,11 +53,11 @@ TEST(MeshInfoManager, UpdatesByHostNameRemovesByServiceNameAndNotifiesOnChange) 
          "hostA:11:192.168.10.1:svcA ", true},
         {"same host, other service", false, Server("svcB", "hostA", "10.0.0.8", 3), "hostA:3:192.168.10.1:svcA ",
          true},
-        {"removal of the second service", true, Server("svcB", "", "", 0), "hostA:3:192.168.10.1:svcA ", true},
+        {"removal of the second service", true, Server("svcB", "", "", 0), "hostA:3:192.168.10.1:svcA ", false},
         {"another host", false, Server("svcC", "hostC", "192.168.10.3", 1),
          "hostA:3:192.168.10.1:svcA hostC:1:192.168.10.3:svcC ", true},
         {"removal of the first service", true, Server("svcA", "", "", 0), "hostC:1:192.168.10.3:svcC ", true},
-        {"removal of an unknown service", true, Server("nobody", "", "", 0), "hostC:1:192.168.10.3:svcC ", true},
+        {"removal of an unknown service", true, Server("nobody", "", "", 0), "hostC:1:192.168.10.3:svcC ", false},
     };
     MeshInfoManager model;
     CountingObserver observer;
@@ -135,6 +136,27 @@ TEST(MeshInfoManager, BrowseThreadWritesWhileReadersCopy) {
     publish.join();
     EXPECT_LE(model.GetMeshServerInfoList().size(), 40u);
     EXPECT_GT(observer.notices, 0);
+}
+
+// An observer that goes away unregisters first; a notice already under way
+// on the browse thread has ended when unregistering returns.
+TEST(MeshInfoManager, UnregisteringWaitsForANoticeUnderWay) {
+    struct SlowObserver : MeshServerObserver {
+        std::atomic<bool> entered{false}, left{false};
+        void OnMeshServersChanged() override {
+            entered = true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+            left = true;
+        }
+    } observer;
+    MeshInfoManager model;
+    model.SetMeshUseOthersInternetDlg(&observer);
+    std::thread browse([&] { model.ModifyMeshServer(Server("svcA", "hostA", "10.0.0.1", 1)); });
+    while (!observer.entered)
+        std::this_thread::yield();
+    model.ClearMeshUseOthersInternetDlg();
+    EXPECT_TRUE(observer.left);
+    browse.join();
 }
 
 namespace {

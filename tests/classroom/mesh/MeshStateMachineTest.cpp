@@ -8,6 +8,7 @@
 #include "MeshStateMachine.h"
 #include "MeshTestSupport.h"
 #include "NetworkTypes.h"
+#include "PublishRecord.h"
 #include "TestEnvironment.h"
 #include "XMLOperator.h"
 #include "sim/SimControl.h"
@@ -77,7 +78,11 @@ TEST_F(MeshStateMachineTest, RefusalsAndFailuresChangeNothing) {
         {"platform refuses the server", [] { SimControl::FailNextCall("RVL_EnableMeshServer", 3); },
          [](MeshStateMachine& m) { EXPECT_FALSE(m.EnableServer("eth0")); },
          "This machine could not be made a mesh server. (!)"},
-        {"platform refuses the join", [] { SimControl::FailNextCall("RVL_EnableMeshClient", 3); },
+        {"platform refuses the join",
+         [this] {
+             app.status = MESH_ON;
+             SimControl::FailNextCall("RVL_EnableMeshClient", 3);
+         },
          [](MeshStateMachine& m) { EXPECT_FALSE(m.JoinServer(MeshServerEntity())); },
          "Could not connect to the mesh server. (!)"},
     };
@@ -86,8 +91,9 @@ TEST_F(MeshStateMachineTest, RefusalsAndFailuresChangeNothing) {
         app.messages.clear();
         app.status = MESH_OFF;
         c.arrange();
+        const int status = app.status;
         c.command(*machine);
-        EXPECT_EQ(app.status, MESH_OFF) << c.what;
+        EXPECT_EQ(app.status, status) << c.what;
         EXPECT_FALSE(model.IsMeshEnabled()) << c.what;
         EXPECT_EQ(app.publishRequests + app.browseRequests + app.clientShown, 0) << c.what;
         EXPECT_EQ(model.GetObserver(), nullptr) << c.what;
@@ -130,7 +136,7 @@ TEST_F(MeshStateMachineTest, OnlyASuccessfulShareIsAdvertised) {
         EXPECT_TRUE(model.GetLocalMeshServer(own));
     }
     // A gateway record the platform fills to the brim is read within its
-    // fields.
+    // fields, and announced as far as peers read it.
     MeshGatewayInfo full;
     std::memset(&full, '7', sizeof full);
     SimControl::SetNextGatewayInfo(full);
@@ -139,6 +145,10 @@ TEST_F(MeshStateMachineTest, OnlyASuccessfulShareIsAdvertised) {
     ASSERT_TRUE(model.GetLocalMeshServer(own));
     EXPECT_EQ(own.GetHostName(), wxString(33, '7'));
     EXPECT_EQ(own.GetChannel(), '7');
+    MeshTxtRecord::Items announced;
+    ASSERT_TRUE(PublishRecord::Current(model, announced));
+    const std::string item(MeshTxtRecord::kMaxServerItemBytes, '7');
+    EXPECT_EQ(announced, (MeshTxtRecord::Items{item, item, item, item, "55"}));
 
     // From plain mesh on, a cancelled share goes back to it.
     app.status = MESH_ON;

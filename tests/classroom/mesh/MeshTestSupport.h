@@ -58,6 +58,7 @@ struct MeshCommandsRecorder : MeshServerObserver {
         hooks.runShareDialog = [this] { return shareDialog(); };
         hooks.clientDialog = [this]() -> MeshServerObserver* { return this; };
         hooks.showClientDialog = [this] { ++clientShown; };
+        hooks.cancelClientDialog = [] {};
         return hooks;
     }
 };

@@ -37,6 +37,22 @@ protected:
         }
         RunEventLoopFor(20);
     }
+
+    // The hub's client dialog, after "Use Other's Internet" with mesh on.
+    MeshUseOthersInternetDlg* UseOthersInternet() {
+        hub->SetWindowFactory(&factory);
+        StartTray();
+        auto* dialog = hub->GetMeshUseOthersInternetDlg();
+        EXPECT_NE(dialog, nullptr);
+        if (dialog == nullptr)
+            return nullptr;
+        EXPECT_FALSE(dialog->IsShown());
+        wxGetApp().m_nMeshStatus = MESH_ON;
+        Pick(TWMPopupMenu::UseOthersInternetItemId());
+        return dialog;
+    }
+
+    NetworkWindowFactory factory;
 };
 
 std::vector<wxString> Labels(const wxMenu& menu) {
@@ -89,14 +105,8 @@ TEST_F(MeshMenuTest, TurningOnAndACancelledShare) {
 }
 
 TEST_F(MeshMenuTest, UseOthersInternetShowsTheHubsClientDialog) {
-    NetworkWindowFactory factory;
-    hub->SetWindowFactory(&factory);
-    StartTray();
-    auto* dialog = hub->GetMeshUseOthersInternetDlg();
+    MeshUseOthersInternetDlg* dialog = UseOthersInternet();
     ASSERT_NE(dialog, nullptr);
-    EXPECT_FALSE(dialog->IsShown());
-    wxGetApp().m_nMeshStatus = MESH_ON;
-    Pick(TWMPopupMenu::UseOthersInternetItemId());
     EXPECT_TRUE(dialog->IsShown());
     EXPECT_EQ(MeshInfoManager::GetInstance()->GetObserver(), dialog);
     EXPECT_FALSE(wxGetApp().IsPublishRequested()) << "only a join changes what is announced";
@@ -125,4 +135,18 @@ TEST_F(MeshMenuTest, AnAddressShownOnThreeChecksIsPublished) {
         Tray()->UpdateTrayIcon(check == 2 ? NETMODE_UNKNOWN : NETMODE_WIRED_CONNECTED, status);
     }
     EXPECT_TRUE(wxGetApp().IsPublishRequested());
+}
+
+TEST_F(MeshMenuTest, TurningMeshOffEndsTheClientDialogAndRefusesAJoin) {
+    MeshUseOthersInternetDlg* dialog = UseOthersInternet();
+    ASSERT_TRUE(dialog != nullptr && dialog->IsShown());
+    Pick(TWMPopupMenu::TurnOffMeshItemId());
+    EXPECT_FALSE(dialog->IsShown());
+    EXPECT_EQ(dialog->GetReturnCode(), wxID_CANCEL);
+    SimControl::ClearCallLog();
+    MeshServerEntity server;
+    server.SetIPAddress("10.20.0.12");
+    EXPECT_FALSE(wxGetApp().GetMeshCommands().JoinServer(server));
+    EXPECT_TRUE(SimControl::CallLog().empty());
+    EXPECT_EQ(wxGetApp().m_nMeshStatus, MESH_OFF);
 }

@@ -181,16 +181,17 @@ TEST_F(MeshWindowTest, ConfigurationOkValidatesWritesAndSendsCancelDoesNot) {
 TEST_F(MeshWindowTest, ServerDialogListsInterfacesAndSharesTheChoice) {
     struct Case {
         const char* what;
-        int row;       // selected row, -1 none
-        int confirm;   // answer to the confirmation, 0 none asked
+        int row;         // selected row, -1 none
+        int confirm;     // answer to the confirmation, 0 none asked
+        bool staysOpen;  // after OK, until Cancel
         int result;
         const char* shared;
     };
     const Case cases[] = {
-        {"eth0", 0, wxID_YES, wxID_OK, "RVL_EnableMeshServer(\"eth0\")"},
-        {"ra0 without a scan window is shared at once", 1, wxID_YES, wxID_OK, "RVL_EnableMeshServer(\"ra0\")"},
-        {"No at the confirmation", 0, wxID_NO, wxID_CANCEL, nullptr},
-        {"nothing selected, then Cancel", -1, 0, wxID_CANCEL, nullptr},
+        {"eth0", 0, wxID_YES, false, wxID_OK, "RVL_EnableMeshServer(\"eth0\")"},
+        {"ra0 without a scan window is not shared", 1, wxID_YES, true, wxID_CANCEL, nullptr},
+        {"No at the confirmation", 0, wxID_NO, false, wxID_CANCEL, nullptr},
+        {"nothing selected, then Cancel", -1, 0, true, wxID_CANCEL, nullptr},
     };
     for (const Case& c : cases) {
         SimControl::ClearCallLog();
@@ -212,8 +213,8 @@ TEST_F(MeshWindowTest, ServerDialogListsInterfacesAndSharesTheChoice) {
             else
                 ModalDialogAnswerer::Get().Expect("Please choose an interface to share the internet.", wxID_OK);
             Click(&d, "ID_BUTTON_OK");
-            if (c.confirm == 0) {
-                EXPECT_TRUE(d.IsModal()) << c.what;
+            if (c.staysOpen) {
+                ASSERT_TRUE(d.IsModal()) << c.what;
                 Click(&d, "ID_BUTTON_CANCEL");
             }
         });
@@ -269,36 +270,46 @@ TEST_F(MeshWindowTest, ClientDialogFollowsTheModelAndJoinsTheChosenServer) {
     std::thread browse([model] {
         model->ModifyMeshServer(ServerRecord("laptop-12", "10.20.0.12", 6));
         model->ModifyMeshServer(ServerRecord("laptop-15", "10.20.0.15", 11));
+        model->ModifyMeshServer(ServerRecord("laptop-16", "10.20.0.16", 3));
     });
     browse.join();
-    ASSERT_TRUE(RunEventLoopUntil([&] { return list->GetItemCount() == 2; }));
-    EXPECT_EQ(Rows(list), (std::vector<std::string>{"laptop-12|6|100%|Ready", "laptop-15|11|100%|Ready"}));
+    ASSERT_TRUE(RunEventLoopUntil([&] { return list->GetItemCount() == 3; }));
+    EXPECT_EQ(Rows(list), (std::vector<std::string>{"laptop-12|6|100%|Ready", "laptop-15|11|100%|Ready",
+                                                    "laptop-16|3|100%|Ready"}));
 
-    list->SetItemState(1, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+    // The chosen server stays chosen while others come and go.
+    list->SetItemState(2, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+    std::thread withdraw([model] {
+        model->RemoveMeshServer("laptop-99");
+        model->RemoveMeshServer("laptop-12");
+    });
+    withdraw.join();
+    ASSERT_TRUE(RunEventLoopUntil([&] { return list->GetItemCount() == 2; }));
+    RunEventLoopFor(50);
     SimControl::ClearCallLog();
     Click(dlg, "ID_BUTTON_OK");
-    EXPECT_EQ(Calls("RVL_EnableMeshClient(\"10.20.0.15\", \"10.20.0.1\", \"8.8.8.8\")"), 1u);
+    EXPECT_EQ(Calls("RVL_EnableMeshClient(\"10.20.0.16\", \"10.20.0.1\", \"8.8.8.8\")"), 1u);
     EXPECT_EQ(app.status, MESH_USING_OTHERS_INTERNET);
     EXPECT_FALSE(dlg->IsShown());
 
     // Hidden, it still follows the model; Refresh rebuilds from it.
-    model->RemoveMeshServer("laptop-12");
+    model->RemoveMeshServer("laptop-15");
     ASSERT_TRUE(RunEventLoopUntil([&] { return list->GetItemCount() == 1; }));
     dlg->Show(true);
     Click(dlg, "ID_BUTTON_CANCEL");
     EXPECT_FALSE(dlg->IsShown());
-    model->RemoveMeshServer("laptop-15");
+    model->RemoveMeshServer("laptop-16");
     RunEventLoopFor(50);
     EXPECT_TRUE(Rows(list).empty());
 
     // Without the notice, Refresh reads the model again.
     model->ClearMeshUseOthersInternetDlg();
-    model->ModifyMeshServer(ServerRecord("laptop-16", "10.20.0.16", 3));
+    model->ModifyMeshServer(ServerRecord("laptop-17", "10.20.0.17", 3));
     RunEventLoopFor(50);
     EXPECT_TRUE(Rows(list).empty());
     Click(dlg, "ID_BUTTON_REFRESH");
-    EXPECT_EQ(Rows(list), (std::vector<std::string>{"laptop-16|3|100%|Ready"}));
-    model->RemoveMeshServer("laptop-16");
+    EXPECT_EQ(Rows(list), (std::vector<std::string>{"laptop-17|3|100%|Ready"}));
+    model->RemoveMeshServer("laptop-17");
     dlg->Destroy();
 }
 
