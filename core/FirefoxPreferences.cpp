@@ -181,7 +181,7 @@ bool FirefoxPreferences::SetHomepage(const std::string& url) const {
 
 bool FirefoxPreferences::SetProxy(const std::string& host, const std::string& port) const {
     std::string quoted;
-    if (!QuoteValue(host, quoted))
+    if (!QuoteValue(host, quoted) || !TWMUtil::IsProxyAddress(TWMUtil::StdStringToWxString(host)))
         return false;
     int portNumber = 0;
     if (!TWMUtil::ParsePort(TWMUtil::StdStringToWxString(port), &portNumber))

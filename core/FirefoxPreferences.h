@@ -24,9 +24,9 @@ public:
     bool SetHomepage(const std::string& url) const;
 
     // The six HTTP/SSL proxy lines.  The port must pass TWMUtil::ParsePort
-    // (the proxy dialog's rule too) and is written as its number; the host
-    // must pass the same test as a homepage.  Otherwise nothing is written
-    // and the result is false.
+    // and is written as its number; the host must be UTF-8 and pass
+    // TWMUtil::IsProxyAddress (the proxy dialog's rules too).  Otherwise
+    // nothing is written and the result is false.
     bool SetProxy(const std::string& host, const std::string& port) const;
 
     // The value as a JavaScript string literal with its quotes: backslash and

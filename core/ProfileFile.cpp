@@ -20,7 +20,7 @@
 #include "ProfileTags.h"
 #include "SystemPaths.h"
 #include "TWMLog.h"
-#include "XmlNestingCheck.h"
+#include "Utf8Text.h"
 
 namespace {
 
@@ -34,10 +34,17 @@ void Log(const std::string& message) { TWMLog(LogPath().c_str(), message.c_str()
 const size_t kMaxFileNameBytes = 255;
 
 // A profile file is a few kilobytes with three levels of elements (profile,
-// group, value); anything far beyond that is not a profile, and a hostile
-// one must not reach the parser.
+// group, value) and about forty of them; anything far beyond that is not a
+// profile.
 const size_t kMaxProfileBytes = 1024 * 1024;
 const int kMaxProfileDepth = 8;
+
+// TinyXML parses an element and everything inside it in one recursive call,
+// and every element it opens starts at a "<" byte.  A text with at most this
+// many of them takes the parser no deeper than that, whatever entities,
+// comments or quotes make of the rest: about a quarter of a mebibyte of
+// stack, where some 50,000 levels overflow the usual 8 MiB.
+const size_t kMaxTagStarts = 1024;
 
 std::string Trimmed(const char* text) {
     std::string s(text);
@@ -63,6 +70,16 @@ std::string RawField(const TiXmlElement* root, const TiXmlElement* group, const 
     if (element != nullptr && element->Attribute(ProfileTags::VALUE_ATTRIBUTE) != nullptr)
         return element->Attribute(ProfileTags::VALUE_ATTRIBUTE);
     return std::string();
+}
+
+// Whether no element lies deeper than `levels` below `node`; it looks no
+// further down than that.
+bool WithinDepth(const TiXmlNode* node, int levels) {
+    for (const TiXmlNode* child = node->FirstChild(); child != nullptr; child = child->NextSibling()) {
+        if (child->ToElement() != nullptr && (levels == 0 || !WithinDepth(child, levels - 1)))
+            return false;
+    }
+    return true;
 }
 
 bool DecodeInto(const std::string& raw, std::string& field) {
@@ -227,10 +244,13 @@ bool ProfileFile::Read(const std::string& path, ProfileList_t& profile) {
         Log("unreadable profile (too long): " + path);
         return false;
     }
-    // The parser stops at a NUL byte, which a profile file never holds, and
-    // recurses once per open element.
-    if (!XmlNestingCheck::WithinDepth(content, kMaxProfileDepth)) {
-        Log("unreadable profile (not UTF-8 text, or nested too deep): " + path);
+    // The parser stops at a NUL byte, which a profile file never holds.
+    if (content.find('\0') != std::string::npos || !Utf8Text::IsValid(content)) {
+        Log("unreadable profile (not UTF-8 text): " + path);
+        return false;
+    }
+    if (static_cast<size_t>(std::count(content.begin(), content.end(), '<')) > kMaxTagStarts) {
+        Log("unreadable profile (too many elements): " + path);
         return false;
     }
 
@@ -239,6 +259,10 @@ bool ProfileFile::Read(const std::string& path, ProfileList_t& profile) {
     const TiXmlElement* root = document.RootElement();
     if (document.Error() || root == nullptr || root->ValueStr() != ProfileTags::PROFILE) {
         Log("unreadable profile (not a profile document): " + path);
+        return false;
+    }
+    if (!WithinDepth(&document, kMaxProfileDepth)) {
+        Log("unreadable profile (nested too deep): " + path);
         return false;
     }
     ProfileList_t read;
@@ -347,7 +371,9 @@ bool ProfileFile::ReadFolder(const std::string& folder, std::vector<ProfileList_
         if (!HasProfileExtension(fileName))
             continue;
         ProfileList_t profile;
-        if (Read(folder + "/" + fileName, profile))
+        // A name the store cannot write back ("...profile" gives "..")
+        // would fail every save of the list.
+        if (IsWritableName(NameFromPath(fileName)) && Read(folder + "/" + fileName, profile))
             found.emplace_back(fileName, std::move(profile));
         else
             Log("skipped " + folder + "/" + fileName);

@@ -33,10 +33,10 @@ public:
 
     // Reads every field and takes the name from the path.  False, with
     // `profile` unchanged, when the path is not a regular file, the file is
-    // over 1 MiB, is not UTF-8 text or nests elements deeper than 8 levels
-    // (all refused before parsing), the document is not a well-formed
-    // "profile" document, a value does not decode, or the name would be
-    // empty.
+    // over 1 MiB, is not UTF-8 text or holds more than 1024 "<" (all refused
+    // before parsing), the document is not a well-formed "profile" document
+    // or nests elements deeper than 8 levels, a value does not decode, or
+    // the name would be empty.
     static bool Read(const std::string& path, ProfileList_t& profile);
 
     // Writes the profile into `folder` with the given file mode: the document
@@ -51,8 +51,8 @@ public:
     static std::string ToXml(const ProfileList_t& profile);
 
     // Reads the regular ".profile" files of a folder, skipping files that are
-    // not readable as profiles, in ascending priority with ties in file-name
-    // byte order.  A missing folder reads as empty.  False, with `profiles`
+    // not readable as profiles or whose name is not writable, in ascending
+    // priority with ties in file-name byte order.  A missing folder reads as empty.  False, with `profiles`
     // unchanged, only when the folder exists but cannot be listed.
     static bool ReadFolder(const std::string& folder, std::vector<ProfileList_t>& profiles);
 

@@ -4,7 +4,6 @@
 #include <cerrno>
 #include <set>
 
-#include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -26,7 +25,6 @@ const std::string& LogPath() {
 void Log(const std::string& message) { TWMLog(LogPath().c_str(), message.c_str()); }
 
 const char* const kGuestName = "Guest";
-const char* const kAdminPermission = "admin";
 const int kFirstSavedPriority = 10001;
 
 const mode_t kPublicFileMode = 0644;
@@ -161,17 +159,41 @@ bool ProfileManagementControl::SaveProfile(const ProfileList_t& profile) {
     return saved;
 }
 
-size_t ProfileManagementControl::LeadingAdminEntries(const std::vector<ProfileList_t>& list) {
-    std::set<std::string> adminNames;
+size_t ProfileManagementControl::LeadingAdminEntries(const std::vector<ProfileList_t>& list, size_t limit) {
+    std::multiset<std::string> adminNames;
     {
         wxMutexLocker lock(m_storeMutex);
-        adminNames = NamesOf(m_adminList);
+        for (const ProfileList_t& p : m_adminList)
+            adminNames.insert(p.name);
     }
     size_t count = 0;
-    while (count < list.size() && list[count].permission == kAdminPermission &&
-           Contains(adminNames, list[count].name))
+    while (count < std::min(limit, list.size())) {
+        const auto found = adminNames.find(list[count].name);
+        if (found == adminNames.end())
+            break;
+        adminNames.erase(found);
         ++count;
+    }
     return count;
+}
+
+std::vector<bool> ProfileManagementControl::GuestEntries(const std::vector<ProfileList_t>& list) {
+    std::vector<bool> guest(list.size(), false);
+    std::set<std::string> guestNames;
+    {
+        wxMutexLocker lock(m_storeMutex);
+        guestNames = NamesOf(m_guestList);
+    }
+    // The guest entries follow all others in the list as loaded, so of the
+    // entries that bear a guest profile's name the last one stands for it;
+    // an earlier one is an administrator's or the user's own profile.
+    std::set<std::string> seen;
+    for (size_t i = list.size(); i-- > 0;) {
+        const std::string& name = list[i].name;
+        if (name == kGuestName || (Contains(guestNames, name) && seen.insert(name).second))
+            guest[i] = true;
+    }
+    return guest;
 }
 
 bool ProfileManagementControl::SaveAllProfiles(const std::vector<ProfileList_t>& list,
@@ -181,27 +203,29 @@ bool ProfileManagementControl::SaveAllProfiles(const std::vector<ProfileList_t>&
     const std::string& folder = admin ? m_strAdminDir : m_strUserDir;
     const mode_t fileMode = admin ? kPublicFileMode : kPrivateFileMode;
 
+    // The leading entries that stand for the administrator's profiles are
+    // not the user's to write; a count that reaches past them (a list older
+    // than the store's) must not make the user's own entries look like
+    // theirs.
     size_t first = 0;
-    if (!admin) {
-        first = adminCount >= 0 ? std::min(static_cast<size_t>(adminCount), list.size())
-                                : LeadingAdminEntries(list);
-    }
-    std::set<std::string> guestNames;
+    if (!admin)
+        first = LeadingAdminEntries(list, adminCount >= 0 ? static_cast<size_t>(adminCount) : list.size());
+    const std::vector<bool> guest = GuestEntries(list);
+    std::set<std::string> loaded;
     {
         wxMutexLocker lock(m_storeMutex);
-        guestNames = NamesOf(m_guestList);
+        loaded = NamesOf(admin ? m_adminList : m_userList);
     }
-    guestNames.insert(kGuestName);
 
     const bool folderReady = EnsureFolder(folder, admin ? kAdminFolderMode : kUserFolderMode);
     bool allWritten = true;
     int written = 0;
-    std::vector<std::string> kept;
+    std::set<std::string> kept;
     for (size_t i = first; i < list.size(); ++i) {
         const ProfileList_t& entry = list[i];
-        kept.push_back(entry.name);
+        kept.insert(entry.name);
         bool ok;
-        if (Contains(guestNames, entry.name)) {
+        if (guest[i]) {
             ok = IsKeptAsStored(entry, admin);
         } else {
             ProfileList_t numbered = entry;
@@ -217,9 +241,16 @@ bool ProfileManagementControl::SaveAllProfiles(const std::vector<ProfileList_t>&
         }
     }
     // After a failed write a leftover file may be the only copy of a profile
-    // (the old name of a renamed one): then nothing is removed.
-    if (folderReady && allWritten)
-        RemoveLeftoverFiles(folder, kept);
+    // (the old name of a renamed one): then nothing is removed.  A file the
+    // last load skipped was never listed, so it was not dropped either.
+    if (folderReady && allWritten) {
+        std::vector<std::string> dropped;
+        for (const std::string& name : loaded) {
+            if (!Contains(kept, name))
+                dropped.push_back(name);
+        }
+        RemoveProfileFiles(folder, dropped);
+    }
 
     PostProfileListChanged(false);
     Log("Leave ProfileManagementControl::SaveAllProfiles");
@@ -247,32 +278,16 @@ bool ProfileManagementControl::IsKeptAsStored(const ProfileList_t& entry, bool a
     return false;
 }
 
-void ProfileManagementControl::RemoveLeftoverFiles(const std::string& folder,
-                                                   const std::vector<std::string>& keep) {
-    const std::set<std::string> keepNames(keep.begin(), keep.end());
-    const std::string guestFile = std::string(kGuestName) + ".profile";
-    DIR* dir = ::opendir(folder.c_str());
-    if (dir == nullptr) {
-        Log("cannot list " + folder + " to remove old profiles");
-        return;
-    }
-    std::vector<std::string> doomed;
-    while (const dirent* entry = ::readdir(dir)) {
-        const std::string fileName = entry->d_name;
-        if (!ProfileFile::HasProfileExtension(fileName) || fileName == guestFile)
+void ProfileManagementControl::RemoveProfileFiles(const std::string& folder,
+                                                  const std::vector<std::string>& names) {
+    for (const std::string& name : names) {
+        if (name == kGuestName || !ProfileFile::IsWritableName(name))
             continue;
-        if (Contains(keepNames, ProfileFile::NameFromPath(fileName)))
+        const std::string path = ProfileFile::PathFor(folder, name);
+        struct stat st;
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
             continue;
-        const std::string path = folder + "/" + fileName;
-        struct stat st;
-        if (::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode))
-            doomed.push_back(path);
-    }
-    ::closedir(dir);
-    for (const std::string& path : doomed) {
-        struct stat st;
-        if (::stat(path.c_str(), &st) == 0)
-            ::chmod(path.c_str(), st.st_mode | S_IWUSR);
+        ::chmod(path.c_str(), st.st_mode | S_IWUSR);
         if (::unlink(path.c_str()) != 0)
             Log("cannot remove " + path);
     }

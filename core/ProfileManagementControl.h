@@ -70,14 +70,17 @@ public:
     bool SaveProfile(const ProfileList_t& profile);
     // Replaces the stored profiles of the caller's folder by the given list.
     // The administrator stores the whole list; other users store the entries
-    // after the leading administrator ones, whose number is `adminCount` when
-    // it is 0 or more.  The names of entries that could not be written go to
-    // `failedNames` and make the result false; leftover files are removed
-    // only when every entry was written.  The guest profiles are never
-    // written or removed, so an entry named like one is counted as written
-    // only when it equals a stored profile of that name that stays in place
-    // (its show flag compared as shown or hidden); otherwise it is listed as
-    // failed.
+    // after the leading administrator ones: those that match the store's
+    // administrator entries by name, one for one, at most `adminCount` of
+    // them when it is 0 or more.  The names of entries that could not be
+    // written go to `failedNames` and make the result false.  When every
+    // entry was written, the files of the folder that the last load listed
+    // and the list no longer has are removed; files the load skipped stay.
+    // The guest profiles are never written or removed.  A guest entry (of
+    // the entries named like a guest profile the last one, and every entry
+    // named "Guest") is counted as written only when it equals a stored
+    // profile of that name that stays in place (its show flag compared as
+    // shown or hidden); otherwise it is listed as failed.
     bool SaveAllProfiles(const std::vector<ProfileList_t>& list, wxArrayString* failedNames,
                          int adminCount = -1);
 
@@ -119,14 +122,17 @@ private:
     // and, when every existing folder could be read, replaces the lists.
     bool LoadProfiles(bool isAdmin);
 
-    // The number of leading entries of `list` that stand for the store's
-    // administrator profiles.
-    size_t LeadingAdminEntries(const std::vector<ProfileList_t>& list);
-    // Whether a guest-named entry is kept as it stands by the stored profiles
-    // that a save leaves in place.
+    // The number of leading entries of `list`, at most `limit`, that stand
+    // for the store's administrator profiles.
+    size_t LeadingAdminEntries(const std::vector<ProfileList_t>& list, size_t limit);
+    // Which entries of `list` stand for guest profiles.
+    std::vector<bool> GuestEntries(const std::vector<ProfileList_t>& list);
+    // Whether a guest entry is kept as it stands by the stored profiles that
+    // a save leaves in place.
     bool IsKeptAsStored(const ProfileList_t& entry, bool admin);
-    // Removes the ".profile" files of `folder` that bear none of `keep`.
-    void RemoveLeftoverFiles(const std::string& folder, const std::vector<std::string>& keep);
+    // Removes the regular profile files of these names from `folder`, never
+    // its "Guest.profile".
+    void RemoveProfileFiles(const std::string& folder, const std::vector<std::string>& names);
     // Creates the folder with the given mode when it is missing.
     static bool EnsureFolder(const std::string& folder, mode_t mode);
     mode_t FileModeFor(const std::string& folder) const;

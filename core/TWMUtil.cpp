@@ -87,6 +87,17 @@ bool TWMUtil::ParsePort(const wxString& text, int* port) {
     return true;
 }
 
+bool TWMUtil::HasWhiteSpaceOrControl(const wxString& text) {
+    for (wxString::const_iterator it = text.begin(); it != text.end(); ++it) {
+        const wxUint32 c = (*it).GetValue();
+        if (c <= 0x20 || (c >= 0x7F && c <= 0xA0) || wxIsspace(*it))
+            return true;
+    }
+    return false;
+}
+
+bool TWMUtil::IsProxyAddress(const wxString& text) { return !text.empty() && !HasWhiteSpaceOrControl(text); }
+
 bool TWMUtil::MakeFolder(const std::string& path, mode_t mode) {
     if (path.empty())
         return false;

@@ -28,6 +28,11 @@ public:
     // A port: a number (IsNumber, not empty) from 1 to 65535, so "+80" and
     // "0080" are port 80.  The value goes to `port` when it is not null.
     static bool ParsePort(const wxString& text, int* port = nullptr);
+    // Whether the text holds white space (Unicode's too) or a control
+    // character anywhere.
+    static bool HasWhiteSpaceOrControl(const wxString& text);
+    // A proxy address: not empty, and no white space or control character.
+    static bool IsProxyAddress(const wxString& text);
 
     // True when the bytes are valid UTF-8.
     static bool IsValidUtf8(const std::string& text);

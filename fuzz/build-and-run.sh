@@ -29,7 +29,7 @@ clang++ $flags $(wx-config --cxxflags base) -Iclassroom -Icore \
 # shellcheck disable=SC2046
 clang++ $flags -DNDEBUG -DTIXML_USE_STL $(wx-config --cxxflags base) -Icore -Iplatform \
   fuzz/ProfileFileFuzzer.cpp core/ProfileFile.cpp core/ProfileList.cpp core/ProfileScrambler.cpp \
-  core/XmlNestingCheck.cpp core/Utf8Text.cpp core/SystemPaths.cpp core/PosixIo.cpp core/TWMLog.cpp \
+  core/Utf8Text.cpp core/SystemPaths.cpp core/PosixIo.cpp core/TWMLog.cpp \
   -ltinyxml $(wx-config --libs base) -o "$out/profile_fuzzer"
 
 # shellcheck disable=SC2046

@@ -5,9 +5,9 @@
 
 #include "RvlSdk.h"
 
-// What the wizard's wireless page takes from an access point picked in the
-// scan window: the SSID (at most 32 bytes; empty when they are not UTF-8),
-// and the security and wireless-type items by position.
+// What the wizard's wireless page and the edit dialog take from an access
+// point picked in the scan window: the SSID (at most 32 bytes; empty when
+// they are not UTF-8), and the security and wireless-type items by position.
 struct AccessPointFields {
     wxString ssid;
     int securityIndex = 0;      // NONE for open (0 or 100), WEP, WPA-PSK, else UNKNOWN

@@ -286,8 +286,8 @@ EditProfileFields EditProfileDialog::ReadFields() const {
     return f;
 }
 
-void EditProfileDialog::BringOtherPageForward() {
-    const int page = m_notebook->FindPage(m_othersPanel);
+void EditProfileDialog::BringPageForward(wxWindow* control) {
+    const int page = m_notebook->FindPage(control->GetParent());
     if (page != wxNOT_FOUND)
         m_notebook->SetSelection(page);
 }
@@ -329,8 +329,8 @@ void EditProfileDialog::OnOK(wxCommandEvent&) {
     default:
         break;
     }
-    if (focus != nullptr && focus->GetParent() == m_othersPanel)
-        BringOtherPageForward();
+    if (focus != nullptr)
+        BringPageForward(focus);
     DialogMessages::Tell(this, verdict.message);
     if (focus != nullptr)
         focus->SetFocus();

@@ -69,7 +69,8 @@ private:
     void ShowFields(const EditProfileFields& fields);
     void ShowKeyFields(const EditProfileFields& fields);
     EditProfileFields ReadFields() const;
-    void BringOtherPageForward();
+    // Shows the notebook page that holds `control`, when it is on one.
+    void BringPageForward(wxWindow* control);
 
     void OnInitDialog(wxInitDialogEvent& event);
     void OnOK(wxCommandEvent& event);

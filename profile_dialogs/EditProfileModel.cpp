@@ -2,17 +2,14 @@
 
 #include <cstdlib>
 
+#include "AccessPointFields.h"
 #include "ApStatusUtil.h"
 #include "EditProfileHub.h"
 #include "ProfileFieldRules.h"
+#include "StoredChoices.h"
 #include "TWMUtil.h"
 
 namespace {
-
-// Stored values of the choices, by item position.
-const char* const kWirelessTypes[] = {"Automatic", "802.11b", "802.11g", "802.11n"};
-const char* const kSecurities[] = {"none", "wep", "wpa-psk", "unknown"};
-const char* const kKeyIndexes[] = {"1", "2", "3", "4"};
 
 wxString Decode(const std::string& text) { return TWMUtil::StdStringToWxString(text); }
 
@@ -36,15 +33,6 @@ int IconPosition(const std::string& icon) {
     return value <= 7 ? value : -1;
 }
 
-template <size_t N>
-int PositionOf(const std::string& value, const char* const (&items)[N]) {
-    for (size_t i = 0; i < N; ++i) {
-        if (value == items[i])
-            return static_cast<int>(i);
-    }
-    return -1;
-}
-
 }  // namespace
 
 EditProfileModel::EditProfileModel(const ProfileList_t& profile, bool fromScan)
@@ -56,15 +44,15 @@ EditProfileModel::EditProfileModel(const ProfileList_t& profile, bool fromScan)
     f.icon = IconPosition(profile.icon);
     f.wireless = profile.GenernalSet.ConnecType == "wireless";
     f.ssid = Decode(wireless.SSID);
-    f.wirelessType = PositionOf(wireless.WirlessType, kWirelessTypes);
+    f.wirelessType = StoredChoices::WirelessTypePosition(wireless.WirlessType);
     if (!wireless.WlanSecurity.empty()) {
-        f.security = PositionOf(wireless.WlanSecurity, kSecurities);
+        f.security = StoredChoices::SecurityPosition(wireless.WlanSecurity);
         if (f.security < 0)
             f.security = EditProfileFields::SEC_UNKNOWN;
     }
     ApplySecurityChoice(f);
     if (f.security == EditProfileFields::SEC_WEP) {
-        const int index = PositionOf(wireless.KeyIndex, kKeyIndexes);
+        const int index = StoredChoices::KeyIndexPosition(wireless.KeyIndex);
         f.keyIndex = index >= 0 ? index : 0;
     }
 
@@ -122,35 +110,9 @@ void EditProfileModel::ApplyPickedAccessPoint(const APStatus& ap, EditProfileFie
     m_bPicked = true;
     m_pickedSsid = ApStatusUtil::SsidBytes(ap);
     f.ssid = Decode(m_pickedSsid);
-    switch (ap.nSecurity) {
-    case RVL_SECURITY_OPEN:
-    case 100:  // reported for some open networks
-        f.security = EditProfileFields::SEC_NONE;
-        break;
-    case RVL_SECURITY_WEP:
-        f.security = EditProfileFields::SEC_WEP;
-        break;
-    case RVL_SECURITY_WPA_PSK:
-        f.security = EditProfileFields::SEC_WPA_PSK;
-        break;
-    default:
-        f.security = EditProfileFields::SEC_UNKNOWN;
-        break;
-    }
-    switch (ap.nPhyType) {
-    case RVL_PHY_80211B:
-        f.wirelessType = EditProfileFields::TYPE_B;
-        break;
-    case RVL_PHY_80211G:
-        f.wirelessType = EditProfileFields::TYPE_G;
-        break;
-    case RVL_PHY_80211N:
-        f.wirelessType = EditProfileFields::TYPE_N;
-        break;
-    default:
-        f.wirelessType = EditProfileFields::TYPE_AUTOMATIC;
-        break;
-    }
+    const AccessPointFields fields = AccessPointFields::From(ap);
+    f.security = fields.securityIndex;
+    f.wirelessType = fields.wirelessTypeIndex;
     ApplySecurityChoice(f);
     f.key.clear();  // the stored keys belong to the network the profile had
 }
@@ -264,25 +226,21 @@ void EditProfileModel::Write(const EditProfileFields& f, const IpTexts& ip, cons
         stWirelessSet& w = p.WirelessSet;
         if (f.ssid != Decode(w.SSID))
             w.SSID = m_bPicked && f.ssid == Decode(m_pickedSsid) ? m_pickedSsid : Encode(Trim(f.ssid));
-        if (f.wirelessType >= 0)
-            w.WirlessType = kWirelessTypes[f.wirelessType];
+        if (const char* type = StoredChoices::WirelessType(f.wirelessType))
+            w.WirlessType = type;
+        if (const char* security = StoredChoices::Security(f.security))
+            w.WlanSecurity = security;
         switch (f.security) {
         case EditProfileFields::SEC_NONE:
-            w.WlanSecurity = "none";
             w.KeyIndex = "1";
             break;
         case EditProfileFields::SEC_WEP:
-            w.WlanSecurity = "wep";
             w.WEPKey = KeepOrEncode(f.key, w.WEPKey);
             w.KeyIndex = std::to_string(f.keyIndex + 1);
             break;
         case EditProfileFields::SEC_WPA_PSK:
-            w.WlanSecurity = "wpa-psk";
             w.WPAKey = KeepOrEncode(f.key, w.WPAKey);
             w.KeyIndex = "1";
-            break;
-        case EditProfileFields::SEC_UNKNOWN:
-            w.WlanSecurity = "unknown";
             break;
         default:
             break;

@@ -2,6 +2,7 @@
 
 #include "NewProfileChecks.h"
 #include "ProfileFieldRules.h"
+#include "StoredChoices.h"
 #include "TWMUtil.h"
 
 namespace NewProfileRecord {
@@ -11,22 +12,15 @@ namespace {
 std::string Utf8(const wxString& text) { return TWMUtil::WxStringToStdString(text); }
 const char* Flag(bool on) { return on ? "1" : "0"; }
 
+// Values outside the items are stored as "802.11b" and "unknown".
 const char* WirelessType(int index) {
-    switch (index) {
-    case 0: return "Automatic";
-    case 2: return "802.11g";
-    case 3: return "802.11n";
-    default: return "802.11b";
-    }
+    const char* type = StoredChoices::WirelessType(index);
+    return type != nullptr ? type : StoredChoices::WirelessType(1);
 }
 
 const char* Security(int index) {
-    switch (index) {
-    case NewProfileChecks::SECURITY_NONE: return "none";
-    case NewProfileChecks::SECURITY_WEP: return "wep";
-    case NewProfileChecks::SECURITY_WPA_PSK: return "wpa-psk";
-    default: return "unknown";
-    }
+    const char* security = StoredChoices::Security(index);
+    return security != nullptr ? security : StoredChoices::Security(NewProfileChecks::SECURITY_UNKNOWN);
 }
 
 }  // namespace

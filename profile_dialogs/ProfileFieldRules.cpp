@@ -26,19 +26,6 @@ bool AllOf(const wxString& text, bool (*test)(wxUniChar)) {
 
 bool IsPrintableAscii(wxUniChar c) { return c >= 0x20 && c <= 0x7E; }
 
-bool IsWhiteOrControl(wxUniChar c) {
-    const wxUint32 v = c.GetValue();
-    return v <= 0x20 || (v >= 0x7F && v <= 0xA0) || wxIsspace(c);
-}
-
-bool HasWhiteOrControl(const wxString& text) {
-    for (wxString::const_iterator it = text.begin(); it != text.end(); ++it) {
-        if (IsWhiteOrControl(*it))
-            return true;
-    }
-    return false;
-}
-
 // Address text as the user means it: ASCII, and no part with a leading
 // zero, which the address parser would read as octal ("010" is 8).  The
 // finer rules are IPv4AddressUtil's.
@@ -61,6 +48,12 @@ bool IsPlainAddressText(const wxString& text) {
     return !(partLength > 1 && partFirst == '0');
 }
 
+// An address text as the user means it and the address parser reads it.
+bool IsAddressText(const wxString& text) {
+    uint32_t address = 0;
+    return IsPlainAddressText(text) && IPv4AddressUtil::ParseAddress(text.ToStdString().c_str(), address);
+}
+
 }  // namespace
 
 wxString Trim(const wxString& text) {
@@ -71,23 +64,29 @@ wxString Trim(const wxString& text) {
 }
 
 FieldVerdict CheckName(const wxString& text, const wxString& oldName,
-                       const std::function<bool(const wxString&)>& isTaken) {
+                       const std::function<bool(const wxString&)>& isTaken, NameOrder order) {
     const wxString name = Trim(text);
-    if (name.empty())
+    const FieldVerdict takenVerdict = FieldVerdict::Refuse(
+        _("A profile with the name you specified already exists.\nPlease specify a different name!"),
+        ProfileField::Name);
+    // The guest profile's name belongs to the guest folder; the store never
+    // writes a profile of that name anywhere else.
+    const auto taken = [&] { return name == "Guest" ? oldName != "Guest" : (isTaken && isTaken(name)); };
+
+    // The name a profile is stored under was good enough for the store.
+    const bool stored = !oldName.empty() && text == oldName;
+    if (name.empty() && !stored)
         return FieldVerdict::Refuse(_("Profile name cannot be empty!"), ProfileField::Name);
-    if (TWMUtil::CheckInvalidChars(name) != 0)
+    if (order == NameOrder::Wizard && taken())
+        return takenVerdict;
+    if (!stored && TWMUtil::CheckInvalidChars(name) != 0)
         return FieldVerdict::Refuse(
             _("Profile name cannot contain any of the following characters\n \\ / : * ? \" ' < > |"),
             ProfileField::Name);
-    if (name == "." || name == "..")
+    if (!stored && (name == "." || name == ".."))
         return FieldVerdict::Refuse(_("Invalid profile name!"), ProfileField::Name);
-    // The guest profile's name belongs to the guest folder; the store never
-    // writes a profile of that name anywhere else.
-    const bool taken = name == "Guest" ? oldName != "Guest" : (isTaken && isTaken(name));
-    if (taken)
-        return FieldVerdict::Refuse(
-            _("A profile with the name you specified already exists.\nPlease specify a different name!"),
-            ProfileField::Name);
+    if (order == NameOrder::EditDialog && taken())
+        return takenVerdict;
     return FieldVerdict::Accept();
 }
 
@@ -149,11 +148,13 @@ FieldVerdict CheckIpSettings(const wxString& ip, const wxString& mask, const wxS
     if (dns.empty())
         return FieldVerdict::Refuse(_("DNS cannot be empty!"), ProfileField::Dns);
 
-    if (!IsPlainAddressText(ip))
+    // Each text on its own first, in the order of the fields, as the check
+    // of the three together begins.
+    if (!IsAddressText(ip))
         return FieldVerdict::Refuse(_("Invalid IP!"), ProfileField::IpAddress);
-    if (!IsPlainAddressText(mask))
+    if (!IsAddressText(mask))
         return FieldVerdict::Refuse(_("Invalid subnet mask!"), ProfileField::SubnetMask);
-    if (!IsPlainAddressText(gateway))
+    if (!IsAddressText(gateway))
         return FieldVerdict::Refuse(_("Invalid gateway address!"), ProfileField::Gateway);
 
     // Plain ASCII from here on.
@@ -209,7 +210,7 @@ FieldVerdict CheckProxy(const wxString& address, const wxString& port) {
         return FieldVerdict::Refuse(_("You can input only numbers in the Port field!"), ProfileField::ProxyPort);
     if (!TWMUtil::ParsePort(port))
         return FieldVerdict::Refuse(_("Port must be a number from 1 to 65535!"), ProfileField::ProxyPort);
-    if (HasWhiteOrControl(address))
+    if (!TWMUtil::IsProxyAddress(address))
         return FieldVerdict::Refuse(_("Invalid proxy address!"), ProfileField::ProxyAddress);
     return FieldVerdict::Accept();
 }
@@ -218,7 +219,7 @@ FieldVerdict CheckHomepage(const wxString& text) {
     const wxString homepage = Trim(text);
     if (homepage.empty())
         return FieldVerdict::Refuse(_("Homepage cannot be empty!"), ProfileField::Homepage);
-    if (HasWhiteOrControl(homepage))
+    if (TWMUtil::HasWhiteSpaceOrControl(homepage))
         return FieldVerdict::Refuse(_("Invalid homepage!"), ProfileField::Homepage);
     return FieldVerdict::Accept();
 }

@@ -17,12 +17,19 @@ namespace ProfileFieldRules {
 // White space removed at both ends, the end first.
 wxString Trim(const wxString& text);
 
+// The edit dialog tests a name's characters before it asks whether the
+// name is taken; the wizard asks first.
+enum class NameOrder { EditDialog, Wizard };
+
 // A profile name.  The trimmed text must not be empty, hold none of
 // < > " \ ' * : ? | /, nor be "." or "..", which name no file.  It must not
 // be taken: "Guest" always is, unless it is `oldName`; otherwise `isTaken`
-// (given the trimmed name) decides.
+// (given the trimmed name) decides.  A text that is still exactly
+// `oldName`, the name the profile is stored under, is only tested for
+// being taken.
 FieldVerdict CheckName(const wxString& text, const wxString& oldName,
-                       const std::function<bool(const wxString&)>& isTaken);
+                       const std::function<bool(const wxString&)>& isTaken,
+                       NameOrder order = NameOrder::EditDialog);
 
 // The SSID message lists "%" in the edit dialog, not in the wizard; neither
 // refuses it.

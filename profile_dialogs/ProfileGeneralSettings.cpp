@@ -34,7 +34,6 @@ const long ID_CONTYPECOMBOBOX = wxNewId();
 const long ID_NAMECOMBOBOX = wxNewId();
 const long ID_HELP = wxNewId();
 
-const int kHelpPage = 26;
 const int kWired = 1;
 const int kWireless = 2;
 
@@ -114,7 +113,9 @@ void ProfileGeneralSettings::OnConnectTypeSelected(wxCommandEvent&) {
     ChainPages(text == _("Wireless LAN"));
 }
 
-void ProfileGeneralSettings::OnHelp(wxCommandEvent&) { WizardHeader::HelpCommand(kHelpPage); }
+// F1 is taken so that it reaches no other window; the wizard shows no
+// manual page.
+void ProfileGeneralSettings::OnHelp(wxCommandEvent&) {}
 
 NewProfileEntries ProfileGeneralSettings::ReadEntries() const {
     NewProfileEntries entries;

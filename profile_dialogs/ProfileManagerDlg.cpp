@@ -23,13 +23,11 @@
 #include "ProfileListImages.h"
 #include "ProfileManagementControl.h"
 #include "ProfileManagerHub.h"
-#include "SystemPaths.h"
 #include "TWMUtil.h"
 #include "wxCheckedListCtrl.h"
 
 namespace {
 
-const char kManual[] = "/usr/share/doc/tidewave/Korvane_VRDA2.0_Tidewave_User_Manual_Ubuntu.pdf.gz";
 const wxColour kGreyText(220, 220, 220);
 
 const long ID_PROFILELISTCTRL = wxNewId();
@@ -535,13 +533,4 @@ void ProfileManagerDlg::OnExport(wxCommandEvent&) {
     ResetSelection();
 }
 
-void ProfileManagerDlg::OnHelp(wxCommandEvent&) {
-    const wxString manual = FromUtf8(SystemPaths::Fixed(kManual));
-    if (!wxFileExists(manual))
-        return;
-    wxArrayString argv;
-    argv.push_back("evince");
-    argv.push_back(manual);
-    argv.push_back("--page-label=33");
-    CommandRunner::Get().Launch(argv);
-}
+void ProfileManagerDlg::OnHelp(wxCommandEvent&) { CommandRunner::OpenManual(CommandRunner::kUserManual, 33); }

@@ -37,7 +37,6 @@ const long ID_BROWSERSTATICBOX = wxNewId();
 const long ID_HELP = wxNewId();
 
 const int kWireless = 2;
-const int kHelpPage = 29;
 
 }  // namespace
 
@@ -185,7 +184,9 @@ void ProfileOtherSettings::OnSetProxy(wxCommandEvent&) {
     }
 }
 
-void ProfileOtherSettings::OnHelp(wxCommandEvent&) { WizardHeader::HelpCommand(kHelpPage); }
+// F1 is taken so that it reaches no other window; the wizard shows no
+// manual page.
+void ProfileOtherSettings::OnHelp(wxCommandEvent&) {}
 
 ProfileOtherSet ProfileOtherSettings::TransferToProfile() const {
     OtherSettingsEntries entries = m_values;

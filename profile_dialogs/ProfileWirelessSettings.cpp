@@ -37,7 +37,6 @@ const long ID_HELP = wxNewId();
 
 const int kNetworkModeWirelessConnected = 2;
 const int kNetworkModeWirelessUp = 3;
-const int kHelpPage = 27;
 
 }  // namespace
 
@@ -149,7 +148,9 @@ void ProfileWirelessSettings::UpdateFromAP() {
 
 void ProfileWirelessSettings::OnSSIDTextChanged(wxCommandEvent&) { m_bSSIDChanged = true; }
 
-void ProfileWirelessSettings::OnHelp(wxCommandEvent&) { WizardHeader::HelpCommand(kHelpPage); }
+// F1 is taken so that it reaches no other window; the wizard shows no
+// manual page.
+void ProfileWirelessSettings::OnHelp(wxCommandEvent&) {}
 
 void ProfileWirelessSettings::ReadInto(NewProfileEntries& entries) const {
     entries.ssid = m_pSsidTextCtrl->GetValue();

@@ -197,11 +197,14 @@ std::string ProfileAround(const std::string& inner) {
 
 }  // namespace
 
-TEST_F(ProfileFileTest, HostileFilesAreRefusedBeforeTheParserSeesThem) {
-    // Each of these once reached the parser, whose recursion per open element
-    // ends the program on a deep enough document.
+TEST_F(ProfileFileTest, HostileFilesAreRefused) {
+    // The parser recurses once per open element: a deep enough document ends
+    // the program, however its tags are hidden among entities, comments and
+    // quotes.
     const std::pair<const char*, std::string> refused[] = {
         {"Nested150k", "<profile>" + Repeat("<a>", 50000)},
+        {"EntityHidesCloseTag", "<profile>&#x</profile>x;" + Repeat("<a>", 100000)},
+        {"CommentEndsInAttribute", "<profile><!--><b c='-->" + Repeat("<a>", 100000) + "'/>"},
         {"NestedClosed", ProfileAround(Repeat("<x>", 7) + Repeat("</x>", 7))},
         {"QuotedCloseTags", ProfileAround(Repeat("<x q=\"</x>\">", 20) + Repeat("</x>", 20))},
         {"CommentedCloseTags", ProfileAround(Repeat("<x><!-- </x> -->", 20) + Repeat("</x>", 20))},
@@ -254,6 +257,7 @@ TEST_F(ProfileFileTest, FolderSkipsBadFilesAndSortsByPriorityThenFileName) {
     for (const auto& e : entries)
         ASSERT_TRUE(ProfileFile::Write(MakeFullProfile(e.first, "user", e.second), Folder(), 0600, true));
     TestTree::WriteFile(PathOf("corrupt"), "<profile><icon>1</icon></profile>");
+    TestTree::WriteFile(tree / "...profile", TestTree::ReadFile(PathOf("a")));  // named ".."
     TestTree::WriteFile(tree / "NetworkPolicy.xml", "<policy/>");
     TestTree::MakeDirs(PathOf("dir"));
 

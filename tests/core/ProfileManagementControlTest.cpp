@@ -119,6 +119,9 @@ TEST_F(ProfileStoreTest, MissingFoldersAndCorruptFilesDoNotStopTheLoad) {
     TestTree::WriteFile(store->UserDir() + "/Broken.profile", "<profile><SSID>");
     ASSERT_TRUE(store->GetProfileList(list, false, true));
     EXPECT_EQ(NamesOf(list), (std::vector<std::string>{"Good1", "Good2"}));
+    // Saving that list leaves the file alone: it was never listed.
+    ASSERT_TRUE(store->SaveAllProfiles(list, nullptr));
+    EXPECT_TRUE(TestTree::Exists(store->UserDir() + "/Broken.profile"));
 }
 
 TEST_F(ProfileStoreTest, UnlistableFolderFailsTheLoadAndKeepsTheLists) {
@@ -312,6 +315,10 @@ TEST_F(ProfileStoreTest, GuestNamedEntriesThatWouldVanishAreReported) {
          [](auto& l) { l.erase(l.begin() + 1); l.insert(l.begin() + 1, MakeFullProfile("Guest")); },
          {"Guest"}},
         {"the Guest entry hidden", [](auto& l) { l[1].show = "0"; }, {"Guest"}},
+        {"a new entry put before the last one", [](auto& l) { l.insert(l.begin() + 2, MakeFullProfile("New")); },
+         {}},
+        {"the user's own profile named like a guest-folder one",
+         [](auto& l) { l.insert(l.begin() + 1, MakeFullProfile("Visitors")); }, {}},
     };
     for (const Case& c : cases) {
         std::vector<ProfileList_t> list = loaded;
@@ -368,10 +375,11 @@ TEST_F(ProfileStoreTest, SaveAllWithAGrownAdminCountKeepsUserProfiles) {
     EXPECT_TRUE(Stored(store->UserDir(), "U2"));
     EXPECT_FALSE(Stored(store->UserDir(), "A1"));
 
-    // A count given by the caller is taken as it is.
+    // A count given by the caller reaches no further than the entries that
+    // stand for the store's administrator profiles.
     ASSERT_TRUE(store->SaveAllProfiles(list, nullptr, 2));
-    EXPECT_FALSE(Stored(store->UserDir(), "U1"));
-    EXPECT_EQ(ReadBack(store->UserDir(), "U2").priority, "10001");
+    EXPECT_EQ(ReadBack(store->UserDir(), "U1").priority, "10001");
+    EXPECT_FALSE(Stored(store->UserDir(), "A1"));
 }
 
 TEST_F(ProfileStoreTest, CheckProfilesForAPDescribesTheCallersOwnProfiles) {

@@ -169,16 +169,20 @@ TEST_F(EditProfileDialogTest, OkRefusesWithFocusThenHandsBackTheEditedRecord) {
     hub.managerNames = {"Library", "Home"};
     EditProfileDialog dialog(nullptr, Library(), false);
     wxTextCtrl* name = In<wxTextCtrl>(&dialog, "ID_NAMETEXTCTRL");
+    wxNotebook* pages = In<wxNotebook>(&dialog, "ID_EDITNOTEBOOK");
     bool nameFocused = false, buttonFocused = false;
-    int otherPage = -1;
+    int namePage = -1, otherPage = -1;
     int result = RunModal(dialog, [&] {
         Type(name, "Home");
+        pages->SetSelection(2);
         ModalDialogAnswerer::Get().Expect("A profile with the name you specified already exists.", wxID_OK);
         Ok(&dialog);
         nameFocused = HasFocus(name);
+        namePage = pages->GetSelection();
     });
     EXPECT_EQ(result, wxID_ABORT);
     EXPECT_TRUE(nameFocused);
+    EXPECT_EQ(namePage, 0);
 
     // A ticked group is checked as its Settings dialog would check it.
     ProfileList_t badIp = Library();

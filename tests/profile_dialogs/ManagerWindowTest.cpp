@@ -1,5 +1,8 @@
+#include <functional>
 #include <string>
 #include <vector>
+
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 #include <wx/button.h>
@@ -181,15 +184,37 @@ TEST_F(ManagerWindowTest, OkWritesTheBoxesAndAFailedLoadWritesNothing) {
     EXPECT_TRUE(Stored(hub.store->UserDir(), "U2"));
 }
 
-TEST_F(ManagerWindowTest, AReloadDuringTheDeleteQuestionCancelsTheDelete) {
+TEST_F(ManagerWindowTest, AReloadDuringAQuestionOrDialogCancelsTheCommand) {
     PlaceFourProfiles();
+    TestTree files;
+    Place(files.Path(), Profile("U2"));
+    ProfileManagerDlg::SetChoosers([&](wxWindow*) { return wxString::FromUTF8((files / "U2.profile").c_str()); },
+                                   nullptr);
+    const auto menu = [this](const char* label) {
+        wxCommandEvent e(wxEVT_MENU, MenuItem(Manager(), label)->GetId());
+        Manager()->GetEventHandler()->ProcessEvent(e);
+    };
+    struct Case {
+        const char* dialog;
+        int answer;
+        std::function<void()> command;
+    } cases[] = {
+        {"delete this profile", wxID_YES, [&] { Click(Button("ID_DELETEBUTTON")); }},
+        {"Edit Network Profile", wxID_OK, [&] { Click(Button("ID_EDITBUTTON")); }},
+        {"This profile already exists.", wxID_YES, [&] { menu("&Import Profile..."); }},
+    };
     Manager()->Show(true);
-    Select(2);
-    Place(hub.store->UserDir(), Profile("U0", "user", "0"));
-    ExpectQuestion("delete this profile", wxID_YES, [this] { Manager()->RefreshProfile(); });
-    Click(Button("ID_DELETEBUTTON"));
-    EXPECT_EQ(Names(Manager()), (std::vector<std::string>{"A1", "U0", "U1", "U2", "Guest"}));
-    EXPECT_FALSE(Manager()->GetModel().IsModified());
+    for (const Case& c : cases) {
+        // U2 is selected; the reload puts U1 in its row.
+        Select(2);
+        Place(hub.store->UserDir(), Profile("U0", "user", "0"));
+        ExpectQuestion(c.dialog, c.answer, [this] { Manager()->RefreshProfile(); });
+        c.command();
+        EXPECT_EQ(Names(Manager()), (std::vector<std::string>{"A1", "U0", "U1", "U2", "Guest"})) << c.dialog;
+        EXPECT_FALSE(Manager()->GetModel().IsModified()) << c.dialog;
+        ASSERT_EQ(unlink(ProfileFile::PathFor(hub.store->UserDir(), "U0").c_str()), 0);
+        Manager()->RefreshProfile();
+    }
 }
 
 TEST_F(ManagerWindowTest, StoredProfilesJoinALoadedListEvenWhileHidden) {

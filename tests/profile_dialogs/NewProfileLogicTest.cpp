@@ -43,6 +43,10 @@ TEST(NewProfileChecks, FirstFailingCheckDecidesWithItsMessageAndFocus) {
     otherCase.name = "office";
     NewProfileEntries slash = taken;
     slash.name = "a/b";
+    NewProfileEntries dots = taken;
+    dots.name = "..";
+    NewProfileEntries guest = taken;
+    guest.name = "Guest";
     NewProfileEntries untouchedSsid = Wireless("", SECURITY_NONE, "");
     untouchedSsid.ssidChanged = false;
     const Case cases[] = {
@@ -50,6 +54,8 @@ TEST(NewProfileChecks, FirstFailingCheckDecidesWithItsMessageAndFocus) {
         {"taken name", taken, false, "already exists", ProfileField::Name},
         {"name in another case", otherCase, false, "", ProfileField::None},
         {"slash in the name", slash, false, "cannot contain", ProfileField::Name},
+        {"dots for a name", dots, false, "Invalid profile name!", ProfileField::Name},
+        {"the guest profile's name", guest, false, "already exists", ProfileField::Name},
         {"back with an empty SSID", Wireless("", SECURITY_NONE, ""), false, "", ProfileField::None},
         {"empty SSID", Wireless("  ", SECURITY_NONE, ""), true, "SSID cannot be empty!", ProfileField::Ssid},
         {"accented SSID", Wireless(wxString::FromUTF8("Caf\xc3\xa9"), SECURITY_NONE, ""), true, "Invalid SSID!", ProfileField::Ssid},

@@ -50,6 +50,10 @@ TEST(ProfileFieldRules, Name) {
         {" Library ", "Home", kTaken},
         {"library", "", ""},
         {"Café 100%", "", ""},
+        // The name a profile is stored under (an import's) is only tested
+        // for being taken.
+        {"Lab: 1", "Lab: 1", ""},
+        {"Library", "Library", kTaken},
     };
     for (const Row& r : rows) {
         const FieldVerdict v = CheckName(wxString::FromUTF8(r.text), r.oldName, isTaken);
@@ -172,6 +176,7 @@ TEST(ProfileFieldRules, IpSettings) {
         {"10.1.1.1", "255.000.0.0", "10.1.1.254", gw, "Invalid subnet mask!", F::SubnetMask},
         {"10.1.1.1", "255.0.0.0", "10.01.1.254", gw, "Invalid gateway address!", F::Gateway},
         {"09.1.1.1", "255.0.0.0", "9.1.1.254", gw, "Invalid IP!", F::IpAddress},
+        {"1.2.3", "010.0.0.0", gw, gw, "Invalid IP!", F::IpAddress},
         {"10.0.0.1", "255.0.0.0", "10.0.0.2", "8.8.8.08", "Invalid DNS!", F::Dns},
         {"10.0.0.1", "255.0.0.0", "10.0.0.2", "10.0.0.0", "", F::None},
         // Text beyond ASCII is refused in its own field.
@@ -215,6 +220,7 @@ TEST(ProfileFieldRules, ProxyAgreesWithTheBrowserSettings) {
         {"proxy", "-", "Port must be a number from 1 to 65535!", ProfileField::ProxyPort},
         {"proxy", "65536", "Port must be a number from 1 to 65535!", ProfileField::ProxyPort},
         {"proxy", "99999999999999999999", "Port must be a number from 1 to 65535!", ProfileField::ProxyPort},
+        {"", "8080", "Proxy cannot be empty!", ProfileField::ProxyAddress},
         {" ", "8080", "Invalid proxy address!", ProfileField::ProxyAddress},
         {"pro\txy", "8080", "Invalid proxy address!", ProfileField::ProxyAddress},
         {"proxy.school:3128", "3128", "", ProfileField::None},
@@ -223,9 +229,10 @@ TEST(ProfileFieldRules, ProxyAgreesWithTheBrowserSettings) {
         const FieldVerdict v = CheckProxy(r.address, r.port);
         EXPECT_EQ(Outcome(v), r.expected) << "'" << r.address << "' '" << r.port << "'";
         EXPECT_EQ(v.focus, r.focus) << r.port;
-        // The browser settings take every port the dialog takes, and no other.
-        if (r.port[0] != '\0' && r.focus != ProfileField::ProxyAddress) {
-            EXPECT_EQ(firefox.SetProxy(r.address, r.port), v.accepted) << "'" << r.port << "'";
+        // The browser settings take every address and port the dialog
+        // takes, and no other.
+        if (r.port[0] != '\0') {
+            EXPECT_EQ(firefox.SetProxy(r.address, r.port), v.accepted) << "'" << r.address << "' '" << r.port << "'";
         }
     }
 }
