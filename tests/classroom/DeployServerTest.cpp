@@ -10,6 +10,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <sys/socket.h>
 
@@ -346,16 +347,18 @@ TEST_F(DeployServerTest, AHugeAnnouncedPayloadIsNotHeldInMemory) {
         return -1L;
     };
     TestTree::WriteFile(CaFile(), "trusted");
-    const std::string part(1 << 20, 'p');
+    const off_t part = 1 << 20;
+    const std::string sent = DeployClient::Length(64 * 1024 * 1024) + std::string(part, 'p');
     const std::string tmp = SystemPaths::Fixed("/tmp");
     const auto received = [&] {
         std::set<std::string> names = Listing(tmp);
-        return names.size() == 1 && TestTree::ReadFile(tmp + "/" + *names.begin()).size() == part.size();
+        struct stat st;
+        return names.size() == 1 && ::stat((tmp + "/" + *names.begin()).c_str(), &st) == 0 && st.st_size == part;
     };
     const long rssBefore = status("VmRSS"), dataBefore = status("VmData");
     {
         DeployClient peer(m_port);
-        peer.Send(DeployClient::Length(64 * 1024 * 1024) + part);
+        peer.Send(sent);
         for (int i = 0; i < 100 && !received(); ++i)
             std::this_thread::sleep_for(20ms);
         ASSERT_TRUE(received()) << "the part sent is on disk";
