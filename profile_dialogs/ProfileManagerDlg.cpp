@@ -248,10 +248,9 @@ void ProfileManagerDlg::FillList(int select) {
         // entry moved onto a greyed row can be ticked.
         list->EnableItem(row, look.enabled);
         list->Check(row, ProfileManagerModel::IsShown(profiles[row].show));
-        // The cells of columns 1 and 2 through the plain list: the check-box
-        // list would put its check image into them.
-        list->wxListCtrl::SetItem(row, 1, wxString::Format("%d", row + 1));
-        list->wxListCtrl::SetItem(row, 2, FromUtf8(profiles[row].name), look.image);
+        list->SetItem(row, 1, wxString::Format("%d", row + 1), -1);
+        list->SetItem(row, 2, FromUtf8(profiles[row].name), -1);
+        list->SetItemColumnImage(row, 2, look.image);
         if (look.whiteBackground)
             list->SetItemBackgroundColour(row, *wxWHITE);
         list->SetItemTextColour(row, look.greyText ? kGreyText : list->GetForegroundColour());

@@ -72,14 +72,16 @@ bool wxCheckedListCtrl::SetItem(wxListItem& info) {
     const long row = info.GetId();
     if (!m_extraStates.IsRow(row))
         return false;
-    long state = info.GetState();
-    int extra = TakeExtraState(&state, info.m_stateMask);
-    info.SetState(state);
     if ((info.GetMask() & wxLIST_MASK_STATE) == 0) {
         // No caller can set a check image this way, for any column.
         info.SetMask(info.GetMask() & ~wxLIST_MASK_IMAGE);
         return wxListCtrl::SetItem(info);
     }
+    // Setting the state marks the record as carrying one, so it is done
+    // only for records that already do.
+    long state = info.GetState();
+    int extra = TakeExtraState(&state, info.m_stateMask);
+    info.SetState(state);
     extra = m_extraStates.Merge(row, extra, info.m_stateMask);
     info.SetMask(info.GetMask() | wxLIST_MASK_IMAGE);
     info.SetImage(GetImageForExtraState(extra));

@@ -138,6 +138,12 @@ TEST_F(CheckedListTest, EachRowKeepsItsBitsThroughInsertsDeletesAndCellTexts) {
     list->SetItem(1, 1, "renamed", 5);
     EXPECT_EQ(list->GetItemText(1, 1), "renamed");
     EXPECT_EQ(ImageOf(1), 3);
+    wxListItem cell;  // a cell text never brings a check image into its column
+    cell.SetId(1);
+    cell.SetColumn(1);
+    cell.SetMask(wxLIST_MASK_IMAGE);
+    ASSERT_TRUE(list->wxListCtrl::GetItem(cell));
+    EXPECT_EQ(cell.GetImage(), -1);
     EXPECT_TRUE(list->UpdateItemState(1, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED));
     EXPECT_EQ(ImageOf(1), 3);
     list->EnableItem(1, true);
