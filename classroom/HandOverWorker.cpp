@@ -2,9 +2,9 @@
 
 #include <system_error>
 
-#include <unistd.h>
+#include "Delivery.h"
 
-#include "KXClientSubject.h"
+HandOverWorker::HandOverWorker() = default;
 
 HandOverWorker::~HandOverWorker() { Stop(); }
 
@@ -22,16 +22,16 @@ bool HandOverWorker::Start() {
     return true;
 }
 
-void HandOverWorker::Push(int connection) {
+void HandOverWorker::Push(std::unique_ptr<Delivery> delivery) {
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         if (m_bRunning && !m_bStop) {
-            m_queue.push_back(connection);
+            m_queue.push_back(std::move(delivery));
             m_wake.notify_one();
             return;
         }
     }
-    ::close(connection);
+    delivery.reset();
 }
 
 void HandOverWorker::Stop() {
@@ -53,11 +53,11 @@ void HandOverWorker::Run() {
         m_wake.wait(lock, [this] { return m_bStop || !m_queue.empty(); });
         if (m_queue.empty())
             return;
-        const int connection = m_queue.front();
+        std::unique_ptr<Delivery> delivery = std::move(m_queue.front());
         m_queue.pop_front();
         lock.unlock();
-        KXClientSubject::GetInstance()->Publish();
-        ::close(connection);
+        delivery->Complete();
+        delivery.reset();
         lock.lock();
     }
 }

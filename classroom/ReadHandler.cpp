@@ -4,25 +4,24 @@
 #include <cerrno>
 #include <cstdio>
 
-#include <sys/socket.h>
 #include <sys/stat.h>
 
 #include <ace/Log_Msg.h>
 #include <ace/Reactor.h>
 
+#include "Delivery.h"
 #include "DeployContext.h"
 #include "HandOverWorker.h"
 #include "ProgramFolder.h"
+#include "SocketByte.h"
 #include "SystemPaths.h"
 
 namespace {
 
-enum State { kLengthExpected = 0, kPayloadExpected = 1, kDone = 2 };
+enum State { kLengthExpected = 0, kPayloadExpected = 1, kReceived = 2 };
 
 // Reads of one call, so that a fast peer leaves room for the others.
 const int kReadsPerCall = 16;
-
-std::string ArchivePath() { return SystemPaths::Fixed(DeployConstants::kArchivePath); }
 
 bool WouldBlock(int error) { return error == EAGAIN || error == EWOULDBLOCK; }
 
@@ -30,8 +29,8 @@ bool WouldBlock(int error) { return error == EAGAIN || error == EWOULDBLOCK; }
 
 ReadHandler::ReadHandler(DeployContext& context)
     : m_context(context), m_lengthBytes{}, m_nLengthRead(0), m_nDataSize(0), m_nPayloadRead(0),
-      m_nState(kLengthExpected), m_bStepStarted(false), m_bCertificate(false), m_bHandOver(false),
-      m_nCallDepth(0), m_nTimerId(-1) {
+      m_nState(kLengthExpected), m_bStepStarted(false), m_bCertificate(false), m_nCallDepth(0), m_nTimerId(-1),
+      m_file(std::make_unique<PayloadFile>()) {
     ++m_context.openConnections;
 }
 
@@ -71,10 +70,8 @@ int ReadHandler::handle_close(ACE_HANDLE, ACE_Reactor_Mask mask) {
     } else {
         CancelStepTimer();
     }
-    m_file.Discard();
-    if (m_bHandOver) {
-        // The worker closes the connection once the hand-over is done.
-        m_context.handOver.Push(m_peer.get_handle());
+    if (m_nState == kReceived) {
+        m_context.handOver.Push(std::make_unique<Delivery>(m_peer.get_handle(), std::move(m_file), m_bCertificate));
         m_peer.set_handle(ACE_INVALID_HANDLE);
     }
     delete this;
@@ -122,7 +119,7 @@ int ReadHandler::ReadLength() {
     m_nDataSize = static_cast<int32_t>(static_cast<uint32_t>(raw[0]) | static_cast<uint32_t>(raw[1]) << 8 |
                                        static_cast<uint32_t>(raw[2]) << 16 | static_cast<uint32_t>(raw[3]) << 24);
     const bool accepted = m_nDataSize > 0 && m_nDataSize <= DeployConstants::kMaxPayloadSize;
-    if (!SendByte(accepted ? DeployConstants::kAccept : DeployConstants::kRefuse)) {
+    if (!SendSocketByte(m_peer.get_handle(), accepted ? DeployConstants::kAccept : DeployConstants::kRefuse)) {
         ACE_ERROR((LM_ERROR, ACE_TEXT("%N:%l: Failed to send response. (errno = %i: %m)\n"), errno));
         return -1;
     }
@@ -140,8 +137,8 @@ int ReadHandler::BeginPayload() {
     m_bCertificate = ::stat(caPath.c_str(), &st) != 0;
     if (m_bCertificate && m_nDataSize > DeployConstants::kMaxCertificateSize)
         return -1;
-    const std::string target = m_bCertificate ? caPath : ArchivePath();
-    if (!m_file.Open(target)) {
+    const std::string target = m_bCertificate ? caPath : SystemPaths::Fixed(DeployConstants::kArchivePath);
+    if (!m_file->Open(target)) {
         ACE_ERROR((LM_ERROR, ACE_TEXT("%N:%l: Failed to open %C. (errno = %i: %m)\n"), target.c_str(), errno));
         return -1;
     }
@@ -149,7 +146,7 @@ int ReadHandler::BeginPayload() {
 }
 
 int ReadHandler::ReadPayload() {
-    if (m_file.Target().empty() && BeginPayload() != 0)
+    if (m_file->Target().empty() && BeginPayload() != 0)
         return -1;
     std::vector<char>& buffer = m_context.readBuffer;
     for (int i = 0; i < kReadsPerCall; ++i) {
@@ -164,56 +161,18 @@ int ReadHandler::ReadPayload() {
             ACE_ERROR((LM_ERROR, ACE_TEXT("%N:%l: Failed to receive data.(errno = %i: %m)\n"), errno));
             return -1;
         }
-        if (!m_file.Append(buffer.data(), static_cast<size_t>(n))) {
+        if (!m_file->Append(buffer.data(), static_cast<size_t>(n))) {
             ACE_ERROR((LM_ERROR, ACE_TEXT("%N:%l: Failed to store %C. (errno = %i: %m)\n"),
-                       m_file.Target().c_str(), errno));
+                       m_file->Target().c_str(), errno));
             return -1;
         }
         m_nPayloadRead += n;
-        if (m_nPayloadRead == m_nDataSize)
-            return FinishPayload();
+        if (m_nPayloadRead == m_nDataSize) {
+            // Whole: the connection leaves the reactor, and no longer counts
+            // against the most served at once, while it waits for its turn.
+            m_nState = kReceived;
+            return -1;
+        }
     }
     return 0;
-}
-
-int ReadHandler::FinishPayload() {
-    m_nState = kDone;
-    CancelStepTimer();
-    if (!Store())
-        return -1;
-    if (!SendByte(DeployConstants::kAccept)) {
-        ACE_ERROR((LM_ERROR, ACE_TEXT("%N:%l: Failed to send confirmation. (errno = %i: %m)\n"), errno));
-        return -1;
-    }
-    m_bHandOver = true;
-    return -1;
-}
-
-bool ReadHandler::Store() {
-    // A certificate never replaces one stored meanwhile by another
-    // connection: then this payload is the archive, as it would have been
-    // had it arrived a moment later.
-    PayloadFile::Result result = m_file.Commit(m_bCertificate);
-    if (result == PayloadFile::TARGET_EXISTS) {
-        PayloadFile archive;
-        result = archive.Open(ArchivePath()) && archive.AppendContentOf(m_file) ? archive.Commit(false)
-                                                                                 : PayloadFile::FAILED;
-    }
-    if (result != PayloadFile::STORED) {
-        ACE_ERROR((LM_ERROR, ACE_TEXT("%N:%l: Failed to store %C. (errno = %i: %m)\n"), m_file.Target().c_str(),
-                   errno));
-        return false;
-    }
-    return true;
-}
-
-bool ReadHandler::SendByte(char byte) {
-    // One byte always fits the socket's empty send buffer; a peer that
-    // cannot take it is gone.
-    for (;;) {
-        const ssize_t n = ::send(m_peer.get_handle(), &byte, 1, MSG_NOSIGNAL | MSG_DONTWAIT);
-        if (n < 0 && errno == EINTR)
-            continue;
-        return n == 1;
-    }
 }

@@ -2,6 +2,7 @@
 #define TIDEWAVE_READHANDLER_H
 
 #include <cstdint>
+#include <memory>
 
 #include <ace/Event_Handler.h>
 #include <ace/SOCK_Stream.h>
@@ -18,8 +19,8 @@ struct DeployContext;
 // The connection is read without blocking: each call takes only what has
 // arrived, so a slow or silent peer holds up nobody else.  Each step has a
 // deadline of its own on the reactor's timer.  The payload goes to disk as
-// it arrives and is stored under its final name only once it arrived whole
-// and was written without error.
+// it arrives; once it arrived whole the connection leaves the reactor as a
+// delivery, which stores, confirms and hands the file over in its turn.
 class ReadHandler : public ACE_Event_Handler {
 public:
     explicit ReadHandler(DeployContext& context);
@@ -42,9 +43,6 @@ private:
     int ReadLength();
     int ReadPayload();
     int BeginPayload();
-    int FinishPayload();
-    bool Store();
-    bool SendByte(char byte);
 
     DeployContext& m_context;
     ACE_SOCK_Stream m_peer;
@@ -55,10 +53,9 @@ private:
     int m_nState;
     bool m_bStepStarted;
     bool m_bCertificate;
-    bool m_bHandOver;
     int m_nCallDepth;
     long m_nTimerId;
-    PayloadFile m_file;
+    std::unique_ptr<PayloadFile> m_file;
 };
 
 #endif

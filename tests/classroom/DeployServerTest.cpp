@@ -34,9 +34,17 @@ class CountingObserver : public KXClientObserver {
 public:
     void Republish() override {
         std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
+        const std::string archive = SystemPaths::Fixed("/tmp/SchoolSettings.tar");
         std::unique_lock<std::mutex> lock(m_mutex);
         m_released.wait(lock, [this] { return !m_held; });
+        if (TestTree::Exists(archive))
+            m_archives.push_back(TestTree::ReadFile(archive));
         ++calls;
+    }
+    // The archive each hand-over found in place.
+    std::vector<std::string> Archives() {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return m_archives;
     }
     void Hold(bool held) {
         {
@@ -52,6 +60,7 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_released;
     bool m_held = false;
+    std::vector<std::string> m_archives;
 };
 
 class DeployServerTest : public ::testing::Test {
@@ -336,6 +345,22 @@ TEST_F(DeployServerTest, ConnectionsBeyondTheCapAreClosedAtOnce) {
         EXPECT_EQ(held[i]->ReadUntilClosed(), "KK") << i;
     EXPECT_EQ(m_observer.calls.load(), 65);
     EXPECT_EQ(DeployClient::Push(m_port, "again"), "KK") << "finished connections free their places";
+}
+
+TEST_F(DeployServerTest, EachHandOverFindsItsOwnArchive) {
+    TestTree::WriteFile(CaFile(), "trusted");
+    m_observer.Hold(true);
+    DeployClient first(m_port);
+    first.Send(DeployClient::Length(5) + "first");
+    EXPECT_EQ(first.ReadUntilClosed(500), "KK");
+    // Received while the first import runs; stored only after it.
+    DeployClient second(m_port);
+    second.Send(DeployClient::Length(6) + "second");
+    EXPECT_EQ(second.ReadUntilClosed(500), "K");
+    m_observer.Hold(false);
+    EXPECT_EQ(first.ReadUntilClosed(), "");
+    EXPECT_EQ(second.ReadUntilClosed(), "K");
+    EXPECT_EQ(m_observer.Archives(), (std::vector<std::string>{"first", "second"}));
 }
 
 TEST_F(DeployServerTest, AHugeAnnouncedPayloadIsNotHeldInMemory) {
