@@ -11,10 +11,11 @@
 #include "SocketByte.h"
 #include "SystemPaths.h"
 
-Delivery::Delivery(int connection, std::unique_ptr<PayloadFile> file, bool certificate)
+Delivery::Delivery(int connection, std::unique_ptr<DownloadFile> file, bool certificate)
     : m_connection(connection), m_file(std::move(file)), m_bCertificate(certificate) {}
 
 Delivery::~Delivery() {
+    m_file.reset();  // a file not stored is gone before the peer sees the close
     if (m_connection >= 0 && ::close(m_connection) != 0)
         ACE_ERROR((LM_ERROR, ACE_TEXT("%N:%l: Failed to close socket. (errno = %i: %m)\n"), errno));
 }
@@ -30,14 +31,18 @@ void Delivery::Complete() {
 }
 
 bool Delivery::Store() {
-    PayloadFile::Result result = m_file->Commit(m_bCertificate);
-    if (result == PayloadFile::TARGET_EXISTS) {
-        PayloadFile archive;
-        result = archive.Open(SystemPaths::Fixed(DeployConstants::kArchivePath)) && archive.AppendContentOf(*m_file)
-                     ? archive.Commit(false)
-                     : PayloadFile::FAILED;
+    DownloadFile::Result result = m_bCertificate ? m_file->CommitBesideExisting()
+                                  : m_file->Commit()  ? DownloadFile::STORED
+                                                      : DownloadFile::FAILED;
+    if (result == DownloadFile::TARGET_EXISTS) {
+        DownloadFile archive;
+        result = archive.Open(SystemPaths::Fixed(DeployConstants::kArchivePath)) &&
+                         archive.WriteContentOf(*m_file) && archive.Commit()
+                     ? DownloadFile::STORED
+                     : DownloadFile::FAILED;
+        m_file->Discard();
     }
-    if (result != PayloadFile::STORED) {
+    if (result != DownloadFile::STORED) {
         ACE_ERROR((LM_ERROR, ACE_TEXT("%N:%l: Failed to store %C. (errno = %i: %m)\n"), m_file->Target().c_str(),
                    errno));
         return false;

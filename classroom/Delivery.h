@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "PayloadFile.h"
+#include "DownloadFile.h"
 
 // A file received whole on a deploy connection, waiting for its turn.
 // Deliveries are completed one at a time, in the order they arrived: the
@@ -15,7 +15,7 @@ public:
     // Takes the connection (a socket descriptor) and the received file.
     // A certificate never replaces one stored meanwhile by another
     // delivery: then it is stored as the settings archive.
-    Delivery(int connection, std::unique_ptr<PayloadFile> file, bool certificate);
+    Delivery(int connection, std::unique_ptr<DownloadFile> file, bool certificate);
     // Closes the connection; a file not stored is removed.
     ~Delivery();
     Delivery(const Delivery&) = delete;
@@ -27,7 +27,7 @@ private:
     bool Store();
 
     int m_connection;
-    std::unique_ptr<PayloadFile> m_file;
+    std::unique_ptr<DownloadFile> m_file;
     bool m_bCertificate;
 };
 

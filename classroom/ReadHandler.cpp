@@ -30,7 +30,7 @@ bool WouldBlock(int error) { return error == EAGAIN || error == EWOULDBLOCK; }
 ReadHandler::ReadHandler(DeployContext& context)
     : m_context(context), m_lengthBytes{}, m_nLengthRead(0), m_nDataSize(0), m_nPayloadRead(0),
       m_nState(kLengthExpected), m_bStepStarted(false), m_bCertificate(false), m_nCallDepth(0), m_nTimerId(-1),
-      m_file(std::make_unique<PayloadFile>()) {
+      m_file(std::make_unique<DownloadFile>()) {
     ++m_context.openConnections;
 }
 
@@ -161,7 +161,7 @@ int ReadHandler::ReadPayload() {
             ACE_ERROR((LM_ERROR, ACE_TEXT("%N:%l: Failed to receive data.(errno = %i: %m)\n"), errno));
             return -1;
         }
-        if (!m_file->Append(buffer.data(), static_cast<size_t>(n))) {
+        if (!m_file->Write(buffer.data(), static_cast<size_t>(n))) {
             ACE_ERROR((LM_ERROR, ACE_TEXT("%N:%l: Failed to store %C. (errno = %i: %m)\n"),
                        m_file->Target().c_str(), errno));
             return -1;

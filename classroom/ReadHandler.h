@@ -7,7 +7,7 @@
 #include <ace/Event_Handler.h>
 #include <ace/SOCK_Stream.h>
 
-#include "PayloadFile.h"
+#include "DownloadFile.h"
 
 struct DeployContext;
 
@@ -55,7 +55,7 @@ private:
     bool m_bCertificate;
     int m_nCallDepth;
     long m_nTimerId;
-    std::unique_ptr<PayloadFile> m_file;
+    std::unique_ptr<DownloadFile> m_file;
 };
 
 #endif

@@ -363,6 +363,18 @@ TEST_F(DeployServerTest, EachHandOverFindsItsOwnArchive) {
     EXPECT_EQ(m_observer.Archives(), (std::vector<std::string>{"first", "second"}));
 }
 
+TEST_F(DeployServerTest, ACertificateStoredMeanwhileMakesTheOtherPayloadTheArchive) {
+    DeployClient later(m_port);
+    later.Send(DeployClient::Length(6) + "sec");  // begun while no certificate is there
+    std::this_thread::sleep_for(100ms);
+    EXPECT_EQ(DeployClient::Push(m_port, "first"), "KK");
+    later.Send("ond");
+    EXPECT_EQ(later.ReadUntilClosed(), "KK");
+    EXPECT_EQ(TestTree::ReadFile(CaFile()), "first");
+    EXPECT_EQ(TestTree::ReadFile(ArchiveFile()), "second");
+    EXPECT_EQ(Listing(m_program), std::set<std::string>{"cacert.pem"});
+}
+
 TEST_F(DeployServerTest, AHugeAnnouncedPayloadIsNotHeldInMemory) {
     const auto status = [](const std::string& key) {
         std::ifstream in("/proc/self/status");
