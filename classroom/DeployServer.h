@@ -14,8 +14,9 @@
 class AcceptHandler;
 
 // The deploy server: a thread-pool reactor with one event-loop thread that
-// accepts, receives and stores for every connection at once, and a worker
-// that hands the received files over (the import) one at a time.
+// accepts and receives for every connection at once, and a worker that
+// completes the received files (store, confirm, hand over: the import) one
+// at a time.
 class DeployServer {
 public:
     explicit DeployServer(const ACE_INET_Addr& listenAddress,
