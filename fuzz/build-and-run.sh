@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Builds the fuzzers of the two readers that take files from outside (the
-# settings archive and the profile file) with clang (libFuzzer,
-# AddressSanitizer, UndefinedBehaviorSanitizer) and runs each for a bounded
-# time over its seed corpus.  Usage: fuzz/build-and-run.sh [seconds]
-# (default 30, for each fuzzer).
+# Builds the fuzzers of the readers that take input from outside (the
+# settings archive, the profile file and announced mesh-server records) with
+# clang (libFuzzer, AddressSanitizer, UndefinedBehaviorSanitizer) and runs
+# each for a bounded time over its seed corpus.
+# Usage: fuzz/build-and-run.sh [seconds]   (default 30, for each fuzzer)
 # Exits 0 without doing anything when clang is not installed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -16,9 +16,10 @@ if ! command -v clang++ >/dev/null 2>&1; then
 fi
 
 out=$top/build/fuzz
-mkdir -p "$out/corpus" "$out/profile-corpus"
+mkdir -p "$out/corpus" "$out/profile-corpus" "$out/corpus-txt"
 cp -n fuzz/corpus/* "$out/corpus/" 2>/dev/null || true
 cp -n fuzz/profile-corpus/* "$out/profile-corpus/" 2>/dev/null || true
+cp -n fuzz/corpus-txt/* "$out/corpus-txt/" 2>/dev/null || true
 
 flags="-std=c++17 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined"
 # shellcheck disable=SC2046
@@ -31,6 +32,12 @@ clang++ $flags -DNDEBUG -DTIXML_USE_STL $(wx-config --cxxflags base) -Icore -Ipl
   core/XmlNestingCheck.cpp core/Utf8Text.cpp core/SystemPaths.cpp core/PosixIo.cpp core/TWMLog.cpp \
   -ltinyxml $(wx-config --libs base) -o "$out/profile_fuzzer"
 
+# shellcheck disable=SC2046
+clang++ $flags $(wx-config --cxxflags base) $(pkg-config --cflags avahi-client) -Iclassroom -Icore -Iplatform \
+  fuzz/TxtRecordFuzzer.cpp classroom/MeshTxtRecord.cpp classroom/MeshText.cpp classroom/MeshGatewayRecord.cpp \
+  core/TWMUtilText.cpp core/Utf8Text.cpp \
+  $(wx-config --libs base) $(pkg-config --libs avahi-client) -o "$out/txtrecord_fuzzer"
+
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 echo "== settings archive reader, $seconds s"
@@ -39,3 +46,6 @@ echo "== settings archive reader, $seconds s"
 echo "== profile reader, $seconds s"
 "$out/profile_fuzzer" -max_total_time="$seconds" -max_len=65536 -timeout=10 \
   -artifact_prefix="$out/profile-" "$out/profile-corpus"
+echo "== announced mesh-server records, $seconds s"
+"$out/txtrecord_fuzzer" -max_total_time="$seconds" -max_len=2048 -timeout=10 \
+  -artifact_prefix="$out/txt-" "$out/corpus-txt"

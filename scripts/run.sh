@@ -4,7 +4,9 @@
 # own and an editable world file for the simulated laptop.
 #
 # Without a usable X display it starts Xvfb with a notification area
-# (trayer) and says how to look at it.
+# (trayer) and says how to look at it.  Run as root where no avahi-daemon
+# answers, it starts one that sees only a loopback interface (as the tests
+# do) and announces a mesh server "laptop-12" on it, to join from the tray.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 top=$PWD
@@ -34,9 +36,26 @@ export HOME=$demo/home
 # machines of a demo network.
 export PATH=$top/scripts/demo/samba:$PATH
 
+source scripts/lib/session.sh
 pids=()
-cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done; }
+cleanup() {
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
+  avahi_stop
+}
 trap cleanup EXIT
+
+# DNS-SD: the machine's avahi-daemon when one answers, else one of our own.
+avahi_start >/dev/null
+if [ "${TIDEWAVE_AVAHI:-}" = ready ]; then
+  avahi-publish -s laptop-12 _kxStudentServer._tcp 651 10.20.0.12 laptop-12 10.20.0.1 8.8.8.8 6 >/dev/null 2>&1 &
+  pids+=($!)
+  dnssd="a loopback-only avahi-daemon of the demo; it announces the mesh server laptop-12"
+elif [ -n "$(timeout 5 dbus-send --system --print-reply --dest=org.freedesktop.DBus / \
+  org.freedesktop.DBus.NameHasOwner string:org.freedesktop.Avahi 2>/dev/null | grep 'boolean true')" ]; then
+  dnssd="this machine's avahi-daemon: the laptop is announced on the local network"
+else
+  dnssd="none ($TIDEWAVE_AVAHI_SKIP); the program retries every 30 s"
+fi
 
 if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
   fdfile=$(mktemp)
@@ -56,6 +75,7 @@ Tidewave starts on $DISPLAY; its tray icon and the first profile's apply
 follow 20 seconds after the start.
   settings (profiles, policy): $TIDEWAVE_ROOT/etc/Lanternfield
   simulated laptop:            $TIDEWAVE_WORLD
+  DNS-SD:                      $dnssd
 Edit the world file while it runs: link="0" on <wired> pulls the cable,
 deleting an <accessPoint> line switches that access point off.
 Stop with Ctrl-C.

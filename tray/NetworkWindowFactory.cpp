@@ -1,9 +1,12 @@
 #include "NetworkWindowFactory.h"
 
 #include "EditProfileDialog.h"
+#include "MeshConfigurationDlg.h"
+#include "MeshUseOthersInternetDlg.h"
 #include "NetworkManagerDlg.h"
 #include "ProfileManagerDlg.h"
 #include "ScanNetworkDlg.h"
+#include "ViewMeshNeighborsDlg.h"
 
 HubWindowFactory::MainWindow NetworkWindowFactory::CreateNetworkManagerDlg() {
     auto* dlg = new NetworkManagerDlg(nullptr, -1);
@@ -34,7 +37,14 @@ HubWindowFactory::ProfileManager NetworkWindowFactory::CreateProfileManagerDlg()
     return made;
 }
 
-MeshUseOthersInternetDlg* NetworkWindowFactory::CreateMeshUseOthersInternetDlg() { return nullptr; }
+// The mesh client dialog, made hidden once, last of the hub's windows.
+MeshUseOthersInternetDlg* NetworkWindowFactory::CreateMeshUseOthersInternetDlg() {
+    return new MeshUseOthersInternetDlg(nullptr, wxID_ANY);
+}
+
+wxDialog* NetworkWindowFactory::CreateMeshConfigurationDlg() { return new MeshConfigurationDlg(nullptr, wxID_ANY); }
+
+wxDialog* NetworkWindowFactory::CreateViewMeshNeighborsDlg() { return new ViewMeshNeighborsDlg(nullptr, wxID_ANY); }
 
 bool NetworkWindowFactory::EditProfileFromScan(wxWindow* parent, ProfileList_t& profile) {
     EditProfileDialog dialog(parent, profile, true);

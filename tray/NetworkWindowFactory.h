@@ -17,6 +17,11 @@ public:
     // The edit dialog over a profile made for a scanned network.
     bool HasProfileEditor() const override { return true; }
     bool EditProfileFromScan(wxWindow* parent, ProfileList_t& profile) override;
+
+    // The mesh configuration dialog and the mesh neighbour list.
+    bool HasMeshWindows() const override { return true; }
+    wxDialog* CreateMeshConfigurationDlg() override;
+    wxDialog* CreateViewMeshNeighborsDlg() override;
 };
 
 #endif

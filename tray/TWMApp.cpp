@@ -13,6 +13,8 @@
 #include "DataCenter.h"
 #include "DeployThread.h"
 #include "KXClientSubject.h"
+#include "MeshInfoManager.h"
+#include "TrayMeshHooks.h"
 #include "NetworkStatusView.h"
 #include "PolicyManager.h"
 #include "ProfileManagerView.h"
@@ -31,19 +33,37 @@ namespace {
 const int kStartDelayMs = 20000;
 const int kExitDelayMs = 3000;
 const int kRefreshWaitMs = 30000;
+const int kHousekeepingMs = 3000;
 // The deploy server listens on every local address; this text is not used.
 const char* const kDeployAddress = "192.168.0.1";
 const int ID_TIMER_START = wxNewId();
 const int ID_TIMER_EXIT = wxNewId();
+const int ID_TIMER_HOUSEKEEPING = wxNewId();
+
+// The tick starts its threads through the application's own operations.
+DnsSdTick::Loop StartingWith(DnsSdTick::Loop loop, std::function<void()> start) {
+    loop.start = std::move(start);
+    return loop;
+}
 
 }  // namespace
 
 wxBEGIN_EVENT_TABLE(TWMApp, wxApp)
     EVT_TIMER(ID_TIMER_START, TWMApp::OnStartTimer)
     EVT_TIMER(ID_TIMER_EXIT, TWMApp::OnExitTimer)
+    EVT_TIMER(ID_TIMER_HOUSEKEEPING, TWMApp::OnHousekeepingTimer)
 wxEND_EVENT_TABLE()
 
-TWMApp::TWMApp() : m_startTimer(this, ID_TIMER_START), m_exitTimer(this, ID_TIMER_EXIT) {}
+TWMApp::TWMApp()
+    : m_startTimer(this, ID_TIMER_START),
+      m_exitTimer(this, ID_TIMER_EXIT),
+      m_houseTimer(this, ID_TIMER_HOUSEKEEPING),
+      m_dnsSd(*MeshInfoManager::GetInstance()),
+      m_dnsSdTick(StartingWith(m_dnsSd.PublishLoop(), [this] { ReconnectPublish(); }),
+                  StartingWith(m_dnsSd.BrowseLoop(), [this] { StartListen(); })),
+      m_meshCommands(TrayMeshHooks::Make(*this), *MeshInfoManager::GetInstance()) {
+    MeshStateMachine::SetCurrent(&m_meshCommands);
+}
 
 TWMApp::~TWMApp() = default;
 
@@ -90,6 +110,9 @@ bool TWMApp::OnInit() {
     SetExitOnFrameDelete(false);
     UserNotices::Install(new TrayUserNotices);
     m_startTimer.StartOnce(kStartDelayMs);
+    m_houseTimer.Start(kHousekeepingMs);
+    StartListen();
+    m_dnsSdTick.NoteBrowseStarted(DnsSdTick::Clock::now());
     StartDeployThread(kDeployAddress);
     m_nMeshStatus = 1;
     return true;
@@ -114,6 +137,16 @@ void TWMApp::OnInitTimer() {
     m_pTaskTray = TWMTaskTray::GetInstance();
     m_pTaskTray->init(argc == 2);
 }
+
+void TWMApp::OnTimerExit() { m_dnsSdTick.OnTick(DnsSdTick::Clock::now()); }
+
+void TWMApp::StartListen() {
+    std::puts("StartListen");
+    m_dnsSd.StartListen();
+    std::puts("lthread->Run()");
+}
+
+void TWMApp::ReconnectPublish() { m_dnsSd.ReconnectPublish(); }
 
 void TWMApp::ShowExistBalloon() {
     m_pExistBalloon = new TWExistBalloon(nullptr);

@@ -9,7 +9,10 @@
 #include <wx/string.h>
 #include <wx/timer.h>
 
+#include "DnsSdThreads.h"
+#include "DnsSdTick.h"
 #include "KXClientObserver.h"
+#include "MeshStateMachine.h"
 #include "NetworkWindowFactory.h"
 
 class SettingsRepublisher;
@@ -17,7 +20,9 @@ class TWExistBalloon;
 class TWMTaskTray;
 
 // The application object: single-instance lock, the 20000 ms start timer and
-// the deferred start that brings up the tray and the hub.
+// the deferred start that brings up the tray and the hub; the 3000 ms
+// housekeeping tick that restarts the DNS-SD publisher and browser; the mesh
+// commands.
 class TWMApp : public wxApp, public KXClientObserver {
 public:
     TWMApp();
@@ -38,10 +43,19 @@ public:
 
     // Requests served by the housekeeping tick: a new DNS-SD publication of
     // this machine, and a new browse.  Any thread.
-    void StartPublishTimer() { m_bPublishRequest = true; }
-    void StartBrowseTimer() { m_bBrowseRequest = true; }
-    bool IsPublishRequested() const { return m_bPublishRequest; }
-    bool IsBrowseRequested() const { return m_bBrowseRequest; }
+    void StartPublishTimer() { m_dnsSdTick.RequestPublish(); }
+    void StartBrowseTimer() { m_dnsSdTick.RequestBrowse(); }
+    bool IsPublishRequested() const { return m_dnsSdTick.IsPublishRequested(); }
+    bool IsBrowseRequested() const { return m_dnsSdTick.IsBrowseRequested(); }
+
+    // The housekeeping tick (the 3000 ms timer's handler; tests call it).
+    void OnTimerExit();
+    // A new DNS-SD browse thread, and a new publisher thread.
+    void StartListen();
+    void ReconnectPublish();
+
+    // The mesh commands of the tray menu, which the mesh dialogs answer.
+    MeshStateMachine& GetMeshCommands() { return m_meshCommands; }
 
     // Starts the classroom deploy server (TCP port 4711 on every local IPv4
     // address; the address text is not used).
@@ -67,6 +81,7 @@ public:
 private:
     void OnStartTimer(wxTimerEvent&) { OnInitTimer(); }
     void OnExitTimer(wxTimerEvent&) { CloseExistBalloon(); }
+    void OnHousekeepingTimer(wxTimerEvent&) { OnTimerExit(); }
     void SetProgramFolder();
     void LoadCatalogue();
     void RunOnGuiThread(const std::function<void()>& work);
@@ -74,12 +89,14 @@ private:
     TWMTaskTray* m_pTaskTray = nullptr;
     wxTimer m_startTimer;
     wxTimer m_exitTimer;
+    wxTimer m_houseTimer;
     TWExistBalloon* m_pExistBalloon = nullptr;
     int m_nLockFd = -1;
     bool m_bFirstInstance = false;
     bool m_bStarted = false;
-    std::atomic<bool> m_bPublishRequest{false};
-    std::atomic<bool> m_bBrowseRequest{false};
+    DnsSdThreads m_dnsSd;
+    DnsSdTick m_dnsSdTick;
+    MeshStateMachine m_meshCommands;
     std::atomic<bool> m_bShuttingDown{false};
     std::unique_ptr<SettingsRepublisher> m_pRepublisher;
     NetworkWindowFactory m_windowFactory;

@@ -24,12 +24,20 @@ const int ID_MENU_PROFILE_BASE = wxWindow::NewControlId(kMaxProfileItems);
 const int ID_MENU_HELP = wxNewId();
 const int ID_MENU_SCAN = wxNewId();
 const int ID_MENU_MAIN_WINDOW = wxNewId();
+const int ID_MENU_MESH_ON = wxNewId();
+const int ID_MENU_MESH_OFF = wxNewId();
+const int ID_MENU_SHARE_MY_INTERNET = wxNewId();
+const int ID_MENU_USE_OTHERS_INTERNET = wxNewId();
 
 }  // namespace
 
 int TWMPopupMenu::ProfileItemId(size_t index) { return ID_MENU_PROFILE_BASE + static_cast<int>(index); }
 
 int TWMPopupMenu::HelpItemId() { return ID_MENU_HELP; }
+int TWMPopupMenu::TurnOnMeshItemId() { return ID_MENU_MESH_ON; }
+int TWMPopupMenu::TurnOffMeshItemId() { return ID_MENU_MESH_OFF; }
+int TWMPopupMenu::ShareMyInternetItemId() { return ID_MENU_SHARE_MY_INTERNET; }
+int TWMPopupMenu::UseOthersInternetItemId() { return ID_MENU_USE_OTHERS_INTERNET; }
 
 int TWMPopupMenu::ScanItemId() { return ID_MENU_SCAN; }
 
@@ -61,6 +69,12 @@ TWMPopupMenu::TWMPopupMenu() {
         Check(ProfileItemId(static_cast<size_t>(m_nChecked)), true);
     if (!m_profiles.empty())
         AppendSeparator();
+    const bool meshOff = wxGetApp().m_nMeshStatus == MESH_OFF;
+    Append(ID_MENU_MESH_ON, _("Turn on Mesh"))->Enable(meshOff);
+    Append(ID_MENU_MESH_OFF, _("Turn off Mesh"))->Enable(!meshOff);
+    Append(ID_MENU_SHARE_MY_INTERNET, _("Share My Internet"))->Enable(!meshOff);
+    Append(ID_MENU_USE_OTHERS_INTERNET, _("Use Other's Internet"))->Enable(!meshOff);
+    AppendSeparator();
     Append(ID_MENU_SCAN, _("&Scan for Networks"));
     Append(ID_MENU_MAIN_WINDOW, _("Network Manager"));
     AppendSeparator();
@@ -68,6 +82,10 @@ TWMPopupMenu::TWMPopupMenu() {
 
     Bind(wxEVT_MENU, &TWMPopupMenu::OnConnectProfile, this, ProfileItemId(0),
          ProfileItemId(kMaxProfileItems - 1));
+    Bind(wxEVT_MENU, &TWMPopupMenu::OnTurnOnMesh, this, ID_MENU_MESH_ON);
+    Bind(wxEVT_MENU, &TWMPopupMenu::OnTurnOffMesh, this, ID_MENU_MESH_OFF);
+    Bind(wxEVT_MENU, &TWMPopupMenu::OnShareMyInternet, this, ID_MENU_SHARE_MY_INTERNET);
+    Bind(wxEVT_MENU, &TWMPopupMenu::OnUseOthersInternet, this, ID_MENU_USE_OTHERS_INTERNET);
     Bind(wxEVT_MENU, &TWMPopupMenu::OnHelp, this, ID_MENU_HELP);
     Bind(wxEVT_MENU, &TWMPopupMenu::OnScanNetwork, this, ID_MENU_SCAN);
     Bind(wxEVT_MENU, &TWMPopupMenu::OnShowMainWindow, this, ID_MENU_MAIN_WINDOW);
@@ -80,6 +98,23 @@ void TWMPopupMenu::OnConnectProfile(wxCommandEvent& e) {
     const ProfileList_t profile = m_profiles[static_cast<size_t>(index)];
     // The menu closes and is deleted before the command runs.
     wxTheApp->CallAfter([profile] { ConnectProfile(profile); });
+}
+
+// The mesh commands run once the menu has closed.
+void TWMPopupMenu::OnTurnOnMesh(wxCommandEvent&) {
+    wxTheApp->CallAfter([] { wxGetApp().GetMeshCommands().TurnOnMesh(); });
+}
+
+void TWMPopupMenu::OnTurnOffMesh(wxCommandEvent&) {
+    wxTheApp->CallAfter([] { wxGetApp().GetMeshCommands().TurnOffMesh(); });
+}
+
+void TWMPopupMenu::OnShareMyInternet(wxCommandEvent&) {
+    wxTheApp->CallAfter([] { wxGetApp().GetMeshCommands().ShareMyInternet(); });
+}
+
+void TWMPopupMenu::OnUseOthersInternet(wxCommandEvent&) {
+    wxTheApp->CallAfter([] { wxGetApp().GetMeshCommands().UseOthersInternet(); });
 }
 
 void TWMPopupMenu::OnHelp(wxCommandEvent&) {

@@ -8,9 +8,9 @@
 #include "ProfileList.h"
 
 // The tray menu: one check item per profile (the current one ticked), the
-// scan window and the main window, then the help command.  It keeps the
-// list it was built from, so a pick applies exactly the profile the user
-// saw.
+// mesh commands (enabled by the mesh state), the scan window and the main
+// window, then the help command.  It keeps the list it was built from, so a
+// pick applies exactly the profile the user saw.
 class TWMPopupMenu : public wxMenu {
 public:
     TWMPopupMenu();
@@ -21,6 +21,10 @@ public:
 
     static int ProfileItemId(size_t index);
     static int HelpItemId();
+    static int TurnOnMeshItemId();
+    static int TurnOffMeshItemId();
+    static int ShareMyInternetItemId();
+    static int UseOthersInternetItemId();
     static int ScanItemId();
     static int MainWindowItemId();
 
@@ -36,6 +40,10 @@ public:
 
 private:
     void OnConnectProfile(wxCommandEvent& e);
+    void OnTurnOnMesh(wxCommandEvent& e);
+    void OnTurnOffMesh(wxCommandEvent& e);
+    void OnShareMyInternet(wxCommandEvent& e);
+    void OnUseOthersInternet(wxCommandEvent& e);
     void OnHelp(wxCommandEvent& e);
     void OnScanNetwork(wxCommandEvent& e);
     void OnShowMainWindow(wxCommandEvent& e);

@@ -462,6 +462,10 @@ void TWMTaskTray::SetTrayIcon(const wxString& file, const wxString& tooltip) {
 }
 
 void TWMTaskTray::UpdateTrayIcon(int mode, const MeshStatus& status) {
+    // A new address of this laptop is announced once it has held for three
+    // status checks.
+    if (m_ipWatcher.Update(status.m_strIP))
+        wxGetApp().StartPublishTimer();
     if (!m_bIconUpdated) {
         m_bIconUpdated = true;
         // The start tip points at the tray icon: only where there is one.

@@ -7,6 +7,7 @@
 #include <wx/taskbar.h>
 #include <wx/timer.h>
 
+#include "IpChangeWatcher.h"
 #include "ProfileList.h"
 #include "TaskTrayLink.h"
 
@@ -115,6 +116,7 @@ private:
     wxPoint m_lastMousePos{-1, -1};
     wxString m_strIconFile;
     wxString m_strTooltip;
+    IpChangeWatcher m_ipWatcher;
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -7,7 +7,6 @@
 #include <wx/frame.h>
 #include <wx/timer.h>
 
-#include "IpChangeConfirmer.h"
 #include "NetworkStatusView.h"
 #include "ProfileList.h"
 #include "SchoolSettingImporter.h"
@@ -70,7 +69,6 @@ public:
     bool IsConnectTimerRunning() const { return m_connectTimer.IsRunning(); }
     bool IsWirelessTimerRunning() const { return m_wirelessTimer.IsRunning(); }
     wxMenuBar* GetMenus() const { return m_pMenuBar; }
-    int GetPublishCount() const { return m_ipChange.Count(); }
 
     // Handlers (the button's and its menu item's share one).
     void OnProfileSelected(wxCommandEvent& event);
@@ -175,7 +173,6 @@ private:
     SchoolSettingImporter m_importer;
     bool m_bApplyingProfile = false;
     int m_nSelectedProfile = -1;
-    IpChangeConfirmer m_ipChange;
 
     wxDECLARE_EVENT_TABLE();
 };

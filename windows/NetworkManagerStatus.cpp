@@ -2,7 +2,6 @@
 // network mode, the busy notice and the frame's two timers.
 #include "NetworkManagerDlg.h"
 
-#include <cstdio>
 
 #include <wx/bmpcbox.h>
 #include <wx/button.h>
@@ -26,10 +25,8 @@ using MainWindowRules::Change;
 using MainWindowRules::Label;
 
 void NetworkManagerDlg::UpdateNetworkStatus(int mode, const MeshStatus& status) {
-    if (m_ipChange.Report(status.m_strIP))
-        wxGetApp().StartPublishTimer();
-    std::printf("nTwice = %d\n", m_ipChange.Count());
-
+    // A new address of this machine is announced from the tray's status
+    // updates, which see the same record; none is requested here.
     const wxString connected = _("Connected");
     const wxString disconnected = _("Disconnected");
     switch (mode) {

@@ -26,6 +26,7 @@ void CallJournal::Clear() {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_lines.clear();
     m_failures.clear();
+    m_raw.clear();
 }
 
 void CallJournal::ClearLines() {
@@ -46,4 +47,19 @@ std::optional<int> CallJournal::TakeFailure(const std::string& function) {
     int result = it->second;
     m_failures.erase(it);
     return result;
+}
+
+void CallJournal::RawNext(const std::string& function, const std::string& bytes) {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_raw[function] = bytes;
+}
+
+std::optional<std::string> CallJournal::TakeRaw(const std::string& function) {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    auto it = m_raw.find(function);
+    if (it == m_raw.end())
+        return std::nullopt;
+    std::string bytes = std::move(it->second);
+    m_raw.erase(it);
+    return bytes;
 }

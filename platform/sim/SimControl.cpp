@@ -115,6 +115,16 @@ bool MeshOn() { return SimLaptop::Instance().MeshOn(); }
 void FailNextCall(const std::string& function, int result) { CallJournal::Instance().FailNext(function, result); }
 std::vector<std::string> CallLog() { return CallJournal::Instance().Lines(); }
 
+void SetNextNeighborList(const MeshNeighborList& list) {
+    CallJournal::Instance().RawNext("RVL_ListAllNeighborMPs",
+                                    std::string(reinterpret_cast<const char*>(&list), sizeof list));
+}
+
+void SetNextGatewayInfo(const MeshGatewayInfo& info) {
+    CallJournal::Instance().RawNext("RVL_GetMeshGatewayInfo",
+                                    std::string(reinterpret_cast<const char*>(&info), sizeof info));
+}
+
 void ClearCallLog() {
     // Keeps the failures set up; only the lines go.
     CallJournal::Instance().ClearLines();

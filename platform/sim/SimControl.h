@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "RvlSdk.h"
 #include "sim/SimAccessPoint.h"
 #include "sim/SimWorld.h"
 
@@ -41,6 +42,11 @@ bool MeshOn();
 
 // The next call of `function` ("RVL_GetAPList") returns `result` at once.
 void FailNextCall(const std::string& function, int result);
+// The next RVL_ListAllNeighborMPs / RVL_GetMeshGatewayInfo copies this
+// record into the caller's as it is (a count above 64, texts without a NUL)
+// and returns 0.
+void SetNextNeighborList(const MeshNeighborList& list);
+void SetNextGatewayInfo(const MeshGatewayInfo& info);
 // One line per call since the last reset or clear: "RVL_UpAdapter(2)".
 std::vector<std::string> CallLog();
 void ClearCallLog();

@@ -37,7 +37,11 @@ bool PumpUntil(const std::function<bool()>& done, int ms) {
 
 bool Grab(wxWindow* window, const wxString& file, int margin) {
     Pump(400);
-    wxRect r = window->GetScreenRect();
+    return GrabArea(window->GetScreenRect(), file, margin);
+}
+
+bool GrabArea(const wxRect& area, const wxString& file, int margin) {
+    wxRect r = area;
     r.Inflate(margin);
     r.Intersect(wxRect(wxPoint(0, 0), wxGetDisplaySize()));
     const wxString crop = wxString::Format("%dx%d+%d+%d", r.GetWidth(), r.GetHeight(), r.GetX(), r.GetY());

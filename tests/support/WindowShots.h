@@ -3,6 +3,7 @@
 
 #include <functional>
 
+#include <wx/gdicmn.h>
 #include <wx/string.h>
 
 class wxWindow;
@@ -23,6 +24,8 @@ bool PumpUntil(const std::function<bool()>& done, int ms);
 // screen device context may hand back an older frame).  Says so on
 // standard output.
 bool Grab(wxWindow* window, const wxString& file, int margin = 12);
+// The same for a screen area (a window with its companions).
+bool GrabArea(const wxRect& area, const wxString& file, int margin = 12);
 
 }  // namespace WindowShots
 

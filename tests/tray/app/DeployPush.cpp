@@ -13,6 +13,10 @@
 //       builds <work>/foreign.tar (certificate of the other CA, a profile
 //       named like a trusted one but different, a new profile, another
 //       policy; files in <work>/foreign/) and pushes it
+//   tidewave_test_push version  <port> <work folder>
+//       builds <work>/versioned.tar (server certificate of that CA, a policy
+//       that allows everything, "VersionInfo.xml" of settings version "7")
+//       and pushes it
 //   tidewave_test_push refused  <port>
 //       announces a length of 0 and one above the largest payload; each must
 //       be answered with 0x00 and a closed connection
@@ -233,11 +237,14 @@ std::string Policy(const char* mesh) {
 
 // Lays the files out in <work>/<label>/ and packs them into <work>/<label>.tar.
 std::string BuildArchive(const std::string& work, const std::string& label, const std::string& certificate,
-                         const std::vector<ProfileList_t>& profiles, const std::string& policy) {
+                         const std::vector<ProfileList_t>& profiles, const std::string& policy,
+                         const std::vector<std::pair<std::string, std::string>>& others = {}) {
     const std::string folder = work + "/" + label;
     MakeFolder(folder);
     WriteWhole(folder + "/sslservercert.pem", ReadWhole(certificate));
     WriteWhole(folder + "/NetworkPolicy.xml", policy);
+    for (const auto& other : others)
+        WriteWhole(folder + "/" + other.first, other.second);
     for (const ProfileList_t& p : profiles)
         if (!ProfileFile::Write(p, folder, 0644, true))
             throw Failure("cannot write the profile " + p.name + " into " + folder);
@@ -248,6 +255,8 @@ std::string BuildArchive(const std::string& work, const std::string& label, cons
     std::vector<std::string> names = {"sslservercert.pem", "NetworkPolicy.xml"};
     for (const ProfileList_t& p : profiles)
         names.push_back(p.name + ".profile");
+    for (const auto& other : others)
+        names.push_back(other.first);
     for (const std::string& name : names)
         if (tar.AddFile(wxString::FromUTF8(name.c_str()), wxT("")) != 0)
             throw Failure("cannot add " + name + " to the archive");
@@ -268,7 +277,7 @@ unsigned short PortFrom(const char* text) {
 
 int Usage(const char* program) {
     std::fprintf(stderr,
-                 "usage: %s ca|settings|foreign <port> <work folder>\n"
+                 "usage: %s ca|settings|foreign|version <port> <work folder>\n"
                  "       %s refused <port>\n",
                  program, program);
     return 2;
@@ -319,6 +328,12 @@ int main(int argc, char** argv) {
                                     {Profile("Room 12 Wired", "1", "lan", ""),
                                      Profile("Room 12 Wireless", "2", "wireless", "Room-12")},
                                     Policy("0")));
+            return 0;
+        }
+        if (command == "version") {
+            Push(port, BuildArchive(work, "versioned", serverCert, {}, Policy("1"),
+                                    {{"VersionInfo.xml", "<?xml version=\"1.0\" ?>\n<VersionInfo version=\"7\">\n"
+                                                         "  <File name=\"NetworkPolicy.xml\" />\n</VersionInfo>\n"}}));
             return 0;
         }
         if (command == "foreign") {

@@ -42,14 +42,15 @@ TEST_F(TrayWindowsTest, MenuOffersTheScanAndTheMainWindowBeforeHelp) {
     StartTray();
     TWMPopupMenu menu;
     const wxMenuItemList& items = menu.GetMenuItems();
-    ASSERT_EQ(items.size(), 6u);
-    EXPECT_TRUE(items[1]->IsSeparator());
-    EXPECT_EQ(items[2]->GetId(), TWMPopupMenu::ScanItemId());
-    EXPECT_EQ(items[2]->GetItemLabel(), "&Scan for Networks");
-    EXPECT_EQ(items[3]->GetId(), TWMPopupMenu::MainWindowItemId());
-    EXPECT_EQ(items[3]->GetItemLabel(), "Network Manager");
-    EXPECT_TRUE(items[4]->IsSeparator());
-    EXPECT_EQ(items[5]->GetId(), TWMPopupMenu::HelpItemId());
+    // The profile, its separator, the four mesh items and theirs, then these.
+    ASSERT_EQ(items.size(), 11u);
+    EXPECT_TRUE(items[6]->IsSeparator());
+    EXPECT_EQ(items[7]->GetId(), TWMPopupMenu::ScanItemId());
+    EXPECT_EQ(items[7]->GetItemLabel(), "&Scan for Networks");
+    EXPECT_EQ(items[8]->GetId(), TWMPopupMenu::MainWindowItemId());
+    EXPECT_EQ(items[8]->GetItemLabel(), "Network Manager");
+    EXPECT_TRUE(items[9]->IsSeparator());
+    EXPECT_EQ(items[10]->GetId(), TWMPopupMenu::HelpItemId());
 
     auto* main = dynamic_cast<wxTopLevelWindow*>(hub->GetMainWindow());
     ASSERT_NE(main, nullptr);

@@ -20,54 +20,10 @@ port=4711
 [ -x "$push" ] || { echo "FAIL: $push is not an executable" >&2; exit 2; }
 [ -n "${DISPLAY:-}" ] || { echo "FAIL: no DISPLAY; run under the test run's X server" >&2; exit 2; }
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-  echo "FAIL: $*"
-  if [ -s "$work/program.log" ]; then
-    echo "--- program output (last 30 lines) ---"
-    tail -n 30 "$work/program.log"
-  fi
-  exit 1
-}
-
-# Listening sockets on the deploy port, with their owners where visible.
-listeners() { ss -ltnpH "sport = :$port" 2>/dev/null; }
-
-busy=$(listeners)
-[ -z "$busy" ] || fail "TCP port $port is already in use on this machine, the deploy test needs it free: $busy"
-
-export TIDEWAVE_ROOT=$work/root HOME=$work/home
-unset TIDEWAVE_WORLD
+source "$(dirname "$0")/program_test_lib.sh"
+start_program "$program"
 settings=$TIDEWAVE_ROOT/etc/Lanternfield
-mkdir -p "$HOME" "$settings" "$TIDEWAVE_ROOT/tmp" "$work/prog" "$work/push"
-# A copy, not a link: the program folder is where the executable really is.
-cp "$program" "$work/prog/tidewave"
-ln -s "$(dirname "$program")/pic" "$work/prog/pic"
-
-"$work/prog/tidewave" >"$work/program.log" 2>&1 &
-app=$!
-pids+=($app)
-
-# The deploy server starts at once; give it 15 s.
-owner=""
-for _ in $(seq 1 150); do
-  kill -0 "$app" 2>/dev/null || fail "the program ended before its deploy server listened"
-  owner=$(listeners)
-  [ -n "$owner" ] && break
-  sleep 0.1
-done
-[ -n "$owner" ] || fail "nothing listens on port $port 15 s after the start"
-case "$owner" in
-  *"pid=$app,"*) ;;
-  *) fail "port $port is held by another process, not the program ($app): $owner" ;;
-esac
+mkdir -p "$work/push"
 
 # (a) The CA certificate.
 "$push" ca "$port" "$work/push" || fail "pushing the CA certificate"

@@ -5,15 +5,7 @@
 #  - without one it runs the restart script (under the test root) and ends.
 set -u
 program=$1
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; exit 1; }
+source "$(dirname "$0")/program_test_lib.sh"
 
 export TIDEWAVE_ROOT=$work/root HOME=$work/home
 mkdir -p "$HOME" "$TIDEWAVE_ROOT/etc/Lanternfield" "$TIDEWAVE_ROOT/usr/share/TidewaveManager"

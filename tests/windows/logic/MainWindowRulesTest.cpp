@@ -1,30 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "IpChangeConfirmer.h"
 #include "MainWindowRules.h"
 #include "NetworkTypes.h"
 
 using MainWindowRules::Change;
 using MainWindowRules::Label;
-
-TEST(IpChangeConfirmer, AskedOnceAfterThreeEqualReports) {
-    const struct { std::vector<const char*> reports; std::vector<int> counts; int requests; } cases[] = {
-        {{"10.0.0.5", "10.0.0.5", "10.0.0.5"}, {1, 2, 0}, 1},
-        {{"10.0.0.5", "10.0.0.6", "10.0.0.5", "10.0.0.6"}, {1, 1, 1, 1}, 0},
-        {{"", "", ""}, {0, 0, 0}, 0},                                           // nothing changed
-        {{"10.0.0.5", "10.0.0.5", "10.0.0.5", "", "", ""}, {1, 2, 0, 1, 2, 0}, 1},  // emptied: no request
-        {{"10.0.0.5", "10.0.0.5", "10.0.0.5", "10.0.0.5"}, {1, 2, 0, 0}, 1},
-    };
-    for (const auto& c : cases) {
-        IpChangeConfirmer confirmer;
-        int requests = 0;
-        for (size_t i = 0; i < c.reports.size(); ++i) {
-            requests += confirmer.Report(c.reports[i]) ? 1 : 0;
-            EXPECT_EQ(confirmer.Count(), c.counts[i]) << i;
-        }
-        EXPECT_EQ(requests, c.requests);
-    }
-}
 
 TEST(MainWindowRules, ControlsByModeMeshStatusAndSwitcherText) {
     const struct {

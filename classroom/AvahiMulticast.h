@@ -1,0 +1,54 @@
+#ifndef TIDEWAVE_AVAHIMULTICAST_H
+#define TIDEWAVE_AVAHIMULTICAST_H
+
+#include <atomic>
+
+#include <avahi-client/client.h>
+#include <avahi-client/lookup.h>
+
+#include "AvahiLoopHandle.h"
+
+class MeshInfoManager;
+
+// The DNS-SD browser: one loop at a time on avahi's simple-poll loop.  While
+// mesh is on it browses "_kxStudentServer._tcp" and keeps the mesh model up
+// to date with the servers other laptops announce; otherwise it watches
+// "_kxTeacher._tcp" and changes nothing.  The service type is chosen when a
+// loop starts.  The first loop of the process starts only after a wait.
+class AvahiMulticast {
+public:
+    // 0 when a browser ran until it was asked to quit or failed, 1 when none
+    // could be set up; daemonUnavailable tells a missing or failing daemon.
+    static int BrowseLoop(MeshInfoManager& model, bool& daemonUnavailable);
+    // Asks the running loop to quit; nothing during the first wait.
+    static void StopBrowse();
+    static bool IsLoopOpen();
+
+    // The first loop's wait (30 s unless changed), and the stop of a wait in
+    // progress when the program no longer needs the browser.
+    static void SetFirstBrowseWaitMs(int ms);
+    static void AbandonFirstWait();
+
+private:
+    struct Run;
+
+    static void OnClientState(AvahiClient* client, AvahiClientState state, void* run);
+    static void OnServerBrowse(AvahiServiceBrowser* browser, AvahiIfIndex interface, AvahiProtocol protocol,
+                               AvahiBrowserEvent event, const char* name, const char* type, const char* domain,
+                               AvahiLookupResultFlags flags, void* run);
+    static void OnServerResolve(AvahiServiceResolver* resolver, AvahiIfIndex interface, AvahiProtocol protocol,
+                                AvahiResolverEvent event, const char* name, const char* type, const char* domain,
+                                const char* hostName, const AvahiAddress* address, uint16_t port,
+                                AvahiStringList* txt, AvahiLookupResultFlags flags, void* run);
+    static void OnTeacherBrowse(AvahiServiceBrowser* browser, AvahiIfIndex interface, AvahiProtocol protocol,
+                                AvahiBrowserEvent event, const char* name, const char* type, const char* domain,
+                                AvahiLookupResultFlags flags, void* run);
+    static void WaitBeforeFirstBrowse();
+
+    static AvahiLoopHandle s_loop;
+    static std::atomic<bool> s_bFirstBrowse;
+    static std::atomic<int> s_nFirstWaitMs;
+    static std::atomic<bool> s_bAbandonWait;
+};
+
+#endif

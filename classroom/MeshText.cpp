@@ -1,0 +1,43 @@
+#include "MeshText.h"
+
+#include <cstring>
+
+#include "TWMUtil.h"
+
+std::string MeshText::CutUtf8(const std::string& text, size_t maxBytes) {
+    if (text.size() <= maxBytes)
+        return text;
+    size_t end = maxBytes;
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
+        --end;
+    return text.substr(0, end);
+}
+
+std::string MeshText::Field(const char* field, size_t size) {
+    if (field == nullptr)
+        return std::string();
+    return std::string(field, strnlen(field, size));
+}
+
+wxString MeshText::DecodeOrEmpty(const std::string& bytes) {
+    if (!TWMUtil::IsValidUtf8(bytes))
+        return wxString();
+    return TWMUtil::StdStringToWxString(bytes);
+}
+
+void MeshText::FillField(char* field, size_t size, const std::string& text) {
+    if (field == nullptr || size == 0)
+        return;
+    std::memset(field, 0, size);
+    const std::string cut = CutUtf8(text, size - 1);
+    std::memcpy(field, cut.data(), cut.size());
+}
+
+bool MeshText::IsPlainText(const char* bytes, size_t size) {
+    for (size_t i = 0; i < size; ++i) {
+        const unsigned char c = static_cast<unsigned char>(bytes[i]);
+        if (c < 0x20 || c == 0x7F)
+            return false;
+    }
+    return TWMUtil::IsValidUtf8(std::string(bytes, size));
+}

@@ -1,0 +1,54 @@
+#ifndef TIDEWAVE_MESHTXTRECORD_H
+#define TIDEWAVE_MESHTXTRECORD_H
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include <avahi-common/address.h>
+#include <avahi-common/strlst.h>
+
+#include "MeshServerEntity.h"
+
+// The TXT records of this system's DNS-SD services: bare values, no
+// key=value pairs.
+//
+// "_kxStudent._tcp": the MAC text with "@1" or "@0" (classroom CA
+// certificate present or not), then the settings version (" " when none).
+// "_kxStudentServer._tcp": IP address, host name, main DNS, secondary DNS,
+// channel in decimal.
+class MeshTxtRecord {
+public:
+    typedef std::vector<std::string> Items;
+
+    // Longest settings version announced, and longest text of items 1 to 4
+    // of a mesh-server record (a gateway field holds no more).
+    static constexpr size_t kMaxVersionBytes = 19;
+    static constexpr size_t kMaxServerItemBytes = 32;
+
+    static Items StudentItems(const std::string& mac, bool caPresent, bool versionRead, const std::string& version);
+    static Items ServerItems(const MeshServerEntity& server);
+
+    // The items as a list whose record carries them in the given order: avahi
+    // writes a list from the element added first, and a resolver hands it
+    // back with that element at the head.  The caller frees it.
+    static AvahiStringList* MakeList(const Items& items);
+
+    enum ReadResult {
+        SERVER_READ,
+        NOT_IPV4,       // only IPv4 mesh servers are joined
+        OWN_SERVICE,    // announced at one of this host's own addresses
+        TOO_FEW_ITEMS,  // fewer than five items
+        BAD_ITEMS       // an item too long, or not plain UTF-8 text
+    };
+    // Reads one resolution of "_kxStudentServer._tcp" into `out` (service
+    // name, the five items; the channel read the atoi way, saturating).
+    // `hostAddresses` are this host's IPv4 addresses in network order; the
+    // loopback address 127.0.0.1 never counts as own.
+    static ReadResult ReadServer(const AvahiAddress& address, const char* serviceName, AvahiStringList* txt,
+                                 const std::vector<uint32_t>& hostAddresses, MeshServerEntity& out);
+
+    static bool IsOwnAddress(uint32_t address, const std::vector<uint32_t>& hostAddresses);
+};
+
+#endif

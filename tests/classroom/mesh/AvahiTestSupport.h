@@ -1,0 +1,55 @@
+#ifndef TIDEWAVE_AVAHITESTSUPPORT_H
+#define TIDEWAVE_AVAHITESTSUPPORT_H
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <sys/types.h>
+
+// The avahi-daemon that the test command starts for these tests (loopback
+// only, in a network namespace of its own): the reason there is none, empty
+// when it runs.
+std::string AvahiDaemonMissing();
+
+// Skips the test with the reason, or fails it where the daemon is required.
+#define REQUIRE_AVAHI_DAEMON()                                                   \
+    do {                                                                         \
+        const std::string missing_ = AvahiDaemonMissing();                       \
+        if (!missing_.empty()) {                                                 \
+            if (AvahiDaemonRequired())                                           \
+                FAIL() << "no avahi-daemon for the DNS-SD tests: " << missing_; \
+            GTEST_SKIP() << "no avahi-daemon for the DNS-SD tests: " << missing_; \
+        }                                                                        \
+    } while (0)
+bool AvahiDaemonRequired();
+
+// A service another machine announces: avahi-publish, ended when the object
+// goes.  Ending it waits (5 s at most) until the daemon no longer lists the
+// record, so that it cannot be taken for a later test's.
+class AvahiPeer {
+public:
+    AvahiPeer(const std::string& name, const std::string& type, const std::vector<std::string>& items);
+    ~AvahiPeer();
+    void Kill();
+
+private:
+    std::string m_name, m_type;
+    std::vector<std::string> m_items;
+    pid_t m_pid = -1;
+};
+
+// What avahi-browse resolves of a service type now: one entry per resolved
+// IPv4 service.
+struct BrowsedService {
+    std::string name;
+    std::string address;
+    int port = 0;
+    std::vector<std::string> items;  // as the record carries them
+};
+std::vector<BrowsedService> BrowseNow(const std::string& type);
+
+// Polls until `done` holds or `seconds` pass.
+bool WaitFor(const std::function<bool()>& done, double seconds);
+
+#endif

@@ -1,0 +1,200 @@
+// The publisher and the browser against the test command's avahi-daemon.
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <thread>
+
+#include <gtest/gtest.h>
+#include <wx/utils.h>
+
+#include "AvahiMulticast.h"
+#include "AvahiPublisher.h"
+#include "AvahiTestSupport.h"
+#include "DnsSdThreads.h"
+#include "DnsSdTick.h"
+#include "MacAddress.h"
+#include "MeshInfoManager.h"
+#include "MeshTestSupport.h"
+#include "ProgramFolder.h"
+#include "SystemPaths.h"
+#include "TWMUtil.h"
+#include "TestEnvironment.h"
+
+using namespace std::chrono_literals;
+
+namespace {
+
+class DnsSdDaemonTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        REQUIRE_AVAHI_DAEMON();
+        TestEnvironment::ResetFolders();
+        AvahiMulticast::SetFirstBrowseWaitMs(0);
+        host = TWMUtil::WxStringToStdString(wxGetHostName());
+        MacAddress address;
+        mac = address.GetMac();
+        threads = std::make_unique<DnsSdThreads>(model);
+        tick = std::make_unique<DnsSdTick>(threads->PublishLoop(), threads->BrowseLoop(), 1s);
+    }
+    void TearDown() override {
+        tick.reset();
+        threads.reset();  // stops and waits for both loops
+        WaitUntilHostIsForgotten();
+    }
+
+    // Until the daemon lists nothing under this host's name (what another
+    // test or program published lingers for a moment).
+    void WaitUntilHostIsForgotten() {
+        WaitFor(
+            [&] {
+                for (const char* type : {"_kxStudent._tcp", "_kxStudentServer._tcp"})
+                    for (const BrowsedService& s : BrowseNow(type))
+                        if (s.name.rfind(host, 0) == 0)
+                            return false;
+                return true;
+            },
+            5);
+    }
+
+    // Ticks (50 ms apart, not 3 s) until the requests are served.
+    void Serve() {
+        ASSERT_TRUE(WaitFor(
+            [&] {
+                tick->OnTick(DnsSdTick::Clock::now());
+                return !tick->IsPublishRequested() && !tick->IsBrowseRequested();
+            },
+            10));
+    }
+
+    // The service of that name (with these items, when given), or null.
+    static const BrowsedService* Find(const std::vector<BrowsedService>& services, const std::string& name,
+                                      const std::vector<std::string>& items = {}) {
+        for (const BrowsedService& s : services)
+            if (s.name == name && (items.empty() || s.items == items))
+                return &s;
+        return nullptr;
+    }
+
+    // Waits until the service type lists `name` (with these items, when
+    // given), or with present false until it no longer lists the name, and
+    // returns what was seen last.  A record another test left in the
+    // daemon's cache for a moment is waited out.
+    std::vector<BrowsedService> Await(const std::string& type, const std::string& name, bool present = true,
+                                      const std::vector<std::string>& items = {}) {
+        std::vector<BrowsedService> seen;
+        WaitFor(
+            [&] {
+                seen = BrowseNow(type);
+                return (Find(seen, name, present ? items : std::vector<std::string>{}) != nullptr) == present;
+            },
+            15);
+        return seen;
+    }
+
+    MeshInfoManager model;
+    std::unique_ptr<DnsSdThreads> threads;
+    std::unique_ptr<DnsSdTick> tick;
+    std::string host, mac;
+};
+
+}  // namespace
+
+TEST_F(DnsSdDaemonTest, StudentServiceCarriesMacCaFlagAndVersion) {
+    const std::string folder = TestEnvironment::Root() + "/program";
+    ASSERT_TRUE(TWMUtil::MakeFolder(folder, 0755));
+    std::ofstream(folder + "/cacert.pem") << "CA";
+    ProgramFolder::Set(folder);
+    ASSERT_TRUE(TWMUtil::MakeFolder(SystemPaths::AdminDir(), 0755));
+    std::ofstream(SystemPaths::AdminDir() + "/VersionInfo.xml")
+        << "<?xml version=\"1.0\" ?>\n<VersionInfo version=\"3\"><File name=\"a.profile\"/></VersionInfo>\n";
+
+    const auto requested = std::chrono::steady_clock::now();
+    tick->RequestPublish();
+    Serve();
+    const std::vector<std::string> items = {mac + "@1", "3"};
+    const std::vector<BrowsedService> seen = Await("_kxStudent._tcp", host, true, items);
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - requested).count();
+    std::printf("publish request to browsed record: %.2f s\n", seconds);
+    const BrowsedService* student = Find(seen, host, items);
+    ASSERT_NE(student, nullptr) << "no record with the MAC text, the CA flag and version 3";
+    EXPECT_EQ(student->port, 651);
+    EXPECT_EQ(student->address, "127.0.0.1");
+}
+
+TEST_F(DnsSdDaemonTest, ShareAnnouncesTheServerUntilMeshGoesOff) {
+    model.SetLocalMeshServer(OwnServerRecord());
+    model.SetIsMeshServer(true);
+    tick->RequestPublish();
+    Serve();
+    const std::vector<std::string> serverItems = {"10.20.0.7", "laptop-07", "10.20.0.1", "8.8.8.8", "6"};
+    std::vector<BrowsedService> seen = Await("_kxStudentServer._tcp", host, true, serverItems);
+    const BrowsedService* server = Find(seen, host, serverItems);
+    ASSERT_NE(server, nullptr) << "no record with the five server items";
+    EXPECT_EQ(Find(Await("_kxStudent._tcp", host, false), host), nullptr) << "one service at a time";
+
+    // Mesh off: the running publisher is replaced by one of the student
+    // service.
+    model.SetIsMeshServer(false);
+    tick->RequestPublish();
+    Serve();
+    // No CA file and no settings version on file.
+    const std::vector<std::string> studentItems = {mac + "@0", " "};
+    EXPECT_NE(Find(Await("_kxStudent._tcp", host, true, studentItems), host, studentItems), nullptr);
+    EXPECT_EQ(Find(Await("_kxStudentServer._tcp", host, false), host), nullptr);
+}
+
+TEST_F(DnsSdDaemonTest, ANameTakenAlreadyIsPublishedAsTheAlternative) {
+    WaitUntilHostIsForgotten();
+    AvahiPeer other(host, "_kxStudent._tcp", {"someone-else@0", " "});
+    ASSERT_NE(Find(Await("_kxStudent._tcp", host, true, {"someone-else@0", " "}), host), nullptr);
+    tick->RequestPublish();
+    Serve();
+    const std::vector<BrowsedService> seen = Await("_kxStudent._tcp", host + " #2");
+    ASSERT_NE(Find(seen, host + " #2"), nullptr);
+    EXPECT_EQ(Find(seen, host + " #2")->items.at(0).substr(17), "@0");
+    EXPECT_EQ(Find(seen, host)->items.at(0), "someone-else@0");
+}
+
+TEST_F(DnsSdDaemonTest, ALongHostNameIsCutToAnInstanceName) {
+    std::string longName;
+    for (int i = 0; i < 40; ++i)
+        longName += "\xC3\xA9";  // 80 bytes; byte 63 is inside a character
+    std::atomic<bool> ended{false};
+    std::thread run([&] {
+        AvahiPublisher::Run(longName, [](MeshTxtRecord::Items& items) {
+            items = {"m@0", " "};
+            return false;
+        });
+        ended = true;
+    });
+    const std::string cut = longName.substr(0, 62);
+    EXPECT_NE(Find(Await("_kxStudent._tcp", cut), cut), nullptr);
+    while (!ended) {
+        AvahiPublisher::Quit();
+        std::this_thread::sleep_for(10ms);
+    }
+    run.join();
+}
+
+TEST_F(DnsSdDaemonTest, BrowserKeepsTheModelToTheAnnouncedServers) {
+    model.SetMeshEnabled(true);
+    threads->StartListen();
+    AvahiPeer shortPeer("laptop-13", "_kxStudentServer._tcp", {"10.20.0.13", "laptop-13", "10.20.0.1", "8.8.8.8"});
+    auto peer = std::make_unique<AvahiPeer>(
+        "laptop-12", "_kxStudentServer._tcp",
+        std::vector<std::string>{"10.20.0.12", "laptop-12", "10.20.0.1", "8.8.8.8", "6"});
+    ASSERT_TRUE(WaitFor([&] { return !model.GetMeshServerInfoList().empty(); }, 15));
+    ASSERT_NE(Find(BrowseNow("_kxStudentServer._tcp"), "laptop-13"), nullptr) << "the short record is there";
+    std::vector<MeshServerEntity> servers = model.GetMeshServerInfoList();
+    ASSERT_EQ(servers.size(), 1u) << "a record of four items is ignored";
+    EXPECT_EQ(servers[0].GetName(), "laptop-12");
+    EXPECT_EQ(servers[0].GetIPAddress(), "10.20.0.12");
+    EXPECT_EQ(servers[0].GetHostName(), "laptop-12");
+    EXPECT_EQ(servers[0].GetDNS(), "10.20.0.1");
+    EXPECT_EQ(servers[0].GetDNS_back(), "8.8.8.8");
+    EXPECT_EQ(servers[0].GetChannel(), 6);
+
+    peer->Kill();
+    EXPECT_TRUE(WaitFor([&] { return model.GetMeshServerInfoList().empty(); }, 15)) << "removed when it goes";
+}

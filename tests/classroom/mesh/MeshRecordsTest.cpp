@@ -1,0 +1,263 @@
+#include <arpa/inet.h>
+#include <climits>
+#include <cstring>
+
+#include <gtest/gtest.h>
+
+#include "IpChangeWatcher.h"
+#include "MeshConfigurationValidator.h"
+#include "MeshGatewayRecord.h"
+#include "MeshNeighborRows.h"
+#include "MeshTestSupport.h"
+#include "MeshTxtRecord.h"
+#include "sim/SimControl.h"
+
+namespace {
+
+uint32_t Ip(const char* text) {
+    in_addr a;
+    inet_pton(AF_INET, text, &a);
+    return a.s_addr;
+}
+
+AvahiAddress IPv4Address(const char* text) {
+    AvahiAddress a;
+    std::memset(&a, 0, sizeof a);
+    a.proto = AVAHI_PROTO_INET;
+    a.data.ipv4.address = Ip(text);
+    return a;
+}
+
+// The list a resolver hands over: the record's first item at the head.
+AvahiStringList* Resolved(const MeshTxtRecord::Items& items) {
+    return avahi_string_list_reverse(MeshTxtRecord::MakeList(items));
+}
+
+}  // namespace
+
+TEST(MeshTxtRecord, RecordsCarryTheirItemsInTableOrder) {
+    const MeshServerEntity own = OwnServerRecord();
+    std::string longVersion = "2024.1";
+    for (int i = 0; i < 7; ++i)
+        longVersion += "\xC3\xA9";  // 20 bytes; byte 19 is inside a character
+    struct Case {
+        const char* what;
+        MeshTxtRecord::Items items;
+        MeshTxtRecord::Items expected;
+    };
+    const Case cases[] = {
+        {"student with CA and version", MeshTxtRecord::StudentItems("00-1a-2b-3c-4d-5e", true, true, "3"),
+         {"00-1a-2b-3c-4d-5e@1", "3"}},
+        {"student without either", MeshTxtRecord::StudentItems("00-00-00-00-00-00", false, false, ""),
+         {"00-00-00-00-00-00@0", " "}},
+        {"version cut at a character boundary", MeshTxtRecord::StudentItems("m", false, true, longVersion),
+         {"m@0", longVersion.substr(0, 18)}},
+        {"mesh server", MeshTxtRecord::ServerItems(own), {"10.20.0.7", "laptop-07", "10.20.0.1", "8.8.8.8", "6"}},
+    };
+    for (const Case& c : cases) {
+        ASSERT_EQ(c.items, c.expected) << c.what;
+        AvahiStringList* list = MeshTxtRecord::MakeList(c.items);
+        uint8_t wire[512];
+        const size_t size = avahi_string_list_serialize(list, wire, sizeof wire);
+        std::string expectedWire;
+        for (const std::string& item : c.expected)
+            expectedWire += static_cast<char>(item.size()) + item;
+        EXPECT_EQ(std::string(reinterpret_cast<char*>(wire), size), expectedWire) << c.what;
+
+        AvahiStringList* parsed = nullptr;
+        ASSERT_EQ(avahi_string_list_parse(wire, size, &parsed), 0);
+        EXPECT_TRUE(avahi_string_list_equal(parsed, list)) << c.what;
+        avahi_string_list_free(parsed);
+        avahi_string_list_free(list);
+    }
+}
+
+TEST(MeshTxtRecord, ReadsAResolutionOrRefusesIt) {
+    const MeshTxtRecord::Items good = {"192.168.10.1", "hostA", "192.168.10.1", "192.168.10.2", "6"};
+    const std::string item32(32, 'a');
+    const std::vector<uint32_t> host = {Ip("127.0.0.1"), Ip("192.168.10.57")};
+    AvahiAddress ipv6;
+    std::memset(&ipv6, 0, sizeof ipv6);
+    ipv6.proto = AVAHI_PROTO_INET6;
+    struct Case {
+        const char* what;
+        AvahiAddress address;
+        MeshTxtRecord::Items items;
+        MeshTxtRecord::ReadResult result;
+        int channel;
+    };
+    auto with = [&](size_t index, const std::string& value) {
+        MeshTxtRecord::Items items = good;
+        items[index] = value;
+        return items;
+    };
+    MeshTxtRecord::Items six = good;
+    six.push_back(std::string(300, 'z'));
+    const Case cases[] = {
+        {"five items", IPv4Address("10.0.0.5"), good, MeshTxtRecord::SERVER_READ, 6},
+        {"a sixth item is ignored", IPv4Address("10.0.0.5"), six, MeshTxtRecord::SERVER_READ, 6},
+        {"loopback is never own", IPv4Address("127.0.0.1"), good, MeshTxtRecord::SERVER_READ, 6},
+        {"own address", IPv4Address("192.168.10.57"), good, MeshTxtRecord::OWN_SERVICE, 0},
+        {"IPv6", ipv6, good, MeshTxtRecord::NOT_IPV4, 0},
+        {"four items", IPv4Address("10.0.0.5"), {"a", "b", "c", "d"}, MeshTxtRecord::TOO_FEW_ITEMS, 0},
+        {"32 bytes fit", IPv4Address("10.0.0.5"), with(3, item32), MeshTxtRecord::SERVER_READ, 6},
+        {"33 bytes do not", IPv4Address("10.0.0.5"), with(0, item32 + "a"), MeshTxtRecord::BAD_ITEMS, 0},
+        {"a NUL", IPv4Address("10.0.0.5"), with(1, std::string("ho\0st", 5)), MeshTxtRecord::BAD_ITEMS, 0},
+        {"a control character", IPv4Address("10.0.0.5"), with(2, "10.0.0.1\n"), MeshTxtRecord::BAD_ITEMS, 0},
+        {"invalid UTF-8", IPv4Address("10.0.0.5"), with(1, "host\xC3"), MeshTxtRecord::BAD_ITEMS, 0},
+        {"non-numeric channel", IPv4Address("10.0.0.5"), with(4, "six"), MeshTxtRecord::SERVER_READ, 0},
+        {"channel beyond int", IPv4Address("10.0.0.5"), with(4, "99999999999999"), MeshTxtRecord::SERVER_READ,
+         INT_MAX},
+    };
+    for (const Case& c : cases) {
+        AvahiStringList* txt = Resolved(c.items);
+        MeshServerEntity server;
+        EXPECT_EQ(MeshTxtRecord::ReadServer(c.address, "Room 12 server", txt, host, server), c.result) << c.what;
+        avahi_string_list_free(txt);
+        if (c.result != MeshTxtRecord::SERVER_READ)
+            continue;
+        EXPECT_EQ(server.GetName(), "Room 12 server") << c.what;
+        EXPECT_EQ(server.GetIPAddress(), wxString::FromUTF8(c.items[0].c_str())) << c.what;
+        EXPECT_EQ(server.GetHostName(), wxString::FromUTF8(c.items[1].c_str())) << c.what;
+        EXPECT_EQ(server.GetDNS_back(), wxString::FromUTF8(c.items[3].c_str())) << c.what;
+        EXPECT_EQ(server.GetChannel(), c.channel) << c.what;
+    }
+}
+
+TEST(MeshGatewayRecord, TextsStayWithinTheirFields) {
+    MeshServerEntity server;
+    server.SetIPAddress(wxString(40, '1'));
+    server.SetDNS(wxString::FromUTF8("\xC3\xA9") + wxString(31, 'd'));  // 33 bytes: the last character goes
+    server.SetDNS_back("");
+    server.SetHostName("not packed");
+    server.SetChannel(9);
+    const MeshGatewayInfo info = MeshGatewayRecord::Pack(server);
+    EXPECT_EQ(std::string(info.ip), std::string(32, '1'));
+    EXPECT_EQ(std::string(info.dns), "\xC3\xA9" + std::string(30, 'd'));
+    const MeshGatewayInfo zero = {};
+    EXPECT_EQ(std::memcmp(info.dns2, zero.dns2, sizeof zero.dns2), 0);
+    EXPECT_EQ(info.channel, 0);
+    EXPECT_EQ(std::memcmp(info.hostName, zero.hostName, sizeof zero.hostName), 0);
+
+    MeshGatewayInfo full;
+    std::memset(&full, 'x', sizeof full);  // no NUL anywhere
+    std::memcpy(full.dns2, "bad\xFF", 5);
+    full.channel = 11;
+    const MeshServerEntity own = MeshGatewayRecord::Unpack(full);
+    EXPECT_EQ(own.GetIPAddress(), wxString(33, 'x'));
+    EXPECT_EQ(own.GetHostName(), wxString(33, 'x'));
+    EXPECT_EQ(own.GetDNS_back(), "") << "a text that is not UTF-8 is empty";
+    EXPECT_EQ(own.GetChannel(), 11);
+}
+
+TEST(MeshNeighborRows, StrengthAndMacText) {
+    const std::pair<int, int> strengths[] = {{-128, 0}, {-100, 0}, {-99, 2}, {-75, 50}, {-73, 54},
+                                             {-51, 98}, {-50, 100}, {0, 100}, {127, 100}};
+    for (const auto& s : strengths)
+        EXPECT_EQ(MeshNeighborRows::Strength(static_cast<int8_t>(s.first)), s.second) << s.first;
+    const uint8_t mac[6] = {0x00, 0x1B, 0x2C, 0x3D, 0x4E, 0x5F};
+    EXPECT_EQ(MeshNeighborRows::MacText(mac), "00:1b:2c:3d:4e:5f");
+}
+
+TEST(MeshNeighborRows, RecordIsReadWithinItsBounds) {
+    SimControl::ResetToDefault();
+    static MeshNeighborList list;
+    std::memset(&list, 0, sizeof list);
+    list.count = 200;
+    for (auto& e : list.entries) {
+        std::memset(e.HostName, 'n', sizeof e.HostName);  // no NUL
+        e.Rssi = -70;
+    }
+    SimControl::SetNextNeighborList(list);
+    const std::vector<MeshNeighborRows::Row> rows = MeshNeighborRows::Read();
+    ASSERT_EQ(rows.size(), 64u);
+    EXPECT_EQ(rows[63].hostName, wxString(33, 'n'));
+    EXPECT_EQ(rows[0].strength, 60);
+
+    // The platform's own list, mesh off and on.
+    EXPECT_TRUE(MeshNeighborRows::Read().empty());
+    ASSERT_EQ(RVL_TurnOnMesh(1), 0);
+    const std::vector<MeshNeighborRows::Row> heard = MeshNeighborRows::Read();
+    ASSERT_EQ(heard.size(), 2u);
+    EXPECT_EQ(heard[0].hostName, "laptop-12");
+    EXPECT_EQ(heard[0].mac, "02:00:5e:10:00:12");
+    EXPECT_EQ(heard[0].strength, 100);
+}
+
+TEST(MeshConfigurationValidator, FirstFailureDecidesMessageFieldAndClearing) {
+    using V = MeshConfigurationValidator;
+    const wxString kChannel = "Invalid mesh channel!\n\nMust contain only numbers 1-14";
+    const wxString kTime = "Invalid Advertise time!\n\nMust contain only numbers 1-60";
+    const wxString kChars = "HostName cannot contain any of the following characters\n \\ / : * ? \" ' < > |";
+    struct Case {
+        const char* host;
+        const char* channel;
+        const char* time;
+        bool ok;
+        wxString message;
+        V::Field field;
+        bool clear;
+        bool exclamation;
+    };
+    const Case cases[] = {
+        {"Room12", "07", "10", true, "", V::HOST_NAME, false, false},
+        {"Room12", "+5", "1", true, "", V::HOST_NAME, false, false},
+        {"Room12", "14", "60", true, "", V::HOST_NAME, false, false},
+        {"   ", "1", "1", true, "", V::HOST_NAME, false, false},
+        {"vrda_gw", "1", "1", true, "", V::HOST_NAME, false, false},
+        {" VRDA_GW", "1", "1", true, "", V::HOST_NAME, false, false},
+        {"two words", "1", "1", true, "", V::HOST_NAME, false, false},
+        {"", "x", "x", false, "Please input HostName", V::HOST_NAME, false, true},
+        {"VRDA_GW", "1", "1", false, "VRDA_GW is not allowed, please input another name", V::HOST_NAME, true, true},
+        {"a/b", "1", "1", false, kChars, V::HOST_NAME, true, false},
+        {"say \"hi\"", "1", "1", false, kChars, V::HOST_NAME, true, false},
+        {"Room12", "", "1", false, "Please input mesh channel", V::CHANNEL, false, true},
+        {"Room12", " 5", "1", false, kChannel, V::CHANNEL, true, true},
+        {"Room12", "5 ", "1", false, kChannel, V::CHANNEL, true, true},
+        {"Room12", "0", "1", false, kChannel, V::CHANNEL, true, true},
+        {"Room12", "-3", "1", false, kChannel, V::CHANNEL, true, true},
+        {"Room12", "15", "1", false, kChannel, V::CHANNEL, true, true},
+        {"Room12", "+", "1", false, kChannel, V::CHANNEL, true, true},
+        {"Room12", "99999999999", "1", false, kChannel, V::CHANNEL, true, true},
+        {"Room12", "1", "", false, "Please input advertise time interval", V::ADVERTISE_TIME, false, true},
+        {"Room12", "1", "0", false, kTime, V::ADVERTISE_TIME, true, true},
+        {"Room12", "1", "61", false, kTime, V::ADVERTISE_TIME, true, true},
+    };
+    for (const Case& c : cases) {
+        V::Failure failure{};
+        const bool ok = V::Validate(wxString::FromUTF8(c.host), c.channel, c.time, failure);
+        const std::string what = std::string(c.host) + "|" + c.channel + "|" + c.time;
+        ASSERT_EQ(ok, c.ok) << what;
+        if (ok)
+            continue;
+        EXPECT_EQ(failure.message, c.message) << what;
+        EXPECT_EQ(failure.field, c.field) << what;
+        EXPECT_EQ(failure.clear, c.clear) << what;
+        EXPECT_EQ(failure.exclamation, c.exclamation) << what;
+    }
+    int value = 0;
+    ASSERT_TRUE(V::ReadNumber("-99999999999", value));
+    EXPECT_EQ(value, INT_MIN);
+}
+
+TEST(IpChangeWatcher, PublishesAnAddressHeldForThreeChecks) {
+    struct Case {
+        const char* what;
+        std::vector<const char*> shown;
+        std::vector<bool> publish;
+    };
+    const Case cases[] = {
+        {"nothing shown", {"", "", "", ""}, {false, false, false, false}},
+        {"a new address", {"192.168.10.57", "192.168.10.57", "192.168.10.57", "192.168.10.57"},
+         {false, false, true, false}},
+        {"a change within the count restarts it", {"10.0.0.1", "10.0.0.1", "10.0.0.2", "10.0.0.2", "10.0.0.2"},
+         {false, false, false, false, true}},
+        {"an address that goes away", {"10.0.0.1", "10.0.0.1", "10.0.0.1", "", "", ""},
+         {false, false, true, false, false, false}},
+    };
+    for (const Case& c : cases) {
+        IpChangeWatcher watcher;
+        for (size_t i = 0; i < c.shown.size(); ++i)
+            EXPECT_EQ(watcher.Update(c.shown[i]), c.publish[i]) << c.what << ", check " << i + 1;
+    }
+}

@@ -1,0 +1,356 @@
+// The mesh windows under the test run's X server, over the simulated laptop
+// and a mesh model filled through its seams.
+#include <algorithm>
+#include <thread>
+
+#include <gtest/gtest.h>
+#include <wx/button.h>
+#include <wx/listctrl.h>
+#include <wx/msgdlg.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+#include "GaugeDialog.h"
+#include "GuiTestSupport.h"
+#include "IPDlg.h"
+#include "InterfaceTable.h"
+#include "MeshConfigurationDlg.h"
+#include "MeshInfoManager.h"
+#include "MeshShareMyInternetDlg.h"
+#include "MeshStateMachine.h"
+#include "MeshTestSupport.h"
+#include "MeshUseOthersInternetDlg.h"
+#include "ModalDialogAnswerer.h"
+#include "NetworkTypes.h"
+#include "ProgramFolder.h"
+#include "TestEnvironment.h"
+#include "ViewMeshNeighborsDlg.h"
+#include "XMLOperator.h"
+#include "sim/SimControl.h"
+
+namespace {
+
+template <typename T>
+T* Child(wxWindow* dialog, const char* name) {
+    T* window = dynamic_cast<T*>(wxWindow::FindWindowByName(name, dialog));
+    EXPECT_NE(window, nullptr) << name;
+    return window;
+}
+
+void Click(wxWindow* dialog, const char* name) {
+    wxButton* button = Child<wxButton>(dialog, name);
+    wxCommandEvent click(wxEVT_BUTTON, button->GetId());
+    click.SetEventObject(button);
+    button->ProcessWindowEvent(click);
+}
+
+std::vector<std::string> Rows(wxListCtrl* list) {
+    std::vector<std::string> rows;
+    for (int r = 0; r < list->GetItemCount(); ++r) {
+        std::string row;
+        for (int c = 0; c < list->GetColumnCount(); ++c)
+            row += (c ? "|" : "") + list->GetItemText(r, c).utf8_string();
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+size_t Calls(const std::string& prefix) {
+    const std::vector<std::string> log = SimControl::CallLog();
+    return std::count_if(log.begin(), log.end(), [&](const std::string& l) { return l.rfind(prefix, 0) == 0; });
+}
+
+// Runs the dialog modally; `steps` run inside its modal loop, and a dialog
+// they leave open is ended with wxID_ABORT.
+int RunModal(wxDialog& dialog, std::function<void(wxDialog&)> steps) {
+    ModalDialogAnswerer::Get().ExpectAny([&dialog, steps](wxDialog* shown) {
+        EXPECT_EQ(shown, &dialog);
+        dialog.CallAfter([&dialog, steps] {
+            steps(dialog);
+            if (dialog.IsModal())
+                dialog.EndModal(wxID_ABORT);
+        });
+        return static_cast<int>(wxID_NONE);
+    });
+    return dialog.ShowModal();
+}
+
+class MeshWindowTest : public GuiTest {
+protected:
+    void SetUp() override {
+        TestEnvironment::ResetFolders();
+        const std::string pictures = TIDEWAVE_PICTURE_DIR;
+        ProgramFolder::Set(pictures.substr(0, pictures.rfind('/')));
+        SimControl::ResetToDefault();
+        SimControl::SetDelays(0, 0, 0);
+        app.status = MESH_ON;
+        app.showMessage = [](const wxString& text) { wxMessageBox(text, _("Message")); };
+        machine = std::make_unique<MeshStateMachine>(app.Hooks(), *MeshInfoManager::GetInstance());
+        MeshStateMachine::SetCurrent(machine.get());
+        MeshInfoManager::GetInstance()->SetInterfaceQuery(&interfaces);
+    }
+    void TearDown() override {
+        MeshInfoManager::GetInstance()->SetInterfaceQuery(nullptr);
+        MeshInfoManager::GetInstance()->ClearMeshUseOthersInternetDlg();
+        MeshStateMachine::SetCurrent(nullptr);
+        GuiTest::TearDown();
+    }
+
+    MeshCommandsRecorder app;
+    std::unique_ptr<MeshStateMachine> machine;
+    InterfaceTable interfaces{{{"lo", "127.0.0.1", true, true},
+                               {"eth0", "192.168.10.57", true, true},
+                               {"wlan0", "", true, true},
+                               {"ra0", "", false, true}}};
+};
+
+}  // namespace
+
+TEST_F(MeshWindowTest, ConfigurationShowsTheFileOrThePlatformsValues) {
+    {
+        MeshConfigurationDlg dlg(nullptr);
+        EXPECT_EQ(dlg.GetTitle(), "Mesh Network Configuration");
+        EXPECT_EQ(dlg.GetClientSize(), wxSize(420, 330));
+        RunModal(dlg, [](wxDialog& d) {
+            EXPECT_EQ(Child<wxTextCtrl>(&d, "ID_TEXTCTRL_LOCAL_HOST_NAME")->GetValue(), "laptop-07");
+            EXPECT_EQ(Child<wxTextCtrl>(&d, "ID_TEXTCTRL_MESH_CHANNEL")->GetValue(), "6");
+            EXPECT_EQ(Child<wxTextCtrl>(&d, "ID_TEXTCTRL_ADVERTISEMENT_TIME")->GetValue(), "60");
+            EXPECT_EQ(wxWindow::FindFocus(), Child<wxTextCtrl>(&d, "ID_TEXTCTRL_LOCAL_HOST_NAME"));
+        });
+    }
+    MeshConfigurationEntity stored;
+    stored.SetHostName("Room 12");
+    stored.SetChannel(99);
+    stored.SetAdvertiseTime(15);
+    XMLOperator xml;
+    ASSERT_TRUE(xml.WriteMeshConfiguration(&stored));
+    MeshConfigurationDlg dlg(nullptr);
+    RunModal(dlg, [](wxDialog& d) {
+        EXPECT_EQ(Child<wxTextCtrl>(&d, "ID_TEXTCTRL_LOCAL_HOST_NAME")->GetValue(), "Room 12");
+        EXPECT_EQ(Child<wxTextCtrl>(&d, "ID_TEXTCTRL_MESH_CHANNEL")->GetValue(), "99");
+        EXPECT_EQ(Child<wxTextCtrl>(&d, "ID_TEXTCTRL_ADVERTISEMENT_TIME")->GetValue(), "15");
+    });
+}
+
+TEST_F(MeshWindowTest, ConfigurationOkValidatesWritesAndSendsCancelDoesNot) {
+    MeshConfigurationDlg dlg(nullptr);
+    SimControl::ClearCallLog();
+    const int result = RunModal(dlg, [](wxDialog& d) {
+        auto* host = Child<wxTextCtrl>(&d, "ID_TEXTCTRL_LOCAL_HOST_NAME");
+        auto* channel = Child<wxTextCtrl>(&d, "ID_TEXTCTRL_MESH_CHANNEL");
+        host->ChangeValue("VRDA_GW");
+        ModalDialogAnswerer::Get().Expect("VRDA_GW is not allowed, please input another name", wxID_OK);
+        Click(&d, "ID_BUTTON_OK");
+        EXPECT_EQ(host->GetValue(), "") << "cleared";
+        EXPECT_EQ(wxWindow::FindFocus(), host);
+
+        host->ChangeValue("Room 12");
+        channel->ChangeValue("");
+        ModalDialogAnswerer::Get().Expect("Please input mesh channel", wxID_OK);
+        Click(&d, "ID_BUTTON_OK");
+        EXPECT_TRUE(d.IsModal()) << "stays open";
+        EXPECT_EQ(wxWindow::FindFocus(), channel);
+        EXPECT_EQ(Calls("RVL_SetMesh"), 0u);
+
+        channel->ChangeValue("07");
+        Click(&d, "ID_BUTTON_OK");
+    });
+    EXPECT_EQ(result, wxID_OK);
+    EXPECT_EQ(Calls("RVL_SetMeshHostName(\"Room 12\")"), 1u);
+    EXPECT_EQ(Calls("RVL_SetMeshChannel(7)"), 1u);
+    MeshConfigurationEntity stored;
+    XMLOperator xml;
+    ASSERT_TRUE(xml.ReadMeshConfiguration(&stored));
+    EXPECT_EQ(stored.GetHostName(), "Room 12");
+    EXPECT_EQ(stored.GetChannel(), 7);
+    EXPECT_EQ(stored.GetAdvertiseTime(), 60);
+
+    MeshConfigurationDlg again(nullptr);
+    SimControl::ClearCallLog();
+    EXPECT_EQ(RunModal(again,
+                       [](wxDialog& d) {
+                           Child<wxTextCtrl>(&d, "ID_TEXTCTRL_LOCAL_HOST_NAME")->ChangeValue("Other");
+                           Click(&d, "ID_BUTTON_CANCEL");
+                       }),
+              wxID_CANCEL);
+    EXPECT_EQ(Calls("RVL_SetMesh"), 0u);
+    ASSERT_TRUE(xml.ReadMeshConfiguration(&stored));
+    EXPECT_EQ(stored.GetHostName(), "Room 12");
+}
+
+TEST_F(MeshWindowTest, ServerDialogListsInterfacesAndSharesTheChoice) {
+    struct Case {
+        const char* what;
+        int row;       // selected row, -1 none
+        int confirm;   // answer to the confirmation, 0 none asked
+        int result;
+        const char* shared;
+    };
+    const Case cases[] = {
+        {"eth0", 0, wxID_YES, wxID_OK, "RVL_EnableMeshServer(\"eth0\")"},
+        {"ra0 without a scan window is shared at once", 1, wxID_YES, wxID_OK, "RVL_EnableMeshServer(\"ra0\")"},
+        {"No at the confirmation", 0, wxID_NO, wxID_CANCEL, nullptr},
+        {"nothing selected, then Cancel", -1, 0, wxID_CANCEL, nullptr},
+    };
+    for (const Case& c : cases) {
+        SimControl::ClearCallLog();
+        MeshShareMyInternetDlg dlg(nullptr);
+        EXPECT_EQ(dlg.GetTitle(), "Mesh Server Mode");
+        const int result = RunModal(dlg, [&](wxDialog& d) {
+            auto* list = Child<wxListCtrl>(&d, "ID_LISTCTRL");
+            EXPECT_EQ(Rows(list), (std::vector<std::string>{"eth0|192.168.10.57|Enabled", "ra0||Disabled"}));
+            wxListItem header;
+            list->GetColumn(0, header);
+            EXPECT_EQ(header.GetText(), "Interface");
+            EXPECT_EQ(list->GetItemState(0, wxLIST_STATE_SELECTED), wxLIST_STATE_SELECTED);
+            list->SetItemState(0, 0, wxLIST_STATE_SELECTED);
+            if (c.row >= 0)
+                list->SetItemState(c.row, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+            if (c.confirm != 0)
+                ModalDialogAnswerer::Get().Expect("Are you sure to make the local machine as Mesh Server?",
+                                                  c.confirm);
+            else
+                ModalDialogAnswerer::Get().Expect("Please choose an interface to share the internet.", wxID_OK);
+            Click(&d, "ID_BUTTON_OK");
+            if (c.confirm == 0) {
+                EXPECT_TRUE(d.IsModal()) << c.what;
+                Click(&d, "ID_BUTTON_CANCEL");
+            }
+        });
+        EXPECT_EQ(result, c.result) << c.what;
+        EXPECT_EQ(Calls("RVL_EnableMeshServer"), c.shared ? 1u : 0u) << c.what;
+        if (c.shared) {
+            EXPECT_EQ(Calls(c.shared), 1u) << c.what;
+        }
+    }
+}
+
+TEST_F(MeshWindowTest, ServerDialogEndsWithCancelWhenNothingWasShared) {
+    SimControl::FailNextCall("RVL_EnableMeshServer", 2);
+    MeshShareMyInternetDlg refused(nullptr);
+    EXPECT_EQ(RunModal(refused,
+                       [](wxDialog& d) {
+                           ModalDialogAnswerer::Get().Expect("Are you sure", wxID_YES);
+                           ModalDialogAnswerer::Get().Expect("This machine could not be made a mesh server.",
+                                                             wxID_OK);
+                           Click(&d, "ID_BUTTON_OK");
+                       }),
+              wxID_CANCEL);
+
+    interfaces.interfaces = {{"lo", "127.0.0.1", true, true}};
+    MeshShareMyInternetDlg empty(nullptr);
+    EXPECT_EQ(RunModal(empty,
+                       [](wxDialog& d) {
+                           ModalDialogAnswerer::Get().Expect("There is no interface to be shared.", wxID_OK);
+                           Click(&d, "ID_BUTTON_OK");
+                       }),
+              wxID_CANCEL);
+
+    MeshShareMyInternetDlg closed(nullptr);
+    EXPECT_EQ(RunModal(closed, [](wxDialog& d) { d.Close(); }), wxID_CANCEL) << "the close box";
+}
+
+TEST_F(MeshWindowTest, ClientDialogFollowsTheModelAndJoinsTheChosenServer) {
+    MeshInfoManager* model = MeshInfoManager::GetInstance();
+    auto* dlg = new MeshUseOthersInternetDlg(nullptr, wxID_ANY);
+    EXPECT_EQ(dlg->GetTitle(), "Mesh Client Mode");
+    EXPECT_EQ(dlg->GetClientSize(), wxSize(450, 330));
+    EXPECT_TRUE(Child<wxStaticText>(dlg, "ID_STATICTEXT1")->GetLabel().Contains(L"\u201CRefresh\u201D"))
+        << "the prompt keeps its quotation marks in any locale";
+    auto* list = Child<wxListCtrl>(dlg, "ID_LISTCTRL1");
+    dlg->Show(true);
+    EXPECT_TRUE(Rows(list).empty());
+    ModalDialogAnswerer::Get().Expect("No Server detected!", wxID_OK);
+    Click(dlg, "ID_BUTTON_OK");
+    EXPECT_TRUE(dlg->IsShown());
+
+    // Servers announced on the browse thread reach the list on this one.
+    model->SetMeshUseOthersInternetDlg(dlg);
+    std::thread browse([model] {
+        model->ModifyMeshServer(ServerRecord("laptop-12", "10.20.0.12", 6));
+        model->ModifyMeshServer(ServerRecord("laptop-15", "10.20.0.15", 11));
+    });
+    browse.join();
+    ASSERT_TRUE(RunEventLoopUntil([&] { return list->GetItemCount() == 2; }));
+    EXPECT_EQ(Rows(list), (std::vector<std::string>{"laptop-12|6|100%|Ready", "laptop-15|11|100%|Ready"}));
+
+    list->SetItemState(1, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+    SimControl::ClearCallLog();
+    Click(dlg, "ID_BUTTON_OK");
+    EXPECT_EQ(Calls("RVL_EnableMeshClient(\"10.20.0.15\", \"10.20.0.1\", \"8.8.8.8\")"), 1u);
+    EXPECT_EQ(app.status, MESH_USING_OTHERS_INTERNET);
+    EXPECT_FALSE(dlg->IsShown());
+
+    // Hidden, it still follows the model; Refresh rebuilds from it.
+    model->RemoveMeshServer("laptop-12");
+    ASSERT_TRUE(RunEventLoopUntil([&] { return list->GetItemCount() == 1; }));
+    dlg->Show(true);
+    Click(dlg, "ID_BUTTON_CANCEL");
+    EXPECT_FALSE(dlg->IsShown());
+    model->RemoveMeshServer("laptop-15");
+    RunEventLoopFor(50);
+    EXPECT_TRUE(Rows(list).empty());
+
+    // Without the notice, Refresh reads the model again.
+    model->ClearMeshUseOthersInternetDlg();
+    model->ModifyMeshServer(ServerRecord("laptop-16", "10.20.0.16", 3));
+    RunEventLoopFor(50);
+    EXPECT_TRUE(Rows(list).empty());
+    Click(dlg, "ID_BUTTON_REFRESH");
+    EXPECT_EQ(Rows(list), (std::vector<std::string>{"laptop-16|3|100%|Ready"}));
+    model->RemoveMeshServer("laptop-16");
+    dlg->Destroy();
+}
+
+TEST_F(MeshWindowTest, NeighbourSearchShowsTheGaugeThenTheRows) {
+    ASSERT_EQ(RVL_TurnOnMesh(1), 0);
+    ViewMeshNeighborsDlg dlg(nullptr);
+    EXPECT_EQ(dlg.GetTitle(), "Mesh Neighbors");
+    SimControl::ClearCallLog();
+    const int result = RunModal(dlg, [](wxDialog& d) {
+        auto& view = static_cast<ViewMeshNeighborsDlg&>(d);
+        GaugeDialog* gauge = view.GetGauge();
+        EXPECT_TRUE(gauge->IsShown());
+        EXPECT_EQ(gauge->GetPosition(), wxPoint(377, 270));
+        EXPECT_EQ(Child<wxStaticText>(gauge, "ID_STATICTEXT_LABEL")->GetLabel(), "Searching for network neighbors...");
+        EXPECT_TRUE(view.GetSearchTimer().IsOneShot());
+        EXPECT_EQ(view.GetSearchTimer().GetInterval(), 2000);
+        // Refresh again within the wait: one read, after the last press.
+        RunEventLoopFor(500);
+        Click(&d, "ID_BUTTON_REFRESH");
+        auto* list = Child<wxListCtrl>(&d, "ID_LISTCTRL");
+        EXPECT_TRUE(RunEventLoopUntil([&] { return list->GetItemCount() > 0; }, 4000));
+        EXPECT_EQ(Calls("RVL_ListAllNeighborMPs"), 1u);
+        EXPECT_FALSE(gauge->IsShown());
+        EXPECT_EQ(Rows(list), (std::vector<std::string>{"laptop-12|02:00:5e:10:00:12|100",
+                                                        "laptop-15|02:00:5e:10:00:15|58"}));
+        wxListItem header;
+        list->GetColumn(0, header);
+        EXPECT_EQ(header.GetText(), "Hostname ");
+
+        // Mesh off: no neighbour, one message, with the gauge already gone.
+        ASSERT_EQ(RVL_TurnOnMesh(0), 0);
+        ModalDialogAnswerer::Get().ExpectAny([gauge](wxDialog* box) {
+            EXPECT_TRUE(ModalDialogAnswerer::Describe(box).Contains("Could not find any neighbor!"));
+            EXPECT_FALSE(gauge->IsShown());
+            return static_cast<int>(wxID_OK);
+        });
+        view.StartSearch();
+        view.Refresh();
+        EXPECT_EQ(list->GetItemCount(), 0);
+        Click(&d, "ID_BUTTON_OK");
+    });
+    EXPECT_EQ(result, wxID_OK);
+}
+
+TEST_F(MeshWindowTest, IpDialogStoresTheTextAsTyped) {
+    IPDlg dlg(nullptr);
+    EXPECT_EQ(dlg.GetClientSize(), wxSize(280, 160));
+    EXPECT_EQ(RunModal(dlg,
+                       [](wxDialog& d) {
+                           Child<wxTextCtrl>(&d, "ID_TEXTCTRL1")->ChangeValue(" not an address ");
+                           Click(&d, "ID_BUTTON1");
+                       }),
+              wxID_OK);
+    EXPECT_EQ(dlg.m_strIP, " not an address ");
+}

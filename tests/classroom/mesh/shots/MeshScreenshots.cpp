@@ -1,0 +1,114 @@
+// Shows each mesh window in turn, filled through the seams (the simulated
+// laptop, a stand-in for the network interfaces, the mesh model), and writes
+// a PNG of the screen area it covers into the folder given as the first
+// argument.  Run under an X server of its own (scripts/shots/60-mesh.sh).
+//
+//   tidewave_mesh_screenshots <folder> <program folder>
+#include <cstdio>
+
+#include <wx/app.h>
+#include <wx/evtloop.h>
+#include <wx/frame.h>
+#include <wx/image.h>
+#include <wx/listctrl.h>
+#include <wx/utils.h>
+
+#include "GaugeDialog.h"
+#include "IPDlg.h"
+#include "InterfaceTable.h"
+#include "MeshConfigurationDlg.h"
+#include "MeshInfoManager.h"
+#include "MeshShareMyInternetDlg.h"
+#include "MeshTestSupport.h"
+#include "MeshUseOthersInternetDlg.h"
+#include "ProgramFolder.h"
+#include "WindowShots.h"
+#include "RvlSdk.h"
+#include "ViewMeshNeighborsDlg.h"
+
+namespace {
+
+class ShotApp : public wxApp {
+public:
+    bool OnInit() override {
+        if (argc != 3) {
+            std::fprintf(stderr, "usage: %s <folder> <program folder>\n",
+                         static_cast<const char*>(argv[0].utf8_str()));
+            return false;
+        }
+        m_folder = argv[1];
+        ProgramFolder::Set(std::string(argv[2].utf8_str()));
+        wxInitAllImageHandlers();
+        CallAfter(&ShotApp::Run);
+        return true;
+    }
+    int OnExit() override { return m_exitCode; }
+
+private:
+    wxString Path(const char* name) const { return m_folder + "/" + name + ".png"; }
+
+    template <typename Dialog>
+    bool Shot(Dialog* dialog, const char* name, int waitMs = 0) {
+        dialog->Show(true);
+        WindowShots::Pump(waitMs);
+        const bool ok = WindowShots::GrabArea(dialog->GetScreenRect(), Path(name));
+        dialog->Destroy();
+        WindowShots::Pump(200);
+        return ok;
+    }
+
+    void Run() {
+        wxWindow* backdrop = WindowShots::ShowBackdrop();
+        WindowShots::Pump(300);
+
+        InterfaceTable interfaces({{"lo", "127.0.0.1", true, true},
+                                   {"eth0", "192.168.10.57", true, true},
+                                   {"wlan0", "", true, true},
+                                   {"ra0", "10.20.1.57", true, true},
+                                   {"eth1", "", false, true}});
+        MeshInfoManager* model = MeshInfoManager::GetInstance();
+        model->SetInterfaceQuery(&interfaces);
+        model->ModifyMeshServer(ServerRecord("laptop-12", "10.20.0.12", 6));
+        model->ModifyMeshServer(ServerRecord("Room12-Teacher", "10.20.0.2", 6));
+        model->ModifyMeshServer(ServerRecord("laptop-15", "10.20.0.15", 11));
+        RVL_TurnOnMesh(1);
+
+        bool ok = Shot(new MeshConfigurationDlg(nullptr), "mesh-configuration");
+        ok &= Shot(new MeshShareMyInternetDlg(nullptr), "mesh-server");
+        {
+            auto* client = new MeshUseOthersInternetDlg(nullptr, wxID_ANY);
+            client->Show(true);
+            auto* list = static_cast<wxListCtrl*>(wxWindow::FindWindowByName("ID_LISTCTRL1", client));
+            list->SetItemState(1, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+            ok &= Shot(client, "mesh-client");
+        }
+        {
+            // The search first, with its gauge, then its result.
+            auto* neighbours = new ViewMeshNeighborsDlg(nullptr);
+            neighbours->Show(true);
+            WindowShots::Pump(600);
+            ok &= WindowShots::GrabArea(neighbours->GetScreenRect().Union(neighbours->GetGauge()->GetScreenRect()),
+                       Path("mesh-neighbors-searching"));
+            ok &= Shot(neighbours, "mesh-neighbors", ViewMeshNeighborsDlg::kSearchMs + 200);
+        }
+        ok &= Shot(new IPDlg(nullptr), "ip-address");
+
+        model->SetInterfaceQuery(nullptr);
+        backdrop->Destroy();
+        WindowShots::Pump(200);
+        m_exitCode = ok ? 0 : 1;
+        ExitMainLoop();
+    }
+
+    wxString m_folder;
+    int m_exitCode = 1;
+};
+
+}  // namespace
+
+wxIMPLEMENT_APP_NO_MAIN(ShotApp);
+
+int main(int argc, char** argv) {
+    wxApp::SetInstance(new ShotApp);
+    return wxEntry(argc, argv);
+}
