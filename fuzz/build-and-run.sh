@@ -24,13 +24,13 @@ done
 
 flags="-std=c++17 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined"
 # shellcheck disable=SC2046
-clang++ $flags $(wx-config --cxxflags base) -Iclassroom -Icore \
-  fuzz/FileTarFuzzer.cpp classroom/FileTar.cpp classroom/FileTarHeader.cpp classroom/FileTarEntry.cpp core/PosixIo.cpp \
+clang++ $flags $(wx-config --cxxflags base) -Iclassroom -Icore -Ibase \
+  fuzz/FileTarFuzzer.cpp classroom/FileTar.cpp classroom/FileTarHeader.cpp classroom/FileTarEntry.cpp base/PosixIo.cpp \
   $(wx-config --libs base) -o "$out/filetar_fuzzer"
 # shellcheck disable=SC2046
-clang++ $flags -DNDEBUG -DTIXML_USE_STL $(wx-config --cxxflags base) -Icore -Iplatform \
+clang++ $flags -DNDEBUG -DTIXML_USE_STL $(wx-config --cxxflags base) -Icore -Ibase -Iplatform \
   fuzz/ProfileFileFuzzer.cpp core/ProfileFile.cpp core/ProfileList.cpp core/ProfileScrambler.cpp \
-  core/XmlNestingCheck.cpp core/Utf8Text.cpp core/SystemPaths.cpp core/PosixIo.cpp core/TWMLog.cpp \
+  core/XmlNestingCheck.cpp core/Utf8Text.cpp base/SystemPaths.cpp base/PosixIo.cpp core/TWMLog.cpp \
   -ltinyxml $(wx-config --libs base) -o "$out/profile_fuzzer"
 
 # shellcheck disable=SC2046
