@@ -39,7 +39,7 @@ echo "== ThreadSanitizer build: suites without windows"
 (cd build/tsan && TSAN_OPTIONS="suppressions=$top/tests/tsan.supp second_deadlock_stack=1" \
   ctest --output-on-failure -j "$jobs" -LE '^display$') || status=1
 
-echo "== Fuzzing the settings archive reader and the profile reader (30 s each)"
+echo "== Fuzzing the readers of outside input (30 s each)"
 fuzz/build-and-run.sh 30 || status=1
 
 echo "== Normal build: every suite"
