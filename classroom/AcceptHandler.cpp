@@ -1,6 +1,7 @@
 #include "AcceptHandler.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <new>
 
 #include <fcntl.h>
@@ -10,12 +11,12 @@
 #include <ace/Reactor.h>
 #include <ace/SOCK_Stream.h>
 
+#include "DeployContext.h"
 #include "ReadHandler.h"
 
-AcceptHandler::AcceptHandler(ACE_Reactor* reactor, const ACE_INET_Addr& listenAddress,
-                             const ACE_Time_Value& stepDeadline)
+AcceptHandler::AcceptHandler(ACE_Reactor* reactor, const ACE_INET_Addr& listenAddress, DeployContext& context)
     : m_pReactor(reactor ? reactor : ACE_Reactor::instance()), m_nSpareFd(::open("/dev/null", O_RDONLY | O_CLOEXEC)),
-      m_address(listenAddress), m_stepDeadline(stepDeadline) {}
+      m_address(listenAddress), m_context(context) {}
 
 void AcceptHandler::DropWaitingConnection() {
     ACE_SOCK_Stream dropped;
@@ -34,7 +35,15 @@ void AcceptHandler::DropWaitingConnection() {
 
 int AcceptHandler::open() {
     if (m_acceptor.open(m_address, 1, PF_INET, 5, 0) == -1) {
-        ACE_ERROR((LM_ERROR, ACE_TEXT("%N:%l: Failed to open listening socket. (errno = %i: %m)\n"), errno));
+        if (errno == EADDRINUSE) {
+            // Said once, in words a user understands: nothing retries later.
+            std::fprintf(stderr,
+                         "Port %u is in use: school settings cannot be received until Tidewave is restarted.\n",
+                         static_cast<unsigned>(m_address.get_port_number()));
+            errno = EADDRINUSE;
+        } else {
+            ACE_ERROR((LM_ERROR, ACE_TEXT("%N:%l: Failed to open listening socket. (errno = %i: %m)\n"), errno));
+        }
         return -1;
     }
     if (m_pReactor->register_handler(this, ACE_Event_Handler::ACCEPT_MASK) == -1) {
@@ -58,7 +67,12 @@ unsigned short AcceptHandler::LocalPort() const {
 ACE_HANDLE AcceptHandler::get_handle() const { return m_acceptor.get_handle(); }
 
 int AcceptHandler::handle_input(ACE_HANDLE) {
-    ReadHandler* reader = new (std::nothrow) ReadHandler(m_stepDeadline);
+    if (m_context.openConnections >= m_context.maxConnections) {
+        // Descriptors must not run out, whoever keeps connections open.
+        DropWaitingConnection();
+        return 0;
+    }
+    ReadHandler* reader = new (std::nothrow) ReadHandler(m_context);
     ACE_INET_Addr peerAddress;
     ACE_Time_Value noWait(ACE_Time_Value::zero);
     if (reader == nullptr) {
@@ -75,7 +89,7 @@ int AcceptHandler::handle_input(ACE_HANDLE) {
             DropWaitingConnection();
         return 0;
     }
-    reader->peer().disable(ACE_NONBLOCK);
+    reader->peer().enable(ACE_NONBLOCK);
     if (m_pReactor->register_handler(reader, ACE_Event_Handler::READ_MASK) == -1) {
         ACE_ERROR((LM_ERROR, ACE_TEXT("%N:%l: Failed to register read handler. (errno = %i: %m)\n"), errno));
         reader->handle_close(ACE_INVALID_HANDLE, ACE_Event_Handler::ALL_EVENTS_MASK);

@@ -4,16 +4,17 @@
 #include <ace/Event_Handler.h>
 #include <ace/INET_Addr.h>
 #include <ace/SOCK_Acceptor.h>
-#include <ace/Time_Value.h>
 
 class ACE_Reactor;
+struct DeployContext;
 
 // The deploy server's listener: accepts each connection into a new
 // ReadHandler.  A connection that cannot be accepted or served is dropped
-// and the listener keeps listening.
+// and the listener keeps listening; so is every connection beyond the
+// most the server serves at once.
 class AcceptHandler : public ACE_Event_Handler {
 public:
-    AcceptHandler(ACE_Reactor* reactor, const ACE_INET_Addr& listenAddress, const ACE_Time_Value& stepDeadline);
+    AcceptHandler(ACE_Reactor* reactor, const ACE_INET_Addr& listenAddress, DeployContext& context);
 
     // 0 when the listener is open and registered, -1 otherwise.
     int open();
@@ -36,7 +37,7 @@ private:
     int m_nSpareFd;
     ACE_SOCK_Acceptor m_acceptor;
     ACE_INET_Addr m_address;
-    ACE_Time_Value m_stepDeadline;
+    DeployContext& m_context;
 };
 
 #endif

@@ -8,21 +8,23 @@
 #include "AcceptHandler.h"
 
 DeployServer::DeployServer(const ACE_INET_Addr& listenAddress, const ACE_Time_Value& stepDeadline)
-    : m_address(listenAddress), m_stepDeadline(stepDeadline), m_reactor(&m_impl, false),
+    : m_address(listenAddress), m_context(stepDeadline, m_handOver), m_reactor(&m_impl, false),
       m_acceptor(nullptr), m_running(false) {}
 
 DeployServer::~DeployServer() { Stop(); }
 
 int DeployServer::Open() {
-    m_acceptor = new (std::nothrow) AcceptHandler(&m_reactor, m_address, m_stepDeadline);
+    m_acceptor = new (std::nothrow) AcceptHandler(&m_reactor, m_address, m_context);
     if (m_acceptor == nullptr) {
         ACE_ERROR((LM_ERROR, ACE_TEXT("%N:%l: Failed to allocate accept handler. (errno = %i: %m)\n"), ENOMEM));
         return -1;
     }
     if (m_acceptor->open() == -1) {
+        const bool portInUse = errno == EADDRINUSE;  // already told in plain words
         m_acceptor->handle_close(ACE_INVALID_HANDLE, ACE_Event_Handler::ALL_EVENTS_MASK);
         m_acceptor = nullptr;
-        ACE_ERROR((LM_ERROR, ACE_TEXT("%N:%l: Failed to open accept handler. Exiting.\n")));
+        if (!portInUse)
+            ACE_ERROR((LM_ERROR, ACE_TEXT("%N:%l: Failed to open accept handler. Exiting.\n")));
         return -1;
     }
     return 0;
@@ -33,8 +35,12 @@ unsigned short DeployServer::Port() const { return m_acceptor ? m_acceptor->Loca
 int DeployServer::Start() {
     if (m_acceptor == nullptr || m_running)
         return -1;
-    if (m_threads.spawn_n(1, ServerThreadFunc, &m_reactor) == -1)
+    if (!m_handOver.Start())
         return -1;
+    if (m_threads.spawn_n(1, ServerThreadFunc, &m_reactor) == -1) {
+        m_handOver.Stop();
+        return -1;
+    }
     m_running = true;
     return 0;
 }
@@ -52,6 +58,7 @@ void DeployServer::Stop() {
         m_reactor.close();
         m_acceptor = nullptr;
     }
+    m_handOver.Stop();
 }
 
 ACE_THR_FUNC_RETURN DeployServer::ServerThreadFunc(void* arg) {

@@ -8,12 +8,15 @@
 #include <ace/Time_Value.h>
 
 #include "DeployConstants.h"
+#include "DeployContext.h"
+#include "HandOverWorker.h"
 
 class AcceptHandler;
 
-// The deploy server: a thread-pool reactor with one event-loop thread, the
-// listener and its connections.  Everything (accepting, receiving, storing,
-// the hand-over) runs on that one thread.
+// The deploy server: a thread-pool reactor with one event-loop thread that
+// accepts and receives for every connection at once, and a worker that
+// completes the received files (store, confirm, hand over: the import) one
+// at a time.
 class DeployServer {
 public:
     explicit DeployServer(const ACE_INET_Addr& listenAddress,
@@ -29,7 +32,8 @@ public:
     int Start();
     // Waits until the event-loop thread has ended.
     void Wait();
-    // Ends the event loop, waits for it and closes every connection.
+    // Ends the event loop, waits for it, closes every connection and lets
+    // the hand-overs already queued finish.
     void Stop();
 
     // Sets the server up on listenAddress and serves until the event loop
@@ -40,7 +44,8 @@ private:
     static ACE_THR_FUNC_RETURN ServerThreadFunc(void* arg);
 
     ACE_INET_Addr m_address;
-    ACE_Time_Value m_stepDeadline;
+    HandOverWorker m_handOver;
+    DeployContext m_context;
     ACE_TP_Reactor m_impl;
     ACE_Reactor m_reactor;
     ACE_Thread_Manager m_threads;

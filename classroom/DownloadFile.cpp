@@ -1,6 +1,7 @@
 #include "DownloadFile.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <vector>
 
 #include <fcntl.h>
@@ -44,7 +45,30 @@ bool DownloadFile::Write(const char* data, size_t n) {
     return PosixIo::WriteAll(m_fd, data, n);
 }
 
-bool DownloadFile::Commit() {
+bool DownloadFile::WriteContentOf(const DownloadFile& other) {
+    const int in = ::open(other.m_temporary.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (in < 0)
+        return false;
+    char buffer[16384];
+    bool ok = true;
+    for (;;) {
+        const ssize_t n = ::read(in, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            ok = n == 0;
+            break;
+        }
+        if (!Write(buffer, static_cast<size_t>(n))) {
+            ok = false;
+            break;
+        }
+    }
+    ::close(in);
+    return ok;
+}
+
+bool DownloadFile::SyncAndClose() {
     if (m_fd < 0) {
         errno = EBADF;
         return false;
@@ -56,12 +80,40 @@ bool DownloadFile::Commit() {
     else
         errno = savedErrno;
     m_fd = -1;
-    if (ok && ::rename(m_temporary.c_str(), m_target.c_str()) == 0) {
+    return ok;
+}
+
+bool DownloadFile::Commit() {
+    if (SyncAndClose() && ::rename(m_temporary.c_str(), m_target.c_str()) == 0) {
         m_temporary.clear();
         return true;
     }
     Discard();
     return false;
+}
+
+DownloadFile::Result DownloadFile::CommitBesideExisting() {
+    if (!SyncAndClose()) {
+        Discard();
+        return FAILED;
+    }
+    int rc = ::renameat2(AT_FDCWD, m_temporary.c_str(), AT_FDCWD, m_target.c_str(), RENAME_NOREPLACE);
+    if (rc != 0 && (errno == EINVAL || errno == ENOSYS)) {
+        // A file system without that rename: a look right before it stands in.
+        struct stat st;
+        if (::lstat(m_target.c_str(), &st) == 0)
+            errno = EEXIST;
+        else
+            rc = ::rename(m_temporary.c_str(), m_target.c_str());
+    }
+    if (rc == 0) {
+        m_temporary.clear();
+        return STORED;
+    }
+    if (errno == EEXIST)
+        return TARGET_EXISTS;
+    Discard();
+    return FAILED;
 }
 
 void DownloadFile::Discard() {

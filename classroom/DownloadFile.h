@@ -12,6 +12,8 @@
 // another user is not touched.
 class DownloadFile {
 public:
+    enum Result { STORED, TARGET_EXISTS, FAILED };
+
     DownloadFile();
     ~DownloadFile();
     DownloadFile(const DownloadFile&) = delete;
@@ -21,12 +23,21 @@ public:
     // belongs to another user or the file cannot be made.
     bool Open(const std::string& target);
     bool Write(const char* data, size_t n);
+    // Appends everything the other file has written so far.
+    bool WriteContentOf(const DownloadFile& other);
     // Flushes, closes and renames onto the target.  False when any of it
     // failed; the temporary file is then removed.
     bool Commit();
+    // As Commit, but a file standing at the target stays: TARGET_EXISTS,
+    // and this file keeps its temporary file until it is discarded.
+    Result CommitBesideExisting();
+    // Removes the temporary file, if any.
+    void Discard();
+
+    const std::string& Target() const { return m_target; }
 
 private:
-    void Discard();
+    bool SyncAndClose();
 
     std::string m_target;
     std::string m_temporary;

@@ -3,25 +3,31 @@
 
 #include <cstdint>
 #include <memory>
-#include <string>
 
 #include <ace/Event_Handler.h>
 #include <ace/SOCK_Stream.h>
-#include <ace/Time_Value.h>
+
+#include "DownloadFile.h"
+
+struct DeployContext;
 
 // One deploy connection: a 4-byte little-endian length, the answer 'K' or
 // 0x00, the payload, the confirmation 'K', the hand-over, then the close.
 // While the program folder has no "cacert.pem" the payload becomes that
-// certificate, otherwise the settings archive.  Each step has an overall
-// deadline; a payload is stored under its final name only once it arrived
-// whole and was written without error.
+// certificate, otherwise the settings archive.
+//
+// The connection is read without blocking: each call takes only what has
+// arrived, so a slow or silent peer holds up nobody else.  Each step has a
+// deadline of its own on the reactor's timer.  The payload goes to disk as
+// it arrives; once it arrived whole the connection leaves the reactor as a
+// delivery, which stores, confirms and hands the file over in its turn.
 class ReadHandler : public ACE_Event_Handler {
 public:
-    explicit ReadHandler(const ACE_Time_Value& stepDeadline);
+    explicit ReadHandler(DeployContext& context);
 
     ACE_SOCK_Stream& peer() { return m_peer; }
-    // Starts the deadline of the step the connection waits for (also when
-    // the peer sends nothing at all); false when no timer could be set.
+    // Starts the deadline of the step the connection waits for; false when
+    // no timer could be set.
     bool ArmStepTimer();
 
     ACE_HANDLE get_handle() const override;
@@ -33,21 +39,23 @@ private:
     ~ReadHandler() override;
     void CancelStepTimer();
 
-    int ReceiveLength(const ACE_Time_Value& deadline);
-    int ReceivePayload(const ACE_Time_Value& deadline);
-    // Receives exactly n bytes before the absolute deadline.
-    bool ReceiveAll(char* buffer, size_t n, const ACE_Time_Value& deadline);
-    bool SendByte(char byte, const ACE_Time_Value& deadline);
-    // Writes the payload beside target and renames it onto target.
-    bool Store(const std::string& target);
+    // Each returns 0 to wait for more bytes, -1 when the connection ends.
+    int ReadLength();
+    int ReadPayload();
+    int BeginPayload();
 
+    DeployContext& m_context;
     ACE_SOCK_Stream m_peer;
+    unsigned char m_lengthBytes[4];
+    size_t m_nLengthRead;
     int32_t m_nDataSize;
-    std::unique_ptr<char[]> m_pData;
+    int64_t m_nPayloadRead;
     int m_nState;
+    bool m_bStepStarted;
+    bool m_bCertificate;
     int m_nCallDepth;
-    ACE_Time_Value m_stepDeadline;
     long m_nTimerId;
+    std::unique_ptr<DownloadFile> m_file;
 };
 
 #endif

@@ -1,6 +1,5 @@
 #include "GetCurAPThread.h"
 
-#include <chrono>
 #include <cstring>
 
 GetCurAPThread::GetCurAPThread() : wxThread(wxTHREAD_JOINABLE) {}
@@ -42,12 +41,9 @@ wxThread::ExitCode GetCurAPThread::Entry() {
         unsigned generation;
         {
             std::unique_lock<std::mutex> lock(m_mutex);
-            if (!m_bRequested && !m_bStop)
-                m_wake.wait_for(lock, std::chrono::milliseconds(500));
+            m_wake.wait(lock, [this] { return m_bStop || m_bRequested; });
             if (m_bStop)
                 break;
-            if (!m_bRequested)
-                continue;
             m_bRequested = false;
             generation = m_nGeneration;
         }

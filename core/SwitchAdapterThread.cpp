@@ -1,7 +1,5 @@
 #include "SwitchAdapterThread.h"
 
-#include <chrono>
-
 #include "RvlSdk.h"
 #include "SwitchAdapterEvent.h"
 #include "TWMLog.h"
@@ -43,12 +41,9 @@ wxThread::ExitCode SwitchAdapterThread::Entry() {
         SwitchAdapterRequest request;
         {
             std::unique_lock<std::mutex> lock(m_mutex);
-            if (m_queue.empty() && !m_bStop)
-                m_wake.wait_for(lock, std::chrono::milliseconds(500));
+            m_wake.wait(lock, [this] { return m_bStop || !m_queue.empty(); });
             if (m_bStop)
                 break;
-            if (m_queue.empty())
-                continue;
             request = m_queue.front();
             m_queue.pop_front();
         }

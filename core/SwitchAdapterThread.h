@@ -11,7 +11,7 @@
 
 // Serves the hub's adapter switch requests strictly in queue order: takes
 // one adapter down, brings the other up, and posts SwitchAdapterEvent to the
-// requester.  It sleeps (at most 500 ms at a time) while the queue is empty
+// requester.  It sleeps until a request is queued or it is told to stop,
 // and runs for the life of the hub.
 class SwitchAdapterThread : public wxThread {
 public:

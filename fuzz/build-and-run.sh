@@ -2,7 +2,8 @@
 # Builds the fuzzers of the readers that take input from outside (the
 # settings archive, the profile file and announced mesh-server records) with
 # clang (libFuzzer, AddressSanitizer, UndefinedBehaviorSanitizer) and runs
-# each for a bounded time over its seed corpus.
+# each for a bounded time, starting from its corpus in fuzz/corpus/<target>/
+# (seeds and what longer runs found, minimized).
 # Usage: fuzz/build-and-run.sh [seconds]   (default 30, for each fuzzer)
 # Exits 0 without doing anything when clang is not installed.
 set -euo pipefail
@@ -16,36 +17,36 @@ if ! command -v clang++ >/dev/null 2>&1; then
 fi
 
 out=$top/build/fuzz
-mkdir -p "$out/corpus" "$out/profile-corpus" "$out/corpus-txt"
-cp -n fuzz/corpus/* "$out/corpus/" 2>/dev/null || true
-cp -n fuzz/profile-corpus/* "$out/profile-corpus/" 2>/dev/null || true
-cp -n fuzz/corpus-txt/* "$out/corpus-txt/" 2>/dev/null || true
+for target in filetar profile txt; do
+  mkdir -p "$out/$target"
+  cp -n fuzz/corpus/$target/* "$out/$target/" 2>/dev/null || true
+done
 
 flags="-std=c++17 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined"
 # shellcheck disable=SC2046
-clang++ $flags $(wx-config --cxxflags base) -Iclassroom -Icore \
-  fuzz/FileTarFuzzer.cpp classroom/FileTar.cpp classroom/FileTarHeader.cpp classroom/FileTarEntry.cpp core/PosixIo.cpp \
+clang++ $flags $(wx-config --cxxflags base) -Iclassroom -Icore -Ibase \
+  fuzz/FileTarFuzzer.cpp classroom/FileTar.cpp classroom/FileTarHeader.cpp classroom/FileTarEntry.cpp base/PosixIo.cpp \
   $(wx-config --libs base) -o "$out/filetar_fuzzer"
 # shellcheck disable=SC2046
-clang++ $flags -DNDEBUG -DTIXML_USE_STL $(wx-config --cxxflags base) -Icore -Iplatform \
+clang++ $flags -DNDEBUG -DTIXML_USE_STL $(wx-config --cxxflags base) -Icore -Ibase -Iplatform \
   fuzz/ProfileFileFuzzer.cpp core/ProfileFile.cpp core/ProfileList.cpp core/ProfileScrambler.cpp \
-  core/Utf8Text.cpp core/SystemPaths.cpp core/PosixIo.cpp core/TWMLog.cpp \
+  core/Utf8Text.cpp base/SystemPaths.cpp base/PosixIo.cpp core/TWMLog.cpp \
   -ltinyxml $(wx-config --libs base) -o "$out/profile_fuzzer"
 
 # shellcheck disable=SC2046
 clang++ $flags $(wx-config --cxxflags base) $(pkg-config --cflags avahi-client) -Iclassroom -Icore -Iplatform \
   fuzz/TxtRecordFuzzer.cpp classroom/MeshTxtRecord.cpp classroom/MeshText.cpp classroom/MeshGatewayRecord.cpp \
   core/TWMUtilText.cpp core/Utf8Text.cpp \
-  $(wx-config --libs base) $(pkg-config --libs avahi-client) -o "$out/txtrecord_fuzzer"
+  $(wx-config --libs base) $(pkg-config --libs avahi-client) -o "$out/txt_fuzzer"
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+run() {  # target, max_len
+  "$out/$1_fuzzer" -max_total_time="$seconds" -max_len="$2" -timeout=10 -artifact_prefix="$out/$1-" "$out/$1"
+}
 echo "== settings archive reader, $seconds s"
-"$out/filetar_fuzzer" -max_total_time="$seconds" -max_len=65536 -timeout=10 \
-  -artifact_prefix="$out/filetar-" "$out/corpus"
+run filetar 65536
 echo "== profile reader, $seconds s"
-"$out/profile_fuzzer" -max_total_time="$seconds" -max_len=65536 -timeout=10 \
-  -artifact_prefix="$out/profile-" "$out/profile-corpus"
+run profile 65536
 echo "== announced mesh-server records, $seconds s"
-"$out/txtrecord_fuzzer" -max_total_time="$seconds" -max_len=2048 -timeout=10 \
-  -artifact_prefix="$out/txt-" "$out/corpus-txt"
+run txt 2048

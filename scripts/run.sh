@@ -23,7 +23,7 @@ cmake --build "$build" -j "$(nproc 2>/dev/null || echo 2)" --target tidewave tid
 
 mkdir -p "$demo/home" "$demo/root/usr/share/Tidewave/resource" "$demo/root/usr/share/TidewaveManager"
 "$build/scripts/demo/tidewave_make_demo" "$demo/root" || exit 1
-cp "$build/resource/"* "$demo/root/usr/share/Tidewave/resource/"
+cp "$build/resource/langToFile" "$build/resource/"*.mo "$demo/root/usr/share/Tidewave/resource/"
 sed "s|^program=.*|program=\"$build/tray/tidewave\"|" "$build/tray/restart.sh" \
   >"$demo/root/usr/share/TidewaveManager/restart.sh"
 chmod +x "$demo/root/usr/share/TidewaveManager/restart.sh"

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The whole test run: installs what is needed, builds, and runs every test,
-# once in a normal build and once, for the suites that need no window, under
-# AddressSanitizer and UndefinedBehaviorSanitizer; then fuzzes the settings
-# archive reader and the profile reader for a bounded time.  It starts the X server the window tests
-# need and stops it afterwards.
+# once in a normal build and, for the suites that need no window, once under
+# AddressSanitizer and UndefinedBehaviorSanitizer and once under
+# ThreadSanitizer; then fuzzes the readers of outside input for a bounded
+# time.  It starts the X server the window tests need and stops it
+# afterwards.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 top=$PWD
@@ -22,6 +23,7 @@ build() {  # dir, cmake options...
 
 mkdir -p build
 build build/asan -DTIDEWAVE_SANITIZE=ON -DTIDEWAVE_GUI=OFF || exit 1
+build build/tsan -DTIDEWAVE_SANITIZE=thread -DTIDEWAVE_GUI=OFF || exit 1
 build build/test || exit 1
 
 source scripts/lib/session.sh
@@ -35,7 +37,11 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 echo "== Sanitizer build: suites without windows"
 (cd build/asan && ctest --output-on-failure -j "$jobs" -LE '^display$') || status=1
 
-echo "== Fuzzing the settings archive reader and the profile reader (30 s each)"
+echo "== ThreadSanitizer build: suites without windows"
+(cd build/tsan && TSAN_OPTIONS="suppressions=$top/tests/tsan.supp second_deadlock_stack=1" \
+  ctest --output-on-failure -j "$jobs" -LE '^display$') || status=1
+
+echo "== Fuzzing the readers of outside input (30 s each)"
 fuzz/build-and-run.sh 30 || status=1
 
 echo "== Normal build: every suite"

@@ -13,7 +13,6 @@
 namespace {
 
 const char* const kNoAddress = "127.0.0.1";
-const int kWorldPollMs = 400;
 
 uint32_t PlainSecurity(uint32_t security) {
     return security <= RVL_SECURITY_UNKNOWN ? security : static_cast<uint32_t>(RVL_SECURITY_OPEN);
@@ -79,7 +78,7 @@ int SimLaptop::Initialize() {
 
 void SimLaptop::EnsureThread() {
     static std::once_flag atExit;
-    m_thread.Start([this] { OnLibraryTick(); }, kWorldPollMs);
+    m_thread.Start([this] { OnLibraryTick(); });
     std::call_once(atExit, [] { std::atexit(StopLibraryThreadAtExit); });
 }
 
@@ -288,6 +287,7 @@ void SimLaptop::ResetTo(const SimWorld& world, const std::string& worldPath) {
         std::lock_guard<std::mutex> fileLock(m_fileMutex);
         m_worldPath = worldPath;
         m_stamp = worldPath.empty() ? FileStamp() : Stamp(worldPath);
+        m_thread.Watch(worldPath);
     }
     std::lock_guard<std::mutex> lock(m_mutex);
     m_wired = Adapter();

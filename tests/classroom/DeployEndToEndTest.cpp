@@ -1,5 +1,7 @@
 #include <atomic>
+#include <mutex>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -15,20 +17,37 @@ namespace {
 
 class DeployEndToEndTest : public ImportFixture {};
 
+// What the hand-over did: written on the server's side, read by the test.
+class StepLog {
+public:
+    void Add(const std::string& step) {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_steps.push_back(step);
+    }
+    std::vector<std::string> Take() {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return std::exchange(m_steps, {});
+    }
+
+private:
+    std::mutex m_mutex;
+    std::vector<std::string> m_steps;
+};
+
 TEST_F(DeployEndToEndTest, PushedArchiveReachesTheSettingsFolder) {
     // A fresh machine: the CA arrives first.
     std::remove((m_programFolder + "/cacert.pem").c_str());
-    std::vector<std::string> steps;
+    StepLog steps;
     std::atomic<bool> publishRequested{false};
     SettingsRepublisher::Hooks hooks;
-    hooks.runOnGuiThread = [&](const std::function<void()>& f) { steps.push_back("gui"); f(); };
-    hooks.refreshMainWindow = [&] { steps.push_back("main"); return true; };
-    hooks.refreshProfileManager = [&] { steps.push_back("manager"); return false; };
+    hooks.runOnGuiThread = [&](const std::function<void()>& f) { steps.Add("gui"); f(); };
+    hooks.refreshMainWindow = [&] { steps.Add("main"); return true; };
+    hooks.refreshProfileManager = [&] { steps.Add("manager"); return false; };
     hooks.reloadPolicy = [&] {
-        steps.push_back("policy:" + TestTree::ReadFile(SettingsFile("NetworkPolicy.xml")));
+        steps.Add("policy:" + TestTree::ReadFile(SettingsFile("NetworkPolicy.xml")));
         return true;
     };
-    hooks.requestPublish = [&] { steps.push_back("publish"); publishRequested = true; };
+    hooks.requestPublish = [&] { steps.Add("publish"); publishRequested = true; };
     SettingsRepublisher republisher(hooks);
     KXClientSubject::GetInstance()->SetObserver(&republisher);
 
@@ -38,8 +57,7 @@ TEST_F(DeployEndToEndTest, PushedArchiveReachesTheSettingsFolder) {
 
     EXPECT_EQ(DeployClient::Push(server.Port(), TestTree::ReadFile(m_certs->caFile)), "KK");
     // No archive yet: only the publish request.
-    EXPECT_EQ(steps, std::vector<std::string>{"publish"});
-    steps.clear();
+    EXPECT_EQ(steps.Take(), std::vector<std::string>{"publish"});
 
     const std::string archive = MakeArchive("push.tar", {{"sslservercert.pem", ServerCert()},
                                                          {"Classroom.profile", "<profile>c</profile>"},
@@ -52,7 +70,7 @@ TEST_F(DeployEndToEndTest, PushedArchiveReachesTheSettingsFolder) {
     EXPECT_EQ(TestTree::ReadFile(SettingsFile("Classroom.profile")), "<profile>c</profile>");
     EXPECT_EQ(TestTree::ReadFile(SettingsFile("Library.profile")), "<profile>l</profile>");
     EXPECT_TRUE(publishRequested);
-    EXPECT_EQ(steps, (std::vector<std::string>{"gui", "main", "manager", "policy:<policy v='1'/>", "publish"}));
+    EXPECT_EQ(steps.Take(), (std::vector<std::string>{"gui", "main", "manager", "policy:<policy v='1'/>", "publish"}));
     EXPECT_TRUE(LeftInWorkFolder().empty());
 }
 

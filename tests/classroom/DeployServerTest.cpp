@@ -1,5 +1,8 @@
 #include <algorithm>
 #include <chrono>
+#include <condition_variable>
+#include <fstream>
+#include <mutex>
 #include <cstdlib>
 #include <cstdio>
 #include <thread>
@@ -7,6 +10,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <sys/socket.h>
 
@@ -24,15 +28,39 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// Counts hand-overs; can take its time like a real import.
+// Counts hand-overs; can take its time like a real import, or wait until
+// the test lets it end.
 class CountingObserver : public KXClientObserver {
 public:
     void Republish() override {
         std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
+        const std::string archive = SystemPaths::Fixed("/tmp/SchoolSettings.tar");
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_released.wait(lock, [this] { return !m_held; });
+        if (TestTree::Exists(archive))
+            m_archives.push_back(TestTree::ReadFile(archive));
         ++calls;
     }
+    // The archive each hand-over found in place.
+    std::vector<std::string> Archives() {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return m_archives;
+    }
+    void Hold(bool held) {
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_held = held;
+        }
+        m_released.notify_all();
+    }
     std::atomic<int> calls{0};
-    int delayMs = 0;
+    std::atomic<int> delayMs{0};
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_released;
+    bool m_held = false;
+    std::vector<std::string> m_archives;
 };
 
 class DeployServerTest : public ::testing::Test {
@@ -43,8 +71,12 @@ protected:
         TestTree::MakeDirs(m_program);
         ProgramFolder::Set(m_program);
         KXClientSubject::GetInstance()->SetObserver(&m_observer);
+        StartServer(ACE_Time_Value(1));
+    }
+    void StartServer(const ACE_Time_Value& stepDeadline) {
+        m_server.reset();
         m_server = std::make_unique<DeployServer>(ACE_INET_Addr(static_cast<u_short>(0), "127.0.0.1"),
-                                                  ACE_Time_Value(1));
+                                                  stepDeadline);
         ASSERT_EQ(m_server->Open(), 0);
         ASSERT_EQ(m_server->Start(), 0);
         m_port = m_server->Port();
@@ -246,11 +278,145 @@ TEST_F(DeployServerTest, TargetOfAnotherUserOrALinkIsNotFollowed) {
     EXPECT_EQ(TestTree::ReadFile(ArchiveFile()), "archive");
 }
 
+TEST_F(DeployServerTest, StalledPeersInEveryStepHoldUpNobody) {
+    const auto deadline = 3s;
+    StartServer(ACE_Time_Value(3));
+    // Half a length word, a length and nothing more, part of a payload,
+    // nothing at all.
+    const std::string stalls[] = {std::string("\x05\x00", 2), DeployClient::Length(1000),
+                                  DeployClient::Length(1000) + std::string(500, 'p'), ""};
+    const std::string answers[] = {"", "K", "K", ""};
+    std::vector<std::unique_ptr<DeployClient>> stalled;
+    const auto first = std::chrono::steady_clock::now();
+    for (int i = 0; i < 50; ++i) {
+        stalled.push_back(std::make_unique<DeployClient>(m_port));
+        stalled.back()->Send(stalls[i % 4]);
+        std::this_thread::sleep_for(2ms);  // within the listen backlog
+    }
+    const auto last = std::chrono::steady_clock::now();
+    std::this_thread::sleep_for(200ms);
+
+    const std::string honest(4096, 'h');
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(DeployClient::Push(m_port, honest), "KK");
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 2s);
+    EXPECT_EQ(TestTree::ReadFile(CaFile()), honest);
+
+    for (int i = 0; i < 50; ++i) {
+        EXPECT_EQ(stalled[i]->ReadUntilClosed(8000), answers[i % 4]) << i;
+        EXPECT_TRUE(stalled[i]->ClosedByServer()) << i;
+        if (i == 0) {
+            EXPECT_GT(std::chrono::steady_clock::now() - first, deadline - 500ms) << "dropped before the deadline";
+        }
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - last, deadline + 2s) << "not dropped at the deadline";
+    EXPECT_EQ(Listing(m_program), std::set<std::string>{"cacert.pem"}) << "partial payloads are removed";
+    EXPECT_EQ(m_observer.calls.load(), 1);
+}
+
+TEST_F(DeployServerTest, ConnectionsBeyondTheCapAreClosedAtOnce) {
+    StartServer(ACE_Time_Value(20));
+    // A finished transfer whose import still runs does not count.
+    m_observer.Hold(true);
+    DeployClient importing(m_port);
+    importing.Send(DeployClient::Length(3) + "abc");
+    EXPECT_EQ(importing.ReadUntilClosed(1000), "KK");
+    EXPECT_FALSE(importing.ClosedByServer());
+
+    std::vector<std::unique_ptr<DeployClient>> held;
+    for (int i = 0; i < 64; ++i) {
+        held.push_back(std::make_unique<DeployClient>(m_port));
+        std::this_thread::sleep_for(2ms);  // within the listen backlog
+    }
+    std::this_thread::sleep_for(300ms);
+    DeployClient beyond(m_port);
+    ASSERT_TRUE(beyond.Connected());
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(beyond.ReadUntilClosed(5000), "");
+    EXPECT_TRUE(beyond.ClosedByServer());
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 1s);
+
+    m_observer.Hold(false);
+    EXPECT_EQ(importing.ReadUntilClosed(), "");
+    EXPECT_TRUE(importing.ClosedByServer());
+    for (auto& client : held)
+        client->Send(DeployClient::Length(4) + "data");
+    for (size_t i = 0; i < held.size(); ++i)
+        EXPECT_EQ(held[i]->ReadUntilClosed(), "KK") << i;
+    EXPECT_EQ(m_observer.calls.load(), 65);
+    EXPECT_EQ(DeployClient::Push(m_port, "again"), "KK") << "finished connections free their places";
+}
+
+TEST_F(DeployServerTest, EachHandOverFindsItsOwnArchive) {
+    TestTree::WriteFile(CaFile(), "trusted");
+    m_observer.Hold(true);
+    DeployClient first(m_port);
+    first.Send(DeployClient::Length(5) + "first");
+    EXPECT_EQ(first.ReadUntilClosed(500), "KK");
+    // Received while the first import runs; stored only after it.
+    DeployClient second(m_port);
+    second.Send(DeployClient::Length(6) + "second");
+    EXPECT_EQ(second.ReadUntilClosed(500), "K");
+    m_observer.Hold(false);
+    EXPECT_EQ(first.ReadUntilClosed(), "");
+    EXPECT_EQ(second.ReadUntilClosed(), "K");
+    EXPECT_EQ(m_observer.Archives(), (std::vector<std::string>{"first", "second"}));
+}
+
+TEST_F(DeployServerTest, ACertificateStoredMeanwhileMakesTheOtherPayloadTheArchive) {
+    DeployClient later(m_port);
+    later.Send(DeployClient::Length(6) + "sec");  // begun while no certificate is there
+    std::this_thread::sleep_for(100ms);
+    EXPECT_EQ(DeployClient::Push(m_port, "first"), "KK");
+    later.Send("ond");
+    EXPECT_EQ(later.ReadUntilClosed(), "KK");
+    EXPECT_EQ(TestTree::ReadFile(CaFile()), "first");
+    EXPECT_EQ(TestTree::ReadFile(ArchiveFile()), "second");
+    EXPECT_EQ(Listing(m_program), std::set<std::string>{"cacert.pem"});
+}
+
+TEST_F(DeployServerTest, AHugeAnnouncedPayloadIsNotHeldInMemory) {
+    const auto status = [](const std::string& key) {
+        std::ifstream in("/proc/self/status");
+        for (std::string line; std::getline(in, line);)
+            if (line.compare(0, key.size() + 1, key + ":") == 0)
+                return std::atol(line.c_str() + key.size() + 1) / 1024;  // MiB
+        return -1L;
+    };
+    TestTree::WriteFile(CaFile(), "trusted");
+    const off_t part = 1 << 20;
+    const std::string sent = DeployClient::Length(64 * 1024 * 1024) + std::string(part, 'p');
+    const std::string tmp = SystemPaths::Fixed("/tmp");
+    const auto received = [&] {
+        std::set<std::string> names = Listing(tmp);
+        struct stat st;
+        return names.size() == 1 && ::stat((tmp + "/" + *names.begin()).c_str(), &st) == 0 && st.st_size == part;
+    };
+    const long rssBefore = status("VmRSS"), dataBefore = status("VmData");
+    {
+        DeployClient peer(m_port);
+        peer.Send(sent);
+        for (int i = 0; i < 100 && !received(); ++i)
+            std::this_thread::sleep_for(20ms);
+        ASSERT_TRUE(received()) << "the part sent is on disk";
+        EXPECT_LT(status("VmRSS") - rssBefore, 4);
+        EXPECT_LT(status("VmData") - dataBefore, 16) << "room for the whole announced length was taken";
+    }
+    for (int i = 0; i < 100 && !Listing(tmp).empty(); ++i)
+        std::this_thread::sleep_for(20ms);
+    EXPECT_EQ(Listing(tmp), std::set<std::string>{}) << "nothing is left when the peer goes";
+    EXPECT_EQ(m_observer.calls.load(), 0);
+}
+
 TEST(DeployServerSetupTest, PortInUseFailsToOpen) {
     DeployServer first(ACE_INET_Addr(static_cast<u_short>(0), "127.0.0.1"));
     ASSERT_EQ(first.Open(), 0);
     DeployServer second(ACE_INET_Addr(first.Port(), "127.0.0.1"));
+    testing::internal::CaptureStderr();
     EXPECT_EQ(second.Open(), -1);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "Port " + std::to_string(first.Port()) +
+                  " is in use: school settings cannot be received until Tidewave is restarted.\n");
     EXPECT_EQ(second.Start(), -1);
 }
 

@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 
 #include <gtest/gtest.h>
+#include <wx/app.h>
 
 #include "ApStatusUtil.h"
 #include "NetworkTypes.h"
@@ -24,7 +25,9 @@ class EventSink : public wxEvtHandler {
 public:
     EventSink() { Bind(wxEVT_TW_PROFILE, &EventSink::OnProfile, this); }
     std::vector<std::pair<int, int>> Received() {
-        ProcessPendingEvents();
+        // Through the application object: a handler's own call on an empty
+        // queue would leave that queue's lock taken.
+        wxAppConsole::GetInstance()->ProcessPendingEvents();
         return m_received;
     }
 

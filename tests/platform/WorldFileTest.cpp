@@ -98,6 +98,15 @@ TEST_F(WorldFileTest, PulledCableIsSeenByTheLibraryThreadAndReported) {
     EXPECT_EQ(Take(), (Calls{{'L', 1}}));
 }
 
+TEST_F(WorldFileTest, FileWrittenInPlaceIsSeenByTheLibraryThread) {
+    TestTree::WriteFile(path, WorldText(0, true));
+    ASSERT_TRUE(WaitFor([] {
+        std::lock_guard<std::mutex> l(g_mutex);
+        return g_calls.size() >= 2;
+    }));
+    EXPECT_EQ(Take(), (Calls{{'L', 0}, {'D', 0}}));
+}
+
 TEST_F(WorldFileTest, AccessPointSwitchedOffWhileAssociatedDropsTheAssociation) {
     ASSERT_EQ(Connect("Room-B", RVL_SECURITY_OPEN, ""), 0);
     EXPECT_EQ(Take(), (Calls{{'W', 1}}));
