@@ -29,13 +29,6 @@ const int ID_MENU_MESH_OFF = wxNewId();
 const int ID_MENU_SHARE_MY_INTERNET = wxNewId();
 const int ID_MENU_USE_OTHERS_INTERNET = wxNewId();
 
-// False while the tray runs an apply of its own: the start-up loop, or a
-// wired or wireless apply the hub asked for.  Commands then end silently.
-bool TrayApplyIdle() {
-    const TWMTaskTray* tray = TWMTaskTray::Current();
-    return tray == nullptr || !tray->IsTrayApplyPending();
-}
-
 }  // namespace
 
 int TWMPopupMenu::ProfileItemId(size_t index) { return ID_MENU_PROFILE_BASE + static_cast<int>(index); }
@@ -147,7 +140,7 @@ bool TWMPopupMenu::TurnMeshOff() {
 
 void TWMPopupMenu::ConnectProfile(const ProfileList_t& profile) {
     TurnMeshOff();
-    if (!TrayApplyIdle())
+    if (!TWMTaskTray::NoTrayApplyPending())
         return;
     DataCenter* hub = DataCenter::GetInstance();
     if (NetworkStatusView* mainWindow = hub->GetMainWindowView())
@@ -165,7 +158,7 @@ void TWMPopupMenu::ScanNetwork() {
                      wxOK | wxICON_INFORMATION);
         return;
     }
-    if (!TrayApplyIdle())
+    if (!TWMTaskTray::NoTrayApplyPending())
         return;
     if (NetworkStatusView* mainWindow = hub->GetMainWindowView(); mainWindow != nullptr && mainWindow->IsApplyingProfile())
         return;

@@ -195,6 +195,8 @@ void TWMTaskTray::FinishStartup(bool showNotConnected) {
 
 bool TWMTaskTray::IsTrayApplyPending() const { return m_bStartupApplying || !m_bApplyWireless || !m_bApplyWired; }
 
+bool TWMTaskTray::NoTrayApplyPending() { return s_pInstance == nullptr || !s_pInstance->IsTrayApplyPending(); }
+
 bool TWMTaskTray::ResultBelongsToStartup() {
     ProfileManagementControl* control = DataCenter::GetInstance()->GetProfileManagementControl();
     if (control == nullptr || m_nApplyIndex < 0 || m_nApplyIndex >= static_cast<int>(m_profileList.size()))

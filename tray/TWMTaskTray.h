@@ -53,6 +53,9 @@ public:
     bool IsInitFinished() const { return m_bInitFinished; }
     // A tray-run apply (start-up loop, or one the hub asked for) is pending.
     bool IsTrayApplyPending() const;
+    // No tray icon, or no tray-run apply pending: the gate of the commands
+    // that would start one of their own.
+    static bool NoTrayApplyPending();
 
     // What tests look at.
     TaskBarBalloon* GetWirelessBalloon() const { return m_pWirelessBalloon; }

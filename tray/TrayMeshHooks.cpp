@@ -19,10 +19,7 @@ MeshStateMachine::Hooks TrayMeshHooks::Make(TWMApp& app) {
         PolicyManager* policy = DataCenter::GetInstance()->GetPolicyManager();
         return policy == nullptr || policy->CanUseMesh();
     };
-    hooks.applyIdle = [&app] {
-        TWMTaskTray* tray = app.GetTaskTray();
-        return tray == nullptr || (tray->GetApplyWirelessFlag() && !tray->IsTrayApplyPending());
-    };
+    hooks.applyIdle = &TWMTaskTray::NoTrayApplyPending;
     hooks.showMessage = [](const wxString& text, bool exclamation) {
         wxMessageBox(text, _("Message"), wxOK | (exclamation ? wxICON_EXCLAMATION : wxICON_INFORMATION));
     };
