@@ -6,9 +6,26 @@
 #include <wx/evtloop.h>
 #include <wx/frame.h>
 #include <wx/utils.h>
+#include <wx/image.h>
 #include <wx/window.h>
 
+#include "ProgramFolder.h"
+
 namespace WindowShots {
+
+bool Begin(const wxApp& app, bool needProgramFolder, wxString& folder) {
+    if (app.argc < (needProgramFolder ? 3 : 2)) {
+        std::fprintf(stderr, needProgramFolder ? "usage: %s <folder> <program folder>\n"
+                                               : "usage: %s <folder> [<program folder>]\n",
+                     static_cast<const char*>(app.argv[0].utf8_str()));
+        return false;
+    }
+    folder = app.argv[1];
+    if (app.argc > 2)
+        ProgramFolder::Set(std::string(app.argv[2].utf8_str()));
+    wxInitAllImageHandlers();
+    return true;
+}
 
 wxWindow* ShowBackdrop() {
     auto* backdrop = new wxFrame(nullptr, wxID_ANY, "backdrop", wxPoint(0, 0), wxGetDisplaySize(), wxBORDER_NONE);

@@ -6,11 +6,19 @@
 #include <wx/gdicmn.h>
 #include <wx/string.h>
 
+class wxApp;
 class wxWindow;
 
 // Helpers of the programs that write pictures of windows
 // (scripts/screenshots.sh).  They run under an X server of their own.
 namespace WindowShots {
+
+// The start of every such program, called by its OnInit: takes the picture
+// folder and the program folder ("<folder> [<program folder>]", the second
+// one required when `needProgramFolder`) from the command line into
+// `folder` and ProgramFolder, and loads the image handlers.  Without them it
+// says how to call the program and returns false.
+bool Begin(const wxApp& app, bool needProgramFolder, wxString& folder);
 
 // A plain backdrop over the whole screen, shown, so that a window's outline
 // shows against it.  The caller may destroy it.

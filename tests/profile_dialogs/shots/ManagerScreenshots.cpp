@@ -3,7 +3,6 @@
 // its network security dialog, and writes a PNG of each into the folder
 // given as the first argument.  Run under an X server of its own, with
 // TIDEWAVE_ROOT and HOME naming the demo settings (scripts/shots).
-#include <cstdio>
 #include <functional>
 #include <string>
 
@@ -12,7 +11,6 @@
 #include <wx/checkbox.h>
 #include <wx/combobox.h>
 #include <wx/frame.h>
-#include <wx/image.h>
 #include <wx/textctrl.h>
 #include <wx/settings.h>
 #include <wx/utils.h>
@@ -23,7 +21,6 @@
 #include "ProfileManagerDlg.h"
 #include "ProfileOtherSettings.h"
 #include "ProfileWirelessSettings.h"
-#include "ProgramFolder.h"
 #include "WindowShots.h"
 #include "SystemPaths.h"
 #include "TWMUtil.h"
@@ -73,14 +70,8 @@ ProfileList_t UserProfile(const std::string& name, const std::string& ssid, cons
 class ShotApp : public wxApp {
 public:
     bool OnInit() override {
-        if (argc < 2) {
-            std::fprintf(stderr, "usage: %s <folder> [<program folder>]\n", static_cast<const char*>(argv[0].utf8_str()));
+        if (!WindowShots::Begin(*this, false, m_folder))
             return false;
-        }
-        m_folder = argv[1];
-        if (argc > 2)
-            ProgramFolder::Set(std::string(argv[2].utf8_str()));
-        wxInitAllImageHandlers();
         CallAfter(&ShotApp::Run);
         return true;
     }
@@ -89,10 +80,7 @@ private:
     wxString Path(const char* name) const { return m_folder + "/" + name + ".png"; }
 
     void Run() {
-        auto* backdrop = new wxFrame(nullptr, wxID_ANY, "backdrop", wxPoint(0, 0), wxGetDisplaySize(),
-                                     wxBORDER_NONE);
-        backdrop->SetBackgroundColour(wxColour(86, 112, 140));
-        backdrop->Show();
+        wxWindow* backdrop = WindowShots::ShowBackdrop();
 
         // An ordinary user with two profiles of their own, the store and the
         // policy of the hub (no windows of its own).

@@ -3,13 +3,10 @@
 // each into the folder given as the first argument (the second names the
 // program folder with the pictures).  Run under an X server of its own
 // (scripts/screenshots.sh).
-#include <cstdio>
 
 #include <wx/app.h>
 #include <wx/checkbox.h>
 #include <wx/evtloop.h>
-#include <wx/frame.h>
-#include <wx/image.h>
 #include <wx/listbox.h>
 #include <wx/notebook.h>
 #include <wx/textctrl.h>
@@ -20,7 +17,6 @@
 #include "EditProfileHub.h"
 #include "IPSettings.h"
 #include "NetSecrityDlg.h"
-#include "ProgramFolder.h"
 #include "ProxySettings.h"
 #include "WindowShots.h"
 
@@ -83,14 +79,8 @@ ProfileList_t SchoolLanProfile() {
 class ShotApp : public wxApp {
 public:
     bool OnInit() override {
-        if (argc < 2) {
-            std::fprintf(stderr, "usage: %s <folder> [program folder]\n", static_cast<const char*>(argv[0].utf8_str()));
+        if (!WindowShots::Begin(*this, false, m_folder))
             return false;
-        }
-        m_folder = argv[1];
-        if (argc > 2)
-            ProgramFolder::Set(std::string(argv[2].utf8_str()));
-        wxInitAllImageHandlers();
         EditProfileHub::Install(&m_hub);
         CallAfter(&ShotApp::Run);
         return true;
@@ -109,9 +99,7 @@ private:
     }
 
     void Run() {
-        auto* backdrop = new wxFrame(nullptr, wxID_ANY, "backdrop", wxPoint(0, 0), wxGetDisplaySize(), wxBORDER_NONE);
-        backdrop->SetBackgroundColour(wxColour(86, 112, 140));
-        backdrop->Show();
+        wxWindow* backdrop = WindowShots::ShowBackdrop();
         Pump(300);
         bool ok = true;
         {

@@ -9,7 +9,6 @@
 #include <wx/app.h>
 #include <wx/evtloop.h>
 #include <wx/frame.h>
-#include <wx/image.h>
 #include <wx/modalhook.h>
 #include <wx/utils.h>
 
@@ -18,7 +17,6 @@
 #include "NoticeParts.h"
 #include "PopupConfirmDialog.h"
 #include "PopupDialog.h"
-#include "ProgramFolder.h"
 #include "TWExistBalloon.h"
 #include "TaskBarBalloon.h"
 #include "TaskBarBalloonLAN.h"
@@ -47,14 +45,8 @@ bool Grab(wxBitmapDialog* notice, const wxString& file) {
 class ShotApp : public wxApp {
 public:
     bool OnInit() override {
-        if (argc < 2) {
-            std::fprintf(stderr, "usage: %s <folder>\n", static_cast<const char*>(argv[0].utf8_str()));
+        if (!WindowShots::Begin(*this, false, m_folder))
             return false;
-        }
-        m_folder = argv[1];
-        if (argc > 2)
-            ProgramFolder::Set(std::string(argv[2].utf8_str()));
-        wxInitAllImageHandlers();
         CallAfter(&ShotApp::Run);
         return true;
     }

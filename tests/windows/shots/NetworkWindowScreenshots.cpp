@@ -5,13 +5,11 @@
 // second argument is the program folder (its "pic/" holds the pictures).
 // Run under an X server of its own, with the settings root in TIDEWAVE_ROOT
 // and the stand-in Samba tools on PATH (scripts/shots/30-network-windows.sh).
-#include <cstdio>
 #include <cstring>
 
 #include <wx/bmpcbox.h>
 #include <wx/button.h>
 #include <wx/evtloop.h>
-#include <wx/frame.h>
 #include <wx/listctrl.h>
 #include <wx/log.h>
 #include <wx/textctrl.h>
@@ -24,7 +22,6 @@
 #include "NetworkManagerDlg.h"
 #include "NetworkTypes.h"
 #include "ProfileManagementControl.h"
-#include "ProgramFolder.h"
 #include "ScanNetworkDlg.h"
 #include "SsidInputDialog.h"
 #include "TWMApp.h"
@@ -50,14 +47,9 @@ void Click(wxWindow* parent, const char* name) {
 class ShotApp : public TWMApp {
 public:
     bool OnInit() override {
-        if (argc < 3) {
-            std::fprintf(stderr, "usage: %s <folder> <program folder>\n", static_cast<const char*>(argv[0].utf8_str()));
+        if (!WindowShots::Begin(*this, true, m_folder))
             return false;
-        }
-        m_folder = argv[1];
-        ProgramFolder::Set(std::string(argv[2].utf8_str()));
         m_strAppDir = argv[2] + "/";
-        wxInitAllImageHandlers();
         SetExitOnFrameDelete(false);
         CallAfter(&ShotApp::Run);
         return true;

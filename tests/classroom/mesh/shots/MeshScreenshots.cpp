@@ -4,12 +4,9 @@
 // argument.  Run under an X server of its own (scripts/shots/60-mesh.sh).
 //
 //   tidewave_mesh_screenshots <folder> <program folder>
-#include <cstdio>
 
 #include <wx/app.h>
 #include <wx/evtloop.h>
-#include <wx/frame.h>
-#include <wx/image.h>
 #include <wx/listctrl.h>
 #include <wx/utils.h>
 
@@ -21,7 +18,6 @@
 #include "MeshShareMyInternetDlg.h"
 #include "MeshTestSupport.h"
 #include "MeshUseOthersInternetDlg.h"
-#include "ProgramFolder.h"
 #include "WindowShots.h"
 #include "RvlSdk.h"
 #include "ViewMeshNeighborsDlg.h"
@@ -31,14 +27,8 @@ namespace {
 class ShotApp : public wxApp {
 public:
     bool OnInit() override {
-        if (argc != 3) {
-            std::fprintf(stderr, "usage: %s <folder> <program folder>\n",
-                         static_cast<const char*>(argv[0].utf8_str()));
+        if (!WindowShots::Begin(*this, true, m_folder))
             return false;
-        }
-        m_folder = argv[1];
-        ProgramFolder::Set(std::string(argv[2].utf8_str()));
-        wxInitAllImageHandlers();
         CallAfter(&ShotApp::Run);
         return true;
     }
