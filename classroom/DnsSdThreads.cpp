@@ -1,5 +1,6 @@
 #include "DnsSdThreads.h"
 
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <thread>
@@ -14,6 +15,25 @@
 namespace {
 
 const auto kShutdownWait = std::chrono::seconds(5);
+
+// Runs `thread` with `running` raised beforehand (the thread lowers it when
+// it ends).  When it cannot be made or started the flag goes down again and
+// the thread is deleted.
+bool Launch(wxThread* thread, std::atomic<bool>& running) {
+    if (thread->Create() != wxTHREAD_NO_ERROR) {
+        wxLogError("Can't create thread!");
+        delete thread;
+        return false;
+    }
+    running = true;
+    if (thread->Run() != wxTHREAD_NO_ERROR) {
+        wxLogError("Can't start thread!");
+        running = false;
+        delete thread;
+        return false;
+    }
+    return true;
+}
 
 }  // namespace
 
@@ -52,18 +72,8 @@ void DnsSdThreads::StartListen() {
     std::puts("StartListen");
     ReapListener();
     auto* thread = new ListenThread(m_model);
-    if (thread->Create() != wxTHREAD_NO_ERROR) {
-        wxLogError("Can't create thread!");
-        delete thread;
+    if (!Launch(thread, ListenThread::m_bExcuting))
         return;
-    }
-    ListenThread::m_bExcuting = true;
-    if (thread->Run() != wxTHREAD_NO_ERROR) {
-        wxLogError("Can't start thread!");
-        ListenThread::m_bExcuting = false;
-        delete thread;
-        return;
-    }
     m_pListenThread = thread;
     std::puts("lthread->Run()");
 }
@@ -71,19 +81,8 @@ void DnsSdThreads::StartListen() {
 void DnsSdThreads::ReconnectPublish() {
     if (IsPublishing())
         return;
-    auto* thread = new PublishThread(m_model);
-    if (thread->Create() != wxTHREAD_NO_ERROR) {
-        wxLogError("Can't create thread!");
-        delete thread;
-        return;
-    }
-    PublishThread::m_bPublishing = true;
-    if (thread->Run() != wxTHREAD_NO_ERROR) {
-        wxLogError("Can't start thread!");
-        PublishThread::m_bPublishing = false;
-        delete thread;
-    }
     // A running detached thread deletes itself; no pointer is kept.
+    Launch(new PublishThread(m_model), PublishThread::m_bPublishing);
 }
 
 void DnsSdThreads::StopListen() {
