@@ -425,12 +425,6 @@ int DataCenterLinux::ConnectWlanNetwork(APStatus* ap, wxString key, int keyIndex
     m_connectInfo.nKeyIndexSecurity =
         (static_cast<uint32_t>(keyIndex) << 16) | (ap->nSecurity & 0xFFFFu);
 
-    // The access point being connected counts as current from now on.
-    if (m_pCurAPThread != nullptr)
-        m_pCurAPThread->Invalidate();
-    m_currentAP = *ap;
-    m_bHasCurrentAP = true;
-
     m_connectAP = *ap;
     m_connectAP.nMode = 3;
 
@@ -450,6 +444,13 @@ int DataCenterLinux::ConnectWlanNetwork(APStatus* ap, wxString key, int keyIndex
         return HUB_OK;
     }
 
+    // The access point being connected counts as current from now on, until
+    // the attempt fails.
+    if (m_pCurAPThread != nullptr)
+        m_pCurAPThread->Invalidate();
+    m_currentAP = *ap;
+    m_bHasCurrentAP = true;
+
     m_pAllocReceiver = receiver;
     m_nAllocTicks = 0;
     m_allocTimer.Start(kAllocatorPeriodMs, wxTIMER_CONTINUOUS);
@@ -461,6 +462,9 @@ void DataCenterLinux::OnAllocatorTimer() {
     ++m_nAllocTicks;
     if (m_nAllocTicks >= kAllocatorTicks) {
         m_allocTimer.Stop();
+        // No address: the laptop is not connected to that network, and no
+        // window may show it as the current one.
+        ForgetCurrentAP();
         PostConnectResult(m_pAllocReceiver, WLAN_FAILED);
         return;
     }

@@ -200,7 +200,7 @@ TEST_F(HubTest, RightKeyConnectsWithinTheAllocationTicks) {
     EXPECT_EQ(windows.scanWindow.events.back().reason, REASON_NORMAL);
 }
 
-TEST_F(HubTest, WrongKeyFailsOnTheFifthTickOnly) {
+TEST_F(HubTest, WrongKeyFailsOnTheFifthTickAndLeavesNothingConnected) {
     WirelessOnly();
     APStatus ap = AccessPoint("Classroom-101", RVL_SECURITY_WPA_PSK);
     ASSERT_EQ(hub->ConnectWlanNetwork(&ap, "not-the-key", 0, false), HUB_OK);
@@ -209,10 +209,14 @@ TEST_F(HubTest, WrongKeyFailsOnTheFifthTickOnly) {
         hub->OnAllocatorTimer();
         PumpEventsFor(5);
         EXPECT_EQ(windows.scanWindow.Count(wxEVT_TW_WLAN_ACM), 0) << "tick " << tick;
+        EXPECT_NE(hub->GetCurrentAPStatus(), nullptr) << "the attempt's network stays current while it runs";
     }
     hub->OnAllocatorTimer();
     ASSERT_TRUE(PumpEventsUntil([&] { return windows.scanWindow.Has(wxEVT_TW_WLAN_ACM, WLAN_FAILED); }));
     EXPECT_FALSE(hub->IsAllocatorTimerRunning());
+    // The scan window rebuilds its list on this answer: nothing may be
+    // marked connected then.
+    EXPECT_EQ(hub->GetCurrentAPStatus(), nullptr);
 }
 
 TEST_F(HubTest, ConnectIsRefusedWithAnAnswerWhenItCannotStart) {
