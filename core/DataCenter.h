@@ -83,6 +83,11 @@ public:
     virtual bool DisconnectWlan(bool noRestart) = 0;
 
     virtual void StartStatusTimer() = 0;
+    // Whether a wired link lost with the wireless adapter off is asked about.
+    // A command that takes the wire away itself disarms the question; the
+    // next status check that finds the wire lost that way passes without it,
+    // and the first check after the command's apply and adapter switches
+    // have ended arms it again.
     virtual void SetFlag(bool armed) = 0;
     virtual void SetOldSsid(const unsigned char key[36]) = 0;
 };

@@ -524,6 +524,8 @@ void DataCenterLinux::OnStatusTimer() {
 
 int DataCenterLinux::MeshState() const { return m_meshStatusSource ? m_meshStatusSource() : MESH_OFF; }
 
+bool DataCenterLinux::SwitchesDone() { return m_pSwitchThread == nullptr || m_pSwitchThread->IsIdle(); }
+
 bool DataCenterLinux::NoApplyRuns() {
     if (m_mainWindow.view != nullptr && m_mainWindow.view->IsApplyingProfile())
         return false;
@@ -686,6 +688,10 @@ void DataCenterLinux::AskAndNotify(int prev, int mode, bool wiredUp, bool wirele
                 QueueSwitchAdapter(ADAPTER_WIRED, ADAPTER_WIRELESS, nullptr);
             m_bQuestionOpen = false;
         }
+    } else if (!m_bAskSwitchToWireless && NoApplyRuns() && SwitchesDone()) {
+        // The command that disarmed the question is over and its loss of the
+        // wire, if any, has passed: a later pulled cable is asked about.
+        m_bAskSwitchToWireless = true;
     }
     // b. A wired link came up while wireless is in use.
     const bool wiredRose = wiredConnected && !lastWiredConnected;

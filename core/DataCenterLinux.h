@@ -93,6 +93,8 @@ private:
 
     int MeshState() const;
     bool NoApplyRuns();
+    // No adapter switch is queued or being served.
+    bool SwitchesDone();
     void ForgetCurrentAP();
     void TakeStagedAnswer();
     void RequestCurrentAPRead();

@@ -26,6 +26,11 @@ void SwitchAdapterThread::RequestStop() {
     m_wake.notify_one();
 }
 
+bool SwitchAdapterThread::IsIdle() {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_queue.empty() && !m_bServing;
+}
+
 bool SwitchAdapterThread::Serve(const SwitchAdapterRequest& request) {
     int shutDownResult = 0;
     if (request.nShutDown != 0)
@@ -46,10 +51,13 @@ wxThread::ExitCode SwitchAdapterThread::Entry() {
                 break;
             request = m_queue.front();
             m_queue.pop_front();
+            m_bServing = true;
         }
         const bool success = Serve(request);
         if (request.pReplyTo != nullptr)
             request.pReplyTo->AddPendingEvent(SwitchAdapterEvent(request.nShutDown, request.nStart, success));
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_bServing = false;
     }
     TWMLog(kLog, "Leave SwitchAdapterThread::Entry");
     return nullptr;

@@ -21,6 +21,8 @@ public:
     void Enqueue(const SwitchAdapterRequest& request);
     // Ends the loop after the request being served; the owner then Wait()s.
     void RequestStop();
+    // Nothing queued and nothing being served.  Any thread.
+    bool IsIdle();
 
     // One request's platform calls: shut down, then start.  Success is the
     // start's result when a start was asked, else the shut-down's.
@@ -34,6 +36,7 @@ private:
     std::condition_variable m_wake;
     std::deque<SwitchAdapterRequest> m_queue;
     bool m_bStop = false;
+    bool m_bServing = false;
 };
 
 #endif

@@ -37,6 +37,7 @@ void NetworkManagerDlg::UpdateNetworkStatus(int mode, const MeshStatus& status) 
         m_pIpText->SetLabelText(status.m_strIP);
         break;
     case NETMODE_WIRED_NOLINK:
+    case NETMODE_NO_ADAPTER:  // no adapter up is no connection either
         m_pStatusText->SetLabelText(disconnected);
         m_pTypeText->SetLabelText(wxEmptyString);
         m_pIpText->SetLabelText(wxEmptyString);
@@ -52,11 +53,6 @@ void NetworkManagerDlg::UpdateNetworkStatus(int mode, const MeshStatus& status) 
         m_pSignalGauge->SetValue(0);
         m_pSignalValue->SetLabelText(wxEmptyString);
         m_pStatusText->SetLabelText(disconnected);
-        m_pTypeText->SetLabelText(wxEmptyString);
-        m_pIpText->SetLabelText(wxEmptyString);
-        break;
-    case NETMODE_NO_ADAPTER:
-        m_pStatusText->SetLabelText(wxEmptyString);
         m_pTypeText->SetLabelText(wxEmptyString);
         m_pIpText->SetLabelText(wxEmptyString);
         break;

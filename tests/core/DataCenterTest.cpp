@@ -98,14 +98,27 @@ TEST_F(HubTest, NoIsHonouredAndANestedTickNeverAsksAgain) {
     EXPECT_FALSE(Logged("RVL_UpAdapter(2)"));
 }
 
-TEST_F(HubTest, DisarmedQuestionPassesOnceAndIsArmedAgain) {
-    hub->SetFlag(false);
+TEST_F(HubTest, DisarmedQuestionPassesTheCommandsOwnLossOnlyAndIsArmedAgain) {
+    // Disarmed by a command whose apply still runs: its loss passes.
     hub->CheckNetworkStatus(true, false, true, false);
+    hub->SetFlag(false);
+    windows.mainWindow.applying = true;
+    hub->CheckNetworkStatus(true, false, true, false);
+    windows.mainWindow.applying = false;
     hub->CheckNetworkStatus(false, false, false, false);
     EXPECT_EQ(notices.askedWireless, 0);
     hub->CheckNetworkStatus(true, false, true, false);
     hub->CheckNetworkStatus(false, false, false, false);
     EXPECT_EQ(notices.askedWireless, 1);
+    // A command that ends without that loss (the wireless adapter came up
+    // first) leaves no disarmed question for a cable pulled later.
+    hub->CheckNetworkStatus(true, false, true, false);
+    hub->SetFlag(false);
+    hub->CheckNetworkStatus(false, true, false, false);
+    tray.applyWireless = true;  // the wireless apply that tick started is over
+    hub->CheckNetworkStatus(true, false, true, false);
+    hub->CheckNetworkStatus(false, false, false, false);
+    EXPECT_EQ(notices.askedWireless, 2);
 }
 
 TEST_F(HubTest, NoQuestionWhileAnApplyRuns) {

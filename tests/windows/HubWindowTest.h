@@ -66,7 +66,8 @@ public:
 class QuietNotices : public UserNotices {
 public:
     int shown = 0;
-    bool AskSwitchToWireless() override { ++shown; return false; }
+    int askedWireless = 0;
+    bool AskSwitchToWireless() override { ++shown; ++askedWireless; return false; }
     bool AskSwitchToWired() override { ++shown; return false; }
     void ShowAdapterSwitchedBalloon() override { ++shown; }
     void ShowSwitchedToWiredBalloon() override { ++shown; }

@@ -87,7 +87,7 @@ TEST_F(MainWindowTest, EachModeSetsTheStatusAndTheCommandsThatMayRun) {
         {true, false, false, false, MESH_OFF, "Disconnected", "Turn on wireless", false, false, false},
         {false, true, false, true, MESH_OFF, "Connected", "Turn off wireless", true, true, true},
         {false, true, false, false, MESH_OFF, "Disconnected", "Turn off wireless", true, true, true},
-        {false, false, false, false, MESH_OFF, "", "Turn on wireless", false, false, false},
+        {false, false, false, false, MESH_OFF, "Disconnected", "Turn on wireless", false, false, false},
         {false, true, false, false, MESH_SHARING_MY_INTERNET, "Connected", "Turn on wireless", true, true, true},
         {false, true, false, false, MESH_ON, "Connected", "Turn on wireless", false, true, true},
     };
@@ -188,6 +188,33 @@ TEST_F(MainWindowTest, TheWirelessCommandAsksThePolicyTheAdapterAndThenTheMode) 
     EXPECT_TRUE(Main()->IsWirelessTimerRunning());
     EXPECT_EQ(wxGetApp().m_nMeshStatus, MESH_SHARING_MY_INTERNET);
     EXPECT_FALSE(CalledPlatform("RVL_TurnOnMesh(0)"));
+}
+
+TEST_F(MainWindowTest, ACablePulledAfterWirelessWasTurnedOnAndOffAsksAndSaysDisconnected) {
+    auto toggle = [&] {
+        ClickButton(Main(), "ID_BTNCTRLWRLS");
+        ASSERT_TRUE(RunEventLoopUntil([&] { return Enabled("ID_BTNCTRLWRLS"); }));
+        hub->OnStatusTimer();
+    };
+    hub->OnStatusTimer();
+    ASSERT_EQ(hub->GetNetworkMode(), NETMODE_WIRED_CONNECTED);
+    toggle();  // on: the wire goes down by the command, so no question for that
+    ASSERT_EQ(hub->GetNetworkMode(), NETMODE_WIRELESS_NOLINK);
+    toggle();  // off: back on the wire
+    ASSERT_EQ(hub->GetNetworkMode(), NETMODE_WIRED_CONNECTED);
+    EXPECT_EQ(notices.askedWireless, 0);
+
+    SimControl::SetWiredLink(false);  // the wired adapter is taken down in answer
+    ASSERT_TRUE(RunEventLoopUntil([] {
+        int up = 1;
+        return RVL_IsExistUpAdapter(ADAPTER_WIRED, &up) == 0 && up == 0;
+    }));
+    hub->OnStatusTimer();
+    EXPECT_EQ(hub->GetNetworkMode(), NETMODE_NO_ADAPTER);
+    EXPECT_EQ(notices.askedWireless, 1);
+    EXPECT_EQ(Label("ID_STCSTATUS"), "Disconnected");
+    EXPECT_EQ(Label("ID_STCTYPE"), "");
+    EXPECT_EQ(Label("ID_STCIPADDR"), "");
 }
 
 TEST_F(MainWindowTest, ImportAsksBeforeOverwritingListsFailuresAndReloadsThePolicy) {
