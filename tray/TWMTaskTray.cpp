@@ -280,7 +280,7 @@ void TWMTaskTray::OnProfileChangedEvent(ProfileEvent& e) {
     DataCenter* hub = DataCenter::GetInstance();
     // A result that arrives while the controller still applies is the
     // refusal of a second request, not the end of the running apply.
-    if (ProfileManagementControl* control = hub->GetProfileManagementControl(); control && control->IsApplying())
+    if (ProfileApplyRuns())
         return;
     if (e.GetCode() == PROFILE_APPLIED) {
         if (m_bStartupApplying)
@@ -313,8 +313,15 @@ void TWMTaskTray::OnProfileChangedEvent(ProfileEvent& e) {
     }
 }
 
+bool TWMTaskTray::ProfileApplyRuns() {
+    ProfileManagementControl* control = DataCenter::GetInstance()->GetProfileManagementControl();
+    return control != nullptr && control->IsApplying();
+}
+
 void TWMTaskTray::OnWirelessSwitchEvent(WirelessSwitchEvent&) {
-    if (DataCenter::GetInstance()->GetCurrentAPStatus() != nullptr)
+    // During an apply the profile in force is still the previous one; the
+    // apply's own result names the new one.
+    if (!ProfileApplyRuns() && DataCenter::GetInstance()->GetCurrentAPStatus() != nullptr)
         ShowWirelessBalloon();
 }
 
@@ -323,6 +330,8 @@ void TWMTaskTray::OnMouseMove(wxTaskBarIconEvent&) {
     if (pos == m_lastMousePos)
         return;
     m_lastMousePos = pos;
+    if (ProfileApplyRuns())
+        return;  // the apply balloon or the busy notice tells what happens
     DataCenter* hub = DataCenter::GetInstance();
     const int mode = hub->GetNetworkMode();
     if (mode == NETMODE_WIRELESS_CONNECTED && hub->GetCurrentAPStatus() != nullptr)

@@ -83,6 +83,9 @@ private:
     void OnTipTimer(wxTimerEvent& e);
     void OnLeftDown(wxTaskBarIconEvent& e);
 
+    // The controller is applying a profile, whoever started it.
+    static bool ProfileApplyRuns();
+
     // Start-up loop.
     void StartupApply();
     int NextShownIndex(int after) const;

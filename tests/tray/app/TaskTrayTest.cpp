@@ -2,6 +2,7 @@
 #include <wx/taskbar.h>
 
 #include <algorithm>
+#include <cstring>
 
 #include "ApStatusUtil.h"
 #include "CommandRunner.h"
@@ -55,6 +56,43 @@ TEST_F(TrayTest, StartupSkipsHiddenProfilesAndMovesOnAfterAFailure) {
     EXPECT_EQ(TextOf(balloon, "ID_STATICTEXT_SPEED"), "108.0Mbps");  // 802.11n
     EXPECT_EQ(TextOf(balloon, "ID_STATICTEXT_STATUS"), "Classroom");
     EXPECT_EQ(TextOf(balloon, "ID_STATICTEXT_SIGNALQUALITY"), "92%");
+}
+
+TEST_F(TrayTest, ASwitchFromTheMenuIsReportedUnderTheProfileWhoseApplyFinished) {
+    AddProfile("Classroom 101", "1", "wireless", "1", "Classroom-101", "lantern-wpa-key");
+    AddProfile("Classroom 102", "2", "wireless", "1", "Classroom-102", "lantern-wpa-key-2");
+    StartTray();
+    Control()->PrepareTick();
+    ConnectWireless("10.20.1.57");
+    ASSERT_TRUE(Tray()->IsInitFinished());
+    hub->OnStatusTimer();
+    RunEventLoopFor(20);
+    ASSERT_NE(Tray()->GetBalloonTimer(), nullptr);
+    wxTimerEvent closeTick(*Tray()->GetBalloonTimer());
+    Tray()->OnTimerTick(closeTick);
+    ASSERT_EQ(Tray()->GetWirelessBalloon(), nullptr);
+
+    std::vector<ProfileList_t> profiles;
+    ASSERT_TRUE(Control()->GetProfileList(profiles, TWMUtil::IsAdmin(), true));
+    TWMPopupMenu::ConnectProfile(profiles[1]);
+    Control()->PrepareTick();
+    ASSERT_TRUE(RunEventLoopUntil([&] {
+        char ip[RVL_TEXT_BUFFER] = {};
+        return hub->IsAllocatorTimerRunning() && RVL_GetIPAddressHLAN(ADAPTER_WIRELESS, ip) == 0 &&
+               std::strcmp(ip, "10.20.2.57") == 0;
+    }));
+    // The status check finds the new network before the attempt's own
+    // allocation tick does; the profile in force is still the old one.
+    hub->OnStatusTimer();
+    RunEventLoopFor(30);
+    EXPECT_EQ(Tray()->GetWirelessBalloon(), nullptr) << "no success while the apply runs";
+    wxTaskBarIconEvent move(wxEVT_TASKBAR_MOVE, Tray());
+    Tray()->OnMouseMove(move);
+    EXPECT_EQ(Tray()->GetWirelessBalloon(), nullptr) << "nor when the pointer passes";
+
+    hub->OnAllocatorTimer();
+    ASSERT_TRUE(RunEventLoopUntil([&] { return Tray()->GetWirelessBalloon() != nullptr; }));
+    EXPECT_EQ(TextOf(Tray()->GetWirelessBalloon(), "ID_STATICTEXT_STATUS"), "Classroom 102");
 }
 
 TEST_F(TrayTest, WiredSuccessShowsTheConnectionTypeWithoutThePrefix) {
