@@ -83,6 +83,11 @@ public:
     virtual bool DisconnectWlan(bool noRestart) = 0;
 
     virtual void StartStatusTimer() = 0;
+    // Shows the network as it is now in the main window and the tray icon,
+    // soon after the call and without waiting for the status timer: after
+    // an apply has ended.  The status check itself (questions, mode
+    // changes) keeps to its ticks.
+    virtual void RefreshStatus() = 0;
     // Whether a wired link lost with the wireless adapter off is asked about.
     // A command that takes the wire away itself disarms the question; the
     // next status check that finds the wire lost that way passes without it,

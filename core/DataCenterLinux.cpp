@@ -205,7 +205,8 @@ void DataCenterLinux::Init() {
         delete m_pSwitchThread;
         m_pSwitchThread = nullptr;
     }
-    m_pCurAPThread = new GetCurAPThread;
+    Bind(wxEVT_THREAD, &DataCenterLinux::OnCurrentAPAnswered, this, GetCurAPThread::ANSWER_STAGED);
+    m_pCurAPThread = new GetCurAPThread(this);
     if (!start(m_pCurAPThread)) {
         delete m_pCurAPThread;
         m_pCurAPThread = nullptr;
@@ -323,6 +324,7 @@ APStatus* DataCenterLinux::GetCurrentAPStatus() {
 
 void DataCenterLinux::ForgetCurrentAP() {
     m_bHasCurrentAP = false;
+    m_bShowOnAnswer = false;
     if (m_pCurAPThread != nullptr)
         m_pCurAPThread->Invalidate();
 }
@@ -475,6 +477,9 @@ void DataCenterLinux::OnAllocatorTimer() {
     if (buf.text[0] == '\0' || std::strcmp(buf.text, "127.0.0.1") == 0)
         return;
     m_allocTimer.Stop();
+    // Until the association is read, the current record is the request,
+    // which knows neither the signal nor, from a profile, the PHY type.
+    m_bShowOnAnswer = true;
     RequestCurrentAPRead();
     PostConnectResult(m_pAllocReceiver, WLAN_CONNECTED);
 }
@@ -510,15 +515,64 @@ void DataCenterLinux::SetOldSsid(const unsigned char key[36]) {
         std::memcpy(m_oldSsid, key, sizeof m_oldSsid);
 }
 
+void DataCenterLinux::RefreshStatus() {
+    if (m_bShowPosted)
+        return;
+    m_bShowPosted = true;
+    // Out of the caller's handler; a connection still waiting for its
+    // association to be read is shown when that answer comes.
+    CallAfter([this] {
+        m_bShowPosted = false;
+        if (!m_bShowOnAnswer)
+            ShowStatus();
+    });
+}
+
+void DataCenterLinux::OnCurrentAPAnswered(wxThreadEvent&) {
+    TakeStagedAnswer();
+    if (m_bShowOnAnswer) {
+        m_bShowOnAnswer = false;
+        ShowStatus();
+    }
+}
+
+DataCenterLinux::LinkFlags DataCenterLinux::ReadLinkFlags() {
+    return {AdapterFlag(&RVL_IsExistUpAdapter, ADAPTER_WIRED), AdapterFlag(&RVL_IsExistUpAdapter, ADAPTER_WIRELESS),
+            StatusFlag(&RVL_GetLANStatus), StatusFlag(&RVL_GetWirelessStatus)};
+}
+
+int DataCenterLinux::ModeOf(const LinkFlags& f) const {
+    if (MeshState() != MESH_OFF)
+        return NETMODE_MESH;
+    if (f.wiredUp && f.wiredConnected)
+        return NETMODE_WIRED_CONNECTED;
+    if (f.wirelessUp && f.wirelessConnected)
+        return NETMODE_WIRELESS_CONNECTED;
+    if (f.wiredUp)
+        return NETMODE_WIRED_NOLINK;
+    if (f.wirelessUp)
+        return NETMODE_WIRELESS_NOLINK;
+    return NETMODE_NO_ADAPTER;
+}
+
+void DataCenterLinux::ShowStatus() {
+    const int mode = ModeOf(ReadLinkFlags());
+    m_nNetworkMode = mode;  // the status check still compares with its own last tick
+    const MeshStatus status = BuildStatus(mode);
+    if (m_mainWindow.view != nullptr) {
+        m_mainWindow.view->UpdateNetworkStatus(mode, status);
+        m_mainWindow.view->UpdateControls(mode);
+    }
+    if (m_pTaskTray != nullptr)
+        m_pTaskTray->RefreshTrayIcon(mode, status);
+}
+
 void DataCenterLinux::OnStatusTimer() {
     TWMLog(kLog, "Enter DataCenterLinux::OnStatusTimer");
     TakeStagedAnswer();
     RVL_SearchAdapter();
-    const bool wiredUp = AdapterFlag(&RVL_IsExistUpAdapter, ADAPTER_WIRED);
-    const bool wirelessUp = AdapterFlag(&RVL_IsExistUpAdapter, ADAPTER_WIRELESS);
-    const bool wiredConnected = StatusFlag(&RVL_GetLANStatus);
-    const bool wirelessConnected = StatusFlag(&RVL_GetWirelessStatus);
-    CheckNetworkStatus(wiredUp, wirelessUp, wiredConnected, wirelessConnected);
+    const LinkFlags f = ReadLinkFlags();
+    CheckNetworkStatus(f.wiredUp, f.wirelessUp, f.wiredConnected, f.wirelessConnected);
     TWMLog(kLog, "Leave DataCenterLinux::OnStatusTimer");
 }
 
@@ -628,19 +682,7 @@ void DataCenterLinux::CallModeChangePair(int mode) {
 void DataCenterLinux::CheckNetworkStatus(bool wiredUp, bool wirelessUp, bool wiredConnected,
                                          bool wirelessConnected) {
     TWMLog(kLog, "Enter DataCenterLinux::CheckNetworkStatus");
-    int mode;
-    if (MeshState() != MESH_OFF)
-        mode = NETMODE_MESH;
-    else if (wiredUp && wiredConnected)
-        mode = NETMODE_WIRED_CONNECTED;
-    else if (wirelessUp && wirelessConnected)
-        mode = NETMODE_WIRELESS_CONNECTED;
-    else if (wiredUp)
-        mode = NETMODE_WIRED_NOLINK;
-    else if (wirelessUp)
-        mode = NETMODE_WIRELESS_NOLINK;
-    else
-        mode = NETMODE_NO_ADAPTER;
+    const int mode = ModeOf({wiredUp, wirelessUp, wiredConnected, wirelessConnected});
 
     // Both are set before a question below runs its nested loop, so that a
     // tick inside it compares with this one.

@@ -60,6 +60,7 @@ public:
     bool DisconnectWlan(bool noRestart) override;
 
     void StartStatusTimer() override;
+    void RefreshStatus() override;
     void SetFlag(bool armed) override { m_bAskSwitchToWireless = armed; }
     void SetOldSsid(const unsigned char key[36]) override;
 
@@ -101,6 +102,16 @@ private:
     // The address text of an adapter for the status record.
     wxString IPTextOf(int adapterType, bool* realAddress = nullptr);
     MeshStatus BuildStatus(int mode);
+    // The adapters and links as the library reports them now, and the mode
+    // they make.
+    struct LinkFlags {
+        bool wiredUp, wirelessUp, wiredConnected, wirelessConnected;
+    };
+    static LinkFlags ReadLinkFlags();
+    int ModeOf(const LinkFlags& flags) const;
+    // The status display of the main window and the tray icon, at once.
+    void ShowStatus();
+    void OnCurrentAPAnswered(wxThreadEvent&);
     void DetectWirelessSwitch(int mode, const MeshStatus& status);
     void CallModeChangePair(int mode);
     void AskAndNotify(int prev, int mode, bool wiredUp, bool wirelessUp, bool wiredConnected,
@@ -149,6 +160,10 @@ private:
 
     // Status check.
     wxTimer m_statusTimer;
+    // A connection got its address: the display follows once the access
+    // point it is associated with has been read.
+    bool m_bShowOnAnswer = false;
+    bool m_bShowPosted = false;
     bool m_bAskSwitchToWireless = true;
     bool m_bQuestionOpen = false;
     bool m_bSuppressSwitchNotice = false;

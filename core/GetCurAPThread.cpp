@@ -2,7 +2,9 @@
 
 #include <cstring>
 
-GetCurAPThread::GetCurAPThread() : wxThread(wxTHREAD_JOINABLE) {}
+#include <wx/event.h>
+
+GetCurAPThread::GetCurAPThread(wxEvtHandler* answered) : wxThread(wxTHREAD_JOINABLE), m_pAnswered(answered) {}
 
 void GetCurAPThread::Request() {
     {
@@ -51,11 +53,15 @@ wxThread::ExitCode GetCurAPThread::Entry() {
         std::memset(&ap, 0, sizeof ap);
         if (RVL_GetCurrentAP(&ap) != 0)
             continue;
-        std::lock_guard<std::mutex> lock(m_mutex);
-        if (generation == m_nGeneration) {
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            if (generation != m_nGeneration)
+                continue;
             m_staged = ap;
             m_bStaged = true;
         }
+        if (m_pAnswered != nullptr)
+            m_pAnswered->QueueEvent(new wxThreadEvent(wxEVT_THREAD, ANSWER_STAGED));
     }
     return nullptr;
 }

@@ -247,7 +247,9 @@ void ProfileManagementControl::NotifyApplyFinished(int code) {
     const ProfileEvent event(ID_PROFILE_APPLY_STATUS, code);
     PostApplyEvent(m_pMainWindow, event);
     PostApplyEvent(m_pTaskTray, event);
-    DataCenter::GetInstance()->StartStatusTimer();
+    DataCenter* hub = DataCenter::GetInstance();
+    hub->StartStatusTimer();
+    hub->RefreshStatus();
 }
 
 bool ProfileManagementControl::DisconnectProfile() {

@@ -11,7 +11,10 @@ class TaskTrayLink {
 public:
     virtual ~TaskTrayLink() = default;
     virtual wxEvtHandler* GetTrayEventHandler() = 0;
+    // The status check's tick.
     virtual void UpdateTrayIcon(int mode, const MeshStatus& status) = 0;
+    // The icon alone, for a result shown between two ticks.
+    virtual void RefreshTrayIcon(int mode, const MeshStatus& status) = 0;
     virtual bool GetApplyWirelessFlag() = 0;
     virtual void SetApplyWirelessFlag(bool flag) = 0;
     virtual void ApplyWirelessProfile() = 0;

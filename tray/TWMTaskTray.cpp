@@ -486,6 +486,10 @@ void TWMTaskTray::UpdateTrayIcon(int mode, const MeshStatus& status) {
             m_tipTimer.StartOnce(kTipPeriodMs);
         }
     }
+    RefreshTrayIcon(mode, status);
+}
+
+void TWMTaskTray::RefreshTrayIcon(int mode, const MeshStatus& status) {
     wxString file;
     wxString line;
     switch (mode) {

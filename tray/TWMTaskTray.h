@@ -42,6 +42,7 @@ public:
     // TaskTrayLink
     wxEvtHandler* GetTrayEventHandler() override { return this; }
     void UpdateTrayIcon(int mode, const MeshStatus& status) override;
+    void RefreshTrayIcon(int mode, const MeshStatus& status) override;
     bool GetApplyWirelessFlag() override { return m_bApplyWireless; }
     void SetApplyWirelessFlag(bool flag) override { m_bApplyWireless = flag; }
     void ApplyWirelessProfile() override;

@@ -109,9 +109,10 @@ class FakeTray : public EventRecorder, public TaskTrayLink {
 public:
     bool applyWireless = true;
     int wirelessApplies = 0;
-    std::vector<int> iconModes;
+    std::vector<int> iconModes, refreshedModes;
     wxEvtHandler* GetTrayEventHandler() override { return this; }
     void UpdateTrayIcon(int mode, const MeshStatus&) override { iconModes.push_back(mode); }
+    void RefreshTrayIcon(int mode, const MeshStatus&) override { refreshedModes.push_back(mode); }
     bool GetApplyWirelessFlag() override { return applyWireless; }
     void SetApplyWirelessFlag(bool flag) override { applyWireless = flag; }
     void ApplyWirelessProfile() override { ++wirelessApplies; }

@@ -40,6 +40,8 @@
 #include "TWMApp.h"
 #include "TWMPopupMenu.h"
 #include "TWMUtil.h"
+#include "TaskBarBalloonLAN.h"
+#include "TWMTaskTray.h"
 #include "TrayTestSupport.h"
 #include "ViewAPNeighborsDlg.h"
 #include "ViewMeshNeighborsDlg.h"
@@ -192,6 +194,31 @@ TEST_F(WindowLinksTest, TheMainWindowOpensTheManagerAndTellsItOfChangedLists) {
     EXPECT_TRUE(hooks.refreshProfileManager());
     EXPECT_NE(Named<wxBitmapComboBox>(Main(), "ID_CMBSWITCHPRFL")->FindString("Classroom"), wxNOT_FOUND);
     EXPECT_TRUE(ManagerLists("Classroom"));
+}
+
+TEST_F(WindowLinksTest, ApplyResultsShowInTheMainWindowAndTheTrayIconWithoutWaitingForAStatusCheck) {
+    AddProfile("Cable", "1", "lan");
+    AddProfile("Classroom", "2", "wireless", "1", "Classroom-101", "lantern-wpa-key");
+    StartTray();
+    Control()->PrepareTick();
+    WaitForSwitch("RVL_UpAdapter(1)");
+    PollWired(1);
+    ASSERT_NE(Tray()->GetWiredBalloon(), nullptr);
+    EXPECT_TRUE(RunEventLoopUntil([&] { return Tray()->GetIconFile().EndsWith("pic/tray_wired.png"); }));
+    EXPECT_EQ(TextOf(Main(), "ID_STCSTATUS"), "Connected");
+
+    // The profile names no PHY type: the connect request's record must give
+    // way to what the laptop is associated with.
+    std::vector<ProfileList_t> profiles;
+    ASSERT_TRUE(Control()->GetProfileList(profiles, true, true));
+    TWMPopupMenu::ConnectProfile(profiles[1]);
+    Control()->PrepareTick();
+    ConnectWireless("10.20.1.57");
+    EXPECT_TRUE(RunEventLoopUntil([&] { return TextOf(Main(), "ID_STCTYPE") == "Wireless LAN - 802.11n - 108Mbps"; }))
+        << TextOf(Main(), "ID_STCTYPE").utf8_str();
+    EXPECT_EQ(TextOf(Main(), "ID_STCSQVAL"), "92%");
+    EXPECT_EQ(TextOf(Main(), "ID_STCIPADDR"), "10.20.1.57");
+    EXPECT_TRUE(Tray()->GetIconFile().EndsWith("pic/tray_wireless.png"));
 }
 
 TEST_F(WindowLinksTest, AScannedNetworkBecomesAProfileThroughTheEditorAndJoinsTheManager) {
