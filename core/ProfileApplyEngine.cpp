@@ -267,6 +267,18 @@ bool ProfileManagementControl::DisconnectProfile() {
     return true;
 }
 
+bool ProfileManagementControl::AdoptConnectedProfile(const ProfileList_t& profile) {
+    if (m_nPhase != PHASE_IDLE || !IsWireless(profile))
+        return false;
+    const APStatus* ap = DataCenter::GetInstance()->GetCurrentAPStatus();
+    if (ap == nullptr || ApStatusUtil::SsidBytesToNul(*ap) != profile.WirelessSet.SSID)
+        return false;
+    wxMutexLocker lock(m_storeMutex);
+    m_currentUsedProfile = profile;
+    m_strCurrentProfileName = TWMUtil::StdStringToWxString(profile.name);
+    return true;
+}
+
 void ProfileManagementControl::NotifyModeChanged(int mode) {
     // During an apply the adapter switch itself changes the mode: the
     // profile being applied is not forgotten for that.

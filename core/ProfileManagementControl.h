@@ -97,6 +97,11 @@ public:
     void ApplyProfile(const ProfileList_t& profile);
     // Closes the connection of the current profile.
     bool DisconnectProfile();
+    // A wireless profile just made for the network the laptop is connected
+    // to becomes the profile in force, as if it had been applied; false,
+    // changing nothing, while an apply runs or when the laptop is not on a
+    // network of the profile's SSID.
+    bool AdoptConnectedProfile(const ProfileList_t& profile);
     // The hub's status check: the network mode changed (or stays 4 or 6).
     void NotifyModeChanged(int mode);
 

@@ -7,6 +7,7 @@
 #include <wx/frame.h>
 #include <wx/timer.h>
 
+#include "MainWindowRules.h"
 #include "NetworkStatusView.h"
 #include "ProfileList.h"
 #include "SchoolSettingImporter.h"
@@ -113,6 +114,11 @@ private:
     // Rebuilds the switcher; true when the store could be read.
     bool RebuildProfileCombo(bool selectCurrent);
     bool SwitcherIsEmpty() const;
+    // The rule of a network mode; Connect and its label are set by it here.
+    MainWindowRules::Controls SetConnectByMode(int mode);
+    // Connect, its label and the current-profile label after a refill, by
+    // the rule of the current network mode.
+    void FollowSwitcher();
     // True while the tray runs no wireless apply of its own.
     static bool TrayApplyIdle();
     // The policy's answer, with its refusal shown.

@@ -121,6 +121,11 @@ void NetworkManagerDlg::OnProfileChangedEvent(ProfileEvent& event) {
         // The profile manager hears of every change of the list through here.
         if (wxEvtHandler* manager = DataCenter::GetInstance()->GetProfileManagerHandler())
             manager->AddPendingEvent(ProfileEvent(ID_PROFILE_LIST_CHANGED, PROFILE_PASSED_ON));
+        // A new profile may be the one in force (made for the network just
+        // joined): Connect follows the switcher as on a change of mode,
+        // unless a command of this window is still busy.
+        if (!m_bApplyingProfile && !m_connectTimer.IsRunning())
+            FollowSwitcher();
         return;
     }
     if (event.GetCode() == PROFILE_APPLIED) {

@@ -89,7 +89,7 @@ void NetworkManagerDlg::EnableConnect(bool enable) {
     m_pMenuConnect->Enable(enable);
 }
 
-void NetworkManagerDlg::UpdateControls(int mode) {
+MainWindowRules::Controls NetworkManagerDlg::SetConnectByMode(int mode) {
     ProfileManagementControl* control = DataCenter::GetInstance()->GetProfileManagementControl();
     const MainWindowRules::Controls c =
         MainWindowRules::ForMode(mode, wxGetApp().m_nMeshStatus, m_strSwitcherText,
@@ -97,6 +97,16 @@ void NetworkManagerDlg::UpdateControls(int mode) {
     EnableConnect(c.connectEnabled);
     if (c.connectLabel != Label::Unchanged)
         SetConnectLabels(c.connectLabel == Label::Off);
+    return c;
+}
+
+void NetworkManagerDlg::FollowSwitcher() {
+    SetConnectByMode(DataCenter::GetInstance()->GetNetworkMode());
+    UpdateCurrentProfileLabel();
+}
+
+void NetworkManagerDlg::UpdateControls(int mode) {
+    const MainWindowRules::Controls c = SetConnectByMode(mode);
 
     if (c.signal == Change::Enable)
         EnableSignalDisplay();

@@ -288,6 +288,9 @@ void ScanNetworkDlg::CreateProfileForAP(const APStatus* ap, const ScanProfileRul
         return;
     // The store never replaces a profile of the same name.
     if (control->SaveProfile(profile)) {
+        // Made for the network just joined: it is in force from now on (the
+        // main window's switcher shows it when it hears of the new profile).
+        control->AdoptConnectedProfile(profile);
         if (ProfileManagerView* manager = hub->GetProfileManagerView())
             manager->AddProfile(profile);
         wxMessageBox(_("Profile created successfully."), _("Message"), wxOK | wxICON_INFORMATION, this);

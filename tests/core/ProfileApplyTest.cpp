@@ -4,6 +4,7 @@
 
 #include <sys/stat.h>
 
+#include "ApStatusUtil.h"
 #include "HubTestSupport.h"
 #include "NetworkTypes.h"
 #include "ProfileManagementControl.h"
@@ -254,4 +255,22 @@ TEST_F(ApplyTest, DisconnectOfAWiredProfileShutsTheWiredAdapter) {
     ASSERT_TRUE(PumpEventsUntil([&] { return windows.mainWindow.Has(wxEVT_TW_PROFILE, PROFILE_DISCONNECTING); }));
     ASSERT_TRUE(PumpEventsUntil([&] { return !control->IsDisconnecting(); }));
     EXPECT_TRUE(Logged("RVL_DownAdapter(1)"));
+}
+
+TEST_F(ApplyTest, AProfileIsAdoptedOnlyForTheNetworkInUseAndOutsideAnApply) {
+    ProfileList_t made = WirelessProfile();
+    made.name = "Made for it";
+    EXPECT_FALSE(control->AdoptConnectedProfile(made)) << "not connected to anything";
+    SimControl::SetAdapterUp(ADAPTER_WIRED, false);
+    SimControl::SetAdapterUp(ADAPTER_WIRELESS, true);
+    APStatus ap = ApStatusUtil::MakeWithSsid("Classroom-101");
+    ap.nSecurity = RVL_SECURITY_WPA_PSK;
+    ASSERT_EQ(hub->ConnectWlanNetwork(&ap, "lantern-wpa-key", 0, false), HUB_OK);
+
+    ProfileList_t other = made;
+    other.WirelessSet.SSID = "Library-WEP";
+    EXPECT_FALSE(control->AdoptConnectedProfile(other));
+    control->ApplyProfile(WiredProfile());
+    EXPECT_FALSE(control->AdoptConnectedProfile(made)) << "an apply runs";
+    EXPECT_EQ(control->GetCurrentProfileName(), "");
 }

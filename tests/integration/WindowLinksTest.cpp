@@ -221,7 +221,7 @@ TEST_F(WindowLinksTest, ApplyResultsShowInTheMainWindowAndTheTrayIconWithoutWait
     EXPECT_TRUE(Tray()->GetIconFile().EndsWith("pic/tray_wireless.png"));
 }
 
-TEST_F(WindowLinksTest, AScannedNetworkBecomesAProfileThroughTheEditorAndJoinsTheManager) {
+TEST_F(WindowLinksTest, AScannedNetworkBecomesAProfileInForceThroughTheEditorAndJoinsTheManager) {
     hub->Init();
     Manager()->ShowManager();
     WirelessOnly();
@@ -246,6 +246,13 @@ TEST_F(WindowLinksTest, AScannedNetworkBecomesAProfileThroughTheEditorAndJoinsTh
     ProfileList_t stored;
     EXPECT_TRUE(ProfileFile::Read(ProfileFile::PathFor(SystemPaths::AdminDir(), "Room 101"), stored));
     EXPECT_TRUE(ManagerLists("Room 101"));
+    // The laptop is on that network: the new profile is the one in force.
+    RunEventLoopFor(50);
+    EXPECT_EQ(Control()->GetCurrentProfileName(), "Room 101");
+    EXPECT_EQ(Named<wxBitmapComboBox>(Main(), "ID_CMBSWITCHPRFL")->GetValue(), "Room 101");
+    EXPECT_EQ(TextOf(Main(), "ID_STCCURRENTPROF"), "Room 101");
+    EXPECT_TRUE(Named<wxButton>(Main(), "ID_BTNCTRLCONNECT")->IsEnabled());
+    EXPECT_EQ(TextOf(Main(), "ID_BTNCTRLCONNECT"), "Disconnect");
 }
 
 TEST_F(WindowLinksTest, TheManagersEditAndNewOpenTheProfileDialogsWhichPickFromTheScanWindow) {
