@@ -7,6 +7,7 @@
 
 #include "CommandRunner.h"
 #include "DataCenter.h"
+#include "MainWindowRules.h"
 #include "NetworkStatusView.h"
 #include "NetworkTypes.h"
 #include "PolicyManager.h"
@@ -75,7 +76,7 @@ TWMPopupMenu::TWMPopupMenu() {
     Append(ID_MENU_SHARE_MY_INTERNET, _("Share My Internet"))->Enable(!meshOff);
     Append(ID_MENU_USE_OTHERS_INTERNET, _("Use Other's Internet"))->Enable(!meshOff);
     AppendSeparator();
-    Append(ID_MENU_SCAN, _("&Scan for Networks"));
+    Append(ID_MENU_SCAN, _("&Scan for Networks"))->Enable(MainWindowRules::ScanOffered(wxGetApp().m_nMeshStatus));
     Append(ID_MENU_MAIN_WINDOW, _("Network Manager"));
     AppendSeparator();
     Append(ID_MENU_HELP, _("Help"));
@@ -158,7 +159,7 @@ void TWMPopupMenu::ScanNetwork() {
                      wxOK | wxICON_INFORMATION);
         return;
     }
-    if (!TWMTaskTray::NoTrayApplyPending())
+    if (!TWMTaskTray::NoTrayApplyPending() || !MainWindowRules::ScanOffered(wxGetApp().m_nMeshStatus))
         return;
     if (NetworkStatusView* mainWindow = hub->GetMainWindowView(); mainWindow != nullptr && mainWindow->IsApplyingProfile())
         return;

@@ -79,7 +79,8 @@ void NetworkManagerDlg::OnScanNetworks(wxCommandEvent&) {
     if (!PolicyAllows(policy == nullptr || policy->CanScanWireless(),
                       _("The current policy forbids scanning for wireless networks.")))
         return;
-    if (!TrayApplyIdle() || IsApplyingProfile())
+    // Mesh may have come on since the last status check greyed the button.
+    if (!TrayApplyIdle() || IsApplyingProfile() || !MainWindowRules::ScanOffered(wxGetApp().m_nMeshStatus))
         return;
     ScanNetworkDlg* scan = DataCenter::GetInstance()->GetScanNetworkDlg();
     if (scan == nullptr)

@@ -46,8 +46,7 @@ Controls ForMode(int mode, int meshStatus, const wxString& switcherText, const w
     case NETMODE_MESH:
         c.statusImage = "pic/cnctimage_mesh.png";
         c.signal = Change::Enable;
-        // Scanning only while this machine shares its own internet.
-        c.scan = meshStatus == MESH_SHARING_MY_INTERNET ? Change::Enable : Change::Disable;
+        c.scan = ScanOffered(meshStatus) ? Change::Enable : Change::Disable;
         c.neighbours = Change::Enable;
         c.wireless = Label::On;
         c.connectLabel = ruleD;
@@ -57,6 +56,8 @@ Controls ForMode(int mode, int meshStatus, const wxString& switcherText, const w
     }
     return c;
 }
+
+bool ScanOffered(int meshStatus) { return meshStatus == MESH_OFF || meshStatus == MESH_SHARING_MY_INTERNET; }
 
 std::string ProfileIconFile(const std::string& icon) {
     static const char* const kFiles[] = {"pic/general.png",  "pic/home.png",     "pic/personal.png",

@@ -32,6 +32,12 @@ struct Controls {
 };
 Controls ForMode(int mode, int meshStatus, const wxString& switcherText, const wxString& currentName);
 
+// Whether scanning for networks is offered with the mesh in this state
+// (m_nMeshStatus): always with mesh off; with mesh on only while this
+// machine shares its own internet.  The tray menu, its commands and the
+// main window all follow it.
+bool ScanOffered(int meshStatus);
+
 // The picture of a profile's icon value ("pic/general.png" ...).
 std::string ProfileIconFile(const std::string& icon);
 

@@ -8,6 +8,7 @@
 #include "NetworkWindowFactory.h"
 #include "ScanNetworkDlg.h"
 #include "SystemPaths.h"
+#include "TWMApp.h"
 #include "TWMPopupMenu.h"
 #include "TWMTaskTray.h"
 #include "TestTree.h"
@@ -105,4 +106,32 @@ TEST_F(TrayWindowsTest, ScanIsRefusedByThePolicyAndWaitsForTheMainWindowsApply) 
     Choose(TWMPopupMenu::ScanItemId());
     EXPECT_FALSE(Scan()->IsShown());
     Tray()->SetApplyWiredFlag(true);
+}
+
+TEST_F(TrayWindowsTest, WhileMeshIsOnTheScanIsOfferedOnlyToShareTheInternetInTheMenuAsInTheMainWindow) {
+    StartTray();
+    hub->CheckNetworkStatus(false, true, false, false);  // wireless, scanning usable
+    wxWindow* mainScan = wxWindow::FindWindowByName("ID_BTNSCANNW", hub->GetMainWindow());
+    ASSERT_NE(mainScan, nullptr);
+    ASSERT_TRUE(mainScan->IsEnabled());
+    for (int mesh : {MESH_ON, MESH_USING_OTHERS_INTERNET}) {
+        wxGetApp().m_nMeshStatus = mesh;
+        SCOPED_TRACE(mesh);
+        TWMPopupMenu menu;
+        EXPECT_FALSE(menu.IsEnabled(TWMPopupMenu::ScanItemId()));
+        TWMPopupMenu::ScanNetwork();  // the not-connected balloon's link
+        RunEventLoopFor(20);
+        EXPECT_FALSE(Scan()->IsShown());
+        // Before the next status check greys it, the main window's button
+        // follows the same rule.
+        wxCommandEvent click(wxEVT_BUTTON, mainScan->GetId());
+        mainScan->GetEventHandler()->ProcessEvent(click);
+        EXPECT_TRUE(ModalDialogAnswerer::Get().Seen().empty());
+    }
+    wxGetApp().m_nMeshStatus = MESH_SHARING_MY_INTERNET;
+    {
+        TWMPopupMenu menu;
+        EXPECT_TRUE(menu.IsEnabled(TWMPopupMenu::ScanItemId()));
+    }
+    wxGetApp().m_nMeshStatus = MESH_OFF;
 }
