@@ -21,6 +21,7 @@
 #include "ApStatusUtil.h"
 #include "DataCenter.h"
 #include "DisConnectBalloon.h"
+#include "MainWindowRules.h"
 #include "NetworkTypes.h"
 #include "ProfileEvent.h"
 #include "ProfileManagementControl.h"
@@ -408,8 +409,10 @@ void TWMTaskTray::ShowWiredBalloon() {
 
 void TWMTaskTray::ShowDisconnectBalloon(bool wirelessUp) {
     CloseResultBalloons(true, false);
-    // The scan link needs the wireless adapter and a scan window to open.
-    const bool withScanLink = wirelessUp && DataCenter::GetInstance()->GetScanWindowView() != nullptr;
+    // The scan link needs the wireless adapter, a scan window to open and a
+    // mesh that leaves scanning to the user.
+    const bool withScanLink = wirelessUp && DataCenter::GetInstance()->GetScanWindowView() != nullptr &&
+                              MainWindowRules::ScanOffered(wxGetApp().m_nMeshStatus);
     if (m_pDisconnectBalloon == nullptr)
         m_pDisconnectBalloon = new DisConnectBalloon(nullptr);
     m_pDisconnectBalloon->SetScanLinkVisible(withScanLink);

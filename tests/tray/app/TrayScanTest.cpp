@@ -109,6 +109,7 @@ TEST_F(TrayWindowsTest, ScanIsRefusedByThePolicyAndWaitsForTheMainWindowsApply) 
 }
 
 TEST_F(TrayWindowsTest, WhileMeshIsOnTheScanIsOfferedOnlyToShareTheInternetInTheMenuAsInTheMainWindow) {
+    SimControl::SetAdapterUp(ADAPTER_WIRELESS, true);
     StartTray();
     hub->CheckNetworkStatus(false, true, false, false);  // wireless, scanning usable
     wxWindow* mainScan = wxWindow::FindWindowByName("ID_BTNSCANNW", hub->GetMainWindow());
@@ -119,7 +120,10 @@ TEST_F(TrayWindowsTest, WhileMeshIsOnTheScanIsOfferedOnlyToShareTheInternetInThe
         SCOPED_TRACE(mesh);
         TWMPopupMenu menu;
         EXPECT_FALSE(menu.IsEnabled(TWMPopupMenu::ScanItemId()));
-        TWMPopupMenu::ScanNetwork();  // the not-connected balloon's link
+        Tray()->ApplyWirelessProfile();  // nothing to apply: not connected
+        ASSERT_NE(Tray()->GetDisconnectBalloon(), nullptr);
+        EXPECT_FALSE(Tray()->GetDisconnectBalloon()->IsScanLinkVisible());
+        TWMPopupMenu::ScanNetwork();  // what that link runs
         RunEventLoopFor(20);
         EXPECT_FALSE(Scan()->IsShown());
         // Before the next status check greys it, the main window's button
