@@ -8,6 +8,7 @@
 #include <avahi-common/error.h>
 
 #include "AvahiOutage.h"
+#include "AvahiPublisher.h"
 #include "HostAddresses.h"
 #include "MeshInfoManager.h"
 #include "MeshTxtRecord.h"
@@ -125,6 +126,16 @@ void AvahiMulticast::OnServerBrowse(AvahiServiceBrowser* browser, AvahiIfIndex i
     }
 }
 
+MeshTxtRecord::OwnHost AvahiMulticast::OwnHost(const MeshInfoManager& model) {
+    MeshTxtRecord::OwnHost own;
+    own.addresses = HostAddresses::IPv4();
+    own.serviceName = AvahiPublisher::PublishedServerName();
+    MeshServerEntity ownServer;
+    if (model.GetLocalMeshServer(ownServer))
+        own.announcedAddress = MeshTxtRecord::ServerItems(ownServer)[0];
+    return own;
+}
+
 void AvahiMulticast::OnServerResolve(AvahiServiceResolver* resolver, AvahiIfIndex, AvahiProtocol,
                                      AvahiResolverEvent event, const char* name, const char* type,
                                      const char* domain, const char*, const AvahiAddress* address, uint16_t,
@@ -138,7 +149,7 @@ void AvahiMulticast::OnServerResolve(AvahiServiceResolver* resolver, AvahiIfInde
         char text[AVAHI_ADDRESS_STR_MAX] = {};
         avahi_address_snprint(text, sizeof text, address);
         MeshServerEntity server;
-        switch (MeshTxtRecord::ReadServer(*address, name, txt, HostAddresses::IPv4(), server)) {
+        switch (MeshTxtRecord::ReadServer(*address, name, txt, OwnHost(*run->model), server)) {
         case MeshTxtRecord::SERVER_READ:
             std::printf("discoverAddress %s:0\n", text);
             run->model->ModifyMeshServer(server);

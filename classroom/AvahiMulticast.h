@@ -7,6 +7,7 @@
 #include <avahi-client/lookup.h>
 
 #include "AvahiLoopHandle.h"
+#include "MeshTxtRecord.h"
 
 class MeshInfoManager;
 
@@ -43,6 +44,7 @@ private:
                                 AvahiBrowserEvent event, const char* name, const char* type, const char* domain,
                                 AvahiLookupResultFlags flags, void* run);
     static void WaitBeforeFirstBrowse();
+    static MeshTxtRecord::OwnHost OwnHost(const MeshInfoManager& model);
 
     static AvahiLoopHandle s_loop;
     static std::atomic<bool> s_bFirstBrowse;

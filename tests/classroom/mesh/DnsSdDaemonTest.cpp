@@ -1,4 +1,5 @@
 // The publisher and the browser against the test command's avahi-daemon.
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
@@ -208,4 +209,27 @@ TEST_F(DnsSdDaemonTest, BrowserKeepsTheModelToTheAnnouncedServers) {
 
     peer->Kill();
     EXPECT_TRUE(WaitFor([&] { return model.GetMeshServerInfoList().empty(); }, 15)) << "removed when it goes";
+}
+
+TEST_F(DnsSdDaemonTest, ThisHostsOwnServerIsNeverListed) {
+    model.SetMeshEnabled(true);
+    model.SetLocalMeshServer(OwnServerRecord());
+    model.SetIsMeshServer(true);
+    tick->RequestPublish();
+    tick->RequestBrowse();
+    Serve();
+    ASSERT_NE(Find(Await("_kxStudentServer._tcp", host), host), nullptr) << "this host's server is announced";
+    // Announced after this host's own: once it is listed, the own one has
+    // been resolved too.
+    AvahiPeer peer("laptop-12", "_kxStudentServer._tcp", {"10.20.0.12", "laptop-12", "10.20.0.1", "8.8.8.8", "6"});
+    std::vector<std::string> listed;
+    WaitFor(
+        [&] {
+            listed.clear();
+            for (const MeshServerEntity& s : model.GetMeshServerInfoList())
+                listed.push_back(TWMUtil::WxStringToStdString(s.GetName()));
+            return std::find(listed.begin(), listed.end(), "laptop-12") != listed.end();
+        },
+        15);
+    EXPECT_EQ(listed, std::vector<std::string>{"laptop-12"});
 }

@@ -75,7 +75,8 @@ TEST(MeshTxtRecord, RecordsCarryTheirItemsInTableOrder) {
 TEST(MeshTxtRecord, ReadsAResolutionOrRefusesIt) {
     const MeshTxtRecord::Items good = {"192.168.10.1", "hostA", "192.168.10.1", "192.168.10.2", "6"};
     const std::string item32(32, 'a');
-    const std::vector<uint32_t> host = {Ip("127.0.0.1"), Ip("192.168.10.57")};
+    MeshTxtRecord::OwnHost host;
+    host.addresses = {Ip("127.0.0.1"), Ip("192.168.10.57")};
     AvahiAddress ipv6;
     std::memset(&ipv6, 0, sizeof ipv6);
     ipv6.proto = AVAHI_PROTO_INET6;
@@ -124,6 +125,27 @@ TEST(MeshTxtRecord, ReadsAResolutionOrRefusesIt) {
         EXPECT_EQ(server.GetHostName(), wxString::FromUTF8(c.items[1].c_str())) << c.what;
         EXPECT_EQ(server.GetDNS_back(), wxString::FromUTF8(c.items[3].c_str())) << c.what;
         EXPECT_EQ(server.GetChannel(), c.channel) << c.what;
+    }
+}
+
+TEST(MeshTxtRecord, ThisHostsServiceIsToldByItsNameOrItsAnnouncedAddress) {
+    MeshTxtRecord::OwnHost own;
+    own.serviceName = "laptop-07";
+    own.announcedAddress = "10.20.0.7";
+    const struct {
+        const char* name;
+        const char* announced;
+        MeshTxtRecord::ReadResult result;
+    } cases[] = {
+        {"laptop-07", "10.20.0.12", MeshTxtRecord::OWN_SERVICE},
+        {"laptop-07 #2", "10.20.0.7", MeshTxtRecord::OWN_SERVICE},
+        {"laptop-12", "10.20.0.12", MeshTxtRecord::SERVER_READ},
+    };
+    for (const auto& c : cases) {
+        AvahiStringList* txt = Resolved({c.announced, "laptop", "10.20.0.1", "8.8.8.8", "6"});
+        MeshServerEntity server;
+        EXPECT_EQ(MeshTxtRecord::ReadServer(IPv4Address("127.0.0.1"), c.name, txt, own, server), c.result) << c.name;
+        avahi_string_list_free(txt);
     }
 }
 
