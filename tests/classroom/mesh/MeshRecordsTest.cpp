@@ -2,14 +2,21 @@
 #include <climits>
 #include <cstring>
 
+#include <fstream>
+
 #include <gtest/gtest.h>
 
+#include "AvahiMulticast.h"
 #include "IpChangeWatcher.h"
 #include "MeshConfigurationValidator.h"
 #include "MeshGatewayRecord.h"
 #include "MeshNeighborRows.h"
 #include "MeshTestSupport.h"
 #include "MeshTxtRecord.h"
+#include "ProfileVersion.h"
+#include "SystemPaths.h"
+#include "TWMUtil.h"
+#include "TestEnvironment.h"
 #include "sim/SimControl.h"
 
 namespace {
@@ -146,6 +153,48 @@ TEST(MeshTxtRecord, ThisHostsServiceIsToldByItsNameOrItsAnnouncedAddress) {
         MeshServerEntity server;
         EXPECT_EQ(MeshTxtRecord::ReadServer(IPv4Address("127.0.0.1"), c.name, txt, own, server), c.result) << c.name;
         avahi_string_list_free(txt);
+    }
+}
+
+TEST(AvahiMulticast, AddressInListComparesWholeTokensWithinTheBound) {
+    const std::string pad = std::string(88, 'x') + "@";  // the address then ends at byte 99
+    const struct {
+        std::string list;
+        const char* address;
+        const char* delimiters;
+        bool found;
+    } cases[] = {
+        {"192.0.2.2:0@10.0.0.5:0", "10.0.0.5:0", "@", true},
+        {"192.0.2.2:0@10.0.0.5:0", "10.0.0.5", "@", false},
+        {"@@10.0.0.5:0@", "10.0.0.5:0", "@", true},
+        {"10.0.0.1:0 10.0.0.5:0", "10.0.0.5:0", "@ ", true},
+        {"", "10.0.0.5:0", "@", false},
+        {pad + "10.0.0.5:0", "10.0.0.5:0", "@", true},
+        {pad + "10.0.0.5:0@10.0.0.6:0", "10.0.0.5:0", "@", true},
+        {pad + "10.0.0.5:01", "10.0.0.5:0", "@", false},  // the bound cuts this token
+        {"x" + pad + "10.0.0.5:0", "10.0.0.5:0", "@", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(AvahiMulticast::AddressInList(c.list.c_str(), c.address, c.delimiters), c.found) << c.list;
+    EXPECT_FALSE(AvahiMulticast::AddressInList(nullptr, "10.0.0.5:0", "@"));
+}
+
+TEST(AvahiMulticast, LocalSettingsVersionIsTheFilesVersionOrEmpty) {
+    const struct {
+        const char* file;  // null: none
+        const char* version;
+    } cases[] = {
+        {nullptr, ""},
+        {"<VersionInfo version=\"7\"><File name=\"a.profile\"/></VersionInfo>", "7"},
+        {"<VersionInfo><File name=\"a.profile\"/></VersionInfo>", ""},
+    };
+    for (const auto& c : cases) {
+        TestEnvironment::ResetFolders();
+        if (c.file != nullptr) {
+            ASSERT_TRUE(TWMUtil::MakeFolder(SystemPaths::AdminDir(), 0755));
+            std::ofstream(ProfileVersion::VersionFilePath()) << c.file;
+        }
+        EXPECT_EQ(AvahiMulticast::GetLocalSettingsVersion(), c.version) << (c.file ? c.file : "no file");
     }
 }
 
