@@ -59,6 +59,8 @@ TEST(MeshTxtRecord, RecordsCarryTheirItemsInTableOrder) {
          {"00-00-00-00-00-00@0", " "}},
         {"version cut at a character boundary", MeshTxtRecord::StudentItems("m", false, true, longVersion),
          {"m@0", longVersion.substr(0, 18)}},
+        {"a version of the longest length stays whole",
+         MeshTxtRecord::StudentItems("m", true, true, "2024.10.31-build.77"), {"m@1", "2024.10.31-build.77"}},
         {"mesh server", MeshTxtRecord::ServerItems(own), {"10.20.0.7", "laptop-07", "10.20.0.1", "8.8.8.8", "6"}},
     };
     for (const Case& c : cases) {
