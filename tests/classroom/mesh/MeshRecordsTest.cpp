@@ -2,8 +2,6 @@
 #include <climits>
 #include <cstring>
 
-#include <fstream>
-
 #include <gtest/gtest.h>
 
 #include "AvahiMulticast.h"
@@ -13,10 +11,6 @@
 #include "MeshNeighborRows.h"
 #include "MeshTestSupport.h"
 #include "MeshTxtRecord.h"
-#include "ProfileVersion.h"
-#include "SystemPaths.h"
-#include "TWMUtil.h"
-#include "TestEnvironment.h"
 #include "sim/SimControl.h"
 
 namespace {
@@ -179,25 +173,6 @@ TEST(AvahiMulticast, AddressInListComparesWholeTokensWithinTheBound) {
     for (const auto& c : cases)
         EXPECT_EQ(AvahiMulticast::AddressInList(c.list.c_str(), c.address, c.delimiters), c.found) << c.list;
     EXPECT_FALSE(AvahiMulticast::AddressInList(nullptr, "10.0.0.5:0", "@"));
-}
-
-TEST(AvahiMulticast, LocalSettingsVersionIsTheFilesVersionOrEmpty) {
-    const struct {
-        const char* file;  // null: none
-        const char* version;
-    } cases[] = {
-        {nullptr, ""},
-        {"<VersionInfo version=\"7\"><File name=\"a.profile\"/></VersionInfo>", "7"},
-        {"<VersionInfo><File name=\"a.profile\"/></VersionInfo>", ""},
-    };
-    for (const auto& c : cases) {
-        TestEnvironment::ResetFolders();
-        if (c.file != nullptr) {
-            ASSERT_TRUE(TWMUtil::MakeFolder(SystemPaths::AdminDir(), 0755));
-            std::ofstream(ProfileVersion::VersionFilePath()) << c.file;
-        }
-        EXPECT_EQ(AvahiMulticast::GetLocalSettingsVersion(), c.version) << (c.file ? c.file : "no file");
-    }
 }
 
 TEST(MeshGatewayRecord, TextsStayWithinTheirFields) {
