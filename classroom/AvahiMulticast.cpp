@@ -1,17 +1,34 @@
 #include "AvahiMulticast.h"
 
+#include <algorithm>
 #include <cassert>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <thread>
 
+#include <arpa/inet.h>
 #include <avahi-common/error.h>
+#include <wx/arrstr.h>
 
 #include "AvahiOutage.h"
+#include "AvahiPublisher.h"
 #include "HostAddresses.h"
 #include "MeshInfoManager.h"
+#include "MeshText.h"
 #include "MeshTxtRecord.h"
+#include "ProfileVersion.h"
+#include "PublishRecord.h"
 #include "TWMUtil.h"
+
+namespace {
+
+std::string ItemText(AvahiStringList* item) {
+    return std::string(reinterpret_cast<const char*>(avahi_string_list_get_text(item)),
+                       avahi_string_list_get_size(item));
+}
+
+}  // namespace
 
 struct AvahiMulticast::Run {
     AvahiSimplePoll* poll = nullptr;
@@ -23,6 +40,8 @@ AvahiLoopHandle AvahiMulticast::s_loop;
 std::atomic<bool> AvahiMulticast::s_bFirstBrowse{true};
 std::atomic<int> AvahiMulticast::s_nFirstWaitMs{30000};
 std::atomic<bool> AvahiMulticast::s_bAbandonWait{false};
+std::mutex AvahiMulticast::s_starterMutex;
+AvahiMulticast::DeployStarter AvahiMulticast::s_deployStarter;
 
 void AvahiMulticast::SetFirstBrowseWaitMs(int ms) { s_nFirstWaitMs = ms; }
 
@@ -125,6 +144,16 @@ void AvahiMulticast::OnServerBrowse(AvahiServiceBrowser* browser, AvahiIfIndex i
     }
 }
 
+MeshTxtRecord::OwnHost AvahiMulticast::OwnHost(const MeshInfoManager& model) {
+    MeshTxtRecord::OwnHost own;
+    own.addresses = HostAddresses::IPv4();
+    own.serviceName = AvahiPublisher::PublishedServerName();
+    MeshServerEntity ownServer;
+    if (model.GetLocalMeshServer(ownServer))
+        own.announcedAddress = MeshTxtRecord::ServerItems(ownServer)[0];
+    return own;
+}
+
 void AvahiMulticast::OnServerResolve(AvahiServiceResolver* resolver, AvahiIfIndex, AvahiProtocol,
                                      AvahiResolverEvent event, const char* name, const char* type,
                                      const char* domain, const char*, const AvahiAddress* address, uint16_t,
@@ -138,7 +167,7 @@ void AvahiMulticast::OnServerResolve(AvahiServiceResolver* resolver, AvahiIfInde
         char text[AVAHI_ADDRESS_STR_MAX] = {};
         avahi_address_snprint(text, sizeof text, address);
         MeshServerEntity server;
-        switch (MeshTxtRecord::ReadServer(*address, name, txt, HostAddresses::IPv4(), server)) {
+        switch (MeshTxtRecord::ReadServer(*address, name, txt, OwnHost(*run->model), server)) {
         case MeshTxtRecord::SERVER_READ:
             std::printf("discoverAddress %s:0\n", text);
             run->model->ModifyMeshServer(server);
@@ -159,4 +188,104 @@ void AvahiMulticast::OnServerResolve(AvahiServiceResolver* resolver, AvahiIfInde
         }
     }
     avahi_service_resolver_free(resolver);
+}
+
+void AvahiMulticast::SetDeployStarter(DeployStarter starter) {
+    std::lock_guard<std::mutex> lock(s_starterMutex);
+    s_deployStarter = std::move(starter);
+}
+
+void AvahiMulticast::StartDeploy(const std::string& address) {
+    DeployStarter starter;
+    {
+        std::lock_guard<std::mutex> lock(s_starterMutex);
+        starter = s_deployStarter;
+    }
+    if (starter)
+        starter(address);
+}
+
+std::string AvahiMulticast::GetLocalSettingsVersion() {
+    ProfileVersion profileVersion;
+    wxArrayString version;
+    if (!profileVersion.GetProfileVersion(version) || version.empty())
+        return std::string();
+    return TWMUtil::WxStringToStdString(version[0]);
+}
+
+bool AvahiMulticast::AddressInList(const char* list, const char* address, const char* delimiters) {
+    if (list == nullptr || address == nullptr || delimiters == nullptr)
+        return false;
+    const size_t length = strnlen(list, kMaxAddressListBytes + 1);
+    const std::string copy(list, std::min(length, kMaxAddressListBytes));
+    // The bound cuts the last token unless a delimiter follows it.
+    const bool lastCut =
+        length > kMaxAddressListBytes && std::strchr(delimiters, list[kMaxAddressListBytes]) == nullptr;
+    for (size_t start = 0; start < copy.size();) {
+        size_t end = copy.find_first_of(delimiters, start);
+        if (end == std::string::npos) {
+            if (lastCut)
+                break;
+            end = copy.size();
+        }
+        if (end > start) {
+            const std::string token = copy.substr(start, end - start);
+            std::printf(" token %s ip %s\n", token.c_str(), address);
+            if (token == address)
+                return true;
+        }
+        start = end + 1;
+    }
+    return false;
+}
+
+void AvahiMulticast::resolveTeacher_callback(AvahiServiceResolver* resolver, AvahiIfIndex, AvahiProtocol,
+                                             AvahiResolverEvent event, const char* name, const char* type,
+                                             const char* domain, const char*, const AvahiAddress* address,
+                                             uint16_t, AvahiStringList* txt, AvahiLookupResultFlags, void*) {
+    assert(resolver != nullptr);
+    if (event == AVAHI_RESOLVER_FAILURE)
+        std::fprintf(stderr, "(Resolver) Failed to resolve service '%s' of type '%s' in domain '%s': %s\n", name,
+                     type, domain, avahi_strerror(avahi_client_errno(avahi_service_resolver_get_client(resolver))));
+    else if (event == AVAHI_RESOLVER_FOUND && address != nullptr)
+        ResolveTeacher(*address, txt);
+    avahi_service_resolver_free(resolver);
+}
+
+void AvahiMulticast::ResolveTeacher(const AvahiAddress& address, AvahiStringList* txt) {
+    char text[AVAHI_ADDRESS_STR_MAX] = {};
+    avahi_address_snprint(text, sizeof text, &address);
+    // The deploy server listens on IPv4 only.
+    if (address.proto != AVAHI_PROTO_INET) {
+        std::printf("IPv6 address %s.\n", text);
+        return;
+    }
+    if (!PublishRecord::CaPresent()) {
+        std::puts("Don't have CA");
+        StartDeploy(text);
+        return;
+    }
+    if (txt == nullptr)
+        return;
+    const std::string list = ItemText(txt);
+    if (!MeshText::IsPlainText(list.data(), list.size())) {
+        std::printf("teacher at %s announces unreadable items, ignored\n", text);
+        return;
+    }
+    AvahiStringList* second = avahi_string_list_get_next(txt);
+    const bool sameVersion = second != nullptr && ItemText(second) == GetLocalSettingsVersion();
+    std::printf("deployAddress %s\n", list.c_str());
+    for (uint32_t own : HostAddresses::IPv4()) {
+        char ownText[INET_ADDRSTRLEN] = {};
+        inet_ntop(AF_INET, &own, ownText, sizeof ownText);
+        const std::string listed = std::string(ownText) + ":0";
+        if (listed == "127.0.0.1:0")
+            continue;
+        if (AddressInList(list.c_str(), listed.c_str(), "@") && !sameVersion) {
+            StartDeploy(text);
+            std::puts("[Client]IP Exist");
+            return;
+        }
+        std::puts("[Client]IP isn't Exist");
+    }
 }

@@ -18,10 +18,22 @@ const char* const kStudentType = "_kxStudent._tcp";
 }  // namespace
 
 AvahiLoopHandle AvahiPublisher::s_loop;
+std::mutex AvahiPublisher::s_nameMutex;
+std::string AvahiPublisher::s_serverName;
 
 void ExcuteFreeAvahi() { AvahiPublisher::Quit(); }
 
 void AvahiPublisher::Quit() { s_loop.Quit(); }
+
+std::string AvahiPublisher::PublishedServerName() {
+    std::lock_guard<std::mutex> lock(s_nameMutex);
+    return s_serverName;
+}
+
+void AvahiPublisher::SetPublishedServerName(const std::string& name) {
+    std::lock_guard<std::mutex> lock(s_nameMutex);
+    s_serverName = name;
+}
 
 AvahiPublisher::AvahiPublisher(const std::string& hostName, const RecordSource& source) : m_source(source) {
     m_pName = avahi_strdup(MeshText::CutUtf8(hostName, kMaxNameBytes).c_str());
@@ -50,6 +62,7 @@ AvahiPublisher::Outcome AvahiPublisher::Run(const std::string& hostName, const R
         avahi_client_free(client);  // frees the group too
     }
     publisher.m_pGroup = nullptr;
+    SetPublishedServerName(std::string());
     s_loop.Close();
     return publisher.m_outcome;
 }
@@ -129,6 +142,9 @@ void AvahiPublisher::CreateServices(AvahiClient* client) {
 
     MeshTxtRecord::Items items;
     const bool meshServer = m_source(items);
+    // Known before the service appears, so that this host's browser never
+    // takes it for another's.
+    SetPublishedServerName(meshServer ? m_pName : "");
     AvahiStringList* txt = MeshTxtRecord::MakeList(items);
     const int added = avahi_entry_group_add_service_strlst(
         m_pGroup, AVAHI_IF_UNSPEC, AVAHI_PROTO_UNSPEC, static_cast<AvahiPublishFlags>(0), m_pName,

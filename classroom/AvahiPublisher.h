@@ -2,6 +2,7 @@
 #define TIDEWAVE_AVAHIPUBLISHER_H
 
 #include <functional>
+#include <mutex>
 #include <string>
 
 #include <avahi-client/client.h>
@@ -34,6 +35,9 @@ public:
     static Outcome Run(const std::string& hostName, const RecordSource& source);
     // Asks the running loop to quit and returns at once.
     static void Quit();
+    // The name this host's mesh-server service is published under now;
+    // empty while none is.  Any thread.
+    static std::string PublishedServerName();
 
 private:
     AvahiPublisher(const std::string& hostName, const RecordSource& source);
@@ -44,8 +48,11 @@ private:
     void CreateServices(AvahiClient* client);
     void Rename(AvahiClient* client);
     void Stop(Outcome outcome);
+    static void SetPublishedServerName(const std::string& name);
 
     static AvahiLoopHandle s_loop;
+    static std::mutex s_nameMutex;
+    static std::string s_serverName;
 
     RecordSource m_source;
     AvahiSimplePoll* m_pPoll = nullptr;

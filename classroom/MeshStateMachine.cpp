@@ -82,13 +82,12 @@ void MeshStateMachine::TurnOffMesh() {
 void MeshStateMachine::ShareMyInternet() {
     if (!MayUseMesh())
         return;
-    const int previous = m_hooks.getStatus();
-    m_hooks.setStatus(MESH_SHARING_MY_INTERNET);
-    if (!m_hooks.runShareDialog()) {
-        // Nothing was shared: a share that ran before stays as it was.
-        m_hooks.setStatus(previous);
+    // The state stays what it is while the dialog runs, and after it when
+    // nothing was shared: the status checks meanwhile show what the laptop
+    // does.
+    if (!m_hooks.runShareDialog())
         return;
-    }
+    m_hooks.setStatus(MESH_SHARING_MY_INTERNET);
     m_model.SetLocalMeshServer(ReadOwnGateway());
     m_model.SetIsMeshServer(true);
     m_hooks.requestPublish();

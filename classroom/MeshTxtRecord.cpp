@@ -37,11 +37,13 @@ bool MeshTxtRecord::IsOwnAddress(uint32_t address, const std::vector<uint32_t>& 
 }
 
 MeshTxtRecord::ReadResult MeshTxtRecord::ReadServer(const AvahiAddress& address, const char* serviceName,
-                                                    AvahiStringList* txt, const std::vector<uint32_t>& hostAddresses,
-                                                    MeshServerEntity& out) {
+                                                    AvahiStringList* txt, const OwnHost& own, MeshServerEntity& out) {
     if (address.proto != AVAHI_PROTO_INET)
         return NOT_IPV4;
-    if (IsOwnAddress(address.data.ipv4.address, hostAddresses))
+    // A service resolved at the loopback address, as a daemon that serves
+    // this host alone gives it, is told by its name or its announced address.
+    if (IsOwnAddress(address.data.ipv4.address, own.addresses) ||
+        (serviceName != nullptr && !own.serviceName.empty() && own.serviceName == serviceName))
         return OWN_SERVICE;
     if (avahi_string_list_length(txt) < 5)
         return TOO_FEW_ITEMS;
@@ -54,6 +56,8 @@ MeshTxtRecord::ReadResult MeshTxtRecord::ReadServer(const AvahiAddress& address,
             return BAD_ITEMS;
         items[i].assign(text, size);
     }
+    if (!own.announcedAddress.empty() && items[0] == own.announcedAddress)
+        return OWN_SERVICE;
     out.SetName(serviceName != nullptr ? MeshText::DecodeOrEmpty(serviceName) : wxString());
     out.SetIPAddress(TWMUtil::StdStringToWxString(items[0]));
     out.SetHostName(TWMUtil::StdStringToWxString(items[1]));

@@ -37,16 +37,22 @@ public:
     enum ReadResult {
         SERVER_READ,
         NOT_IPV4,       // only IPv4 mesh servers are joined
-        OWN_SERVICE,    // announced at one of this host's own addresses
+        OWN_SERVICE,    // this host's own mesh-server service
         TOO_FEW_ITEMS,  // fewer than five items
         BAD_ITEMS       // an item too long, or not plain UTF-8 text
     };
+    // What tells this host's own mesh-server service among the resolved
+    // ones: one of its addresses, the name it publishes the service under,
+    // the address the service announces.
+    struct OwnHost {
+        std::vector<uint32_t> addresses;  // IPv4, network order; 127.0.0.1 never counts
+        std::string serviceName;          // empty while no mesh-server service is published
+        std::string announcedAddress;     // empty while this host is no mesh server
+    };
     // Reads one resolution of "_kxStudentServer._tcp" into `out` (service
     // name, the five items; the channel read the atoi way, saturating).
-    // `hostAddresses` are this host's IPv4 addresses in network order; the
-    // loopback address 127.0.0.1 never counts as own.
     static ReadResult ReadServer(const AvahiAddress& address, const char* serviceName, AvahiStringList* txt,
-                                 const std::vector<uint32_t>& hostAddresses, MeshServerEntity& out);
+                                 const OwnHost& own, MeshServerEntity& out);
 
     static bool IsOwnAddress(uint32_t address, const std::vector<uint32_t>& hostAddresses);
 };

@@ -24,8 +24,9 @@ bool PublishRecord::Current(const MeshInfoManager& model, MeshTxtRecord::Items& 
     ProfileVersion profileVersion;
     wxArrayString version;
     const bool versionRead = profileVersion.GetProfileVersion(version) && !version.empty();
-    const bool caPresent = wxFileExists(wxString::FromUTF8(ProgramFolder::File("cacert.pem")));
-    items = MeshTxtRecord::StudentItems(macText, caPresent, versionRead,
+    items = MeshTxtRecord::StudentItems(macText, CaPresent(), versionRead,
                                         versionRead ? TWMUtil::WxStringToStdString(version[0]) : std::string());
     return false;
 }
+
+bool PublishRecord::CaPresent() { return wxFileExists(wxString::FromUTF8(ProgramFolder::File("cacert.pem"))); }

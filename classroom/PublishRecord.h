@@ -13,6 +13,8 @@ public:
     // True (and the five server items) while the model says this host is a
     // mesh server; false and the two student items otherwise.
     static bool Current(const MeshInfoManager& model, MeshTxtRecord::Items& items);
+    // Whether the classroom CA certificate is in the program folder.
+    static bool CaPresent();
 };
 
 #endif

@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <vector>
 
 #include <arpa/inet.h>
 #include <wx/init.h>
@@ -42,9 +41,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::memset(&address, 0, sizeof address);
     address.proto = (flags & 1) ? AVAHI_PROTO_INET6 : AVAHI_PROTO_INET;
     address.data.ipv4.address = htonl(0x0A140005);  // 10.20.0.5
-    std::vector<uint32_t> own;
+    MeshTxtRecord::OwnHost own;
     if (flags & 2)
-        own.push_back(address.data.ipv4.address);
+        own.addresses.push_back(address.data.ipv4.address);
 
     MeshServerEntity server;
     const MeshTxtRecord::ReadResult result = MeshTxtRecord::ReadServer(address, "peer", txt, own, server);

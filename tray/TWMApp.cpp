@@ -8,6 +8,7 @@
 #include <wx/log.h>
 #include <wx/thread.h>
 
+#include "AvahiMulticast.h"
 #include "CatalogueLoader.h"
 #include "CommandRunner.h"
 #include "DataCenter.h"
@@ -119,6 +120,13 @@ bool TWMApp::OnInit() {
     StartListen();
     m_dnsSdTick.NoteBrowseStarted(DnsSdTick::Clock::now());
     StartDeployThread(kDeployAddress);
+    // A teacher's resolution asks for the server on the browse thread.
+    AvahiMulticast::SetDeployStarter([this](const std::string& address) {
+        CallAfter([this, address] {
+            if (!m_bShuttingDown)
+                StartDeployThread(address.c_str());
+        });
+    });
     m_nMeshStatus = 1;
     return true;
 }
@@ -182,14 +190,27 @@ void TWMApp::StartDeployThread(const char*) {
         m_pRepublisher = std::make_unique<SettingsRepublisher>(RepublishHooks());
         KXClientSubject::GetInstance()->SetObserver(this);
     }
+    // One server listens on every address: while it runs there is nothing
+    // to start, and a server that has ended is waited for first.
+    if (m_pDeployThread != nullptr) {
+        if (m_pDeployThread->IsAlive())
+            return;
+        m_pDeployThread->Wait();
+        delete m_pDeployThread;
+        m_pDeployThread = nullptr;
+    }
     auto* thread = new DeployThread();
     if (thread->Create() != wxTHREAD_NO_ERROR) {
         wxLogError("Can't create thread!");
         delete thread;
         return;
     }
-    if (thread->Run() != wxTHREAD_NO_ERROR)
+    if (thread->Run() != wxTHREAD_NO_ERROR) {
         wxLogError("Can't start thread!");
+        delete thread;
+        return;
+    }
+    m_pDeployThread = thread;
 }
 
 void TWMApp::Republish() {
@@ -214,6 +235,7 @@ void TWMApp::RunOnGuiThread(const std::function<void()>& work) {
 
 int TWMApp::OnExit() {
     m_bShuttingDown = true;
+    AvahiMulticast::SetDeployStarter(nullptr);
     delete m_pTaskTray;
     m_pTaskTray = nullptr;
     const int code = wxApp::OnExit();

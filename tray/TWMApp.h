@@ -17,6 +17,7 @@
 #include "SettingsRepublisher.h"
 
 class DataCenter;
+class DeployThread;
 class TWExistBalloon;
 class TWMTaskTray;
 
@@ -62,7 +63,7 @@ public:
     MeshStateMachine& GetMeshCommands() { return m_meshCommands; }
 
     // Starts the classroom deploy server (TCP port 4711 on every local IPv4
-    // address; the address text is not used).
+    // address; the address text is not used) unless it runs already.
     void StartDeployThread(const char* address);
     // After a delivery, on the deploy server's thread: imports the settings
     // archive, has the GUI thread refresh the profile lists and the policy,
@@ -99,6 +100,7 @@ private:
     wxTimer m_exitTimer;
     wxTimer m_houseTimer;
     TWExistBalloon* m_pExistBalloon = nullptr;
+    DeployThread* m_pDeployThread = nullptr;  // runs for the life of the process
     int m_nLockFd = -1;
     bool m_bFirstInstance = false;
     bool m_bStarted = false;

@@ -1,10 +1,13 @@
 // The publisher and the browser against the test command's avahi-daemon.
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <thread>
 
+#include <arpa/inet.h>
+#include <avahi-common/error.h>
 #include <gtest/gtest.h>
 #include <wx/utils.h>
 
@@ -13,9 +16,11 @@
 #include "AvahiTestSupport.h"
 #include "DnsSdThreads.h"
 #include "DnsSdTick.h"
+#include "HostAddresses.h"
 #include "MacAddress.h"
 #include "MeshInfoManager.h"
 #include "MeshTestSupport.h"
+#include "ProfileVersion.h"
 #include "ProgramFolder.h"
 #include "SystemPaths.h"
 #include "TWMUtil.h"
@@ -208,4 +213,102 @@ TEST_F(DnsSdDaemonTest, BrowserKeepsTheModelToTheAnnouncedServers) {
 
     peer->Kill();
     EXPECT_TRUE(WaitFor([&] { return model.GetMeshServerInfoList().empty(); }, 15)) << "removed when it goes";
+}
+
+TEST_F(DnsSdDaemonTest, ThisHostsOwnServerIsNeverListed) {
+    model.SetMeshEnabled(true);
+    model.SetLocalMeshServer(OwnServerRecord());
+    model.SetIsMeshServer(true);
+    tick->RequestPublish();
+    tick->RequestBrowse();
+    Serve();
+    ASSERT_NE(Find(Await("_kxStudentServer._tcp", host), host), nullptr) << "this host's server is announced";
+    // Announced after this host's own: once it is listed, the own one has
+    // been resolved too.
+    AvahiPeer peer("laptop-12", "_kxStudentServer._tcp", {"10.20.0.12", "laptop-12", "10.20.0.1", "8.8.8.8", "6"});
+    std::vector<std::string> listed;
+    WaitFor(
+        [&] {
+            listed.clear();
+            for (const MeshServerEntity& s : model.GetMeshServerInfoList())
+                listed.push_back(TWMUtil::WxStringToStdString(s.GetName()));
+            return std::find(listed.begin(), listed.end(), "laptop-12") != listed.end();
+        },
+        15);
+    EXPECT_EQ(listed, std::vector<std::string>{"laptop-12"});
+}
+
+TEST_F(DnsSdDaemonTest, TeacherResolutionStartsTheDeployServerWhenItIsWanted) {
+    // Resolvers on a loop that never runs: they report nothing by themselves.
+    AvahiSimplePoll* poll = avahi_simple_poll_new();
+    int error = 0;
+    AvahiClient* client = avahi_client_new(
+        avahi_simple_poll_get(poll), static_cast<AvahiClientFlags>(0), [](AvahiClient*, AvahiClientState, void*) {},
+        nullptr, &error);
+    ASSERT_NE(client, nullptr) << avahi_strerror(error);
+    std::vector<std::string> started;
+    AvahiMulticast::SetDeployStarter([&](const std::string& address) { started.push_back(address); });
+
+    std::string own;  // this host's first address the teacher can name
+    for (uint32_t a : HostAddresses::IPv4()) {
+        char text[INET_ADDRSTRLEN] = {};
+        inet_ntop(AF_INET, &a, text, sizeof text);
+        if (own.empty() && std::string(text) != "127.0.0.1")
+            own = std::string(text) + ":0";
+    }
+    const std::string folder = TestEnvironment::Root() + "/program";
+    ASSERT_TRUE(TWMUtil::MakeFolder(folder, 0755));
+    ProgramFolder::Set(folder);
+    ASSERT_TRUE(TWMUtil::MakeFolder(SystemPaths::AdminDir(), 0755));
+    std::ofstream(ProfileVersion::VersionFilePath()) << "<VersionInfo version=\"3\"/>";
+
+    AvahiAddress teacher, teacher6;
+    avahi_address_parse("192.0.2.77", AVAHI_PROTO_INET, &teacher);
+    avahi_address_parse("fe80::1", AVAHI_PROTO_INET6, &teacher6);
+    const struct {
+        const char* what;
+        bool ca;
+        AvahiResolverEvent event;
+        const AvahiAddress* address;
+        std::vector<std::string> items;
+        bool deploy;
+    } cases[] = {
+        {"no CA yet", false, AVAHI_RESOLVER_FOUND, &teacher, {}, true},
+        {"no CA, over IPv6", false, AVAHI_RESOLVER_FOUND, &teacher6, {}, false},
+        {"failed resolution", false, AVAHI_RESOLVER_FAILURE, &teacher, {}, false},
+        {"listed, another version", true, AVAHI_RESOLVER_FOUND, &teacher, {"10.9.9.9:0@" + own, "4"}, true},
+        {"listed, no version", true, AVAHI_RESOLVER_FOUND, &teacher, {own}, true},
+        {"listed, this version", true, AVAHI_RESOLVER_FOUND, &teacher, {own, "3"}, false},
+        {"loopback only", true, AVAHI_RESOLVER_FOUND, &teacher, {"127.0.0.1:0", "4"}, false},
+        {"no items", true, AVAHI_RESOLVER_FOUND, &teacher, {}, false},
+    };
+    for (const auto& c : cases) {
+        if (own.empty() && c.deploy && c.ca) {
+            std::printf("this host has no address besides the loopback: \"%s\" not tried\n", c.what);
+            continue;
+        }
+        if (c.ca)
+            std::ofstream(folder + "/cacert.pem") << "CA";
+        else
+            std::remove((folder + "/cacert.pem").c_str());
+        AvahiServiceResolver* resolver = avahi_service_resolver_new(
+            client, AVAHI_IF_UNSPEC, AVAHI_PROTO_INET, "teacher", "_kxTeacher._tcp", nullptr, AVAHI_PROTO_UNSPEC,
+            static_cast<AvahiLookupFlags>(0),
+            [](AvahiServiceResolver*, AvahiIfIndex, AvahiProtocol, AvahiResolverEvent, const char*, const char*,
+               const char*, const char*, const AvahiAddress*, uint16_t, AvahiStringList*, AvahiLookupResultFlags,
+               void*) {},
+            nullptr);
+        ASSERT_NE(resolver, nullptr) << c.what;
+        AvahiStringList* txt = c.items.empty() ? nullptr : avahi_string_list_reverse(MeshTxtRecord::MakeList(c.items));
+        started.clear();
+        AvahiMulticast::resolveTeacher_callback(resolver, AVAHI_IF_UNSPEC, c.address->proto, c.event, "teacher",
+                                                "_kxTeacher._tcp", "local", "teacher.local", c.address, 651, txt,
+                                                static_cast<AvahiLookupResultFlags>(0), client);
+        avahi_string_list_free(txt);
+        EXPECT_EQ(started, c.deploy ? std::vector<std::string>{"192.0.2.77"} : std::vector<std::string>{})
+            << c.what;
+    }
+    AvahiMulticast::SetDeployStarter(nullptr);
+    avahi_client_free(client);
+    avahi_simple_poll_free(poll);
 }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "AvahiMulticast.h"
 #include "IpChangeWatcher.h"
 #include "MeshConfigurationValidator.h"
 #include "MeshGatewayRecord.h"
@@ -52,6 +53,8 @@ TEST(MeshTxtRecord, RecordsCarryTheirItemsInTableOrder) {
          {"00-00-00-00-00-00@0", " "}},
         {"version cut at a character boundary", MeshTxtRecord::StudentItems("m", false, true, longVersion),
          {"m@0", longVersion.substr(0, 18)}},
+        {"a version of the longest length stays whole",
+         MeshTxtRecord::StudentItems("m", true, true, "2024.10.31-build.77"), {"m@1", "2024.10.31-build.77"}},
         {"mesh server", MeshTxtRecord::ServerItems(own), {"10.20.0.7", "laptop-07", "10.20.0.1", "8.8.8.8", "6"}},
     };
     for (const Case& c : cases) {
@@ -75,7 +78,8 @@ TEST(MeshTxtRecord, RecordsCarryTheirItemsInTableOrder) {
 TEST(MeshTxtRecord, ReadsAResolutionOrRefusesIt) {
     const MeshTxtRecord::Items good = {"192.168.10.1", "hostA", "192.168.10.1", "192.168.10.2", "6"};
     const std::string item32(32, 'a');
-    const std::vector<uint32_t> host = {Ip("127.0.0.1"), Ip("192.168.10.57")};
+    MeshTxtRecord::OwnHost host;
+    host.addresses = {Ip("127.0.0.1"), Ip("192.168.10.57")};
     AvahiAddress ipv6;
     std::memset(&ipv6, 0, sizeof ipv6);
     ipv6.proto = AVAHI_PROTO_INET6;
@@ -125,6 +129,50 @@ TEST(MeshTxtRecord, ReadsAResolutionOrRefusesIt) {
         EXPECT_EQ(server.GetDNS_back(), wxString::FromUTF8(c.items[3].c_str())) << c.what;
         EXPECT_EQ(server.GetChannel(), c.channel) << c.what;
     }
+}
+
+TEST(MeshTxtRecord, ThisHostsServiceIsToldByItsNameOrItsAnnouncedAddress) {
+    MeshTxtRecord::OwnHost own;
+    own.serviceName = "laptop-07";
+    own.announcedAddress = "10.20.0.7";
+    const struct {
+        const char* name;
+        const char* announced;
+        MeshTxtRecord::ReadResult result;
+    } cases[] = {
+        {"laptop-07", "10.20.0.12", MeshTxtRecord::OWN_SERVICE},
+        {"laptop-07 #2", "10.20.0.7", MeshTxtRecord::OWN_SERVICE},
+        {"laptop-12", "10.20.0.12", MeshTxtRecord::SERVER_READ},
+    };
+    for (const auto& c : cases) {
+        AvahiStringList* txt = Resolved({c.announced, "laptop", "10.20.0.1", "8.8.8.8", "6"});
+        MeshServerEntity server;
+        EXPECT_EQ(MeshTxtRecord::ReadServer(IPv4Address("127.0.0.1"), c.name, txt, own, server), c.result) << c.name;
+        avahi_string_list_free(txt);
+    }
+}
+
+TEST(AvahiMulticast, AddressInListComparesWholeTokensWithinTheBound) {
+    const std::string pad = std::string(88, 'x') + "@";  // the address then ends at byte 99
+    const struct {
+        std::string list;
+        const char* address;
+        const char* delimiters;
+        bool found;
+    } cases[] = {
+        {"192.0.2.2:0@10.0.0.5:0", "10.0.0.5:0", "@", true},
+        {"192.0.2.2:0@10.0.0.5:0", "10.0.0.5", "@", false},
+        {"@@10.0.0.5:0@", "10.0.0.5:0", "@", true},
+        {"10.0.0.1:0 10.0.0.5:0", "10.0.0.5:0", "@ ", true},
+        {"", "10.0.0.5:0", "@", false},
+        {pad + "10.0.0.5:0", "10.0.0.5:0", "@", true},
+        {pad + "10.0.0.5:0@10.0.0.6:0", "10.0.0.5:0", "@", true},
+        {pad + "10.0.0.5:01", "10.0.0.5:0", "@", false},  // the bound cuts this token
+        {"x" + pad + "10.0.0.5:0", "10.0.0.5:0", "@", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(AvahiMulticast::AddressInList(c.list.c_str(), c.address, c.delimiters), c.found) << c.list;
+    EXPECT_FALSE(AvahiMulticast::AddressInList(nullptr, "10.0.0.5:0", "@"));
 }
 
 TEST(MeshGatewayRecord, TextsStayWithinTheirFields) {

@@ -93,7 +93,7 @@ TEST_F(MeshMenuTest, TurningOnAndACancelledShare) {
 
     ModalDialogAnswerer::Get().ExpectAny([&](wxDialog* dialog) {
         EXPECT_EQ(dialog->GetTitle(), "Mesh Server Mode");
-        EXPECT_EQ(app.m_nMeshStatus, MESH_SHARING_MY_INTERNET);
+        EXPECT_EQ(app.m_nMeshStatus, MESH_ON) << "nothing is shared before OK";
         return static_cast<int>(wxID_CANCEL);
     });
     Pick(TWMPopupMenu::ShareMyInternetItemId());

@@ -6,12 +6,16 @@
 # without one the test is skipped (exit 77) with the reason, or fails where
 # TIDEWAVE_REQUIRE_AVAHI=1.
 #
-#   mesh_publish_test.sh <tidewave> <tidewave_test_push>
+#   mesh_publish_test.sh <tidewave> <tidewave_test_push> <tidewave_test_mac>
 set -u
-[ $# -eq 2 ] || { echo "usage: $0 <tidewave> <tidewave_test_push>" >&2; exit 2; }
+[ $# -eq 3 ] || { echo "usage: $0 <tidewave> <tidewave_test_push> <tidewave_test_mac>" >&2; exit 2; }
 program=$1
 push=$2
+macprog=$3
 port=4711
+# ctest ends the test after 120 s; every wait here ends within 110 s of the
+# start, so that a slow machine still sees this script's own report.
+deadline=$((SECONDS + 110))
 [ -n "${DISPLAY:-}" ] || { echo "FAIL: no DISPLAY; run under the test run's X server" >&2; exit 2; }
 if [ "${TIDEWAVE_AVAHI:-}" != ready ]; then
   reason=${TIDEWAVE_AVAHI_SKIP:-not started (run the tests through scripts/test.sh)}
@@ -25,42 +29,51 @@ fi
 
 source "$(dirname "$0")/program_test_lib.sh"
 
-# The MAC text the program announces: the first interface in index order
-# that is not the loopback and has a non-zero address.
-mac=""
-for dev in $(for d in /sys/class/net/*; do echo "$(cat "$d/ifindex") $(basename "$d")"; done | sort -n | cut -d' ' -f2); do
-  [ "$dev" = lo ] && continue
-  a=$(cat "/sys/class/net/$dev/address" 2>/dev/null)
-  [ -n "$a" ] && [ "$a" != 00:00:00:00:00:00 ] && { mac=${a//:/-}; break; }
-done
-[ -n "$mac" ] || mac=00-00-00-00-00-00
+# The MAC text the program announces, read as the program reads it.
+mac=$("$macprog") && [ -n "$mac" ] || { echo "FAIL: $macprog gave no MAC text"; exit 1; }
 host=$(hostname -s)
 
 start_program "$program"
 mkdir -p "$work/push"
 
-# Waits until avahi-browse shows the program's record with these items (as
-# avahi-browse prints them, last item first); sets $took to the seconds it
-# took.
+# Sets $left to the seconds before the script's deadline, at most $1.
+seconds_left() {
+  left=$((deadline - SECONDS))
+  [ "$left" -lt "$1" ] || left=$1
+  [ "$left" -gt 0 ] || fail "out of time before the test's limit"
+}
+
+# Waits (15 s at most) until avahi-browse shows the program's record with
+# these items (as avahi-browse prints them, last item first); sets $took to
+# the seconds it took.
 await_record() {
-  local want=$1 start line
+  local want=$1 start line end
+  seconds_left 15
   start=$(date +%s%N)
-  for _ in $(seq 1 150); do
+  end=$((SECONDS + left))
+  while :; do
     # Any of the lines: a record that another run left behind may linger.
-    line=$(avahi-browse -rpt _kxStudent._tcp 2>/dev/null | grep "^=;[^;]*;IPv4;$host;")
+    line=$(timeout 3 avahi-browse -rpt _kxStudent._tcp 2>/dev/null | grep "^=;[^;]*;IPv4;$host;")
     if awk -F';' -v w="$want" '$10 == w { found = 1 } END { exit !found }' <<<"$line"; then
       took=$(awk -v ns=$(($(date +%s%N) - start)) 'BEGIN { printf "%.1f", ns / 1e9 }')
       return 0
     fi
+    [ "$SECONDS" -lt "$end" ] || break
     sleep 0.1
   done
-  fail "no record $want for $host within 15 s; last seen: ${line:-nothing}"
+  fail "no record $want for $host within $left s; last seen: ${line:-nothing}"
 }
 
-"$push" ca "$port" "$work/push" >/dev/null || fail "pushing the CA certificate"
+# A push, ended in time for this script's report.
+push_file() {
+  seconds_left 60
+  timeout "$left" "$push" "$1" "$port" "$work/push" >/dev/null
+}
+
+push_file ca || fail "pushing the CA certificate"
 await_record "\" \" \"$mac@1\""
 echo "CA pushed: $host announces \"$mac@1\" $took s later"
-"$push" version "$port" "$work/push" >/dev/null || fail "pushing the settings of version 7"
+push_file version || fail "pushing the settings of version 7"
 await_record "\"7\" \"$mac@1\""
 echo "settings pushed: $host announces version 7 $took s later"
 kill -0 "$app" 2>/dev/null || fail "the program ended"
