@@ -20,6 +20,9 @@
 #include "TWExistBalloon.h"
 #include "TaskBarBalloon.h"
 #include "TaskBarBalloonLAN.h"
+#include "TrayUserNotices.h"
+#include "TWMApplyProfileBalloon.h"
+#include "DisConnectBalloon.h"
 #include "WindowShots.h"
 #include "wxBitmapDialog.h"
 
@@ -32,7 +35,8 @@ void Pump(int ms) { WindowShots::Pump(ms); }
 bool Grab(wxWindow* window, const wxString& file) { return WindowShots::Grab(window, file, 12); }
 
 // A notice drawn from a picture (a wxBitmapDialog): it must have taken its
-// picture's size, or the picture would show it cut or padded.
+// picture's size (as fitted to its texts), or the picture would show it cut
+// or padded.
 bool Grab(wxBitmapDialog* notice, const wxString& file) {
     if (notice->GetSize() != notice->GetBitmap().GetSize()) {
         std::fprintf(stderr, "%s: the window is not the size of its picture\n",
@@ -59,25 +63,50 @@ private:
         Pump(300);
         bool ok = true;
 
-        {
+        // The questions and notices with the texts the program gives them.
+        const struct {
+            const char* file;
+            TrayUserNotices::Lines lines;
+        } questions[] = {{"popup_yes_no", TrayUserNotices::SwitchToWirelessQuestion()},
+                         {"popup_yes_no_wired", TrayUserNotices::SwitchToWiredQuestion()}},
+          notices[] = {{"popup_ok", TrayUserNotices::AdapterSwitchedNotice()},
+                       {"popup_ok_wired", TrayUserNotices::SwitchedToWiredNotice()}};
+        for (const auto& q : questions) {
             PopupDialog* ask = new PopupDialog(nullptr, NoticeParts::LoadBackground(), wxID_ANY);
             ask->SetTitleText(_("Confirm"));
-            ask->SetContentLine1("The wired network cable was");
-            ask->SetContentLine2("unplugged. Switch to the");
-            ask->SetContentLine3("wireless network now?");
+            ask->SetContentLine1(q.lines.line1);
+            ask->SetContentLine2(q.lines.line2);
+            ask->SetContentLine3(q.lines.line3);
             ask->Show(true);
-            ok &= Grab(ask, Path("popup_yes_no"));
+            ok &= Grab(ask, Path(q.file));
             ask->Destroy();
             Pump(200);
         }
-        {
+        for (const auto& n : notices) {
             PopupConfirmDialog* note = new PopupConfirmDialog(nullptr, NoticeParts::LoadBackground(), wxID_ANY);
             note->SetTitleText(_("Confirm"));
-            note->SetContentLine1("The network was switched");
-            note->SetContentLine2("to the wired LAN.");
+            note->SetContentLine1(n.lines.line1);
+            note->SetContentLine2(n.lines.line2);
+            note->SetContentLine3(n.lines.line3);
             note->Show(true);
-            ok &= Grab(note, Path("popup_ok"));
+            ok &= Grab(note, Path(n.file));
             note->Destroy();
+            Pump(200);
+        }
+        {
+            auto* apply = new TWMApplyProfileBalloon(nullptr);
+            apply->SetProfileName("Classroom 101");
+            apply->Show(true);
+            ok &= Grab(apply, Path("balloon_apply"));
+            apply->Destroy();
+            Pump(200);
+        }
+        {
+            auto* none = new DisConnectBalloon(nullptr);
+            none->SetScanLinkVisible(true);
+            none->Show(true);
+            ok &= Grab(none, Path("balloon_disconnected"));
+            none->Destroy();
             Pump(200);
         }
         {
@@ -131,16 +160,11 @@ private:
         }
         backdrop->Destroy();
         Pump(100);
-        m_exitCode = ok ? 0 : 1;
-        ExitMainLoop();
+        // The main loop's exit code is the program's (OnExit's is not).
+        wxEventLoopBase::GetActive()->Exit(ok ? 0 : 1);
     }
 
-public:
-    int OnExit() override { return m_exitCode; }
-
-private:
     wxString m_folder;
-    int m_exitCode = 1;
 };
 
 }  // namespace
