@@ -42,18 +42,11 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# start_x <size>: an X server of our own; sets DISPLAY to it.
+# start_x <size>: an X server of our own on a free display; sets DISPLAY.
+source "$top/scripts/lib/xserver.sh"
 start_x() {
-  local fdfile
-  fdfile=$(mktemp -p "$work")
-  Xvfb -displayfd 3 -screen 0 "$1" -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
-  pids+=($!)
-  for _ in $(seq 50); do
-    [ -s "$fdfile" ] && break
-    sleep 0.1
-  done
-  [ -s "$fdfile" ] || { echo "Xvfb did not start" >&2; exit 1; }
-  export DISPLAY=":$(head -n1 "$fdfile")"
+  x_start "$1" || exit 1
+  pids+=("$X_PID")
 }
 
 # stop_all: ends every process started so far (program, trayer, X server).
