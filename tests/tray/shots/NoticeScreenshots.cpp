@@ -58,6 +58,21 @@ public:
 private:
     wxString Path(const char* name) const { return m_folder + "/" + name + ".png"; }
 
+    // A Yes/No or OK notice with the title and lines the program gives it.
+    template <class Notice>
+    bool GrabNotice(const TrayUserNotices::Lines& lines, const char* file) {
+        auto* notice = new Notice(nullptr, NoticeParts::LoadBackground(), wxID_ANY);
+        notice->SetTitleText(_("Confirm"));
+        notice->SetContentLine1(lines.line1);
+        notice->SetContentLine2(lines.line2);
+        notice->SetContentLine3(lines.line3);
+        notice->Show(true);
+        const bool ok = Grab(notice, Path(file));
+        notice->Destroy();
+        Pump(200);
+        return ok;
+    }
+
     void Run() {
         wxWindow* backdrop = WindowShots::ShowBackdrop();
         Pump(300);
@@ -71,28 +86,10 @@ private:
                          {"popup_yes_no_wired", TrayUserNotices::SwitchToWiredQuestion()}},
           notices[] = {{"popup_ok", TrayUserNotices::AdapterSwitchedNotice()},
                        {"popup_ok_wired", TrayUserNotices::SwitchedToWiredNotice()}};
-        for (const auto& q : questions) {
-            PopupDialog* ask = new PopupDialog(nullptr, NoticeParts::LoadBackground(), wxID_ANY);
-            ask->SetTitleText(_("Confirm"));
-            ask->SetContentLine1(q.lines.line1);
-            ask->SetContentLine2(q.lines.line2);
-            ask->SetContentLine3(q.lines.line3);
-            ask->Show(true);
-            ok &= Grab(ask, Path(q.file));
-            ask->Destroy();
-            Pump(200);
-        }
-        for (const auto& n : notices) {
-            PopupConfirmDialog* note = new PopupConfirmDialog(nullptr, NoticeParts::LoadBackground(), wxID_ANY);
-            note->SetTitleText(_("Confirm"));
-            note->SetContentLine1(n.lines.line1);
-            note->SetContentLine2(n.lines.line2);
-            note->SetContentLine3(n.lines.line3);
-            note->Show(true);
-            ok &= Grab(note, Path(n.file));
-            note->Destroy();
-            Pump(200);
-        }
+        for (const auto& q : questions)
+            ok &= GrabNotice<PopupDialog>(q.lines, q.file);
+        for (const auto& n : notices)
+            ok &= GrabNotice<PopupConfirmDialog>(n.lines, n.file);
         {
             auto* apply = new TWMApplyProfileBalloon(nullptr);
             apply->SetProfileName("Classroom 101");
