@@ -31,6 +31,8 @@ int main() {
     }
     IconPositionCalculator calculator;
     const wxString ellipsis = "...";
+    // A label of 80 pixels in a font of 7 pixels a character.
+    const auto measure = [](const wxString& s) { return static_cast<int>(s.length()) * 7; };
     double best = 1e300;
     size_t checksum = 0;
     for (int round = 0; round < kRounds; ++round) {
@@ -40,8 +42,8 @@ int main() {
             for (int i = 0; i < scan.nCount; ++i) {
                 MapPlace place;
                 if (calculator.CalculatePosition(&scan.list[i], &place))
-                    checksum += ScanMapRules::LabelText(ApStatusUtil::SsidText(scan.list[i]), place.labelLength,
-                                                        ellipsis).length() + static_cast<size_t>(place.x);
+                    checksum += ScanMapRules::LabelText(ApStatusUtil::SsidText(scan.list[i]), 80, measure, ellipsis)
+                                    .length() + static_cast<size_t>(place.x);
             }
         }
         best = std::min(best, std::chrono::duration<double, std::micro>(Clock::now() - start).count());

@@ -53,7 +53,7 @@ MeshConfigurationDlg::MeshConfigurationDlg(wxWindow* parent, wxWindowID, const w
         {ID_STATICTEXT1, _("You can set Mesh network configuration as follows:"), wxPoint(60, 20), wxDefaultSize,
          "ID_STATICTEXT1"},
         {ID_STATICTEXT2, _("Advertise Time Interval:"), wxPoint(16, 208), wxSize(160, 40), "ID_STATICTEXT2"},
-        {ID_STATICTEXT3, _("Example:Orvik, Tulen_Teacher..."), wxPoint(176, 96), wxDefaultSize, "ID_STATICTEXT3"},
+        {ID_STATICTEXT3, _("Example: Orvik, Tulen_Teacher..."), wxPoint(176, 96), wxDefaultSize, "ID_STATICTEXT3"},
         {ID_STATICTEXT4, _("Default Mesh Channel:"), wxPoint(16, 136), wxDefaultSize, "ID_STATICTEXT4"},
         {ID_STATICTEXT5, _("Local Hostname:"), wxPoint(16, 64), wxDefaultSize, "ID_STATICTEXT5"},
         {ID_STATICTEXT6, _("Mesh channel ranges from 1 to 14"), wxPoint(176, 168), wxDefaultSize, "ID_STATICTEXT6"},
@@ -63,6 +63,7 @@ MeshConfigurationDlg::MeshConfigurationDlg(wxWindow* parent, wxWindowID, const w
     for (size_t i = 0; i < 7; ++i)
         m_pStaticText[i] = new wxStaticText(m_pPanel, labels[i].id, labels[i].text, labels[i].pos, labels[i].size,
                                             0, labels[i].name);
+    m_pStaticText[6]->Wrap(labels[6].size.GetWidth());  // two lines under its field
     m_pHostName = new wxTextCtrl(m_pPanel, ID_TEXTCTRL_LOCAL_HOST_NAME, wxEmptyString, wxPoint(176, 64),
                                  wxSize(224, 27), 0, wxDefaultValidator, "ID_TEXTCTRL_LOCAL_HOST_NAME");
     m_pHostName->SetMaxLength(24);

@@ -44,6 +44,7 @@ MeshShareMyInternetDlg::MeshShareMyInternetDlg(wxWindow* parent, wxWindowID, con
         // Wide, so that the quotation marks survive any locale.
         _(L"Select one Internet Sharing interface to share or click \u201CRefresh\u201D to re-scan Internet Sharing interface."),
         wxPoint(70, 10), wxSize(376, 40), 0, "ID_STATICTEXT1");
+    m_pText->Wrap(376);  // a paragraph beside the picture
     m_pRefresh = new wxButton(m_pPanel, ID_BUTTON_REFRESH, _("Refresh"), wxPoint(15, 285), wxDefaultSize, 0,
                               wxDefaultValidator, "ID_BUTTON_REFRESH");
     m_pOK = new wxButton(m_pPanel, ID_BUTTON_OK, _("OK"), wxPoint(256, 285), wxDefaultSize, 0, wxDefaultValidator,

@@ -36,7 +36,9 @@ MeshUseOthersInternetDlg::MeshUseOthersInternetDlg(wxWindow* parent, wxWindowID,
         // Wide, so that the quotation marks survive any locale.
         _(L"Select one Internet Sharing Server to connect or click \u201CRefresh\u201D to re-scan Internet Sharing Server."),
         wxPoint(70, 10), wxSize(368, 40), 0, "ID_STATICTEXT1");
-    m_pList = new wxListCtrl(this, ID_LISTCTRL1, wxPoint(15, 56), wxSize(420, 216), wxLC_REPORT, wxDefaultValidator,
+    m_pText->Wrap(368);  // a paragraph beside the picture
+    // Below the picture (10 to 58), not across its bottom.
+    m_pList = new wxListCtrl(this, ID_LISTCTRL1, wxPoint(15, 62), wxSize(420, 210), wxLC_REPORT, wxDefaultValidator,
                              "ID_LISTCTRL1");
     m_pRefresh = new wxButton(this, ID_BUTTON_REFRESH, _("Refresh"), wxPoint(15, 285), wxDefaultSize, 0,
                               wxDefaultValidator, "ID_BUTTON_REFRESH");

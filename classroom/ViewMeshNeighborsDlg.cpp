@@ -41,6 +41,7 @@ ViewMeshNeighborsDlg::ViewMeshNeighborsDlg(wxWindow* parent, wxWindowID, const w
         m_pPanel, ID_STATICTEXT1,
         _("View network neighbors here. Click \"Refresh\" to refresh network neighbors information..."),
         wxPoint(72, 8), wxSize(368, 48), 0, "ID_STATICTEXT1");
+    m_pText->Wrap(368);  // a paragraph beside the picture
     m_pList = new wxListCtrl(m_pPanel, ID_LISTCTRL, wxPoint(15, 56), wxSize(420, 200), wxLC_REPORT,
                              wxDefaultValidator, "ID_LISTCTRL");
     m_pRefresh = new wxButton(m_pPanel, ID_BUTTON_REFRESH, _("Refresh"), wxPoint(256, 285), wxDefaultSize, 0,
@@ -58,7 +59,7 @@ ViewMeshNeighborsDlg::ViewMeshNeighborsDlg(wxWindow* parent, wxWindowID, const w
 
     m_pList->InsertColumn(0, _("Hostname "));
     m_pList->SetColumnWidth(0, 180);
-    m_pList->InsertColumn(1, _("Mac Address"));
+    m_pList->InsertColumn(1, _("MAC Address"));
     m_pList->SetColumnWidth(1, 160);
     m_pList->InsertColumn(2, _("Strength"));
     m_pList->SetColumnWidth(2, 80);

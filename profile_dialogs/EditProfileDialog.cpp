@@ -169,10 +169,11 @@ void EditProfileDialog::CreateControls() {
                                   "ID_WIRELESSPANEL");
     m_ssidLabel = label(m_wirelessPanel, ID_WIRELESSNAMESTATICTEXT, _("Wireless Network Name(SSID):"),
                         wxPoint(10, 23), wxSize(170, 50), "ID_WIRELESSNAMESTATICTEXT");
+    m_ssidLabel->Wrap(170);  // two lines beside the name field
     m_wirelessTypeLabel = label(m_wirelessPanel, ID_WIRELESSTYPESTATICTEXT, _("Wireless Type:"), wxPoint(10, 89),
                                 wxSize(176, 32), "ID_WIRELESSTYPESTATICTEXT");
     m_secTypeLabel = label(m_wirelessPanel, ID_SECTYPESTATICTEXT, _("Security Type:"), wxPoint(10, 125),
-                           wxSize(176, 32), "ID_SECTYPESTATICTEXT");
+                           wxSize(176, 28), "ID_SECTYPESTATICTEXT");
     m_ssidText = new wxTextCtrl(m_wirelessPanel, ID_SSIDTEXTCTRL, wxEmptyString, wxPoint(190, 19), wxSize(280, 24), 0,
                                 wxDefaultValidator, "ID_SSIDTEXTCTRL");
     m_ssidText->SetMaxLength(32);
@@ -216,7 +217,7 @@ void EditProfileDialog::CreateControls() {
         settings->Disable();
     m_browserBox = new wxStaticBox(m_othersPanel, ID_BROWSERSTATICBOX,
                                    _("Customize Internet Explorer or Firefox Browser"), wxPoint(5, 133),
-                                   wxSize(457, 112), 0, "ID_BROWSERSTATICBOX");
+                                   wxSize(457, 96), 0, "ID_BROWSERSTATICBOX");
     m_homepageCheck = check(m_othersPanel, ID_HOMEPAGECHECKBOX, _("Overwrite homepage"), wxPoint(10, 152),
                             wxSize(270, 32), "ID_HOMEPAGECHECKBOX");
     m_proxyCheck = check(m_othersPanel, ID_PROXYCHECKBOX, _("Overwrite proxy configuration"), wxPoint(10, 188),

@@ -56,14 +56,14 @@ ProfileGeneralSettings::ProfileGeneralSettings(wxWindow* parent) {
     wxWizardPageSimple* page = m_pGeneralPage;
     m_pSTStaticLine = new wxStaticLine(page, ID_STSTATICLINE, wxPoint(0, 60), wxSize(510, 1), wxLI_HORIZONTAL,
                                        "ID_STSTATICLINE");
-    m_pPicStaticBitmap = new wxStaticBitmap(page, ID_PICSTATICBITMAP, WizardHeader::Picture(wxSize(530, 60)),
-                                            wxPoint(-20, 0), wxSize(530, 60), 0, "ID_PICSTATICBITMAP");
+    m_pPicStaticBitmap = new wxStaticBitmap(page, ID_PICSTATICBITMAP, WizardHeader::Picture(wxSize(510, 60)),
+                                            wxPoint(0, 0), wxSize(510, 60), 0, "ID_PICSTATICBITMAP");
     m_pGSStaticText = new CustomStaticText(page, ID_GSSTATICTEXT, _("General Settings"), wxPoint(10, 10),
                                            wxDefaultSize, 0, "ID_GSSTATICTEXT");
     m_pGSStaticText->SetFont(WizardHeader::TitleFont());
     m_pDes1StaticText = new CustomStaticText(
-        page, ID_DES1STATICTEXT, _("Input the network profile name and select nerwork connection type"),
-        wxPoint(10, 32), wxSize(420, 35), 0, "ID_DES1STATICTEXT");
+        page, ID_DES1STATICTEXT, _("Input the network profile name and select network connection type"),
+        wxPoint(10, 32), wxSize(420, 20), 0, "ID_DES1STATICTEXT");
     m_pPNStaticText = new wxStaticText(page, ID_PNSTATICTEXT, _("Profile Name:"), wxPoint(15, 80), wxDefaultSize, 0,
                                        "ID_PNSTATICTEXT");
     m_pConTypeStaticText = new wxStaticText(page, ID_CONTYPESTATICTEXT, _("Network Connection Type:"),

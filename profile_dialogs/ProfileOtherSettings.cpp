@@ -1,5 +1,7 @@
 #include "ProfileOtherSettings.h"
 
+#include <algorithm>
+
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/statbmp.h>
@@ -45,19 +47,19 @@ ProfileOtherSettings::ProfileOtherSettings(wxWizard* parent) : wxWizardPageSimpl
     m_pIPSettings = new IPSettings(this);
     m_pProxySettings = new ProxySettings(this);
 
-    m_pPicStaticBitmap = new wxStaticBitmap(this, ID_PICSTATICBITMAP, WizardHeader::Picture(wxSize(530, 48)),
-                                            wxPoint(-20, 0), wxSize(530, 48), 0, "ID_PICSTATICBITMAP");
-    m_pNetworkSecurityCheckBox = new wxCheckBox(this, ID_NSCHECKBOX, _("Network Security"), wxPoint(15, 50),
+    m_pPicStaticBitmap = new wxStaticBitmap(this, ID_PICSTATICBITMAP, WizardHeader::Picture(wxSize(510, 48)),
+                                            wxPoint(0, 0), wxSize(510, 48), 0, "ID_PICSTATICBITMAP");
+    m_pNetworkSecurityCheckBox = new wxCheckBox(this, ID_NSCHECKBOX, _("Network Security"), wxPoint(15, 58),
                                                 wxSize(134, 32), 0, wxDefaultValidator, "ID_NSCHECKBOX");
-    m_pSet1Button = new wxButton(this, ID_SET1BUTTON, _("Settings"), wxPoint(280, 55), wxSize(145, 27), 0,
+    m_pSet1Button = new wxButton(this, ID_SET1BUTTON, _("Settings"), wxPoint(280, 63), wxSize(145, 27), 0,
                                  wxDefaultValidator, "ID_SET1BUTTON");
-    m_pAppCheckBox = new wxCheckBox(this, ID_APPCHECKBOX, _("Automatically enable applications"), wxPoint(15, 90),
+    m_pAppCheckBox = new wxCheckBox(this, ID_APPCHECKBOX, _("Automatically enable applications"), wxPoint(15, 96),
                                     wxSize(246, 32), 0, wxDefaultValidator, "ID_APPCHECKBOX");
-    m_pSet2Button = new wxButton(this, ID_SET2BUTTON, _("Settings"), wxPoint(280, 95), wxSize(145, 27), 0,
+    m_pSet2Button = new wxButton(this, ID_SET2BUTTON, _("Settings"), wxPoint(280, 101), wxSize(145, 27), 0,
                                  wxDefaultValidator, "ID_SET2BUTTON");
-    m_pIPCheckBox = new wxCheckBox(this, ID_IPCHECKBOX, _("Overwrite default TCP/IP and DNS"), wxPoint(15, 130),
+    m_pIPCheckBox = new wxCheckBox(this, ID_IPCHECKBOX, _("Overwrite default TCP/IP and DNS"), wxPoint(15, 134),
                                    wxSize(246, 32), 0, wxDefaultValidator, "ID_IPCHECKBOX");
-    m_pSet3Button = new wxButton(this, ID_SET3BUTTON, _("Settings"), wxPoint(280, 135), wxSize(145, 27), 0,
+    m_pSet3Button = new wxButton(this, ID_SET3BUTTON, _("Settings"), wxPoint(280, 139), wxSize(145, 27), 0,
                                  wxDefaultValidator, "ID_SET3BUTTON");
     m_pHomepageCheckBox = new wxCheckBox(this, ID_HPCHECKBOX, _("Overwrite homepage"), wxPoint(15, 190),
                                          wxSize(240, 32), 0, wxDefaultValidator, "ID_HPCHECKBOX");
@@ -79,6 +81,11 @@ ProfileOtherSettings::ProfileOtherSettings(wxWizard* parent) : wxWizardPageSimpl
                                      "ID_ST3STATICLINE");
     for (wxButton* settings : {m_pSet1Button, m_pSet2Button, m_pSet3Button, m_pSet4Button})
         settings->Enable(false);
+    // A check box narrower than its box and caption squeezes the caption
+    // (and the toolkit complains each time the page is laid out).
+    for (wxCheckBox* box : {m_pNetworkSecurityCheckBox, m_pAppCheckBox, m_pIPCheckBox, m_pHomepageCheckBox,
+                            m_pProxyCheckBox})
+        box->SetSize(std::max(box->GetSize().GetWidth(), box->GetBestSize().GetWidth()), -1);
     m_pBrowserStaticBox = new wxStaticBox(this, ID_BROWSERSTATICBOX,
                                           _("Customize Internet Explorer or Firefox Browser"), wxPoint(5, 176),
                                           wxSize(480, 100), 0, "ID_BROWSERSTATICBOX");

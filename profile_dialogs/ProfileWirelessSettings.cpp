@@ -41,8 +41,8 @@ const int kNetworkModeWirelessUp = 3;
 }  // namespace
 
 ProfileWirelessSettings::ProfileWirelessSettings(wxWizard* parent) : wxWizardPageSimple(parent) {
-    m_pPicStaticBitmap = new wxStaticBitmap(this, ID_PIC2STATICBITMAP, WizardHeader::Picture(wxSize(530, 48)),
-                                            wxPoint(-20, 0), wxSize(530, 48), 0, "ID_PIC2STATICBITMAP");
+    m_pPicStaticBitmap = new wxStaticBitmap(this, ID_PIC2STATICBITMAP, WizardHeader::Picture(wxSize(510, 48)),
+                                            wxPoint(0, 0), wxSize(510, 48), 0, "ID_PIC2STATICBITMAP");
     m_pSsidTextCtrl = new wxTextCtrl(this, ID_WNNAMETEXTCTRL, wxEmptyString, wxPoint(230, 65), wxSize(270, 24), 0,
                                      wxDefaultValidator, "ID_WNNAMETEXTCTRL");
     m_pSsidTextCtrl->SetMaxLength(32);
@@ -51,7 +51,8 @@ ProfileWirelessSettings::ProfileWirelessSettings(wxWizard* parent) : wxWizardPag
     m_pWirelessTypeStaticText = new wxStaticText(this, ID_WIRELESSTYPESTATICTEXT, _("Wireless Type:"),
                                                  wxPoint(15, 135), wxDefaultSize, 0, "ID_WIRELESSTYPESTATICTEXT");
     m_pSsidStaticText = new wxStaticText(this, ID_PNSTATICTEXT, _("Wireless Network Name(SSID):"), wxPoint(15, 70),
-                                         wxSize(180, 30), 0, "ID_PNSTATICTEXT");
+                                         wxSize(180, 36), 0, "ID_PNSTATICTEXT");
+    m_pSsidStaticText->Wrap(180);  // two lines beside the name field
     m_pDescriptionStaticText = new CustomStaticText(this, ID_DES2STATICTEXT, _("Input wireless network settings"),
                                                     wxPoint(10, 30), wxDefaultSize, 0, "ID_DES2STATICTEXT");
     m_pTitleStaticText = new CustomStaticText(this, ID_WSSTATICTEXT, _("Wireless Settings"), wxPoint(10, 5),

@@ -58,12 +58,8 @@ else
 fi
 
 if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
-  fdfile=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
-  pids+=($!)
-  for _ in $(seq 1 100); do [ -s "$fdfile" ] && break; sleep 0.1; done
-  export DISPLAY=":$(head -n1 "$fdfile")"
-  rm -f "$fdfile"
+  x_start 1280x800x24 || exit 1
+  pids+=("$X_PID")
   trayer --edge top --align right --widthtype request --height 24 >/dev/null 2>&1 &
   pids+=($!)
   echo "No X display: Tidewave runs on Xvfb $DISPLAY with a notification area."

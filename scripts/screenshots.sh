@@ -42,18 +42,11 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# start_x <size>: an X server of our own; sets DISPLAY to it.
+# start_x <size>: an X server of our own on a free display; sets DISPLAY.
+source "$top/scripts/lib/xserver.sh"
 start_x() {
-  local fdfile
-  fdfile=$(mktemp -p "$work")
-  Xvfb -displayfd 3 -screen 0 "$1" -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
-  pids+=($!)
-  for _ in $(seq 50); do
-    [ -s "$fdfile" ] && break
-    sleep 0.1
-  done
-  [ -s "$fdfile" ] || { echo "Xvfb did not start" >&2; exit 1; }
-  export DISPLAY=":$(head -n1 "$fdfile")"
+  x_start "$1" || exit 1
+  pids+=("$X_PID")
 }
 
 # stop_all: ends every process started so far (program, trayer, X server).
@@ -103,14 +96,15 @@ shown_sizes() {
 }
 
 # wait_window <width>x<height> <seconds> <what>: waits until the program shows
-# a window of that size; the balloons are told apart by their pictures' sizes.
+# a window of that size (a pattern of grep -E); the balloons are told apart
+# by their pictures' sizes, which grow with a text that takes more lines.
 wait_window() {
   local end=$((SECONDS + $2))
   while [ $SECONDS -lt $end ]; do
     kill -0 "$app" 2>/dev/null || { echo "the program ended while waiting for $3:" >&2; tail -n 20 "$run/program.log" >&2; exit 1; }
     # Read whole first: a grep that stops early would fail the pipe.
     sizes=$(shown_sizes)
-    if grep -qx "$1" <<<"$sizes"; then
+    if grep -qxE "$1" <<<"$sizes"; then
       sleep 0.5   # let it paint
       return 0
     fi
@@ -125,7 +119,7 @@ wait_no_balloon() {
   local end=$((SECONDS + $1))
   while [ $SECONDS -lt $end ]; do
     sizes=$(shown_sizes)
-    grep -qx -e 270x160 -e 270x130 -e 300x84 <<<"$sizes" || return 0
+    grep -qxE -e '270x[0-9]+' -e '300x[0-9]+' <<<"$sizes" || return 0
     sleep 0.2
   done
   echo "the program's balloons did not close within $1 s" >&2
@@ -138,12 +132,12 @@ shot() { import -window root "$out/$1"; echo "wrote $out/$1"; }
 #    apply starts 20 s after the start.
 prepare_run demo
 start_program
-wait_window 270x160 40 "apply balloon"
+wait_window '270x1[6-9][0-9]' 40 "apply balloon"
 shot balloon-apply.png
-wait_window 270x130 30 "wired success balloon"
+wait_window '270x1[3-5][0-9]' 30 "wired success balloon"
 shot balloon-wired.png
 # The first status check (every 10 s) sets the tray icon and shows the tip.
-wait_window 300x84 30 "start tip"
+wait_window '300x[0-9]+' 30 "start tip"
 shot balloon-start-tip.png
 wait_no_balloon 15
 # The tray icon sits in trayer's panel, the only icon there.
@@ -166,7 +160,7 @@ find "$run/root/etc" -name '*.profile' ! -name 'Staff Room.profile' -delete
 grep -q '<wired [^>]*link="0"' "$run/world.xml" || { echo "could not pull the cable in the world file" >&2; exit 1; }
 export TIDEWAVE_WORLD=$run/world.xml
 start_program
-wait_window 270x160 40 "not-connected balloon"
+wait_window '270x1[6-9][0-9]' 40 "not-connected balloon"
 shot balloon-disconnected.png
 stop_all
 

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# The whole test run: installs what is needed, builds, and runs every test,
-# once in a normal build and, for the suites that need no window, once under
-# AddressSanitizer and UndefinedBehaviorSanitizer and once under
-# ThreadSanitizer; then fuzzes the readers of outside input for a bounded
-# time.  It starts the X server the window tests need and stops it
-# afterwards.
+# The whole test run: installs what is needed, builds, and runs every test
+# once in a normal build and once under AddressSanitizer and
+# UndefinedBehaviorSanitizer (the window suites too, on the same X server),
+# and the suites that need no window once under ThreadSanitizer; then fuzzes
+# the readers of outside input for a bounded time.  It starts the X server
+# the window tests need and stops it afterwards.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 top=$PWD
@@ -22,7 +22,7 @@ build() {  # dir, cmake options...
 }
 
 mkdir -p build
-build build/asan -DTIDEWAVE_SANITIZE=ON -DTIDEWAVE_GUI=OFF || exit 1
+build build/asan -DTIDEWAVE_SANITIZE=ON || exit 1
 build build/tsan -DTIDEWAVE_SANITIZE=thread -DTIDEWAVE_GUI=OFF || exit 1
 build build/test || exit 1
 
@@ -36,6 +36,9 @@ export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 echo "== Sanitizer build: suites without windows"
 (cd build/asan && ctest --output-on-failure -j "$jobs" -LE '^display$') || status=1
+
+echo "== Sanitizer build: window suites"
+(cd build/asan && ctest --output-on-failure -j "$jobs" -L '^display$') || status=1
 
 echo "== ThreadSanitizer build: suites without windows"
 (cd build/tsan && TSAN_OPTIONS="suppressions=$top/tests/tsan.supp second_deadlock_stack=1" \

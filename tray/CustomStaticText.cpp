@@ -1,4 +1,5 @@
 #include "CustomStaticText.h"
+#include "wxBitmapDialog.h"
 
 #include <algorithm>
 
@@ -8,7 +9,8 @@ CustomStaticText::CustomStaticText(wxWindow* parent, wxWindowID id, const wxStri
                                    const wxPoint& pos, const wxSize& size, long style,
                                    const wxString& name)
     : wxStaticText(parent, id, label, pos, size, style | wxTRANSPARENT_WINDOW, name),
-      m_textColour(0, 0, 0) {
+      m_textColour(0, 0, 0),
+      m_text(label) {
     // The native label has no surface of its own and shows the picture
     // beneath it; a background colour given to it would paint a box.
     SetBackgroundStyle(wxBG_STYLE_COLOUR);
@@ -24,14 +26,32 @@ bool CustomStaticText::SetFont(const wxFont& font) {
 }
 
 void CustomStaticText::SetLabel(const wxString& label) {
+    m_text = label;
     wxStaticText::SetLabel(label);
+    FitText();
+    // A picture window that shows already fits its texts again.
+    if (auto* owner = dynamic_cast<wxBitmapDialog*>(GetParent()); owner != nullptr && owner->IsShown())
+        owner->FitTexts();
+}
+
+wxString CustomStaticText::ShownText() const { return wxControl::RemoveMnemonics(wxStaticText::GetLabel()); }
+
+void CustomStaticText::ShowText(const wxString& shown) {
+    if (shown == ShownText())
+        return;
+    // A text shown on fewer lines than before takes a smaller size again.
+    SetSize(wxSize(1, 1));
+    wxStaticText::SetLabel(wxControl::EscapeMnemonics(shown));
     FitText();
 }
 
 void CustomStaticText::FitText() {
-    if (HasFlag(wxST_NO_AUTORESIZE) || GetLabelText().empty())
+    const wxString shown = ShownText();
+    if (HasFlag(wxST_NO_AUTORESIZE) || shown.empty())
         return;
-    const wxSize text = GetTextExtent(GetLabelText());
+    wxClientDC dc(this);
+    dc.SetFont(GetFont());
+    const wxSize text = dc.GetMultiLineTextExtent(shown);
     const wxSize now = GetSize();
     const wxSize fitted(std::max(now.GetWidth(), text.GetWidth() + 2),
                         std::max(now.GetHeight(), text.GetHeight()));
@@ -51,5 +71,5 @@ void CustomStaticText::OnPaint(wxPaintEvent&) {
     dc.SetFont(GetFont());
     dc.SetTextForeground(m_textColour);
     dc.SetTextBackground(m_textColour);
-    dc.DrawText(GetLabel(), 0, 0);
+    dc.DrawText(wxStaticText::GetLabel(), 0, 0);
 }

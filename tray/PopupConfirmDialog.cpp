@@ -30,6 +30,7 @@ PopupConfirmDialog::PopupConfirmDialog(wxWindow* parent, const wxBitmap& backgro
     : wxDialog(parent, id, wxEmptyString, wxDefaultPosition, wxDefaultSize, wxBitmapDialog::kStyle,
                wxDialogNameStr),
       m_bmpBackground(background),
+      m_picture(background),
       m_timer(this, static_cast<int>(ID_TIMER_CLOSE)) {
     if (m_bmpBackground.IsOk())
         SetSize(m_bmpBackground.GetWidth(), m_bmpBackground.GetHeight());
@@ -63,6 +64,14 @@ int PopupConfirmDialog::ShowModal() {
     if (!IsShown())
         m_timer.Stop();
     return result;
+}
+
+bool PopupConfirmDialog::Show(bool show) {
+    if (show) {
+        m_bmpBackground = m_fit.Fit(this, m_picture);
+        SetWindowShape();
+    }
+    return wxDialog::Show(show);
 }
 
 void PopupConfirmDialog::EndModal(int retCode) {

@@ -32,6 +32,7 @@ PopupDialog::PopupDialog(wxWindow* parent, const wxBitmap& background, wxWindowI
     : wxDialog(parent, id, wxEmptyString, wxDefaultPosition, wxDefaultSize, wxBitmapDialog::kStyle,
                wxDialogNameStr),
       m_bmpBackground(background),
+      m_picture(background),
       m_timer(this, static_cast<int>(ID_TIMER_CLOSE)) {
     if (m_bmpBackground.IsOk())
         SetSize(m_bmpBackground.GetWidth(), m_bmpBackground.GetHeight());
@@ -66,6 +67,14 @@ int PopupDialog::ShowModal() {
     // A question answered without its loop ever running leaves no timer.
     m_timer.Stop();
     return result;
+}
+
+bool PopupDialog::Show(bool show) {
+    if (show) {
+        m_bmpBackground = m_fit.Fit(this, m_picture);
+        SetWindowShape();
+    }
+    return wxDialog::Show(show);
 }
 
 void PopupDialog::EndModal(int retCode) {

@@ -5,6 +5,8 @@
 #include <wx/dialog.h>
 #include <wx/timer.h>
 
+#include "PictureTextFit.h"
+
 class CustomStaticText;
 class wxBitmapButton;
 class wxStaticText;
@@ -37,6 +39,8 @@ public:
 
     int ShowModal() override;
     void EndModal(int retCode) override;
+    // Fits the lines to the background before showing (PictureTextFit).
+    bool Show(bool show = true) override;
 
     bool IsCloseTimerRunning() const { return m_timer.IsRunning(); }
 
@@ -52,6 +56,8 @@ private:
     wxBitmapButton* m_pBtnOk;
     wxBitmapButton* m_pBtnCancel;
     wxBitmap m_bmpBackground;
+    wxBitmap m_picture;  // as given; m_bmpBackground is it fitted to the lines
+    PictureTextFit m_fit;
     CustomStaticText* m_pTitle;
     CustomStaticText* m_pLine1;
     CustomStaticText* m_pLine2;

@@ -18,10 +18,18 @@ public:
     void ShowSwitchedToWiredBalloon() override;
     bool AskCloseFirefox() override;
 
+    // The three lines of each question and notice, translated.
+    struct Lines {
+        wxString line1, line2, line3;
+    };
+    static Lines SwitchToWirelessQuestion();
+    static Lines SwitchToWiredQuestion();
+    static Lines AdapterSwitchedNotice();
+    static Lines SwitchedToWiredNotice();
+
 private:
-    static bool AskYesNo(const wxString& line1, const wxString& line2, const wxString& line3);
-    static void Notify(PopupConfirmDialog*& notice, const wxString& line1, const wxString& line2,
-                       const wxString& line3);
+    static bool AskYesNo(const Lines& lines);
+    static void Notify(PopupConfirmDialog*& notice, const Lines& lines);
 
     PopupConfirmDialog* m_pAdapterSwitched = nullptr;
     PopupConfirmDialog* m_pSwitchedToWired = nullptr;

@@ -11,6 +11,7 @@ wxEND_EVENT_TABLE()
 wxBitmapDialog::wxBitmapDialog(const wxBitmap& bitmap, wxWindow* parent, wxWindowID id,
                                const wxString& title)
     : wxDialog(parent, id, title, wxDefaultPosition, wxDefaultSize, kStyle, wxDialogNameStr),
+      m_picture(bitmap),
       m_bitmap(bitmap) {
     Init();
 }
@@ -23,6 +24,21 @@ wxBitmapDialog::~wxBitmapDialog() = default;
 void wxBitmapDialog::Init() {
     if (m_bitmap.IsOk())
         SetSize(m_bitmap.GetWidth(), m_bitmap.GetHeight());
+}
+
+bool wxBitmapDialog::Show(bool show) {
+    if (show)
+        FitTexts();
+    return wxDialog::Show(show);
+}
+
+void wxBitmapDialog::FitTexts() {
+    const wxBitmap fitted = m_fit.Fit(this, m_picture);
+    if (fitted.IsSameAs(m_bitmap))
+        return;
+    m_bitmap = fitted;
+    SetShape(ShapeOf(m_bitmap));
+    Refresh();
 }
 
 wxRegion wxBitmapDialog::ShapeOf(const wxBitmap& bitmap) {

@@ -1,5 +1,7 @@
 #include "KeyDialog.h"
 
+#include <algorithm>
+
 #include <wx/button.h>
 #include <wx/combobox.h>
 #include <wx/intl.h>
@@ -19,10 +21,14 @@ KeyDialog::KeyDialog(wxWindow* parent, bool isWEP)
                wxDEFAULT_DIALOG_STYLE) {
     SetClientSize(400, 144);
     new wxStaticText(this, wxID_ANY, _("Please enter network key."), wxPoint(16, 8));
-    new wxStaticText(this, wxID_ANY, _("Key:"), wxPoint(16, 43), wxSize(48, 16));
-    new wxStaticText(this, wxID_ANY, _("Key Index:"), wxPoint(16, 75), wxSize(65, 40));
-    m_pKeyText = new wxTextCtrl(this, wxID_ANY, wxEmptyString, wxPoint(85, 40), wxSize(308, 24), wxTE_PASSWORD);
-    m_pKeyIndexCombo = new wxComboBox(this, wxID_ANY, wxEmptyString, wxPoint(85, 70), wxSize(60, 28), 0,
+    // The captions take their text's size, on one line each; the fields
+    // start a gap after the longer one.
+    auto* key = new wxStaticText(this, wxID_ANY, _("Key:"), wxPoint(16, 43));
+    auto* index = new wxStaticText(this, wxID_ANY, _("Key Index:"), wxPoint(16, 75));
+    const int fieldX = std::max({85, key->GetRect().GetRight() + 9, index->GetRect().GetRight() + 9});
+    m_pKeyText = new wxTextCtrl(this, wxID_ANY, wxEmptyString, wxPoint(fieldX, 40), wxSize(393 - fieldX, 24),
+                                wxTE_PASSWORD);
+    m_pKeyIndexCombo = new wxComboBox(this, wxID_ANY, wxEmptyString, wxPoint(fieldX, 70), wxSize(60, 28), 0,
                                       nullptr, wxCB_READONLY);
     for (const char* index : {"1", "2", "3", "4"})
         m_pKeyIndexCombo->Append(index);

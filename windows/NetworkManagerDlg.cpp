@@ -1,5 +1,7 @@
 #include "NetworkManagerDlg.h"
 
+#include "ButtonWidth.h"
+
 #include <wx/app.h>
 #include <wx/bmpcbox.h>
 #include <wx/button.h>
@@ -140,10 +142,18 @@ void NetworkManagerDlg::CreateLeftPanel() {
                                            wxDefaultValidator, "ID_CMBSWITCHPRFL");
     m_pConnectButton = new wxButton(m_pPanelLeft, Id(ID_BTNCTRLCONNECT), _("Connect"), wxPoint(320, 23),
                                     wxSize(96, 29), 0, wxDefaultValidator, "ID_BTNCTRLCONNECT");
-    // In the status texts' font: the theme's default font is wider and would
-    // wrap the title within the 100 pixels left of the switcher.
+    // In the status texts' font; it takes the width of its text.
     m_pProfileTitle = StatusText(m_pPanelLeft, ID_STCNPTITLE, "ID_STCNPTITLE", _("Network Profile:"),
                                  wxPoint(8, 28), wxSize(100, 20));
+    // The title, the switcher and the button share the row up to the status
+    // box's right edge (416): the title as wide as its text and a gap, the
+    // button wide enough to read "Disconnect" too, the switcher between.
+    const int kGap = 8;
+    const int connectWidth = ButtonWidthFor(m_pConnectButton, {_("Connect"), _("Disconnect")});
+    const int connectX = 416 - connectWidth;
+    const int comboX = m_pProfileTitle->GetRect().GetRight() + 1 + kGap;
+    m_pConnectButton->SetSize(connectX, 23, connectWidth, 29);
+    m_pProfileCombo->SetSize(comboX, 24, connectX - kGap - comboX, 27);
     m_pStatusBox = new wxStaticBox(m_pPanelLeft, Id(ID_STBNWINFO), _("Network Status"), wxPoint(8, 68),
                                    wxSize(408, 278), 0, "ID_STBNWINFO");
     m_pStatusBox->SetForegroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHT));
@@ -225,6 +235,9 @@ void NetworkManagerDlg::CreateRightPanel() {
                                                  wxDefaultSize, 0, "ID_PRFLMGRBMP");
     m_pWirelessButton = new wxButton(m_pPanelRight, Id(ID_BTNCTRLWRLS), _("Turn off wireless"), wxPoint(15, 314),
                                      wxSize(129, 32), 0, wxDefaultValidator, "ID_BTNCTRLWRLS");
+    // Wide enough for both captions, in the middle of the panel.
+    const int wirelessWidth = ButtonWidthFor(m_pWirelessButton, {_("Turn off wireless"), _("Turn on wireless")});
+    m_pWirelessButton->SetSize((m_pPanelRight->GetSize().GetWidth() - wirelessWidth) / 2, 314, wirelessWidth, 32);
 }
 
 void NetworkManagerDlg::ConnectHandlers() {

@@ -1,5 +1,8 @@
 #include "ScanNetworkDlg.h"
 
+#include <algorithm>
+#include "ButtonWidth.h"
+
 #include <cstring>
 
 #include <wx/bmpbuttn.h>
@@ -70,6 +73,10 @@ ScanNetworkDlg::ScanNetworkDlg(wxWindow* parent, wxWindowID, const wxPoint&, con
                                       wxPoint(8, 10), wxSize(325, 30), 0, "ID_STATICTEXT1");
     m_pButtonDetail = new wxButton(this, Id(ID_BUTTON_DETAIL), _("&Show Detail"), wxPoint(392, 5), wxSize(90, 30), 0,
                                    wxDefaultValidator, "ID_BUTTON_DETAIL");
+    // The detail button reads "<< Back" while the list shows: wide enough
+    // for either caption, its right edge kept.
+    const int detailWidth = ButtonWidthFor(m_pButtonDetail, {_("&Show Detail"), _("<< &Back")});
+    m_pButtonDetail->SetSize(482 - detailWidth, 5, detailWidth, 30);
     m_pListDetail = new wxListCtrl(this, Id(ID_LISTCTRL_DETAIL), wxPoint(0, 40), wxSize(500, 400),
                                    wxLC_REPORT | wxLC_SINGLE_SEL, wxDefaultValidator, "ID_LISTCTRL_DETAIL");
     m_pListDetail->SetImageList(&m_imageList, wxIMAGE_LIST_SMALL);
@@ -256,12 +263,30 @@ void ScanNetworkDlg::UpdateUI(AccessPointList* list) {
         const int slot = m_recorder.AppendAPStatus(&ap);
         MapPlace place;
         if (m_calculator.CalculatePosition(&ap, &place) && slot != -1)
-            CreateIconButton(wxPoint(place.x, place.y), slot, ApStatusUtil::SsidText(ap), place.labelLength);
+            CreateIconButton(wxPoint(place.x, place.y), slot, ApStatusUtil::SsidText(ap));
         ShowAPInfo(&ap, i);
         if (i == m_nSelectedIcon)
             m_pListDetail->SetItemState(i, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
     }
+    FitColumns();
     RefreshIcons(m_nSelectedIcon);
+}
+
+void ScanNetworkDlg::FitColumns() {
+    // A column is never narrower than its widest text with the list's cell
+    // margins (4 pixels each side, and a little to spare): a long name or
+    // the MAC address's last byte would be cut off, scrolled or not.
+    const int kCellMargin = 12;
+    wxListItem heading;
+    heading.SetMask(wxLIST_MASK_TEXT);
+    for (int c = 1; c < m_pListDetail->GetColumnCount(); ++c) {
+        m_pListDetail->GetColumn(c, heading);
+        int need = m_pListDetail->GetTextExtent(heading.GetText()).GetWidth();
+        for (long row = 0; row < m_pListDetail->GetItemCount(); ++row)
+            need = std::max(need, m_pListDetail->GetTextExtent(m_pListDetail->GetItemText(row, c)).GetWidth());
+        if (need + kCellMargin > m_pListDetail->GetColumnWidth(c))
+            m_pListDetail->SetColumnWidth(c, need + kCellMargin);
+    }
 }
 
 void ScanNetworkDlg::ShowAPInfo(APStatus* ap, long row) {

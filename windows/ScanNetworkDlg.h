@@ -60,7 +60,7 @@ public:
 
     int GetIconIndex(const APStatus* ap, bool selected);
     void LoadIcons();
-    void CreateIconButton(const wxPoint& centre, int slot, const wxString& text, int labelLength);
+    void CreateIconButton(const wxPoint& centre, int slot, const wxString& text);
     void ClearDetectedAP();
 
     bool AskHiddenSSID(APStatus* ap);
@@ -107,6 +107,7 @@ private:
     void AskToCreateProfile(const wxString& message);
     bool IsCurrent(const APStatus* ap);
     void SetConnectLabel(bool disconnect);
+    void FitColumns();
 
     wxButton* m_pButtonDetail;
     wxButton* m_pButtonRefresh;

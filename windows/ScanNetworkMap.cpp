@@ -1,6 +1,8 @@
 // The scan window's map: the icons and labels of the access points.
 #include "ScanNetworkDlg.h"
 
+#include <algorithm>
+
 #include <wx/bmpbuttn.h>
 #include <wx/button.h>
 #include <wx/image.h>
@@ -29,7 +31,7 @@ void ScanNetworkDlg::LoadIcons() {
     m_imageList.Add(wxBitmap(image));
 }
 
-void ScanNetworkDlg::CreateIconButton(const wxPoint& centre, int slot, const wxString& text, int labelLength) {
+void ScanNetworkDlg::CreateIconButton(const wxPoint& centre, int slot, const wxString& text) {
     DetectedIcon* icon = m_recorder.GetIcon(slot);
     if (icon == nullptr)
         return;
@@ -39,9 +41,21 @@ void ScanNetworkDlg::CreateIconButton(const wxPoint& centre, int slot, const wxS
                                       wxDefaultSize, wxBORDER_NONE);
     button->SetToolTip(text);
     button->Bind(wxEVT_LEFT_DCLICK, &ScanNetworkDlg::OnIconDoubleClicked, this);
-    auto* label = new wxStaticText(m_pScrolledWindow, wxID_ANY, wxEmptyString, labelAt,
-                                   wxSize(LABEL_WIDTH, LABEL_HEIGHT), 0);
-    label->SetLabelText(ScanMapRules::LabelText(text, labelLength, _("...")));
+    // The label keeps to the map and shows the whole name where it fits,
+    // else its start and end; the icon's tooltip and the detail list give
+    // it whole.  A click on it is a click on its icon.
+    const int width = std::min<int>(LABEL_WIDTH, m_pScrolledWindow->GetClientSize().GetWidth() - labelAt.x - 2);
+    const int height = std::max<int>(LABEL_HEIGHT, m_pScrolledWindow->GetCharHeight());
+    auto* label = new wxStaticText(m_pScrolledWindow, wxID_ANY, wxEmptyString, labelAt, wxSize(width, height),
+                                   wxST_NO_AUTORESIZE);
+    const auto measure = [label](const wxString& s) { return label->GetTextExtent(s).GetWidth(); };
+    label->SetLabelText(ScanMapRules::LabelText(text, width, measure, _("...")));
+    label->SetToolTip(text);
+    label->Bind(wxEVT_LEFT_UP, [this, slot](wxMouseEvent&) {
+        wxCommandEvent click(wxEVT_BUTTON, ICON_ID_BASE + slot);
+        GetEventHandler()->ProcessEvent(click);
+    });
+    label->Bind(wxEVT_LEFT_DCLICK, &ScanNetworkDlg::OnIconDoubleClicked, this);
     const int index = GetIconIndex(&icon->AP, false);
     button->SetBitmapLabel(m_bmpIcons[index]);
     label->SetForegroundColour(ScanMapRules::IsCurrentIndex(index) ? wxColour(255, 0, 0) : wxColour(0, 0, 0));

@@ -24,7 +24,7 @@ SsidInputDialog::SsidInputDialog(wxWindow* parent)
                wxDEFAULT_DIALOG_STYLE) {
     SetClientSize(400, 114);
     new wxStaticText(this, static_cast<wxWindowID>(ID_STX_SSID), _("Please input network name (SSID)."),
-                     wxPoint(16, 10), wxSize(336, 14), 0, "ID_STX_SSID");
+                     wxPoint(16, 10), wxSize(336, -1), 0, "ID_STX_SSID");
     new wxStaticText(this, static_cast<wxWindowID>(ID_STATICTEXT1), _("SSID:"), wxPoint(16, 40), wxDefaultSize,
                      0, "ID_STATICTEXT1");
     m_pSsidText = new wxTextCtrl(this, static_cast<wxWindowID>(ID_TXT_SSID), wxEmptyString, wxPoint(80, 36),

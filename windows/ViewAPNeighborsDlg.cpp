@@ -115,13 +115,14 @@ ViewAPNeighborsDlg::ViewAPNeighborsDlg(wxWindow* parent, wxWindowID, const wxPoi
         this, Id(ID_STATICTEXT_VIEWAPNEIGHBORSTIP),
         _("View network neighbors here. Click \"Refresh\" to update network neighbors information..."),
         wxPoint(115, 15), wxSize(390, 65), 0, "ID_STATICTEXT_VIEWAPNEIGHBORSTIP");
+    m_pStaticTextTip->Wrap(380);  // a paragraph beside the picture
     m_pListCtrl = new wxListCtrl(this, Id(ID_LISTCTRL_VIEWAPNEIGHBORS), wxPoint(16, 90), wxSize(480, 232),
                                  wxLC_REPORT, wxDefaultValidator, "ID_LISTCTRL_VIEWAPNEIGHBORS");
     m_pBtnRefresh = new wxButton(this, Id(ID_BUTTON_REFRESHVIEWAPNEIGHBORS), _("&Refresh"), wxPoint(16, 340),
                                  wxSize(88, 32), 0, wxDefaultValidator, "ID_BUTTON_REFRESHVIEWAPNEIGHBORS");
     m_pBtnCancel = new wxButton(this, Id(ID_BUTTON_CANCELVIEWAPNEIGHBORS), _("&Cancel"), wxPoint(415, 340),
                                 wxSize(88, 32), 0, wxDefaultValidator, "ID_BUTTON_CANCELVIEWAPNEIGHBORS");
-    m_pStaticLine = new wxStaticLine(this, Id(ID_STATICLINE1), wxPoint(0, 330), wxSize(576, -1), wxLI_HORIZONTAL,
+    m_pStaticLine = new wxStaticLine(this, Id(ID_STATICLINE1), wxPoint(0, 330), wxSize(510, -1), wxLI_HORIZONTAL,
                                      "ID_STATICLINE1");
     SetIcon(wxIcon(ViewNeighborsIcon));
     m_pListCtrl->InsertColumn(0, _("Hostname"));

@@ -3,24 +3,13 @@
 # (and, for the daemon alone, by scripts/run.sh); session_stop undoes
 # session_start.
 
+source "$(dirname "${BASH_SOURCE[0]}")/xserver.sh"
+
 _session_pids=()
 
 session_start() {
-  local fdfile
-  fdfile=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
-  _session_pids+=($!)
-  for _ in $(seq 1 100); do
-    [ -s "$fdfile" ] && break
-    sleep 0.1
-  done
-  if [ ! -s "$fdfile" ]; then
-    echo "Xvfb did not start" >&2
-    rm -f "$fdfile"
-    return 1
-  fi
-  export DISPLAY=":$(head -n1 "$fdfile")"
-  rm -f "$fdfile"
+  x_start 1280x1024x24 || { echo "Xvfb did not start" >&2; return 1; }
+  _session_pids+=("$X_PID")
   echo "Xvfb on $DISPLAY"
   avahi_start
 }

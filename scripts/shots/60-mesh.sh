@@ -10,7 +10,7 @@ stop_all
 prepare_run mesh
 unset TIDEWAVE_WORLD
 start_program
-wait_window 300x84 80 "start tip"
+wait_window '300x[0-9]+' 80 "start tip"
 wait_no_balloon 15
 panel=$(xdotool search --onlyvisible --class trayer 2>/dev/null | head -n1 || true)
 [ -n "$panel" ] || { echo "no notification area window" >&2; exit 1; }

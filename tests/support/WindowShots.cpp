@@ -1,26 +1,35 @@
 #include "WindowShots.h"
 
 #include <cstdio>
+#include <string>
+#include <vector>
 
 #include <wx/app.h>
 #include <wx/evtloop.h>
+#include <wx/filename.h>
 #include <wx/frame.h>
 #include <wx/utils.h>
 #include <wx/image.h>
 #include <wx/window.h>
 
+#include "LayoutWalker.h"
 #include "ProgramFolder.h"
 
 namespace WindowShots {
 
+namespace {
+bool g_checkOnly = false;
+}
+
 bool Begin(const wxApp& app, bool needProgramFolder, wxString& folder) {
     if (app.argc < (needProgramFolder ? 3 : 2)) {
-        std::fprintf(stderr, needProgramFolder ? "usage: %s <folder> <program folder>\n"
-                                               : "usage: %s <folder> [<program folder>]\n",
+        std::fprintf(stderr, needProgramFolder ? "usage: %s <folder>|--check <program folder>\n"
+                                               : "usage: %s <folder>|--check [<program folder>]\n",
                      static_cast<const char*>(app.argv[0].utf8_str()));
         return false;
     }
     folder = app.argv[1];
+    g_checkOnly = folder == "--check";
     if (app.argc > 2)
         ProgramFolder::Set(std::string(app.argv[2].utf8_str()));
     wxInitAllImageHandlers();
@@ -52,12 +61,24 @@ bool PumpUntil(const std::function<bool()>& done, int ms) {
     return done();
 }
 
+bool CheckOnly() { return g_checkOnly; }
+
+bool CheckLayout(wxWindow* window, const wxString& what) {
+    const std::vector<std::string> findings = LayoutWalker::Check(window);
+    for (const std::string& finding : findings)
+        std::fprintf(stderr, "layout of %s: %s\n", static_cast<const char*>(what.utf8_str()), finding.c_str());
+    return findings.empty();
+}
+
 bool Grab(wxWindow* window, const wxString& file, int margin) {
     Pump(400);
-    return GrabArea(window->GetScreenRect(), file, margin);
+    const bool fits = CheckLayout(window, wxFileName(file).GetName());
+    return GrabArea(window->GetScreenRect(), file, margin) && fits;
 }
 
 bool GrabArea(const wxRect& area, const wxString& file, int margin) {
+    if (g_checkOnly)
+        return true;
     wxRect r = area;
     r.Inflate(margin);
     r.Intersect(wxRect(wxPoint(0, 0), wxGetDisplaySize()));

@@ -10,15 +10,20 @@ class wxApp;
 class wxWindow;
 
 // Helpers of the programs that write pictures of windows
-// (scripts/screenshots.sh).  They run under an X server of their own.
+// (scripts/screenshots.sh).  They run under an X server of their own.  Every
+// window they picture passes the layout check (LayoutWalker) first; given
+// "--check" in place of the picture folder they check and write nothing,
+// which is how the tests run them.
 namespace WindowShots {
 
 // The start of every such program, called by its OnInit: takes the picture
-// folder and the program folder ("<folder> [<program folder>]", the second
-// one required when `needProgramFolder`) from the command line into
-// `folder` and ProgramFolder, and loads the image handlers.  Without them it
-// says how to call the program and returns false.
+// folder (or "--check") and the program folder ("<folder> [<program
+// folder>]", the second one required when `needProgramFolder`) from the
+// command line into `folder` and ProgramFolder, and loads the image
+// handlers.  Without them it says how to call the program and returns false.
 bool Begin(const wxApp& app, bool needProgramFolder, wxString& folder);
+// Whether the program only checks ("--check").
+bool CheckOnly();
 
 // A plain backdrop over the whole screen, shown, so that a window's outline
 // shows against it.  The caller may destroy it.
@@ -27,12 +32,17 @@ wxWindow* ShowBackdrop();
 void Pump(int ms);
 // Runs it until `done` or `ms` passed; the last value of `done`.
 bool PumpUntil(const std::function<bool()>& done, int ms);
-// Writes the screen area of `window`, widened by `margin` pixels, to a PNG
-// file, taken from the X server's own picture of the screen (the toolkit's
-// screen device context may hand back an older frame).  Says so on
-// standard output.
+// Runs the layout check over a shown window and prints each finding,
+// headed by `what`, on standard error; false when there is any.
+bool CheckLayout(wxWindow* window, const wxString& what);
+// Checks the layout of `window`, then writes its screen area, widened by
+// `margin` pixels, to a PNG file, taken from the X server's own picture of
+// the screen (the toolkit's screen device context may hand back an older
+// frame).  Says so on standard output.  False when the check found
+// something or the picture failed.
 bool Grab(wxWindow* window, const wxString& file, int margin = 12);
-// The same for a screen area (a window with its companions).
+// Writes a screen area (a window with its companions) without a check;
+// nothing in check-only mode.
 bool GrabArea(const wxRect& area, const wxString& file, int margin = 12);
 
 }  // namespace WindowShots

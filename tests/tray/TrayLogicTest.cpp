@@ -6,6 +6,7 @@
 #include "GaugeCycle.h"
 #include "NoticePlacement.h"
 #include "SignalIconChooser.h"
+#include "TextFit.h"
 
 TEST(SignalIconChooser, BandsAreInclusiveAtTheirUpperEdge) {
     EXPECT_EQ(SignalIconChooser::FileFor(0), "pic/signal-0.png");
@@ -57,4 +58,32 @@ TEST(NoticePlacement, NoticesAndBalloonsFollowTheScreenAndWorkArea) {
     const NoticePlacement::Point exist = NoticePlacement::ExistBalloon(60, 24, 1220, 300);
     EXPECT_EQ(exist.x + 300, 60 + 1220 - 15);  // right edge 15 px in
     EXPECT_EQ(exist.y, 24 + 15);
+}
+
+TEST(TextFit, LongTextsBreakAtSpacesAndPushWhatIsBelow) {
+    const auto measure = [](const std::string& s) { return static_cast<int>(s.size()) * 7; };
+    struct Case {
+        const char* text;
+        int width;
+        std::vector<std::string> lines;
+    };
+    const std::vector<Case> cases = {
+        {"wireless LAN?", 200, {"wireless LAN?"}},
+        {"The wired network connection was lost.", 224, {"The wired network connection was", "lost."}},
+        {"Applying profile Classroom 101...", 140, {"Applying profile", "Classroom 101..."}},
+        {"Riverside-Primary-School-Staff01 x", 70, {"Riverside-Primary-School-Staff01", "x"}},
+        {"", 10, {""}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(TextFit::Wrap(c.text, c.width, measure), c.lines) << c.text;
+
+    // A balloon: headline, a row of caption and value whose value grew by
+    // one line, the row below, and a button at the bottom.
+    int extra = 0;
+    const std::vector<int> tops =
+        TextFit::Stack({{18, 17, 0}, {48, 17, 0}, {48, 17, 17}, {72, 17, 0}, {114, 24, 0}}, extra);
+    EXPECT_EQ(tops, (std::vector<int>{18, 48, 48, 89, 131}));
+    EXPECT_EQ(extra, 17);
+    TextFit::Stack({{18, 17, 0}, {48, 17, 0}}, extra);
+    EXPECT_EQ(extra, 0);
 }

@@ -94,6 +94,9 @@ TEST_F(ScanWindowTest, NineNetworksArePlacedAndListedTheCurrentOneRed) {
     EXPECT_EQ(icons, 9);
     EXPECT_EQ(red, 1);
     EXPECT_EQ(Scan()->GetRecorder().GetIcon(static_cast<int>(hidden))->label->GetLabel(), "<Hidden>");
+    // Two names alike but for their end stay apart on the map.
+    EXPECT_NE(Scan()->GetRecorder().GetIcon(static_cast<int>(RowOf("Classroom-101")))->label->GetLabel(),
+              Scan()->GetRecorder().GetIcon(static_cast<int>(RowOf("Classroom-102")))->label->GetLabel());
     // The strongest network stands on the first place of the nearest arc.
     const DetectedIcon* strongest = Scan()->GetRecorder().GetIcon(static_cast<int>(RowOf("Classroom-101")));
     EXPECT_EQ(strongest->button->GetPosition(), wxPoint(99 - 12, 24 - 12));
@@ -123,6 +126,11 @@ TEST_F(ScanWindowTest, SelectionSurvivesTheViewSwitchAndASortAndAMapClickClearsI
     EXPECT_EQ(Scan()->GetList()->GetItemText(0, 1), "<Hidden>");  // empty name first
     EXPECT_EQ(Scan()->GetList()->GetItemText(1, 1), "Cafeteria");
     EXPECT_EQ(Scan()->GetList()->GetItemState(row, wxLIST_STATE_SELECTED), wxLIST_STATE_SELECTED);
+
+    // A click on a label selects its network, like one on its icon.
+    const long labelled = RowOf("Cafeteria");
+    ClickAt(Scan()->GetRecorder().GetIcon(static_cast<int>(labelled))->label, wxPoint(2, 2));
+    EXPECT_EQ(Scan()->GetSelectedIcon(), labelled);
 
     ClickAt(Scan()->GetMapBackground(), wxPoint(480, 390));  // wxEVT_LEFT_UP on the empty map
     EXPECT_EQ(Scan()->GetSelectedIcon(), -1);

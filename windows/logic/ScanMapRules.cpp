@@ -6,11 +6,18 @@
 
 namespace ScanMapRules {
 
-wxString LabelText(const wxString& ssidText, int labelLength, const wxString& ellipsis) {
+wxString LabelText(const wxString& ssidText, int width, const std::function<int(const wxString&)>& measure,
+                   const wxString& ellipsis) {
     const wxString label = ssidText.empty() ? wxString("<Hidden>") : ssidText;
-    if (labelLength < 0 || label.length() <= static_cast<size_t>(labelLength))
+    if (measure(label) <= width)
         return label;
-    return label.Left(static_cast<size_t>(labelLength) + 1) + ellipsis;
+    for (size_t kept = label.length() - 1; kept > 0; --kept) {
+        const size_t tail = kept / 2;
+        const wxString cut = label.Left(kept - tail) + ellipsis + label.Right(tail);
+        if (measure(cut) <= width)
+            return cut;
+    }
+    return ellipsis;
 }
 
 int IconIndex(bool secured, bool current, bool selected) {

@@ -1,6 +1,7 @@
 #ifndef TIDEWAVE_SCANMAPRULES_H
 #define TIDEWAVE_SCANMAPRULES_H
 
+#include <functional>
 #include <string>
 
 #include <wx/string.h>
@@ -10,10 +11,13 @@
 // What the scan map and its detail list show of an access point.
 namespace ScanMapRules {
 
-// The label beside an icon: the SSID text ("<Hidden>" when empty), cut to
-// labelLength + 1 characters followed by `ellipsis` when longer than
-// labelLength.
-wxString LabelText(const wxString& ssidText, int labelLength, const wxString& ellipsis);
+// The label beside an icon: the SSID text ("<Hidden>" when empty) whole
+// when it fits `width` pixels as `measure` gives them, else cut in the
+// middle with `ellipsis`, keeping as much of its start and of its end as
+// fits, so that names that differ only at the end ("Classroom-101",
+// "Classroom-102") stay apart.
+wxString LabelText(const wxString& ssidText, int width, const std::function<int(const wxString&)>& measure,
+                   const wxString& ellipsis);
 
 // Which of the eight icon pictures: 4 when secured, + 2 for the current
 // access point, + 1 when selected.

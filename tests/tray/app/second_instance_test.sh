@@ -16,12 +16,9 @@ touch "$work/restarted"
 SCRIPT
 chmod +x "$TIDEWAVE_ROOT/usr/share/TidewaveManager/restart.sh"
 
-fdfile=$work/display
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 1 100); do [ -s "$fdfile" ] && break; sleep 0.1; done
-[ -s "$fdfile" ] || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$fdfile")"
+source "$(dirname "$0")/../../../scripts/lib/xserver.sh"
+x_start 1024x768x24 || fail "Xvfb did not start"
+pids+=("$X_PID")
 trayer --edge top --align right --widthtype request --height 24 >/dev/null 2>&1 &
 trayer_pid=$!
 pids+=($trayer_pid)

@@ -20,6 +20,9 @@
 #include "TWExistBalloon.h"
 #include "TaskBarBalloon.h"
 #include "TaskBarBalloonLAN.h"
+#include "TrayUserNotices.h"
+#include "TWMApplyProfileBalloon.h"
+#include "DisConnectBalloon.h"
 #include "WindowShots.h"
 #include "wxBitmapDialog.h"
 
@@ -32,7 +35,8 @@ void Pump(int ms) { WindowShots::Pump(ms); }
 bool Grab(wxWindow* window, const wxString& file) { return WindowShots::Grab(window, file, 12); }
 
 // A notice drawn from a picture (a wxBitmapDialog): it must have taken its
-// picture's size, or the picture would show it cut or padded.
+// picture's size (as fitted to its texts), or the picture would show it cut
+// or padded.
 bool Grab(wxBitmapDialog* notice, const wxString& file) {
     if (notice->GetSize() != notice->GetBitmap().GetSize()) {
         std::fprintf(stderr, "%s: the window is not the size of its picture\n",
@@ -54,30 +58,52 @@ public:
 private:
     wxString Path(const char* name) const { return m_folder + "/" + name + ".png"; }
 
+    // A Yes/No or OK notice with the title and lines the program gives it.
+    template <class Notice>
+    bool GrabNotice(const TrayUserNotices::Lines& lines, const char* file) {
+        auto* notice = new Notice(nullptr, NoticeParts::LoadBackground(), wxID_ANY);
+        notice->SetTitleText(_("Confirm"));
+        notice->SetContentLine1(lines.line1);
+        notice->SetContentLine2(lines.line2);
+        notice->SetContentLine3(lines.line3);
+        notice->Show(true);
+        const bool ok = Grab(notice, Path(file));
+        notice->Destroy();
+        Pump(200);
+        return ok;
+    }
+
     void Run() {
         wxWindow* backdrop = WindowShots::ShowBackdrop();
         Pump(300);
         bool ok = true;
 
+        // The questions and notices with the texts the program gives them.
+        const struct {
+            const char* file;
+            TrayUserNotices::Lines lines;
+        } questions[] = {{"popup_yes_no", TrayUserNotices::SwitchToWirelessQuestion()},
+                         {"popup_yes_no_wired", TrayUserNotices::SwitchToWiredQuestion()}},
+          notices[] = {{"popup_ok", TrayUserNotices::AdapterSwitchedNotice()},
+                       {"popup_ok_wired", TrayUserNotices::SwitchedToWiredNotice()}};
+        for (const auto& q : questions)
+            ok &= GrabNotice<PopupDialog>(q.lines, q.file);
+        for (const auto& n : notices)
+            ok &= GrabNotice<PopupConfirmDialog>(n.lines, n.file);
         {
-            PopupDialog* ask = new PopupDialog(nullptr, NoticeParts::LoadBackground(), wxID_ANY);
-            ask->SetTitleText(_("Confirm"));
-            ask->SetContentLine1("The wired network cable was");
-            ask->SetContentLine2("unplugged. Switch to the");
-            ask->SetContentLine3("wireless network now?");
-            ask->Show(true);
-            ok &= Grab(ask, Path("popup_yes_no"));
-            ask->Destroy();
+            auto* apply = new TWMApplyProfileBalloon(nullptr);
+            apply->SetProfileName("Classroom 101");
+            apply->Show(true);
+            ok &= Grab(apply, Path("balloon_apply"));
+            apply->Destroy();
             Pump(200);
         }
         {
-            PopupConfirmDialog* note = new PopupConfirmDialog(nullptr, NoticeParts::LoadBackground(), wxID_ANY);
-            note->SetTitleText(_("Confirm"));
-            note->SetContentLine1("The network was switched");
-            note->SetContentLine2("to the wired LAN.");
-            note->Show(true);
-            ok &= Grab(note, Path("popup_ok"));
-            note->Destroy();
+            auto* none = new DisConnectBalloon(nullptr);
+            none->SetScanLinkVisible(true);
+            none->Show(true);
+            ok &= Grab(none, Path("balloon_disconnected"));
+            none->Destroy();
             Pump(200);
         }
         {
@@ -131,16 +157,11 @@ private:
         }
         backdrop->Destroy();
         Pump(100);
-        m_exitCode = ok ? 0 : 1;
-        ExitMainLoop();
+        // The main loop's exit code is the program's (OnExit's is not).
+        wxEventLoopBase::GetActive()->Exit(ok ? 0 : 1);
     }
 
-public:
-    int OnExit() override { return m_exitCode; }
-
-private:
     wxString m_folder;
-    int m_exitCode = 1;
 };
 
 }  // namespace

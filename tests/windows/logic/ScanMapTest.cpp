@@ -88,18 +88,20 @@ TEST(ScanRecorder, ThirtyEightSlotsThenNoneUntilCleared) {
     EXPECT_EQ(recorder.AppendAPStatus(&ap), 0);
 }
 
-TEST(ScanMapRules, LabelsAreCutFromTheLabelText) {
-    const struct { const char* ssid; int length; const char* label; } cases[] = {
-        {"Classroom-1", 11, "Classroom-1"},
-        {"Classroom-10", 11, "Classroom-10..."},       // 12 characters: whole, then "..."
-        {"Riverside-Primary-S", 11, "Riverside-Pr..."},
-        {"", 11, "<Hidden>"},
-        {"", 8, "<Hidden>"},
-        {"", 6, "<Hidden..."},                          // not "..." alone
-        {"", 7, "<Hidden>..."},
+TEST(ScanMapRules, LabelsFitTheirWidthAndKeepBothEnds) {
+    // 6 pixels a character.
+    const auto measure = [](const wxString& s) { return static_cast<int>(s.length()) * 6; };
+    const struct { const char* ssid; int width; const char* label; } cases[] = {
+        {"Classroom-1", 66, "Classroom-1"},
+        {"Classroom-101", 66, "Clas...-101"},  // told apart from the next one
+        {"Classroom-102", 66, "Clas...-102"},
+        {"Riverside-Primary-School-Staff01", 80, "River...aff01"},
+        {"", 48, "<Hidden>"},
+        {"", 42, "<H...n>"},
+        {"Gym", 10, "..."},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(ScanMapRules::LabelText(c.ssid, c.length, "..."), c.label) << c.ssid << " " << c.length;
+        EXPECT_EQ(ScanMapRules::LabelText(c.ssid, c.width, measure, "..."), c.label) << c.ssid << " " << c.width;
 }
 
 TEST(ScanMapRules, IconPictureBySecurityCurrentAndSelection) {

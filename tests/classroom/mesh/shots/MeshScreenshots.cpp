@@ -32,7 +32,6 @@ public:
         CallAfter(&ShotApp::Run);
         return true;
     }
-    int OnExit() override { return m_exitCode; }
 
 private:
     wxString Path(const char* name) const { return m_folder + "/" + name + ".png"; }
@@ -41,7 +40,7 @@ private:
     bool Shot(Dialog* dialog, const char* name, int waitMs = 300) {
         dialog->Show(true);
         WindowShots::Pump(waitMs);
-        const bool ok = WindowShots::GrabArea(dialog->GetScreenRect(), Path(name));
+        const bool ok = WindowShots::Grab(dialog, Path(name));
         dialog->Destroy();
         WindowShots::Pump(200);
         return ok;
@@ -77,6 +76,8 @@ private:
             auto* neighbours = new ViewMeshNeighborsDlg(nullptr);
             neighbours->Show(true);
             WindowShots::Pump(600);
+            ok &= WindowShots::CheckLayout(neighbours, "mesh-neighbors-searching");
+            ok &= WindowShots::CheckLayout(neighbours->GetGauge(), "mesh-neighbors-searching gauge");
             ok &= WindowShots::GrabArea(neighbours->GetScreenRect().Union(neighbours->GetGauge()->GetScreenRect()),
                        Path("mesh-neighbors-searching"));
             ok &= Shot(neighbours, "mesh-neighbors", ViewMeshNeighborsDlg::kSearchMs + 200);
@@ -86,12 +87,11 @@ private:
         model->SetInterfaceQuery(nullptr);
         backdrop->Destroy();
         WindowShots::Pump(200);
-        m_exitCode = ok ? 0 : 1;
-        ExitMainLoop();
+        // The main loop's exit code is the program's (OnExit's is not).
+        wxEventLoopBase::GetActive()->Exit(ok ? 0 : 1);
     }
 
     wxString m_folder;
-    int m_exitCode = 1;
 };
 
 }  // namespace

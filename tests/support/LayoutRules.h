@@ -1,0 +1,50 @@
+#ifndef TIDEWAVE_LAYOUTRULES_H
+#define TIDEWAVE_LAYOUTRULES_H
+
+#include <string>
+#include <vector>
+
+// The geometry of the layout check, without windows: the children of one
+// window as rectangles in, what does not fit out.
+namespace LayoutRules {
+
+struct Box {
+    int x = 0, y = 0, w = 0, h = 0;
+    int Right() const { return x + w; }
+    int Bottom() const { return y + h; }
+    bool Empty() const { return w <= 0 || h <= 0; }
+    bool Contains(const Box& other) const;
+    bool Overlaps(const Box& other) const;
+};
+
+// One visible child, in its parent's client coordinates.
+struct Item {
+    std::string name;
+    Box box;
+    // What its text needs (the toolkit's best size), for a child that shows a
+    // text of its own; 0 x 0 for one that does not.
+    int needW = 0, needH = 0;
+};
+
+// One text that a window draws itself (a list cell, a drawn label): the
+// box it is given and the extent of the text in its font.
+struct DrawnText {
+    std::string name;
+    Box box;
+    int textW = 0, textH = 0;
+};
+
+// The findings for the visible children of one window whose client area is
+// `client` (0, 0, width, height), each a line naming the child:
+//  - a text narrower or shorter than what it needs (cut text);
+//  - a child not wholly inside the client area;
+//  - two children that overlap, unless one lies wholly inside the other
+//    (a word over a picture button, the controls of a group box).
+std::vector<std::string> Check(const Box& client, const std::vector<Item>& children);
+
+// A drawn text that does not fit its box, in width or height.
+std::vector<std::string> CheckDrawn(const std::vector<DrawnText>& texts);
+
+}  // namespace LayoutRules
+
+#endif

@@ -1,0 +1,178 @@
+#include "LayoutWalker.h"
+
+#include <algorithm>
+
+#include <gtk/gtk.h>
+
+#include <wx/bookctrl.h>
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/dcclient.h>
+#include <wx/hyperlink.h>
+#include <wx/imaglist.h>
+#include <wx/listctrl.h>
+#include <wx/radiobut.h>
+#include <wx/statbox.h>
+#include <wx/stattext.h>
+#include <wx/tglbtn.h>
+#include <wx/toplevel.h>
+
+#include "LayoutRules.h"
+
+namespace LayoutWalker {
+
+namespace {
+
+using LayoutRules::Box;
+
+std::string Utf8(const wxString& s) { return std::string(s.utf8_str()); }
+
+// "<name> \"<label>\"", the label only where the name says nothing.
+std::string NameOf(wxWindow* w) {
+    std::string name = Utf8(w->GetName());
+    const wxString label = w->GetLabel();
+    if (!label.empty() && name.rfind("ID_", 0) != 0)
+        name += " \"" + Utf8(label.Left(40)) + "\"";
+    return name;
+}
+
+// The first text label inside a native control (a button's or a check
+// box's caption, a group box's title).
+GtkWidget* InnerLabel(GtkWidget* widget) {
+    if (widget == nullptr)
+        return nullptr;
+    if (GTK_IS_LABEL(widget))
+        return widget;
+    if (GTK_IS_FRAME(widget))
+        return InnerLabel(gtk_frame_get_label_widget(GTK_FRAME(widget)));
+    if (!GTK_IS_CONTAINER(widget))
+        return nullptr;
+    GList* children = gtk_container_get_children(GTK_CONTAINER(widget));
+    GtkWidget* found = nullptr;
+    for (GList* c = children; c != nullptr && found == nullptr; c = c->next)
+        found = InnerLabel(GTK_WIDGET(c->data));
+    g_list_free(children);
+    return found;
+}
+
+// What the child's own text needs, as a size of the child; 0 x 0 when it
+// shows none.  A static text needs its text's extent.  A native control
+// with a caption needs the room its caption lacks: the caption's label got
+// less than its minimum from the theme's layout inside the control.
+wxSize TextNeed(wxWindow* w) {
+    if (auto* text = dynamic_cast<wxStaticText*>(w)) {
+        // What the label shows (a label may keep the text it was given apart).
+        const wxString shown = wxControl::RemoveMnemonics(text->wxControl::GetLabel());
+        if (shown.empty())
+            return wxSize();
+        wxClientDC dc(text);
+        dc.SetFont(text->GetFont());
+        return dc.GetMultiLineTextExtent(shown);
+    }
+    const bool captioned = dynamic_cast<wxCheckBox*>(w) != nullptr || dynamic_cast<wxRadioButton*>(w) != nullptr ||
+                           dynamic_cast<wxHyperlinkCtrl*>(w) != nullptr ||
+                           dynamic_cast<wxToggleButton*>(w) != nullptr || dynamic_cast<wxButton*>(w) != nullptr ||
+                           dynamic_cast<wxStaticBox*>(w) != nullptr;
+    if (!captioned || w->GetLabel().empty())
+        return wxSize();
+    GtkWidget* label = InnerLabel(w->GetHandle());
+    if (label == nullptr || !gtk_widget_get_visible(label))
+        return wxSize();
+    GtkRequisition minimum, natural;
+    gtk_widget_get_preferred_size(label, &minimum, &natural);
+    GtkAllocation given;
+    gtk_widget_get_allocation(label, &given);
+    const wxSize size = w->GetSize();
+    wxSize need(size.x + std::max(0, minimum.width - given.width), size.y + std::max(0, minimum.height - given.height));
+    // A check box or radio button narrower than its box and caption squeezes
+    // the caption although GTK keeps the label's own allocation.
+    if (dynamic_cast<wxCheckBox*>(w) != nullptr || dynamic_cast<wxRadioButton*>(w) != nullptr) {
+        gtk_widget_get_preferred_size(w->GetHandle(), &minimum, &natural);
+        need.x = std::max(need.x, minimum.width);
+    }
+    return need;
+}
+
+// The columns of a report list against the texts in them.
+void CheckColumns(wxListCtrl* list, const std::string& path, std::vector<std::string>& findings) {
+    if (!list->InReportView())
+        return;
+    std::vector<LayoutRules::DrawnText> texts;
+    wxClientDC dc(list);
+    dc.SetFont(list->GetFont());
+    int imageW = 0, imageH = 0;
+    if (wxImageList* images = list->GetImageList(wxIMAGE_LIST_SMALL))
+        images->GetSize(0, imageW, imageH);
+    // The generic list draws a cell's text 4 pixels in from each side.
+    const int kCellPadding = 8;
+    for (int col = 0; col < list->GetColumnCount(); ++col) {
+        const int width = list->GetColumnWidth(col);
+        wxListItem heading;
+        heading.SetMask(wxLIST_MASK_TEXT);
+        list->GetColumn(col, heading);
+        for (long row = -1; row < list->GetItemCount(); ++row) {
+            const wxString text = row < 0 ? heading.GetText() : list->GetItemText(row, col);
+            if (text.empty())
+                continue;
+            const wxSize extent = dc.GetTextExtent(text);
+            int need = extent.x + kCellPadding;
+            if (row >= 0 && col == 0)
+                need += imageW + 2;
+            LayoutRules::DrawnText t;
+            t.name = path + " column " + std::to_string(col) + (row < 0 ? " heading" : " row " + std::to_string(row)) +
+                     " \"" + Utf8(text) + "\"";
+            t.box = Box{0, 0, width, extent.y};
+            t.textW = need;
+            t.textH = extent.y;
+            texts.push_back(t);
+        }
+    }
+    for (const std::string& f : LayoutRules::CheckDrawn(texts))
+        findings.push_back(f);
+}
+
+void Walk(wxWindow* window, const std::string& path, std::vector<std::string>& findings) {
+    if (auto* list = dynamic_cast<wxListCtrl*>(window))
+        CheckColumns(list, path, findings);
+
+    const wxSize client = window->GetClientSize();
+    Box area{0, 0, client.x, client.y};
+    if (window->IsTopLevel() && window->HasFlag(wxFRAME_SHAPED))
+        area = Box{kPictureFrame, kPictureFrame, client.x - 2 * kPictureFrame, client.y - 2 * kPictureFrame};
+
+    // A book control places and sizes its pages itself.
+    if (dynamic_cast<wxBookCtrlBase*>(window) != nullptr)
+        area = Box{-100000, -100000, 200000, 200000};
+
+    std::vector<LayoutRules::Item> items;
+    std::vector<std::pair<wxWindow*, std::string>> visible;
+    for (wxWindow* child : window->GetChildren()) {
+        if (child->IsTopLevel() || !child->IsShown())
+            continue;
+        const std::string name = path + "/" + NameOf(child);
+        const wxRect r = child->GetRect();
+        LayoutRules::Item item;
+        item.name = name;
+        item.box = Box{r.x, r.y, r.width, r.height};
+        const wxSize need = TextNeed(child);
+        item.needW = need.x;
+        item.needH = need.y;
+        items.push_back(item);
+        visible.emplace_back(child, name);
+    }
+    for (const std::string& f : LayoutRules::Check(area, items))
+        findings.push_back(f);
+    for (const auto& [child, name] : visible)
+        Walk(child, name, findings);
+}
+
+}  // namespace
+
+std::vector<std::string> Check(wxWindow* top) {
+    std::vector<std::string> findings;
+    if (top != nullptr && top->IsShown())
+        Walk(top, NameOf(top), findings);
+    return findings;
+}
+
+}  // namespace LayoutWalker

@@ -1,0 +1,34 @@
+#ifndef TIDEWAVE_PICTURETEXTFIT_H
+#define TIDEWAVE_PICTURETEXTFIT_H
+
+#include <utility>
+#include <vector>
+
+#include <wx/bitmap.h>
+#include <wx/gdicmn.h>
+
+class wxWindow;
+
+// Fits the texts of a window drawn from a picture (balloon, notice) to the
+// picture: a text (CustomStaticText) that would run into the picture's frame
+// is broken into lines, what stands below it moves down, and the window and
+// its picture grow by as much (the picture's middle row is repeated).  The
+// window keeps the picture's width.  Each fit starts again from the layout
+// the window had at its first fit, so texts may change between fits.
+class PictureTextFit {
+public:
+    // The room a text leaves free on the picture's right: its frame.
+    static constexpr int kFrameMargin = 14;
+
+    // Lays out `window`'s children for their texts and sizes the window;
+    // returns the picture to paint and to cut the window's outline from.
+    wxBitmap Fit(wxWindow* window, const wxBitmap& picture);
+
+    // `picture` with its middle row repeated `extra` times.
+    static wxBitmap Stretch(const wxBitmap& picture, int extra);
+
+private:
+    std::vector<std::pair<wxWindow*, wxRect>> m_layout;
+};
+
+#endif

@@ -1,0 +1,32 @@
+#ifndef TIDEWAVE_TEXTFIT_H
+#define TIDEWAVE_TEXTFIT_H
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// How the texts of a picture window (balloon or notice) fit its picture:
+// a text that would run past the picture's inner edge is broken into lines
+// at spaces, and what stands below a text that grew moves down with it.
+// Plain arithmetic, so it can be checked without a window.
+namespace TextFit {
+
+// Breaks `text` into lines no wider than `width` as `measure` gives widths
+// (UTF-8 in), at spaces; a single word wider than `width` keeps a line of
+// its own.  A text that fits stays one line.
+std::vector<std::string> Wrap(const std::string& text, int width,
+                              const std::function<int(const std::string&)>& measure);
+
+struct Row {
+    int top = 0;     // where the child stands in the picture's own layout
+    int height = 0;  // its height there
+    int grow = 0;    // how much taller its text made it
+};
+
+// The new top of each row: moved down by the growth of every row that ends
+// at or above its top; `extra` is how much the window must grow.
+std::vector<int> Stack(const std::vector<Row>& rows, int& extra);
+
+}  // namespace TextFit
+
+#endif
