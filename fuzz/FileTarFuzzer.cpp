@@ -33,18 +33,24 @@ void Clear(const std::string& folder) {
     nftw(folder.c_str(), RemoveEntry, 16, FTW_DEPTH | FTW_PHYS);
 }
 
-bool OnlyExpectedEntries() {
-    DIR* d = opendir(g_work.c_str());
+// The names in folder but "." and ".."; false when it cannot be read.
+bool Names(const std::string& folder, std::vector<std::string>& names) {
+    DIR* d = opendir(folder.c_str());
     if (d == nullptr)
         return false;
-    bool ok = true;
     while (dirent* e = readdir(d)) {
         const std::string n = e->d_name;
-        if (n != "." && n != ".." && n != "in.tar" && n != "dest")
-            ok = false;
+        if (n != "." && n != "..")
+            names.push_back(n);
     }
     closedir(d);
-    return ok;
+    return true;
+}
+
+bool OnlyExpectedEntries() {
+    std::vector<std::string> names;
+    return Names(g_work, names) &&
+           std::all_of(names.begin(), names.end(), [](const std::string& n) { return n == "in.tar" || n == "dest"; });
 }
 
 uint32_t U32(const uint8_t* p) {
@@ -75,31 +81,20 @@ bool SharesBytes(const uint8_t* data, size_t size) {
 }
 
 long long BytesIn(const std::string& folder) {
+    std::vector<std::string> names;
+    Names(folder, names);
     long long total = 0;
-    DIR* d = opendir(folder.c_str());
-    if (d == nullptr)
-        return 0;
-    while (dirent* e = readdir(d)) {
+    for (const std::string& n : names) {
         struct stat st;
-        if (e->d_name[0] != '.' && lstat((folder + "/" + e->d_name).c_str(), &st) == 0)
+        if (lstat((folder + "/" + n).c_str(), &st) == 0)
             total += st.st_size;
     }
-    closedir(d);
     return total;
 }
 
 bool Empty(const std::string& folder) {
-    DIR* d = opendir(folder.c_str());
-    if (d == nullptr)
-        return false;
-    bool empty = true;
-    while (dirent* e = readdir(d)) {
-        const std::string n = e->d_name;
-        if (n != "." && n != "..")
-            empty = false;
-    }
-    closedir(d);
-    return empty;
+    std::vector<std::string> names;
+    return Names(folder, names) && names.empty();
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The deploy server's rules without a server: when a connection is given
 // up, who gets a place, and what waits for the hand-over.
 #include <condition_variable>
+#include <filesystem>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -231,11 +232,8 @@ TEST_F(HandOverQueueTest, ANewerArchiveSupersedesTheWaitingOne) {
     EXPECT_EQ(worker.Held(), 0);
     // Nothing is left beside the archive.
     std::vector<std::string> entries;
-    DIR* d = opendir(ReceiveFolder::Path().c_str());
-    while (dirent* e = readdir(d))
-        if (std::string(e->d_name) != "." && std::string(e->d_name) != "..")
-            entries.push_back(e->d_name);
-    closedir(d);
+    for (const auto& entry : std::filesystem::directory_iterator(ReceiveFolder::Path()))
+        entries.push_back(entry.path().filename());
     EXPECT_EQ(entries, std::vector<std::string>{"SchoolSettings.tar"});
 }
 
