@@ -5,6 +5,7 @@
 #include <new>
 
 #include <fcntl.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <ace/Log_Msg.h>
@@ -12,11 +13,17 @@
 #include <ace/SOCK_Stream.h>
 
 #include "DeployContext.h"
+#include "HandOverWorker.h"
 #include "ReadHandler.h"
 
 AcceptHandler::AcceptHandler(ACE_Reactor* reactor, const ACE_INET_Addr& listenAddress, DeployContext& context)
     : m_pReactor(reactor ? reactor : ACE_Reactor::instance()), m_nSpareFd(::open("/dev/null", O_RDONLY | O_CLOEXEC)),
       m_address(listenAddress), m_context(context) {}
+
+bool AcceptHandler::HasBytesWaiting(DeployAdmission::Key connection) {
+    int waiting = 0;
+    return ::ioctl(static_cast<const ReadHandler*>(connection)->get_handle(), FIONREAD, &waiting) == 0 && waiting > 0;
+}
 
 void AcceptHandler::DropWaitingConnection() {
     ACE_SOCK_Stream dropped;
@@ -67,11 +74,6 @@ unsigned short AcceptHandler::LocalPort() const {
 ACE_HANDLE AcceptHandler::get_handle() const { return m_acceptor.get_handle(); }
 
 int AcceptHandler::handle_input(ACE_HANDLE) {
-    if (m_context.openConnections >= m_context.maxConnections) {
-        // Descriptors must not run out, whoever keeps connections open.
-        DropWaitingConnection();
-        return 0;
-    }
     ReadHandler* reader = new (std::nothrow) ReadHandler(m_context);
     ACE_INET_Addr peerAddress;
     ACE_Time_Value noWait(ACE_Time_Value::zero);
@@ -89,13 +91,28 @@ int AcceptHandler::handle_input(ACE_HANDLE) {
             DropWaitingConnection();
         return 0;
     }
+    const uint32_t source = peerAddress.get_ip_address();
+    const DeployAdmission::Clock::time_point now = DeployAdmission::Clock::now();
+    const DeployAdmission::Decision decision =
+        m_context.admission.Admit(source, m_context.handOver.Held(), now, HasBytesWaiting);
+    if (!decision.admit) {
+        // Every place is taken by a peer that is sending, or by a delivery.
+        reader->handle_close(ACE_INVALID_HANDLE, ACE_Event_Handler::ALL_EVENTS_MASK);
+        return 0;
+    }
+    if (decision.evict != nullptr) {
+        ACE_ERROR((LM_ERROR, ACE_TEXT("%N:%l: Closing the connection silent for longest to let a new one in.\n")));
+        m_pReactor->remove_handler(const_cast<ReadHandler*>(static_cast<const ReadHandler*>(decision.evict)),
+                                   ACE_Event_Handler::READ_MASK);
+    }
+    m_context.admission.Add(reader, source, now);
     reader->peer().enable(ACE_NONBLOCK);
     if (m_pReactor->register_handler(reader, ACE_Event_Handler::READ_MASK) == -1) {
         ACE_ERROR((LM_ERROR, ACE_TEXT("%N:%l: Failed to register read handler. (errno = %i: %m)\n"), errno));
         reader->handle_close(ACE_INVALID_HANDLE, ACE_Event_Handler::ALL_EVENTS_MASK);
         return 0;
     }
-    if (!reader->ArmStepTimer()) {
+    if (!reader->ArmDeadlineTimer()) {
         ACE_ERROR((LM_ERROR, ACE_TEXT("%N:%l: Failed to set the step deadline.\n")));
         m_pReactor->remove_handler(reader, ACE_Event_Handler::READ_MASK);
     }

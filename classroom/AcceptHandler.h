@@ -5,13 +5,15 @@
 #include <ace/INET_Addr.h>
 #include <ace/SOCK_Acceptor.h>
 
+#include "DeployAdmission.h"
+
 class ACE_Reactor;
 struct DeployContext;
 
 // The deploy server's listener: accepts each connection into a new
-// ReadHandler.  A connection that cannot be accepted or served is dropped
-// and the listener keeps listening; so is every connection beyond the
-// most the server serves at once.
+// ReadHandler, when DeployAdmission lets it in (closing a silent connection
+// to make room, if need be).  A connection that cannot be accepted, served
+// or let in is closed at once and the listener keeps listening.
 class AcceptHandler : public ACE_Event_Handler {
 public:
     AcceptHandler(ACE_Reactor* reactor, const ACE_INET_Addr& listenAddress, DeployContext& context);
@@ -32,6 +34,8 @@ private:
     // spare descriptor when the process has none left, so that a full
     // descriptor table cannot make the reactor spin on the same connection.
     void DropWaitingConnection();
+    // The admission's test of a connection: bytes wait to be read.
+    static bool HasBytesWaiting(DeployAdmission::Key connection);
 
     ACE_Reactor* m_pReactor;
     int m_nSpareFd;

@@ -1,8 +1,10 @@
 #include "CertificateVerifier.h"
 
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
+#include <openssl/crypto.h>
 #include <openssl/err.h>
 #include <openssl/pem.h>
 #include <openssl/x509.h>
@@ -14,6 +16,7 @@ struct StoreFree { void operator()(X509_STORE* s) const { X509_STORE_free(s); } 
 struct CtxFree { void operator()(X509_STORE_CTX* c) const { X509_STORE_CTX_free(c); } };
 struct CertFree { void operator()(X509* c) const { X509_free(c); } };
 struct FileClose { void operator()(FILE* f) const { std::fclose(f); } };
+struct OpenSslFree { void operator()(void* p) const { OPENSSL_free(p); } };
 
 }  // namespace
 
@@ -39,4 +42,39 @@ bool CertificateVerifier::Verify(const std::string& caFile, const std::string& c
     const bool ok = X509_verify_cert(ctx.get()) == 1;
     ERR_clear_error();
     return ok;
+}
+
+bool CertificateVerifier::IsOnePemCertificate(const std::string& file) {
+    std::unique_ptr<FILE, FileClose> in(std::fopen(file.c_str(), "rb"));
+    if (!in)
+        return false;
+    ERR_clear_error();
+    int blocks = 0;
+    bool certificate = false;
+    for (;;) {
+        char* rawName = nullptr;
+        char* rawHeader = nullptr;
+        unsigned char* rawData = nullptr;
+        long length = 0;
+        const int read = PEM_read(in.get(), &rawName, &rawHeader, &rawData, &length);
+        std::unique_ptr<char, OpenSslFree> name(rawName), header(rawHeader);
+        std::unique_ptr<unsigned char, OpenSslFree> data(rawData);
+        if (read != 1)
+            break;
+        if (++blocks > 1)
+            break;
+        const unsigned char* p = data.get();
+        std::unique_ptr<X509, CertFree> cert(
+            name != nullptr && std::strcmp(name.get(), PEM_STRING_X509) == 0 &&
+                    (header == nullptr || header.get()[0] == '\0')
+                ? d2i_X509(nullptr, &p, length)
+                : nullptr);
+        certificate = cert != nullptr && p == data.get() + length;
+    }
+    // The loop ends at the end of the file or at a block that does not
+    // decode; only the former leaves no error but "no start line".
+    const unsigned long error = ERR_peek_last_error();
+    const bool cleanEnd = ERR_GET_LIB(error) == ERR_LIB_PEM && ERR_GET_REASON(error) == PEM_R_NO_START_LINE;
+    ERR_clear_error();
+    return blocks == 1 && certificate && cleanEnd;
 }

@@ -12,6 +12,11 @@ public:
     // certificate of caFile and passes OpenSSL's default verification (dates
     // included).  A missing, unreadable or malformed file gives false.
     static bool Verify(const std::string& caFile, const std::string& certFile);
+
+    // True when the file holds exactly one PEM block, a certificate that
+    // parses as X.509 to its last byte, and nothing else but text around
+    // it: what may be kept as the CA certificate.
+    static bool IsOnePemCertificate(const std::string& file);
 };
 
 #endif

@@ -2,17 +2,23 @@
 
 #include <cerrno>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <ace/Log_Msg.h>
 
+#include "CertificateVerifier.h"
 #include "DeployConstants.h"
 #include "KXClientSubject.h"
+#include "ReceiveFolder.h"
 #include "SocketByte.h"
-#include "SystemPaths.h"
 
 Delivery::Delivery(int connection, std::unique_ptr<DownloadFile> file, bool certificate)
-    : m_connection(connection), m_file(std::move(file)), m_bCertificate(certificate) {}
+    : m_connection(connection), m_file(std::move(file)), m_bCertificate(certificate) {
+    // Written whole: the file waits by its name.  Should closing fail, the
+    // file is gone and the delivery fails at its turn.
+    m_file->Close();
+}
 
 Delivery::~Delivery() {
     m_file.reset();  // a file not stored is gone before the peer sees the close
@@ -31,12 +37,20 @@ void Delivery::Complete() {
 }
 
 bool Delivery::Store() {
+    struct stat st;
+    if (m_bCertificate && ::lstat(m_file->Target().c_str(), &st) != 0 &&
+        !CertificateVerifier::IsOnePemCertificate(m_file->TemporaryPath())) {
+        // The CA slot stays free for the teacher's real certificate.
+        ACE_ERROR((LM_ERROR, ACE_TEXT("%N:%l: The file received is not one PEM certificate; %C is not stored.\n"),
+                   m_file->Target().c_str()));
+        return false;
+    }
     DownloadFile::Result result = m_bCertificate ? m_file->CommitBesideExisting()
                                   : m_file->Commit()  ? DownloadFile::STORED
                                                       : DownloadFile::FAILED;
     if (result == DownloadFile::TARGET_EXISTS) {
         DownloadFile archive;
-        result = archive.Open(SystemPaths::Fixed(DeployConstants::kArchivePath)) &&
+        result = archive.Open(ReceiveFolder::ArchivePath()) &&
                          archive.WriteContentOf(*m_file) && archive.Commit()
                      ? DownloadFile::STORED
                      : DownloadFile::FAILED;

@@ -6,9 +6,10 @@
 #include <ace/Log_Msg.h>
 
 #include "AcceptHandler.h"
+#include "ReceiveFolder.h"
 
-DeployServer::DeployServer(const ACE_INET_Addr& listenAddress, const ACE_Time_Value& stepDeadline)
-    : m_address(listenAddress), m_context(stepDeadline, m_handOver), m_reactor(&m_impl, false),
+DeployServer::DeployServer(const ACE_INET_Addr& listenAddress, const DeployLimits& limits)
+    : m_address(listenAddress), m_handOver(limits.maxWaiting), m_context(limits, m_handOver), m_reactor(&m_impl, false),
       m_acceptor(nullptr), m_running(false) {}
 
 DeployServer::~DeployServer() { Stop(); }
@@ -25,6 +26,14 @@ int DeployServer::Open() {
         m_acceptor = nullptr;
         if (!portInUse)
             ACE_ERROR((LM_ERROR, ACE_TEXT("%N:%l: Failed to open accept handler. Exiting.\n")));
+        return -1;
+    }
+    // Only the server that holds the port clears what an earlier run left.
+    if (!ReceiveFolder::Prepare()) {
+        ACE_ERROR((LM_ERROR, ACE_TEXT("%N:%l: Failed to prepare the receive folder %C. (errno = %i: %m)\n"),
+                   ReceiveFolder::Path().c_str(), errno));
+        m_reactor.remove_handler(m_acceptor, ACE_Event_Handler::ACCEPT_MASK);
+        m_acceptor = nullptr;
         return -1;
     }
     return 0;

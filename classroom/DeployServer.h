@@ -5,10 +5,10 @@
 #include <ace/Reactor.h>
 #include <ace/TP_Reactor.h>
 #include <ace/Thread_Manager.h>
-#include <ace/Time_Value.h>
 
 #include "DeployConstants.h"
 #include "DeployContext.h"
+#include "DeployLimits.h"
 #include "HandOverWorker.h"
 
 class AcceptHandler;
@@ -19,13 +19,12 @@ class AcceptHandler;
 // at a time.
 class DeployServer {
 public:
-    explicit DeployServer(const ACE_INET_Addr& listenAddress,
-                          const ACE_Time_Value& stepDeadline = ACE_Time_Value(DeployConstants::kStepSeconds));
+    explicit DeployServer(const ACE_INET_Addr& listenAddress, const DeployLimits& limits = DeployLimits());
     ~DeployServer();
     DeployServer(const DeployServer&) = delete;
     DeployServer& operator=(const DeployServer&) = delete;
 
-    // Opens the listener; 0 or -1.
+    // Opens the listener and makes the receive folder afresh; 0 or -1.
     int Open();
     unsigned short Port() const;
     // Starts the event-loop thread; 0 or -1.

@@ -68,9 +68,24 @@ bool DownloadFile::WriteContentOf(const DownloadFile& other) {
     return ok;
 }
 
+bool DownloadFile::Close() {
+    if (m_fd < 0)
+        return !m_temporary.empty();
+    const int fd = m_fd;
+    m_fd = -1;
+    if (::close(fd) != 0) {
+        Discard();
+        return false;
+    }
+    return true;
+}
+
 bool DownloadFile::SyncAndClose() {
+    if (m_fd < 0 && !m_temporary.empty())
+        m_fd = ::open(m_temporary.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
     if (m_fd < 0) {
-        errno = EBADF;
+        if (m_temporary.empty())
+            errno = EBADF;
         return false;
     }
     bool ok = ::fsync(m_fd) == 0;

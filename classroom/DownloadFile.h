@@ -9,7 +9,8 @@
 // written and the file closed without error.  Until then the target keeps
 // what it held; a download that is given up leaves nothing behind.  A link at
 // the target is replaced, never followed, and a target that belongs to
-// another user is not touched.
+// another user is not touched.  Once written whole, the file can wait for
+// its Commit without holding a descriptor (Close).
 class DownloadFile {
 public:
     enum Result { STORED, TARGET_EXISTS, FAILED };
@@ -25,6 +26,9 @@ public:
     bool Write(const char* data, size_t n);
     // Appends everything the other file has written so far.
     bool WriteContentOf(const DownloadFile& other);
+    // Done writing: gives the descriptor back and keeps the temporary file
+    // for Commit.  False (the temporary file removed) when closing failed.
+    bool Close();
     // Flushes, closes and renames onto the target.  False when any of it
     // failed; the temporary file is then removed.
     bool Commit();
@@ -35,6 +39,8 @@ public:
     void Discard();
 
     const std::string& Target() const { return m_target; }
+    // Where the bytes stand until Commit; empty when there is no file.
+    const std::string& TemporaryPath() const { return m_temporary; }
 
 private:
     bool SyncAndClose();

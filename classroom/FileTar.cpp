@@ -112,6 +112,28 @@ bool CopyOut(int archive, int out, uint32_t offset, uint32_t size) {
     return true;
 }
 
+// The files' bytes stand after the entry table, each apart from the others
+// (an empty file takes no room): what is written is never more than the
+// archive holds.
+bool DataRangesApart(std::vector<Extraction> files, uint64_t dataStart) {
+    files.erase(std::remove_if(files.begin(), files.end(), [](const Extraction& f) { return f.size == 0; }),
+                files.end());
+    std::sort(files.begin(), files.end(),
+              [](const Extraction& a, const Extraction& b) { return a.offset < b.offset; });
+    uint64_t end = dataStart;
+    for (const Extraction& f : files) {
+        if (f.offset < end)
+            return false;
+        end = static_cast<uint64_t>(f.offset) + f.size;
+    }
+    return true;
+}
+
+bool ExtractOne(int archive, int dir, const Extraction& file) {
+    Fd out(::openat(dir, file.name.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666));
+    return out.get() >= 0 && CopyOut(archive, out.get(), file.offset, file.size) && out.Close();
+}
+
 }  // namespace
 
 int FileTar::ReadHeader(const wxString& archivePath, FileTarHeader& header) {
@@ -122,6 +144,12 @@ int FileTar::ReadHeader(const wxString& archivePath, FileTarHeader& header) {
 }
 
 int FileTar::UnTar(const wxString& archivePath, const wxString& destFolder) {
+    return UnTar(archivePath, destFolder, wxString(), std::function<bool()>());
+}
+
+int FileTar::UnTar(const wxString& archivePath, const wxString& destFolder, const wxString& firstName,
+                   const std::function<bool()>& firstAccepted) {
+    const bool firstRequired = static_cast<bool>(firstAccepted);
     FileTarHeader header;
     off_t fileSize = 0;
     size_t headerBytes = 0;
@@ -130,7 +158,7 @@ int FileTar::UnTar(const wxString& archivePath, const wxString& destFolder) {
         return 1;
     const int32_t count = header.GetCount();
     if (count <= 0)
-        return 0;
+        return firstRequired ? 1 : 0;
     if (count > FileTarHeader::kMaxCount || headerBytes < FileTarHeader::kBytes)
         return 1;
 
@@ -154,6 +182,8 @@ int FileTar::UnTar(const wxString& archivePath, const wxString& destFolder) {
             return 1;
         files.push_back(Extraction{bytes, entry.offset, entry.size});
     }
+    if (!DataRangesApart(files, static_cast<uint64_t>(kTableOffset) + tableBytes))
+        return 1;
 
     const std::string dest = FsPath(destFolder);
     if (dest.empty())
@@ -161,12 +191,18 @@ int FileTar::UnTar(const wxString& archivePath, const wxString& destFolder) {
     Fd dir(::open(dest.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dir.get() < 0)
         return 1;
-    for (const Extraction& file : files) {
-        Fd out(::openat(dir.get(), file.name.c_str(),
-                        O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666));
-        if (out.get() < 0)
+    const std::string first = firstRequired ? FsPath(firstName) : std::string();
+    if (firstRequired) {
+        const auto last = std::find_if(files.rbegin(), files.rend(),
+                                       [&first](const Extraction& f) { return f.name == first; });
+        if (first.empty() || last == files.rend() || !ExtractOne(archive.get(), dir.get(), *last) ||
+            !firstAccepted())
             return 1;
-        if (!CopyOut(archive.get(), out.get(), file.offset, file.size) || !out.Close())
+    }
+    for (const Extraction& file : files) {
+        if (firstRequired && file.name == first)
+            continue;
+        if (!ExtractOne(archive.get(), dir.get(), file))
             return 1;
     }
     return 0;

@@ -2,6 +2,7 @@
 #define TIDEWAVE_FILETAR_H
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include <wx/string.h>
@@ -15,8 +16,10 @@
 //
 // The reader checks the whole archive before it writes anything: the count
 // (at most 1024), every entry read whole, every name a plain file name, every
-// file's bytes within the archive.  Whatever it refuses, it never writes a
-// file outside the destination folder.
+// file's bytes within the archive, after the entry table and apart from
+// every other file's bytes.  So it never writes more than the archive holds,
+// and whatever it refuses, it never writes a file outside the destination
+// folder.
 class FileTar {
 public:
     static constexpr uint32_t kMagic = 0x4B4350CCu;
@@ -26,6 +29,12 @@ public:
     // Extracts every entry into destFolder (with or without the trailing
     // separator).  0 on success, 1 on any refusal or failure.
     static int UnTar(const wxString& archivePath, const wxString& destFolder);
+    // As UnTar, but the entry named firstName (the last of that name) is
+    // written first and firstAccepted, which may read it, decides whether
+    // any other entry is written.  1 when there is no such entry or it is
+    // not accepted; the entries of that name are not written again.
+    static int UnTar(const wxString& archivePath, const wxString& destFolder, const wxString& firstName,
+                     const std::function<bool()>& firstAccepted);
 
     // Checks the magic and reads the header; bytes missing at the end of a
     // short file read as zero.  0 on success, 1 otherwise.

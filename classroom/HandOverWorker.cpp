@@ -1,10 +1,13 @@
 #include "HandOverWorker.h"
 
+#include <algorithm>
+#include <iterator>
 #include <system_error>
+#include <vector>
 
 #include "Delivery.h"
 
-HandOverWorker::HandOverWorker() = default;
+HandOverWorker::HandOverWorker(int maxWaiting) : m_maxWaiting(maxWaiting) {}
 
 HandOverWorker::~HandOverWorker() { Stop(); }
 
@@ -23,15 +26,27 @@ bool HandOverWorker::Start() {
 }
 
 void HandOverWorker::Push(std::unique_ptr<Delivery> delivery) {
+    // Dropped deliveries close their connections after the lock is left.
+    std::vector<std::unique_ptr<Delivery>> dropped;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         if (m_bRunning && !m_bStop) {
-            m_queue.push_back(std::move(delivery));
-            m_wake.notify_one();
-            return;
+            if (delivery->IsSettings()) {
+                const auto superseded = std::stable_partition(
+                    m_queue.begin(), m_queue.end(), [](const std::unique_ptr<Delivery>& d) { return !d->IsSettings(); });
+                std::move(superseded, m_queue.end(), std::back_inserter(dropped));
+                m_queue.erase(superseded, m_queue.end());
+                m_held -= static_cast<int>(dropped.size());
+            }
+            if (static_cast<int>(m_queue.size()) < m_maxWaiting) {
+                m_queue.push_back(std::move(delivery));
+                ++m_held;
+                m_wake.notify_one();
+            }
         }
+        if (delivery)
+            dropped.push_back(std::move(delivery));
     }
-    delivery.reset();
 }
 
 void HandOverWorker::Stop() {
@@ -58,6 +73,7 @@ void HandOverWorker::Run() {
         lock.unlock();
         delivery->Complete();
         delivery.reset();
+        --m_held;
         lock.lock();
     }
 }

@@ -18,11 +18,12 @@
 #include <ace/SSL/SSL_SOCK_Connector.h>
 #include <ace/SSL/SSL_SOCK_Stream.h>
 
+#include "CertificateVerifier.h"
 #include "DownloadFile.h"
 #include "KXClientSubject.h"
 #include "ProgramFolder.h"
+#include "ReceiveFolder.h"
 #include "SigPipeGuard.h"
-#include "SystemPaths.h"
 #include "TlsDeadlineStream.h"
 
 namespace {
@@ -145,8 +146,7 @@ int KXClientSocket::DownloadSchoolSettings(const char* host, unsigned short port
             ACE_ERROR((LM_ERROR, ACE_TEXT("%N:%l: Refused a file of %d bytes (at most %d).\n"), size, largest));
             return BreakOff(stream);
         }
-        const std::string target =
-            isCertificate ? caPath : SystemPaths::Fixed(DeployConstants::kArchivePath);
+        const std::string target = isCertificate ? caPath : ReceiveFolder::ArchivePath();
 
         std::printf("[Client] allocate the memory nDataSize:%d\n", size);
         std::fflush(stdout);
@@ -157,7 +157,7 @@ int KXClientSocket::DownloadSchoolSettings(const char* host, unsigned short port
         }
 
         DownloadFile file;
-        if (!file.Open(target)) {
+        if ((!isCertificate && !ReceiveFolder::Make()) || !file.Open(target)) {
             CloseStream(stream);
             return 0;
         }
@@ -182,6 +182,11 @@ int KXClientSocket::DownloadSchoolSettings(const char* host, unsigned short port
                 return BreakOff(stream);
             }
             rest -= n;
+        }
+        if (isCertificate && !CertificateVerifier::IsOnePemCertificate(file.TemporaryPath())) {
+            ACE_ERROR((LM_ERROR, ACE_TEXT("%N:%l: The file received is not one PEM certificate; %C is not stored.\n"),
+                       target.c_str()));
+            return BreakOff(stream);
         }
         if (!file.Commit()) {
             ACE_ERROR((LM_ERROR, ACE_TEXT("%N:%l: Failed to store %C. (errno = %i: %m)\n"), target.c_str(),

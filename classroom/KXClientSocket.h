@@ -10,8 +10,9 @@
 // settings server, tells it whether the server's certificate verified
 // against the local "cacert.pem", and downloads one file in acknowledged
 // chunks of at most 1024 bytes.  A file from a server that verified becomes
-// "/tmp/SchoolSettings.tar" and is handed over like a pushed one; while no CA
-// certificate exists, the first download becomes that certificate.  A file
+// the received "SchoolSettings.tar" and is handed over like a pushed one;
+// while no CA certificate exists, the first download becomes that
+// certificate when it is one PEM certificate.  A file
 // from a server that did not verify is never taken while a CA certificate
 // exists.
 class KXClientSocket : public ACE_Event_Handler {

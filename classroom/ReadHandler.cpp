@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 
 #include <sys/stat.h>
@@ -13,8 +14,8 @@
 #include "DeployContext.h"
 #include "HandOverWorker.h"
 #include "ProgramFolder.h"
+#include "ReceiveFolder.h"
 #include "SocketByte.h"
-#include "SystemPaths.h"
 
 namespace {
 
@@ -30,34 +31,50 @@ bool WouldBlock(int error) { return error == EAGAIN || error == EWOULDBLOCK; }
 ReadHandler::ReadHandler(DeployContext& context)
     : m_context(context), m_lengthBytes{}, m_nLengthRead(0), m_nDataSize(0), m_nPayloadRead(0),
       m_nState(kLengthExpected), m_bStepStarted(false), m_bCertificate(false), m_nCallDepth(0), m_nTimerId(-1),
-      m_file(std::make_unique<DownloadFile>()) {
-    ++m_context.openConnections;
-}
+      m_deadline(context.limits.step, context.limits.floorBytesPerSecond, TransferDeadline::Clock::now()),
+      m_file(std::make_unique<DownloadFile>()) {}
 
 ReadHandler::~ReadHandler() {
-    --m_context.openConnections;
+    m_context.admission.Remove(this);
+    m_file.reset();  // a partial file is gone before the peer sees the close
     if (m_peer.get_handle() != ACE_INVALID_HANDLE && m_peer.close() == -1)
         ACE_ERROR((LM_ERROR, ACE_TEXT("%N:%l: Failed to close socket. (errno = %i: %m)\n"), errno));
 }
 
 ACE_HANDLE ReadHandler::get_handle() const { return m_peer.get_handle(); }
 
-bool ReadHandler::ArmStepTimer() {
-    CancelStepTimer();
+bool ReadHandler::ArmDeadlineTimer() {
+    CancelDeadlineTimer();
     if (reactor() == nullptr)
         return false;
-    m_nTimerId = reactor()->schedule_timer(this, nullptr, m_context.stepDeadline);
+    const auto left = std::chrono::duration_cast<std::chrono::microseconds>(m_deadline.Expiry() -
+                                                                          TransferDeadline::Clock::now());
+    ACE_Time_Value delay(ACE_Time_Value::zero);
+    if (left.count() > 0)
+        delay.set(static_cast<time_t>(left.count() / 1000000), static_cast<suseconds_t>(left.count() % 1000000));
+    m_nTimerId = reactor()->schedule_timer(this, nullptr, delay);
     return m_nTimerId != -1;
 }
 
-void ReadHandler::CancelStepTimer() {
+void ReadHandler::CancelDeadlineTimer() {
     if (m_nTimerId != -1 && reactor() != nullptr)
         reactor()->cancel_timer(m_nTimerId, nullptr, 1);
     m_nTimerId = -1;
 }
 
+void ReadHandler::Progress() {
+    const TransferDeadline::Clock::time_point now = TransferDeadline::Clock::now();
+    m_deadline.OnProgress(now);
+    m_context.admission.Progress(this, now);
+}
+
 int ReadHandler::handle_timeout(const ACE_Time_Value&, const void*) {
-    ACE_ERROR((LM_ERROR, ACE_TEXT("%N:%l: Peer did not finish its step before the deadline; closing.\n")));
+    // The timer stands at the deadline as it was when it was set; bytes
+    // that arrived since have moved it on.
+    m_nTimerId = -1;
+    if (!m_deadline.Expired(TransferDeadline::Clock::now()))
+        return ArmDeadlineTimer() ? 0 : -1;
+    ACE_ERROR((LM_ERROR, ACE_TEXT("%N:%l: Peer went silent, or too slow for its length; closing.\n")));
     return -1;
 }
 
@@ -68,7 +85,7 @@ int ReadHandler::handle_close(ACE_HANDLE, ACE_Reactor_Mask mask) {
         if (reactor() != nullptr)
             reactor()->remove_handler(this, ACE_Event_Handler::READ_MASK | ACE_Event_Handler::DONT_CALL);
     } else {
-        CancelStepTimer();
+        CancelDeadlineTimer();
     }
     if (m_nState == kReceived) {
         m_context.handOver.Push(std::make_unique<Delivery>(m_peer.get_handle(), std::move(m_file), m_bCertificate));
@@ -111,6 +128,7 @@ int ReadHandler::ReadLength() {
         return -1;
     }
     m_nLengthRead += static_cast<size_t>(n);
+    Progress();
     if (m_nLengthRead < sizeof m_lengthBytes)
         return 0;
 
@@ -127,7 +145,8 @@ int ReadHandler::ReadLength() {
         return -1;
     m_nState = kPayloadExpected;
     m_bStepStarted = false;
-    return ArmStepTimer() ? 0 : -1;
+    m_deadline.OnLength(m_nDataSize);
+    return 0;
 }
 
 int ReadHandler::BeginPayload() {
@@ -137,7 +156,7 @@ int ReadHandler::BeginPayload() {
     m_bCertificate = ::stat(caPath.c_str(), &st) != 0;
     if (m_bCertificate && m_nDataSize > DeployConstants::kMaxCertificateSize)
         return -1;
-    const std::string target = m_bCertificate ? caPath : SystemPaths::Fixed(DeployConstants::kArchivePath);
+    const std::string target = m_bCertificate ? caPath : ReceiveFolder::ArchivePath();
     if (!m_file->Open(target)) {
         ACE_ERROR((LM_ERROR, ACE_TEXT("%N:%l: Failed to open %C. (errno = %i: %m)\n"), target.c_str(), errno));
         return -1;
@@ -167,9 +186,10 @@ int ReadHandler::ReadPayload() {
             return -1;
         }
         m_nPayloadRead += n;
+        Progress();
         if (m_nPayloadRead == m_nDataSize) {
-            // Whole: the connection leaves the reactor, and no longer counts
-            // against the most served at once, while it waits for its turn.
+            // Whole: the connection leaves the reactor for the hand-over,
+            // where it keeps its place until it is done.
             m_nState = kReceived;
             return -1;
         }

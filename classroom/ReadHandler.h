@@ -8,6 +8,7 @@
 #include <ace/SOCK_Stream.h>
 
 #include "DownloadFile.h"
+#include "TransferDeadline.h"
 
 struct DeployContext;
 
@@ -17,18 +18,20 @@ struct DeployContext;
 // certificate, otherwise the settings archive.
 //
 // The connection is read without blocking: each call takes only what has
-// arrived, so a slow or silent peer holds up nobody else.  Each step has a
-// deadline of its own on the reactor's timer.  The payload goes to disk as
-// it arrives; once it arrived whole the connection leaves the reactor as a
-// delivery, which stores, confirms and hands the file over in its turn.
+// arrived, so a slow or silent peer holds up nobody else.  It is given up
+// when it stays silent for a step's time, or runs past the time its length
+// allows (TransferDeadline), checked on the reactor's timer.  The payload
+// goes to disk as it arrives; once it arrived whole the connection leaves
+// the reactor as a delivery, which stores, confirms and hands the file over
+// in its turn.
 class ReadHandler : public ACE_Event_Handler {
 public:
     explicit ReadHandler(DeployContext& context);
 
     ACE_SOCK_Stream& peer() { return m_peer; }
-    // Starts the deadline of the step the connection waits for; false when
-    // no timer could be set.
-    bool ArmStepTimer();
+    // Sets the reactor's timer to the connection's deadline; false when no
+    // timer could be set.
+    bool ArmDeadlineTimer();
 
     ACE_HANDLE get_handle() const override;
     int handle_input(ACE_HANDLE) override;
@@ -37,7 +40,9 @@ public:
 
 private:
     ~ReadHandler() override;
-    void CancelStepTimer();
+    void CancelDeadlineTimer();
+    // Bytes arrived: the deadline and the place are renewed.
+    void Progress();
 
     // Each returns 0 to wait for more bytes, -1 when the connection ends.
     int ReadLength();
@@ -55,6 +60,7 @@ private:
     bool m_bCertificate;
     int m_nCallDepth;
     long m_nTimerId;
+    TransferDeadline m_deadline;
     std::unique_ptr<DownloadFile> m_file;
 };
 

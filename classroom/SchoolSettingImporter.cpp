@@ -76,13 +76,17 @@ bool SchoolSettingImporter::Run(const wxString& archivePath, wxArrayString* notI
     if (!interactive)
         std::puts("LoadSchoolSetting");
     const wxString numbered = wxString(folder.Path().c_str(), *wxConvFileName);
-    if (FileTar::UnTar(archivePath, numbered + wxT("/")) != 0) {
-        if (!interactive)
+    // The server certificate is unpacked and checked first: an archive
+    // without a valid one gets nothing else written.
+    bool checked = false;
+    if (FileTar::UnTar(archivePath, numbered + wxT("/"), wxString::FromUTF8(kServerCertName), [&] {
+            checked = true;
+            return CheckServerCertification(numbered);
+        }) != 0) {
+        if (!interactive && !checked)
             std::puts("FileTar::UnTar");
         return false;
     }
-    if (!CheckServerCertification(numbered))
-        return false;
 
     // The questions come first: the user may take long to answer, and no
     // other import (a deploy delivery) waits for that.

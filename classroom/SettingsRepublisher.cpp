@@ -7,15 +7,14 @@
 
 #include <wx/arrstr.h>
 
-#include "DeployConstants.h"
+#include "ReceiveFolder.h"
 #include "SchoolSettingImporter.h"
-#include "SystemPaths.h"
 
 SettingsRepublisher::SettingsRepublisher(Hooks hooks) : m_hooks(std::move(hooks)) {}
 
 bool SettingsRepublisher::ArchivePresent() {
     struct stat st;
-    const std::string path = SystemPaths::Fixed(DeployConstants::kArchivePath);
+    const std::string path = ReceiveFolder::ArchivePath();
     return ::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid();
 }
 
@@ -26,7 +25,7 @@ void SettingsRepublisher::Republish() {
             SchoolSettingImporter importer;
             wxArrayString notImported;
             importer.LoadSchoolSetting(
-                wxString(SystemPaths::Fixed(DeployConstants::kArchivePath).c_str(), *wxConvFileName), &notImported);
+                wxString(ReceiveFolder::ArchivePath().c_str(), *wxConvFileName), &notImported);
         }
         const Hooks& hooks = m_hooks;
         const std::function<void()> refresh = [hooks] {

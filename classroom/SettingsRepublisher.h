@@ -5,8 +5,8 @@
 
 #include "KXClientObserver.h"
 
-// The republish routine that follows every deploy arrival: imports
-// "/tmp/SchoolSettings.tar" when it is there, then has the GUI thread
+// The republish routine that follows every deploy arrival: imports the
+// received "SchoolSettings.tar" when it is there, then has the GUI thread
 // refresh the main window's profile choice, the profile manager and the
 // policy, in this order, and finally raises the publish request.  The
 // application supplies the hooks; a refresh hook returns false when the hub

@@ -23,16 +23,16 @@ median() { sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
 # 1. 60 MiB over loopback, five rounds each.
 head -c $((60 * 1024 * 1024)) /dev/urandom >"$work/payload"
-mkdir -p "$work/program" "$work/root/tmp"
+mkdir -p "$work/program" "$work/root/tmp" "$work/home"
 echo trusted >"$work/program/cacert.pem"   # so the payload is stored as the archive
-coproc SERVER { TIDEWAVE_ROOT="$work/root" "$driver" server "$work/program" 2>/dev/null; }
+coproc SERVER { TIDEWAVE_ROOT="$work/root" HOME="$work/home" "$driver" server "$work/program" 2>/dev/null; }
 read -r port <&"${SERVER[0]}"
 : >"$work/server.times"
 for _ in 1 2 3 4 5; do
-  rm -f "$work/root/tmp/SchoolSettings.tar"
+  rm -f "$work/home/.twm_receive/SchoolSettings.tar"
   sync
   "$driver" push "$port" "$work/payload" deploy >>"$work/server.times"
-  cmp -s "$work/payload" "$work/root/tmp/SchoolSettings.tar" || { echo "server stored other bytes"; exit 1; }
+  cmp -s "$work/payload" "$work/home/.twm_receive/SchoolSettings.tar" || { echo "server stored other bytes"; exit 1; }
 done
 exec {SERVER[1]}>&-
 wait "$SERVER_PID" || true

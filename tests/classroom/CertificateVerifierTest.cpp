@@ -41,4 +41,34 @@ TEST(CertificateVerifierTest, MissingOrBrokenFilesDoNotVerify) {
     EXPECT_TRUE(CertificateVerifier::Verify(certs.caFile, certs.caFile));
 }
 
+TEST(CertificateVerifierTest, WhatMayBecomeTheCA) {
+    TestTree tree;
+    TestCertificates certs(tree.Path());
+    const std::string ca = TestTree::ReadFile(certs.caFile);
+    const std::string key = TestTree::ReadFile(certs.serverKey);
+    const size_t body = ca.find('\n') + 1;
+    struct Case {
+        const char* what;
+        std::string content;
+        bool kept;
+    };
+    const Case cases[] = {
+        {"one certificate", ca, true},
+        {"with text around it", "CA of room 12\n" + ca + "\n", true},
+        {"arbitrary bytes", std::string("\x7f" "ELF\x02\x01\x01\0\0\0", 10) + std::string(300, 'x'), false},
+        {"empty", "", false},
+        {"two certificates", ca + TestTree::ReadFile(certs.serverCert), false},
+        {"a certificate and a key", ca + key, false},
+        {"a key", key, false},
+        {"a broken block after it", ca + "-----BEGIN CERTIFICATE-----\nnot base64\n", false},
+        {"a truncated body", ca.substr(0, body + 40) + "\n-----END CERTIFICATE-----\n", false},
+        {"the garbage file", TestTree::ReadFile(certs.garbageFile), false},
+    };
+    for (const Case& c : cases) {
+        TestTree::WriteFile(tree / "payload", c.content);
+        EXPECT_EQ(CertificateVerifier::IsOnePemCertificate(tree / "payload"), c.kept) << c.what;
+    }
+    EXPECT_FALSE(CertificateVerifier::IsOnePemCertificate(tree / "missing"));
+}
+
 }  // namespace

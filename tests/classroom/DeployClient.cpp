@@ -9,7 +9,17 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-DeployClient::DeployClient(unsigned short port) : m_fd(::socket(AF_INET, SOCK_STREAM, 0)), m_closed(false) {
+DeployClient::DeployClient(unsigned short port, const std::string& source)
+    : m_fd(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0)), m_closed(false) {
+    if (!source.empty()) {
+        sockaddr_in local{};
+        local.sin_family = AF_INET;
+        if (::inet_pton(AF_INET, source.c_str(), &local.sin_addr) != 1 ||
+            ::bind(m_fd, reinterpret_cast<sockaddr*>(&local), sizeof local) != 0) {
+            Close();
+            return;
+        }
+    }
     sockaddr_in addr{};
     addr.sin_family = AF_INET;
     addr.sin_port = htons(port);
@@ -63,8 +73,18 @@ std::string DeployClient::ReadUntilClosed(int timeoutMs) {
     return got;
 }
 
-std::string DeployClient::Push(unsigned short port, const std::string& payload) {
-    DeployClient client(port);
+std::string DeployClient::ReadSome(int timeoutMs) {
+    pollfd p{m_fd, POLLIN, 0};
+    char buf[256];
+    if (m_fd < 0 || ::poll(&p, 1, timeoutMs) != 1)
+        return std::string();
+    const ssize_t n = ::recv(m_fd, buf, sizeof buf, 0);
+    m_closed = n <= 0;
+    return n > 0 ? std::string(buf, static_cast<size_t>(n)) : std::string();
+}
+
+std::string DeployClient::Push(unsigned short port, const std::string& payload, const std::string& source) {
+    DeployClient client(port, source);
     client.Send(Length(static_cast<int32_t>(payload.size())));
     client.Send(payload);
     return client.ReadUntilClosed();

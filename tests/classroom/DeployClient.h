@@ -7,19 +7,26 @@
 // The teacher's side of a deploy connection, on plain sockets.
 class DeployClient {
 public:
-    explicit DeployClient(unsigned short port);
+    // source: the loopback address to send from ("127.0.0.N"); empty for
+    // the system's choice.
+    explicit DeployClient(unsigned short port, const std::string& source = std::string());
     ~DeployClient();
 
     bool Connected() const { return m_fd >= 0; }
+    int Fd() const { return m_fd; }
     void Send(const std::string& bytes);
     static std::string Length(int32_t length);
     // Everything the server sends until it closes (or timeoutMs passes).
     std::string ReadUntilClosed(int timeoutMs = 10000);
+    // The first bytes that arrive (empty when the server closes first, or
+    // timeoutMs passes).
+    std::string ReadSome(int timeoutMs);
     bool ClosedByServer() const { return m_closed; }
     void Close();
 
     // One whole delivery: length, payload, all answers until the close.
-    static std::string Push(unsigned short port, const std::string& payload);
+    static std::string Push(unsigned short port, const std::string& payload,
+                            const std::string& source = std::string());
 
 private:
     int m_fd;

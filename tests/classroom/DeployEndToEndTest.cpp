@@ -1,4 +1,5 @@
 #include <atomic>
+#include <fstream>
 #include <mutex>
 #include <string>
 #include <utility>
@@ -10,8 +11,9 @@
 #include "DeployServer.h"
 #include "ImportFixture.h"
 #include "KXClientSubject.h"
+#include "RawArchive.h"
+#include "ReceiveFolder.h"
 #include "SettingsRepublisher.h"
-#include "SystemPaths.h"
 
 namespace {
 
@@ -78,13 +80,44 @@ TEST_F(DeployEndToEndTest, ArchiveWithForeignCertificateChangesNothing) {
     TestTree::WriteFile(SettingsFile("Classroom.profile"), "mine");
     const std::string archive = MakeArchive("bad.tar", {{"sslservercert.pem", TestTree::ReadFile(m_certs->foreignCert)},
                                                         {"Classroom.profile", "theirs"}});
-    TestTree::WriteFile(SystemPaths::Fixed("/tmp/SchoolSettings.tar"), TestTree::ReadFile(archive));
+    ASSERT_TRUE(ReceiveFolder::Make());
+    TestTree::WriteFile(ReceiveFolder::ArchivePath(), TestTree::ReadFile(archive));
     bool published = false;
     SettingsRepublisher::Hooks hooks;
     hooks.requestPublish = [&] { published = true; };
     SettingsRepublisher(hooks).Republish();
     EXPECT_EQ(TestTree::ReadFile(SettingsFile("Classroom.profile")), "mine");
     EXPECT_TRUE(published);
+}
+
+TEST_F(DeployEndToEndTest, AnArchiveOfSharedBytesWritesLittle) {
+    // 3 MiB: 1024 entries over the same 1 MiB of data, no certificate.
+    const uint32_t dataStart = 2056 + 1024 * 2056;
+    std::vector<RawArchive::Entry> entries;
+    for (int k = 0; k < 1024; ++k)
+        entries.push_back({dataStart, 1 << 20, RawArchive::Text("f" + std::to_string(k) + ".profile")});
+    const std::string archive = RawArchive::Build(1024, entries, {std::string(1 << 20, 'x')});
+    const auto written = [] {
+        std::ifstream io("/proc/self/io");
+        for (std::string line; std::getline(io, line);)
+            if (line.rfind("wchar:", 0) == 0)
+                return std::stoll(line.substr(6));
+        return -1LL;
+    };
+    SettingsRepublisher republisher{SettingsRepublisher::Hooks()};
+    KXClientSubject::GetInstance()->SetObserver(&republisher);
+    DeployServer server(ACE_INET_Addr(static_cast<u_short>(0), "127.0.0.1"));
+    ASSERT_EQ(server.Open(), 0);
+    ASSERT_EQ(server.Start(), 0);
+    const long long before = written();
+    EXPECT_EQ(DeployClient::Push(server.Port(), archive), "KK");
+    EXPECT_EQ(DeployClient::Push(server.Port(), archive), "KK");
+    const long long after = written();
+    server.Stop();
+    KXClientSubject::GetInstance()->SetObserver(nullptr);
+    EXPECT_LE(after - before, 8LL << 20) << "bytes written for two pushes";
+    EXPECT_FALSE(TestTree::Exists(SettingsFile("f0.profile")));
+    EXPECT_TRUE(LeftInWorkFolder().empty());
 }
 
 }  // namespace

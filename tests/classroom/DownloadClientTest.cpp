@@ -23,7 +23,7 @@
 #include "KXClientSocket.h"
 #include "KXClientSubject.h"
 #include "ProgramFolder.h"
-#include "SystemPaths.h"
+#include "ReceiveFolder.h"
 #include "TestCertificates.h"
 #include "TestEnvironment.h"
 #include "TestTree.h"
@@ -181,6 +181,7 @@ protected:
         m_program = m_tree / "program";
         TestTree::MakeDirs(m_program);
         ProgramFolder::Set(m_program);
+        ASSERT_TRUE(ReceiveFolder::Make());
         KXClientSubject::GetInstance()->SetObserver(&m_observer);
     }
     void TearDown() override { KXClientSubject::GetInstance()->SetObserver(nullptr); }
@@ -191,7 +192,7 @@ protected:
     }
     void InstallCa(const std::string& file) { TestTree::WriteFile(CaFile(), TestTree::ReadFile(file)); }
     std::string CaFile() const { return m_program + "/cacert.pem"; }
-    static std::string ArchiveFile() { return SystemPaths::Fixed("/tmp/SchoolSettings.tar"); }
+    static std::string ArchiveFile() { return ReceiveFolder::ArchivePath(); }
     static std::set<std::string> Listing(const std::string& folder) {
         std::set<std::string> names;
         if (DIR* d = ::opendir(folder.c_str())) {
@@ -248,7 +249,7 @@ TEST_F(DownloadClientTest, VerifiedFileArrivesInAcknowledgedChunksAndIsHandedOve
     server.Join();
     EXPECT_EQ(server.Received(), kVerified + "KKKK");
     EXPECT_EQ(TestTree::ReadFile(ArchiveFile()), payload);
-    EXPECT_EQ(Listing(SystemPaths::Fixed("/tmp")), std::set<std::string>{"SchoolSettings.tar"});
+    EXPECT_EQ(Listing(ReceiveFolder::Path()), std::set<std::string>{"SchoolSettings.tar"});
     EXPECT_EQ(m_observer.calls.load(), 1);
 }
 
@@ -268,6 +269,13 @@ TEST_F(DownloadClientTest, EmptyOrNegativeSizeGetsNoAnswerButAVerifiedServerIsHa
 
 TEST_F(DownloadClientTest, WithoutCaTheFirstDownloadBecomesTheCaAndLaterOnesVerifyAgainstIt) {
     const std::string ca = TestTree::ReadFile(m_certs.caFile);
+    {
+        // Anything but one PEM certificate leaves the slot free.
+        TlsTestServer server(m_certs.serverCert, m_certs.serverKey, Serving(1200, std::string(1200, 'g')));
+        EXPECT_EQ(Download(server.Port()), 0);
+        server.Join();
+        EXPECT_FALSE(TestTree::Exists(CaFile()));
+    }
     {
         TlsTestServer server(m_certs.serverCert, m_certs.serverKey,
                              Serving(static_cast<int32_t>(ca.size()), ca));
@@ -351,7 +359,7 @@ TEST_F(DownloadClientTest, ChunkThatStopsShortLeavesNothingBehind) {
         // The partial chunk is never acknowledged.
         EXPECT_EQ(server.Received(), kVerified + "KK");
         EXPECT_EQ(TestTree::ReadFile(ArchiveFile()), "previous archive");
-        EXPECT_EQ(Listing(SystemPaths::Fixed("/tmp")), std::set<std::string>{"SchoolSettings.tar"});
+        EXPECT_EQ(Listing(ReceiveFolder::Path()), std::set<std::string>{"SchoolSettings.tar"});
         EXPECT_EQ(m_observer.calls.load(), 0);
     }
 }

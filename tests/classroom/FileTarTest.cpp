@@ -150,8 +150,8 @@ TEST_F(FileTarTest, FullLengthNames) {
 
 TEST_F(FileTarTest, LayoutFreedomDuplicatesAndReplacement) {
     TestTree::WriteFile(Dest("keep.xml"), "old content that is longer");
-    // Entry data out of the writer's order, shared, and of size 0; the later
-    // of two equal names wins.
+    // Entry data out of the writer's order and of size 0; the later of two
+    // equal names wins.
     std::string bytes = RawArchive::Build(
         4,
         {{0, 0, RawArchive::Text("dup")},
@@ -160,7 +160,7 @@ TEST_F(FileTarTest, LayoutFreedomDuplicatesAndReplacement) {
          {0, 0, RawArchive::Text("zero")}},
         {});
     const uint32_t data = static_cast<uint32_t>(bytes.size());
-    bytes += "SECONDFIRST";
+    bytes += "SECONDFIRSTNEW";
     auto setEntry = [&](int k, uint32_t off, uint32_t size) {
         std::string f;
         RawArchive::PutU32(f, off);
@@ -168,13 +168,73 @@ TEST_F(FileTarTest, LayoutFreedomDuplicatesAndReplacement) {
         bytes.replace(2056 + k * 2056, 8, f);
     };
     setEntry(0, data + 6, 5);    // "FIRST"
-    setEntry(1, data + 6, 5);    // shares "FIRST"
+    setEntry(1, data + 11, 3);   // "NEW"
     setEntry(2, data, 6);        // "SECOND", earlier in the file
-    setEntry(3, data, 0);
+    setEntry(3, data + 6, 0);    // empty: takes no room
     EXPECT_EQ(UnTarBytes(bytes), 0);
     EXPECT_EQ(TestTree::ReadFile(Dest("dup")), "SECOND");
-    EXPECT_EQ(TestTree::ReadFile(Dest("keep.xml")), "FIRST");
+    EXPECT_EQ(TestTree::ReadFile(Dest("keep.xml")), "NEW");
     EXPECT_EQ(TestTree::ReadFile(Dest("zero")), "");
+}
+
+TEST_F(FileTarTest, FilesMayNotShareBytesOrStandInTheTable) {
+    // Two entries; their data areas given from the start of the data (after
+    // the table), or as absolute offsets into the header and table.
+    struct Case {
+        const char* what;
+        int64_t off1, size1, off2, size2;   // negative: absolute offset -off
+    };
+    const Case cases[] = {
+        {"the same bytes", 0, 8, 0, 8},
+        {"overlapping", 0, 8, 7, 8},
+        {"one inside the other", 0, 16, 4, 4},
+        {"in the entry table", 0, 8, -(2056 + 2056), 8},
+        {"in the header", 0, 8, -4, 8},
+    };
+    std::string data(16, 'd');
+    for (const Case& c : cases) {
+        std::string bytes = RawArchive::Build(2, {{0, 0, RawArchive::Text("a")}, {0, 0, RawArchive::Text("b")}}, {});
+        const int64_t dataStart = static_cast<int64_t>(bytes.size());
+        bytes += data;
+        const auto put = [&](int k, int64_t off, int64_t size) {
+            std::string f;
+            RawArchive::PutU32(f, static_cast<uint32_t>(off < 0 ? -off : dataStart + off));
+            RawArchive::PutU32(f, static_cast<uint32_t>(size));
+            bytes.replace(2056 + k * 2056, 8, f);
+        };
+        put(0, c.off1, c.size1);
+        put(1, c.off2, c.size2);
+        EXPECT_EQ(UnTarBytes(bytes), 1) << c.what;
+    }
+    ExpectNothingWritten();
+}
+
+TEST_F(FileTarTest, TheFirstEntryDecidesBeforeAnythingElseIsWritten) {
+    const std::string bytes = RawArchive::Build(
+        4,
+        {{0, 1, RawArchive::Text("a")}, {0, 4, RawArchive::Text("cert")}, {0, 1, RawArchive::Text("b")},
+         {0, 3, RawArchive::Text("cert")}},
+        {"A", "old!", "B", "new"});
+    TestTree::WriteFile(m_tree / "a.tar", bytes);
+    const auto unTar = [&](const wxString& first, bool accept) {
+        std::set<std::string> seen;
+        const int rc = FileTar::UnTar(wxString::FromUTF8((m_tree / "a.tar").c_str()),
+                                      wxString::FromUTF8((m_tree / "out/dest/").c_str()), first, [&] {
+                                          seen = Listing(m_tree / "out/dest");
+                                          return TestTree::ReadFile(Dest("cert")) == "new" && accept;
+                                      });
+        return std::make_pair(rc, seen);
+    };
+    // Refused: the last entry of that name alone was written.
+    EXPECT_EQ(unTar(wxT("cert"), false), std::make_pair(1, std::set<std::string>{"cert"}));
+    EXPECT_EQ(Listing(m_tree / "out/dest"), std::set<std::string>{"cert"});
+    ::unlink(Dest("cert").c_str());
+    EXPECT_EQ(unTar(wxT("none"), true).first, 1);
+    ExpectNothingWritten();
+    // Accepted: the rest follows, without the older entry of that name.
+    EXPECT_EQ(unTar(wxT("cert"), true).first, 0);
+    EXPECT_EQ(Listing(m_tree / "out/dest"), (std::set<std::string>{"a", "b", "cert"}));
+    EXPECT_EQ(TestTree::ReadFile(Dest("cert")), "new");
 }
 
 TEST_F(FileTarTest, NeverWritesThroughALinkInTheDestination) {

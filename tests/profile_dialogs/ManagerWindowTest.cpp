@@ -10,13 +10,13 @@
 #include <wx/menu.h>
 
 #include "CommandRunner.h"
-#include "DeployConstants.h"
 #include "FileTar.h"
 #include "ManagerTestSupport.h"
 #include "ModalDialogAnswerer.h"
 #include "ProfileFile.h"
 #include "ProfileManagerDlg.h"
 #include "ProgramFolder.h"
+#include "ReceiveFolder.h"
 #include "SettingsRepublisher.h"
 #include "SystemPaths.h"
 #include "TestCertificates.h"
@@ -335,7 +335,7 @@ TEST_F(ManagerWindowTest, ASettingsImportWhileShownBringsTheNewProfileIn) {
     tar.SetBasePath(wxString::FromUTF8((work / "src/").c_str()));
     ASSERT_EQ(tar.AddFile("sslservercert.pem", ""), 0);
     ASSERT_EQ(tar.AddFile("Classroom.profile", ""), 0);
-    const std::string archive = SystemPaths::Fixed(DeployConstants::kArchivePath);
+    const std::string archive = ReceiveFolder::ArchivePath();
     TestTree::MakeDirs(archive.substr(0, archive.rfind('/')), 0700);
     ASSERT_EQ(tar.Tar("SchoolSettings.tar", wxString::FromUTF8(archive.substr(0, archive.rfind('/') + 1).c_str())), 0);
     setenv("TMPDIR", work.Path().c_str(), 1);

@@ -29,7 +29,7 @@ mkdir -p "$work/push"
 "$push" ca "$port" "$work/push" || fail "pushing the CA certificate"
 [ -f "$work/prog/cacert.pem" ] || fail "no cacert.pem in the program folder after the first delivery"
 cmp -s "$work/push/ca.pem" "$work/prog/cacert.pem" || fail "cacert.pem differs from the CA certificate pushed"
-[ ! -e "$TIDEWAVE_ROOT/tmp/SchoolSettings.tar" ] || fail "the CA certificate was stored as a settings archive"
+[ ! -e "$HOME/.twm_receive/SchoolSettings.tar" ] || fail "the CA certificate was stored as a settings archive"
 
 # (b) Settings signed by that CA.
 "$push" settings "$port" "$work/push" || fail "pushing the settings archive"
@@ -47,8 +47,8 @@ snapshot() { (cd "$1" && find . -type f -print0 | sort -z | xargs -0 sha256sum);
 before=$(snapshot "$settings")
 ca_before=$(sha256sum <"$work/prog/cacert.pem")
 "$push" foreign "$port" "$work/push" || fail "pushing the archive of another CA"
-[ -f "$TIDEWAVE_ROOT/tmp/SchoolSettings.tar" ] || fail "the archive of another CA was not even stored"
-cmp -s "$work/push/foreign.tar" "$TIDEWAVE_ROOT/tmp/SchoolSettings.tar" || fail "the stored archive is not the one pushed"
+[ -f "$HOME/.twm_receive/SchoolSettings.tar" ] || fail "the archive of another CA was not even stored"
+cmp -s "$work/push/foreign.tar" "$HOME/.twm_receive/SchoolSettings.tar" || fail "the stored archive is not the one pushed"
 after=$(snapshot "$settings")
 [ "$before" = "$after" ] || fail "an archive signed by another CA changed the settings folder:
 before:

@@ -1,0 +1,63 @@
+#ifndef TIDEWAVE_DEPLOYADMISSION_H
+#define TIDEWAVE_DEPLOYADMISSION_H
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+// Who may hold one of the deploy server's places.  The connections being
+// received are kept here with their source address and the time of their
+// last progress; deliveries waiting for (or in) the hand-over are counted
+// by the caller and take places too, but are never closed to make room.
+//
+// A new connection is let in when
+// - its source holds fewer than the per-source quota, and the server fewer
+//   than the cap; or else
+// - a connection (of the same source, when that source is at its quota) has
+//   made no progress for at least the eviction time: the one silent for
+//   longest is closed to make room.
+// A connection that has bytes waiting to be read is sending, however long
+// ago the server last read from it, and is not closed for a newcomer.
+class DeployAdmission {
+public:
+    using Clock = std::chrono::steady_clock;
+    using Key = const void*;
+
+    struct Limits {
+        int maxConnections;        // receiving and handed over together
+        int maxPerSource;          // receiving, per source address
+        Clock::duration evictAfter;  // silence after which a place may be taken
+    };
+    struct Decision {
+        bool admit;
+        Key evict;                 // to close first; null when none
+    };
+    // True when the connection has bytes waiting to be read.
+    using SendingTest = std::function<bool(Key)>;
+
+    explicit DeployAdmission(const Limits& limits);
+
+    // Decides on a connection from source; held is the number of deliveries
+    // handed over.  Adds nothing: the caller adds what it lets in.
+    Decision Admit(uint32_t source, int held, Clock::time_point now, const SendingTest& sending);
+    void Add(Key key, uint32_t source, Clock::time_point now);
+    void Progress(Key key, Clock::time_point now);
+    void Remove(Key key);
+    int Count() const { return static_cast<int>(m_entries.size()); }
+
+private:
+    struct Entry {
+        Key key;
+        uint32_t source;
+        Clock::time_point lastProgress;
+    };
+    // The entry (of source, unless any) silent longest and at least the
+    // eviction time; null when none.  Entries found sending are renewed.
+    Key Victim(const uint32_t* source, Clock::time_point now, const SendingTest& sending);
+
+    Limits m_limits;
+    std::vector<Entry> m_entries;
+};
+
+#endif
