@@ -197,7 +197,8 @@ std::vector<bool> ProfileManagementControl::GuestEntries(const std::vector<Profi
 }
 
 bool ProfileManagementControl::SaveAllProfiles(const std::vector<ProfileList_t>& list,
-                                               wxArrayString* failedNames, int adminCount) {
+                                               wxArrayString* failedNames, int adminCount,
+                                               const std::vector<ProfileList_t>* loadedWith) {
     Log("Enter ProfileManagementControl::SaveAllProfiles");
     const bool admin = TWMUtil::IsAdmin();
     const std::string& folder = admin ? m_strAdminDir : m_strUserDir;
@@ -215,6 +216,16 @@ bool ProfileManagementControl::SaveAllProfiles(const std::vector<ProfileList_t>&
     {
         wxMutexLocker lock(m_storeMutex);
         loaded = NamesOf(admin ? m_adminList : m_userList);
+    }
+    if (loadedWith != nullptr) {
+        // Of the holder's list the guest entries name no file of this folder.
+        std::set<std::string> held;
+        const std::vector<bool> heldGuest = GuestEntries(*loadedWith);
+        for (size_t i = 0; i < loadedWith->size(); ++i) {
+            if (!heldGuest[i] && Contains(loaded, (*loadedWith)[i].name))
+                held.insert((*loadedWith)[i].name);
+        }
+        loaded.swap(held);
     }
 
     const bool folderReady = EnsureFolder(folder, admin ? kAdminFolderMode : kUserFolderMode);

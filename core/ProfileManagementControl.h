@@ -76,13 +76,16 @@ public:
     // written go to `failedNames` and make the result false.  When every
     // entry was written, the files of the folder that the last load listed
     // and the list no longer has are removed; files the load skipped stay.
-    // The guest profiles are never written or removed.  A guest entry (of
-    // the entries named like a guest profile the last one, and every entry
-    // named "Guest") is counted as written only when it equals a stored
-    // profile of that name that stays in place (its show flag compared as
-    // shown or hidden); otherwise it is listed as failed.
+    // With `loadedWith`, the list as its holder loaded it, only files that
+    // list held as the caller's own profiles are removed: a profile stored
+    // after that load is not the holder's to drop.  The guest profiles are
+    // never written or removed.  A guest entry (of the entries named like a
+    // guest profile the last one, and every entry named "Guest") is counted
+    // as written only when it equals a stored profile of that name that stays
+    // in place (its show flag compared as shown or hidden); otherwise it is
+    // listed as failed.
     bool SaveAllProfiles(const std::vector<ProfileList_t>& list, wxArrayString* failedNames,
-                         int adminCount = -1);
+                         int adminCount = -1, const std::vector<ProfileList_t>* loadedWith = nullptr);
 
     // Reloads the lists and describes the caller's own profiles with respect
     // to an access point: PROFILES_READ, PROFILES_SSID_KNOWN,

@@ -190,7 +190,11 @@ bool ProfileManagerDlg::Destroy() {
 
 bool ProfileManagerDlg::Show(bool show) {
     m_model.SetModified(false);
-    if (show && (!m_model.IsLoaded() || m_pProfileListCtrl->GetItemCount() == 0)) {
+    // Coming up, the window shows the folders as they are: a list loaded
+    // while it was hidden (a classroom refresh) may miss what was stored
+    // since.  Shown again while up, it keeps its rows and unsaved changes.
+    if (show && (!IsShown() || !m_model.IsLoaded() || m_pProfileListCtrl->GetItemCount() == 0)) {
+        m_pProfileListCtrl->DeleteAllItems();
         Load();
         FillList(-1);
         DisableSelectionCommands();
@@ -410,7 +414,8 @@ bool ProfileManagerDlg::SaveProfiles() {
         saved = failed.empty();
     } else {
         ProfileManagementControl* store = Store();
-        saved = store != nullptr && store->SaveAllProfiles(m_model.Profiles(), &failed, m_model.AdminCount());
+        saved = store != nullptr && store->SaveAllProfiles(m_model.Profiles(), &failed, m_model.AdminCount(),
+                                                           &m_model.SavedProfiles());
     }
     if (!saved) {
         wxString text = _("Failed to save the following profiles:\n");
