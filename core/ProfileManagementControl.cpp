@@ -37,6 +37,12 @@ bool IsFolder(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
+bool SameFolder(const std::string& a, const std::string& b) {
+    struct stat sa, sb;
+    return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && S_ISDIR(sa.st_mode) &&
+           sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
 bool Contains(const std::set<std::string>& names, const std::string& name) {
     return names.find(name) != names.end();
 }
@@ -132,6 +138,15 @@ bool ProfileManagementControl::WriteProfileTo(const ProfileList_t& profile, cons
     if (!IsFolder(dir))
         return false;
     return ProfileFile::Write(profile, dir, FileModeFor(dir), replace);
+}
+
+bool ProfileManagementControl::IsProfileFolder(const wxString& folder) const {
+    const std::string dir = TWMUtil::WxStringToStdString(folder);
+    for (const std::string* store : {&m_strAdminDir, &m_strUserDir, &m_strGuestDir}) {
+        if (SameFolder(dir, *store))
+            return true;
+    }
+    return false;
 }
 
 bool ProfileManagementControl::EnsureFolder(const std::string& folder, mode_t mode) {

@@ -64,6 +64,8 @@ public:
     // in the administrator and guest folders are readable by everyone, files
     // anywhere else only by their owner.
     bool WriteProfileTo(const ProfileList_t& profile, const wxString& folder, bool replace = true);
+    // Whether `folder` is one of the three profile folders (links followed).
+    bool IsProfileFolder(const wxString& folder) const;
     // Stores a new profile in the administrator folder (administrator) or the
     // user folder, never replacing an existing one, and tells the main window
     // and the profile manager.

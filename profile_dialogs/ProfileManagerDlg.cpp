@@ -4,11 +4,9 @@
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/dirdlg.h>
-#include <wx/file.h>
 #include <wx/filedlg.h>
 #include <wx/filefn.h>
 #include <wx/icon.h>
-#include <wx/log.h>
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
 #include <wx/panel.h>
@@ -504,27 +502,32 @@ void ProfileManagerDlg::OnExport(wxCommandEvent&) {
     ProfileManagementControl* store = Store();
     if (!m_model.CanExport(sel) || store == nullptr)
         return;
+    // The entry goes out as the list shows it, unsaved changes included; an
+    // entry made or renamed since the last save has no stored file, and
+    // needs none.
     const ProfileList_t entry = m_model.Profiles()[sel];
-    const std::string folder = m_model.ExportFolder(sel, TWMUtil::IsAdmin(), store->AdminDir(), store->UserDir());
-    wxLogNull quiet;  // an unreadable file is told below, not by the log
-    wxFile source;
-    if (folder.empty() || !wxFileExists(FromUtf8(ProfileFile::PathFor(folder, entry.name))) ||
-        !source.Open(FromUtf8(ProfileFile::PathFor(folder, entry.name)), wxFile::read)) {
-        ShowMessage(_("Cannot open selected file."), wxICON_EXCLAMATION);
+    if (!ProfileFile::IsWritableName(entry.name)) {
+        ShowMessage(_("Failed to export profile."), wxICON_EXCLAMATION);
         return;
     }
-    const wxFileOffset size = source.Length();
-    source.Close();
 
     const wxString target = g_chooseExport(this);
     if (target.empty())
         return;
+    // Only OK writes the profile folders: an export there would store the
+    // unsaved entry behind the user's back.
+    if (store->IsProfileFolder(target)) {
+        ShowMessage(_("The stored profiles are kept in this folder.\nPlease select another folder."),
+                    wxICON_EXCLAMATION);
+        return;
+    }
     bool replace = false;
     if (wxFileExists(target + "/" + FromUtf8(entry.name) + ".profile")) {
         if (ConfirmOverwrite() != wxID_YES)
             return;
         replace = true;
     }
+    const wxFileOffset size = static_cast<wxFileOffset>(ProfileFile::ToXml(entry).size());
     wxDiskspaceSize_t free = 0;
     if (wxGetDiskSpace(target, nullptr, &free) && free <= size) {
         ShowMessage(_("Not enough disk space available."), wxICON_EXCLAMATION);

@@ -243,10 +243,3 @@ void ProfileManagerModel::ApplyImport(const ImportPlan& plan, const ProfileList_
     m_nAdminCount = std::min(m_nAdminCount, Count());
     m_bModified = true;
 }
-
-std::string ProfileManagerModel::ExportFolder(int row, bool isAdminNow, const std::string& adminDir,
-                                              const std::string& userDir) const {
-    if (!IsRow(row) || !ProfileFile::IsWritableName(m_profileList[row].name))
-        return std::string();
-    return (isAdminNow || row < m_nAdminCount) ? adminDir : userDir;
-}

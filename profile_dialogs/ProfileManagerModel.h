@@ -134,12 +134,6 @@ public:
     ImportPlan PlanImport(const std::string& name, const std::string& inUseName, bool isAdminNow) const;
     void ApplyImport(const ImportPlan& plan, const ProfileList_t& record, bool isAdminNow);
 
-    // The folder an entry's stored file lies in: the administrator folder
-    // for an administrator entry and always for root, else the user's.
-    // Empty when the entry has no file name the store could have written.
-    std::string ExportFolder(int row, bool isAdminNow, const std::string& adminDir,
-                             const std::string& userDir) const;
-
 private:
     bool IsRow(int index) const { return index >= 0 && index < Count(); }
 

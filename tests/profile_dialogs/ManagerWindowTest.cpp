@@ -331,11 +331,40 @@ TEST_F(ManagerWindowTest, ExportAsksBeforeItReplacesAFile) {
     exportSelected();
     EXPECT_EQ(ReadBack(target.Path(), "U1").name, "U1");
 
-    // The administrator's entry is not the user's to export; a new entry has
-    // no stored file yet.
+    // The administrator's entry is not the user's to export.
     Select(0);
     exportSelected();
     EXPECT_FALSE(TestTree::Exists(target / "A1.profile"));
+}
+
+TEST_F(ManagerWindowTest, ExportWritesWhatTheRowShowsAndNeverIntoTheProfileFolders) {
+    PlaceFourProfiles();
+    TestTree files, target;
+    Place(files.Path(), Profile("Office"));
+    std::string folder = target.Path();
+    ProfileManagerDlg::SetChoosers([&](wxWindow*) { return wxString::FromUTF8((files / "Office.profile").c_str()); },
+                                   [&](wxWindow*) { return wxString::FromUTF8(folder.c_str()); });
+    Manager()->Show(true);
+    const auto menu = [this](const char* label) {
+        wxCommandEvent e(wxEVT_MENU, MenuItem(Manager(), label)->GetId());
+        Manager()->GetEventHandler()->ProcessEvent(e);
+    };
+    // Imported, not stored yet: it goes out as listed.
+    menu("&Import Profile...");
+    Select(3);
+    menu("E&xport Profile...");
+    EXPECT_EQ(ReadBack(target.Path(), "Office"), ReadBack(files.Path(), "Office"));
+
+    // U1 unticked and not saved: the store's folders are refused.
+    List()->Check(1, false);
+    Select(1);
+    for (const std::string& store : {hub.store->UserDir(), hub.store->AdminDir(), hub.store->GuestDir()}) {
+        folder = store;
+        ExpectQuestion("Please select another folder.", wxID_OK);
+        menu("E&xport Profile...");
+    }
+    EXPECT_EQ(ReadBack(hub.store->UserDir(), "U1").show, "1");
+    EXPECT_FALSE(Stored(hub.store->AdminDir(), "U1"));
 }
 
 TEST_F(ManagerWindowTest, HelpStartsTheViewerOnlyWhenTheManualIsThere) {
