@@ -212,7 +212,7 @@ void ProfileManagerDlg::Load() {
     int adminCount = 0;
     ProfileManagementControl* store = Store();
     const bool ok = store != nullptr && store->GetProfileList(list, admin, true, &adminCount);
-    m_model.Load(ok, list, adminCount, admin);
+    m_model.Load(ok, std::move(list), adminCount, admin);
 }
 
 void ProfileManagerDlg::RefreshProfile() {
@@ -242,18 +242,23 @@ void ProfileManagerDlg::FillList(int select) {
     while (list->GetItemCount() > n)
         list->DeleteItem(list->GetItemCount() - 1);
 
+    const std::vector<ProfileManagerModel::RowLook> looks = m_model.Looks();
+    const wxColour textColour = list->GetForegroundColour();
     for (int row = 0; row < n; ++row) {
-        const ProfileManagerModel::RowLook look = m_model.Look(row);
+        const ProfileManagerModel::RowLook& look = looks[static_cast<size_t>(row)];
         // Every row takes its enabled state from its entry's kind, so an
         // entry moved onto a greyed row can be ticked.
-        list->EnableItem(row, look.enabled);
-        list->Check(row, ProfileManagerModel::IsShown(profiles[row].show));
+        const long enabled = wxCheckedListCtrl::StateEnabled;
+        const long checked = wxCheckedListCtrl::StateChecked;
+        const long marks = (look.enabled ? enabled : 0) |
+                           (ProfileManagerModel::IsShown(profiles[row].show) ? checked : 0);
+        list->UpdateItemState(row, marks, enabled | checked);
         list->SetItem(row, 1, wxString::Format("%d", row + 1), -1);
         list->SetItem(row, 2, FromUtf8(profiles[row].name), -1);
         list->SetItemColumnImage(row, 2, look.image);
         if (look.whiteBackground)
             list->SetItemBackgroundColour(row, *wxWHITE);
-        list->SetItemTextColour(row, look.greyText ? kGreyText : list->GetForegroundColour());
+        list->SetItemTextColour(row, look.greyText ? kGreyText : textColour);
     }
 
     if (select >= 0 && select < list->GetItemCount())
