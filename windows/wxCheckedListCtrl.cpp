@@ -182,46 +182,48 @@ bool wxCheckedListCtrl::SetItemColumnImage(long item, long column, int image) {
 
 bool wxCheckedListCtrl::SetItemImage(long item, int image, int) { return SetItemColumnImage(item, 0, image); }
 
+const wxItemAttr* wxCheckedListCtrl::RowAttr(long item) const {
+    return m_extraStates.IsRow(item) ? &m_rows[static_cast<size_t>(item)].attr : nullptr;
+}
+
+wxItemAttr* wxCheckedListCtrl::RowAttr(long item) {
+    return m_extraStates.IsRow(item) ? &m_rows[static_cast<size_t>(item)].attr : nullptr;
+}
+
 void wxCheckedListCtrl::SetItemTextColour(long item, const wxColour& colour) {
-    if (!m_extraStates.IsRow(item))
-        return;
-    m_rows[static_cast<size_t>(item)].attr.SetTextColour(colour);
-    Redraw(item);
+    if (wxItemAttr* attr = RowAttr(item)) {
+        attr->SetTextColour(colour);
+        Redraw(item);
+    }
 }
 
 wxColour wxCheckedListCtrl::GetItemTextColour(long item) const {
-    if (!m_extraStates.IsRow(item))
-        return wxNullColour;
-    const wxItemAttr& attr = m_rows[static_cast<size_t>(item)].attr;
-    return attr.HasTextColour() ? attr.GetTextColour() : wxNullColour;
+    const wxItemAttr* attr = RowAttr(item);
+    return attr != nullptr && attr->HasTextColour() ? attr->GetTextColour() : wxNullColour;
 }
 
 void wxCheckedListCtrl::SetItemBackgroundColour(long item, const wxColour& colour) {
-    if (!m_extraStates.IsRow(item))
-        return;
-    m_rows[static_cast<size_t>(item)].attr.SetBackgroundColour(colour);
-    Redraw(item);
+    if (wxItemAttr* attr = RowAttr(item)) {
+        attr->SetBackgroundColour(colour);
+        Redraw(item);
+    }
 }
 
 wxColour wxCheckedListCtrl::GetItemBackgroundColour(long item) const {
-    if (!m_extraStates.IsRow(item))
-        return wxNullColour;
-    const wxItemAttr& attr = m_rows[static_cast<size_t>(item)].attr;
-    return attr.HasBackgroundColour() ? attr.GetBackgroundColour() : wxNullColour;
+    const wxItemAttr* attr = RowAttr(item);
+    return attr != nullptr && attr->HasBackgroundColour() ? attr->GetBackgroundColour() : wxNullColour;
 }
 
 void wxCheckedListCtrl::SetItemFont(long item, const wxFont& font) {
-    if (!m_extraStates.IsRow(item))
-        return;
-    m_rows[static_cast<size_t>(item)].attr.SetFont(font);
-    Redraw(item);
+    if (wxItemAttr* attr = RowAttr(item)) {
+        attr->SetFont(font);
+        Redraw(item);
+    }
 }
 
 wxFont wxCheckedListCtrl::GetItemFont(long item) const {
-    if (!m_extraStates.IsRow(item))
-        return wxNullFont;
-    const wxItemAttr& attr = m_rows[static_cast<size_t>(item)].attr;
-    return attr.HasFont() ? attr.GetFont() : wxNullFont;
+    const wxItemAttr* attr = RowAttr(item);
+    return attr != nullptr && attr->HasFont() ? attr->GetFont() : wxNullFont;
 }
 
 void wxCheckedListCtrl::Check(long item, bool checked) {
@@ -332,11 +334,9 @@ int wxCheckedListCtrl::OnGetItemColumnImage(long item, long column) const {
 }
 
 wxItemAttr* wxCheckedListCtrl::OnGetItemAttr(long item) const {
-    if (!m_extraStates.IsRow(item))
-        return nullptr;
     // The list only reads through the pointer it is handed.
-    wxItemAttr& attr = const_cast<wxItemAttr&>(m_rows[static_cast<size_t>(item)].attr);
-    return attr.IsDefault() ? nullptr : &attr;
+    wxItemAttr* attr = const_cast<wxItemAttr*>(RowAttr(item));
+    return attr != nullptr && !attr->IsDefault() ? attr : nullptr;
 }
 
 bool wxCheckedListCtrl::Enable(bool enable) { return wxListCtrl::Enable(enable); }

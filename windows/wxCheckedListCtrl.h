@@ -108,6 +108,9 @@ private:
     void TakeCells(Row& row, const wxListItem& info) const;
     // Redraws a row when it is on screen.
     void Redraw(long item);
+    // A row's colours and font; null outside the rows.
+    const wxItemAttr* RowAttr(long item) const;
+    wxItemAttr* RowAttr(long item);
 
     // The list's row count follows the rows kept here, and only here.
     using wxListCtrl::SetItemCount;
