@@ -93,7 +93,6 @@ TEST(NewProfileChecks, FirstFailingCheckDecidesWithItsMessageAndFocus) {
         {"NONE with a key", Wireless("S", SECURITY_NONE, "x"), kWireless, "", ProfileField::None},
         {"UNKNOWN with a key", Wireless("S", SECURITY_UNKNOWN, "x"), kWireless, "", ProfileField::None},
         {"keys untested going back", Wireless("S", SECURITY_WEP, ""), kOther, "", ProfileField::None},
-        {"Finish, nothing ticked", Wireless("S", SECURITY_WEP, ""), kFinish, "", ProfileField::None},
         {"Finish, TCP/IP ticked without addresses", noAddresses, kFinish, "IP address cannot be empty!",
          ProfileField::IpSettingsButton},
         {"Finish, homepage ticked and blank", blankHomepage, kFinish, "Homepage cannot be empty!",
