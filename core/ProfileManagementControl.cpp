@@ -37,6 +37,12 @@ bool IsFolder(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
+bool SameFolder(const std::string& a, const std::string& b) {
+    struct stat sa, sb;
+    return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && S_ISDIR(sa.st_mode) &&
+           sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
 bool Contains(const std::set<std::string>& names, const std::string& name) {
     return names.find(name) != names.end();
 }
@@ -134,6 +140,15 @@ bool ProfileManagementControl::WriteProfileTo(const ProfileList_t& profile, cons
     return ProfileFile::Write(profile, dir, FileModeFor(dir), replace);
 }
 
+bool ProfileManagementControl::IsProfileFolder(const wxString& folder) const {
+    const std::string dir = TWMUtil::WxStringToStdString(folder);
+    for (const std::string* store : {&m_strAdminDir, &m_strUserDir, &m_strGuestDir}) {
+        if (SameFolder(dir, *store))
+            return true;
+    }
+    return false;
+}
+
 bool ProfileManagementControl::EnsureFolder(const std::string& folder, mode_t mode) {
     if (IsFolder(folder))
         return true;
@@ -197,7 +212,8 @@ std::vector<bool> ProfileManagementControl::GuestEntries(const std::vector<Profi
 }
 
 bool ProfileManagementControl::SaveAllProfiles(const std::vector<ProfileList_t>& list,
-                                               wxArrayString* failedNames, int adminCount) {
+                                               wxArrayString* failedNames, int adminCount,
+                                               const std::vector<ProfileList_t>* loadedWith) {
     Log("Enter ProfileManagementControl::SaveAllProfiles");
     const bool admin = TWMUtil::IsAdmin();
     const std::string& folder = admin ? m_strAdminDir : m_strUserDir;
@@ -215,6 +231,16 @@ bool ProfileManagementControl::SaveAllProfiles(const std::vector<ProfileList_t>&
     {
         wxMutexLocker lock(m_storeMutex);
         loaded = NamesOf(admin ? m_adminList : m_userList);
+    }
+    if (loadedWith != nullptr) {
+        // Of the holder's list the guest entries name no file of this folder.
+        std::set<std::string> held;
+        const std::vector<bool> heldGuest = GuestEntries(*loadedWith);
+        for (size_t i = 0; i < loadedWith->size(); ++i) {
+            if (!heldGuest[i] && Contains(loaded, (*loadedWith)[i].name))
+                held.insert((*loadedWith)[i].name);
+        }
+        loaded.swap(held);
     }
 
     const bool folderReady = EnsureFolder(folder, admin ? kAdminFolderMode : kUserFolderMode);

@@ -64,6 +64,8 @@ public:
     // in the administrator and guest folders are readable by everyone, files
     // anywhere else only by their owner.
     bool WriteProfileTo(const ProfileList_t& profile, const wxString& folder, bool replace = true);
+    // Whether `folder` is one of the three profile folders (links followed).
+    bool IsProfileFolder(const wxString& folder) const;
     // Stores a new profile in the administrator folder (administrator) or the
     // user folder, never replacing an existing one, and tells the main window
     // and the profile manager.
@@ -76,13 +78,16 @@ public:
     // written go to `failedNames` and make the result false.  When every
     // entry was written, the files of the folder that the last load listed
     // and the list no longer has are removed; files the load skipped stay.
-    // The guest profiles are never written or removed.  A guest entry (of
-    // the entries named like a guest profile the last one, and every entry
-    // named "Guest") is counted as written only when it equals a stored
-    // profile of that name that stays in place (its show flag compared as
-    // shown or hidden); otherwise it is listed as failed.
+    // With `loadedWith`, the list as its holder loaded it, only files that
+    // list held as the caller's own profiles are removed: a profile stored
+    // after that load is not the holder's to drop.  The guest profiles are
+    // never written or removed.  A guest entry (of the entries named like a
+    // guest profile the last one, and every entry named "Guest") is counted
+    // as written only when it equals a stored profile of that name that stays
+    // in place (its show flag compared as shown or hidden); otherwise it is
+    // listed as failed.
     bool SaveAllProfiles(const std::vector<ProfileList_t>& list, wxArrayString* failedNames,
-                         int adminCount = -1);
+                         int adminCount = -1, const std::vector<ProfileList_t>* loadedWith = nullptr);
 
     // Reloads the lists and describes the caller's own profiles with respect
     // to an access point: PROFILES_READ, PROFILES_SSID_KNOWN,

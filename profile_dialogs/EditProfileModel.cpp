@@ -195,22 +195,8 @@ FieldVerdict EditProfileModel::Check(const EditProfileFields& f, const IpTexts& 
             return v;
     }
 
-    if (f.ipDns) {
-        v = CheckIpSettings(ip.ip, ip.mask, ip.gateway, ip.dns);
-        if (!v.accepted)
-            return FieldVerdict::Refuse(v.message, ProfileField::IpSettingsButton);
-    }
-    if (f.homepage) {
-        v = CheckHomepage(f.homepageText);
-        if (!v.accepted)
-            return v;
-    }
-    if (f.proxy) {
-        v = CheckProxy(proxy.address, proxy.port);
-        if (!v.accepted)
-            return FieldVerdict::Refuse(v.message, ProfileField::ProxySettingsButton);
-    }
-    return FieldVerdict::Accept();
+    return CheckTickedGroups({f.ipDns, ip.ip, ip.mask, ip.gateway, ip.dns, f.homepage, f.homepageText, f.proxy,
+                              proxy.address, proxy.port});
 }
 
 void EditProfileModel::Write(const EditProfileFields& f, const IpTexts& ip, const ProxyTexts& proxy) {

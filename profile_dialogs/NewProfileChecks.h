@@ -10,10 +10,13 @@
 
 // The checks the new-profile wizard makes whenever the user changes page:
 // the name on every change, in either direction; SSID and key only when the
-// wireless page is left forward.  The first failing check decides.
+// wireless page is left forward; the ticked groups of the other settings on
+// Finish, by the edit dialog's rule.  The first failing check decides.
 namespace NewProfileChecks {
 
 enum SecurityIndex { SECURITY_NONE = 0, SECURITY_WEP = 1, SECURITY_WPA_PSK = 2, SECURITY_UNKNOWN = 3 };
+
+enum class PageChange { Other, LeavingWirelessForward, Finish };
 
 struct Outcome {
     FieldVerdict verdict;
@@ -25,7 +28,7 @@ struct Outcome {
 };
 
 // `isTaken` answers for the trimmed name (the manager's duplicate test).
-Outcome CheckPageChange(const NewProfileEntries& entries, bool leavingWirelessForward,
+Outcome CheckPageChange(const NewProfileEntries& entries, PageChange change,
                         const std::function<bool(const wxString&)>& isTaken);
 
 }  // namespace NewProfileChecks

@@ -224,6 +224,25 @@ FieldVerdict CheckHomepage(const wxString& text) {
     return FieldVerdict::Accept();
 }
 
+FieldVerdict CheckTickedGroups(const TickedGroups& g) {
+    if (g.ipDns) {
+        const FieldVerdict v = CheckIpSettings(g.ip, g.mask, g.gateway, g.dns);
+        if (!v.accepted)
+            return FieldVerdict::Refuse(v.message, ProfileField::IpSettingsButton);
+    }
+    if (g.homepage) {
+        const FieldVerdict v = CheckHomepage(g.homepageText);
+        if (!v.accepted)
+            return v;
+    }
+    if (g.proxy) {
+        const FieldVerdict v = CheckProxy(g.proxyAddress, g.port);
+        if (!v.accepted)
+            return FieldVerdict::Refuse(v.message, ProfileField::ProxySettingsButton);
+    }
+    return FieldVerdict::Accept();
+}
+
 FieldVerdict CheckProgram(const wxString& path, const wxArrayString& listed) {
     if (listed.Index(path, true) != wxNOT_FOUND)
         return FieldVerdict::Refuse(_("This application is already in the list.\n\nPlease choose another one."),

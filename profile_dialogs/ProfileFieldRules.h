@@ -62,6 +62,23 @@ FieldVerdict CheckProxy(const wxString& address, const wxString& port);
 // character inside.
 FieldVerdict CheckHomepage(const wxString& text);
 
+// The groups of a profile's other settings that carry values, as the
+// dialogs hold them.
+struct TickedGroups {
+    bool ipDns = false;
+    wxString ip, mask, gateway, dns;
+    bool homepage = false;
+    wxString homepageText;
+    bool proxy = false;
+    wxString proxyAddress, port;
+};
+
+// A ticked group needs values its own rule accepts: TCP/IP and DNS first,
+// then the homepage, then the proxy.  A refused TCP/IP or proxy group sends
+// the user to that group's Settings button.  Unticked groups are not looked
+// at.
+FieldVerdict CheckTickedGroups(const TickedGroups& groups);
+
 // A program to add to the applications list: not listed yet (exact
 // comparison) and a regular file, links followed, that this user may run.
 FieldVerdict CheckProgram(const wxString& path, const wxArrayString& listed);

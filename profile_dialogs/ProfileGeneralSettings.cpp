@@ -128,10 +128,15 @@ NewProfileEntries ProfileGeneralSettings::ReadEntries() const {
 }
 
 void ProfileGeneralSettings::OnPageChanging(wxWizardEvent& event) {
-    const bool leavingWirelessForward = event.GetPage() == m_pWirelessPage && event.GetDirection();
+    using NewProfileChecks::PageChange;
+    PageChange change = PageChange::Other;
+    if (event.GetDirection() && event.GetPage() == m_pWirelessPage)
+        change = PageChange::LeavingWirelessForward;
+    else if (event.GetDirection() && event.GetPage() == m_pOtherPage)
+        change = PageChange::Finish;
     NewProfileEntries entries = ReadEntries();
     const NewProfileChecks::Outcome outcome =
-        NewProfileChecks::CheckPageChange(entries, leavingWirelessForward, [](const wxString& name) {
+        NewProfileChecks::CheckPageChange(entries, change, [](const wxString& name) {
             return EditProfileHub::Current().IsNameTaken(name, wxString());
         });
     m_pNameTextCtrl->ChangeValue(outcome.name);
@@ -146,6 +151,8 @@ void ProfileGeneralSettings::OnPageChanging(wxWizardEvent& event) {
             m_pNameTextCtrl->SetFocus();
         else if (outcome.verdict.focus == ProfileField::Ssid)
             m_pWirelessPage->GetSsidCtrl()->SetFocus();
+        else
+            m_pOtherPage->FocusOn(outcome.verdict.focus);
         return;
     }
     NewProfileRecord::Fill(m_profile, entries, outcome.name, TWMUtil::IsAdmin());

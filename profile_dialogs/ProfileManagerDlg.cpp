@@ -4,11 +4,9 @@
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/dirdlg.h>
-#include <wx/file.h>
 #include <wx/filedlg.h>
 #include <wx/filefn.h>
 #include <wx/icon.h>
-#include <wx/log.h>
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
 #include <wx/panel.h>
@@ -190,7 +188,11 @@ bool ProfileManagerDlg::Destroy() {
 
 bool ProfileManagerDlg::Show(bool show) {
     m_model.SetModified(false);
-    if (show && (!m_model.IsLoaded() || m_pProfileListCtrl->GetItemCount() == 0)) {
+    // Coming up, the window shows the folders as they are: a list loaded
+    // while it was hidden (a classroom refresh) may miss what was stored
+    // since.  Shown again while up, it keeps its rows and unsaved changes.
+    if (show && (!IsShown() || !m_model.IsLoaded() || m_pProfileListCtrl->GetItemCount() == 0)) {
+        m_pProfileListCtrl->DeleteAllItems();
         Load();
         FillList(-1);
         DisableSelectionCommands();
@@ -210,7 +212,7 @@ void ProfileManagerDlg::Load() {
     int adminCount = 0;
     ProfileManagementControl* store = Store();
     const bool ok = store != nullptr && store->GetProfileList(list, admin, true, &adminCount);
-    m_model.Load(ok, list, adminCount, admin);
+    m_model.Load(ok, std::move(list), adminCount, admin);
 }
 
 void ProfileManagerDlg::RefreshProfile() {
@@ -240,18 +242,23 @@ void ProfileManagerDlg::FillList(int select) {
     while (list->GetItemCount() > n)
         list->DeleteItem(list->GetItemCount() - 1);
 
+    const std::vector<ProfileManagerModel::RowLook> looks = m_model.Looks();
+    const wxColour textColour = list->GetForegroundColour();
     for (int row = 0; row < n; ++row) {
-        const ProfileManagerModel::RowLook look = m_model.Look(row);
+        const ProfileManagerModel::RowLook& look = looks[static_cast<size_t>(row)];
         // Every row takes its enabled state from its entry's kind, so an
         // entry moved onto a greyed row can be ticked.
-        list->EnableItem(row, look.enabled);
-        list->Check(row, ProfileManagerModel::IsShown(profiles[row].show));
+        const long enabled = wxCheckedListCtrl::StateEnabled;
+        const long checked = wxCheckedListCtrl::StateChecked;
+        const long marks = (look.enabled ? enabled : 0) |
+                           (ProfileManagerModel::IsShown(profiles[row].show) ? checked : 0);
+        list->UpdateItemState(row, marks, enabled | checked);
         list->SetItem(row, 1, wxString::Format("%d", row + 1), -1);
         list->SetItem(row, 2, FromUtf8(profiles[row].name), -1);
         list->SetItemColumnImage(row, 2, look.image);
         if (look.whiteBackground)
             list->SetItemBackgroundColour(row, *wxWHITE);
-        list->SetItemTextColour(row, look.greyText ? kGreyText : list->GetForegroundColour());
+        list->SetItemTextColour(row, look.greyText ? kGreyText : textColour);
     }
 
     if (select >= 0 && select < list->GetItemCount())
@@ -410,7 +417,8 @@ bool ProfileManagerDlg::SaveProfiles() {
         saved = failed.empty();
     } else {
         ProfileManagementControl* store = Store();
-        saved = store != nullptr && store->SaveAllProfiles(m_model.Profiles(), &failed, m_model.AdminCount());
+        saved = store != nullptr && store->SaveAllProfiles(m_model.Profiles(), &failed, m_model.AdminCount(),
+                                                           &m_model.SavedProfiles());
     }
     if (!saved) {
         wxString text = _("Failed to save the following profiles:\n");
@@ -499,27 +507,32 @@ void ProfileManagerDlg::OnExport(wxCommandEvent&) {
     ProfileManagementControl* store = Store();
     if (!m_model.CanExport(sel) || store == nullptr)
         return;
+    // The entry goes out as the list shows it, unsaved changes included; an
+    // entry made or renamed since the last save has no stored file, and
+    // needs none.
     const ProfileList_t entry = m_model.Profiles()[sel];
-    const std::string folder = m_model.ExportFolder(sel, TWMUtil::IsAdmin(), store->AdminDir(), store->UserDir());
-    wxLogNull quiet;  // an unreadable file is told below, not by the log
-    wxFile source;
-    if (folder.empty() || !wxFileExists(FromUtf8(ProfileFile::PathFor(folder, entry.name))) ||
-        !source.Open(FromUtf8(ProfileFile::PathFor(folder, entry.name)), wxFile::read)) {
-        ShowMessage(_("Cannot open selected file."), wxICON_EXCLAMATION);
+    if (!ProfileFile::IsWritableName(entry.name)) {
+        ShowMessage(_("Failed to export profile."), wxICON_EXCLAMATION);
         return;
     }
-    const wxFileOffset size = source.Length();
-    source.Close();
 
     const wxString target = g_chooseExport(this);
     if (target.empty())
         return;
+    // Only OK writes the profile folders: an export there would store the
+    // unsaved entry behind the user's back.
+    if (store->IsProfileFolder(target)) {
+        ShowMessage(_("The stored profiles are kept in this folder.\nPlease select another folder."),
+                    wxICON_EXCLAMATION);
+        return;
+    }
     bool replace = false;
     if (wxFileExists(target + "/" + FromUtf8(entry.name) + ".profile")) {
         if (ConfirmOverwrite() != wxID_YES)
             return;
         replace = true;
     }
+    const wxFileOffset size = static_cast<wxFileOffset>(ProfileFile::ToXml(entry).size());
     wxDiskspaceSize_t free = 0;
     if (wxGetDiskSpace(target, nullptr, &free) && free <= size) {
         ShowMessage(_("Not enough disk space available."), wxICON_EXCLAMATION);

@@ -40,7 +40,7 @@ public:
 
     // Only hides the window.
     bool Destroy() override;
-    // Loads the list when it is not loaded yet (or empty), on showing.
+    // Loads the list afresh when the window comes up (or has no list yet).
     bool Show(bool show = true) override;
 
     // ProfileManagerView.

@@ -15,10 +15,9 @@ const int kLastIcon = 7;
 
 }  // namespace
 
-void ProfileManagerModel::Load(bool ok, const std::vector<ProfileList_t>& list, int adminCount,
-                               bool isAdmin) {
+void ProfileManagerModel::Load(bool ok, std::vector<ProfileList_t> list, int adminCount, bool isAdmin) {
     if (ok) {
-        m_profileList = list;
+        m_profileList = std::move(list);
         m_nAdminCount = adminCount;
     }
     m_nAdminCount = std::clamp(m_nAdminCount, 0, Count());
@@ -62,7 +61,18 @@ int ProfileManagerModel::LockedRow(const std::string& inUseName) const {
     return locked;
 }
 
-ProfileManagerModel::RowLook ProfileManagerModel::Look(int index) const {
+ProfileManagerModel::RowLook ProfileManagerModel::Look(int index) const { return LookAt(index, FindGuestIndex()); }
+
+std::vector<ProfileManagerModel::RowLook> ProfileManagerModel::Looks() const {
+    const int guest = FindGuestIndex();
+    std::vector<RowLook> looks;
+    looks.reserve(m_profileList.size());
+    for (int i = 0; i < Count(); ++i)
+        looks.push_back(LookAt(i, guest));
+    return looks;
+}
+
+ProfileManagerModel::RowLook ProfileManagerModel::LookAt(int index, int guestIndex) const {
     RowLook look;
     if (!IsRow(index))
         return look;
@@ -72,7 +82,7 @@ ProfileManagerModel::RowLook ProfileManagerModel::Look(int index) const {
         look.whiteBackground = true;
         look.greyText = true;
     }
-    if (index == FindGuestIndex()) {
+    if (index == guestIndex) {
         look.enabled = false;
         look.whiteBackground = true;
     }
@@ -242,11 +252,4 @@ void ProfileManagerModel::ApplyImport(const ImportPlan& plan, const ProfileList_
     Insert(record);
     m_nAdminCount = std::min(m_nAdminCount, Count());
     m_bModified = true;
-}
-
-std::string ProfileManagerModel::ExportFolder(int row, bool isAdminNow, const std::string& adminDir,
-                                              const std::string& userDir) const {
-    if (!IsRow(row) || !ProfileFile::IsWritableName(m_profileList[row].name))
-        return std::string();
-    return (isAdminNow || row < m_nAdminCount) ? adminDir : userDir;
 }

@@ -60,7 +60,7 @@ public:
     // the working list as it was and remembers the failure until the next
     // good load, so that the list is never saved over the store's files.  The
     // administrator count comes with the list and is clamped to it.
-    void Load(bool ok, const std::vector<ProfileList_t>& list, int adminCount, bool isAdmin);
+    void Load(bool ok, std::vector<ProfileList_t> list, int adminCount, bool isAdmin);
     // Number of loads so far; a command that waited for a question or dialog
     // compares it to see whether the list was replaced meanwhile.
     unsigned LoadCount() const { return m_nLoads; }
@@ -86,6 +86,8 @@ public:
     // The row that a click can never uncheck: the last entry in use, or -1.
     int LockedRow(const std::string& inUseName) const;
     RowLook Look(int index) const;
+    // The looks of all rows, in row order.
+    std::vector<RowLook> Looks() const;
 
     // A profile's icon field as an image index of the manager's list.
     static int IconImage(const std::string& icon);
@@ -134,14 +136,9 @@ public:
     ImportPlan PlanImport(const std::string& name, const std::string& inUseName, bool isAdminNow) const;
     void ApplyImport(const ImportPlan& plan, const ProfileList_t& record, bool isAdminNow);
 
-    // The folder an entry's stored file lies in: the administrator folder
-    // for an administrator entry and always for root, else the user's.
-    // Empty when the entry has no file name the store could have written.
-    std::string ExportFolder(int row, bool isAdminNow, const std::string& adminDir,
-                             const std::string& userDir) const;
-
 private:
     bool IsRow(int index) const { return index >= 0 && index < Count(); }
+    RowLook LookAt(int index, int guestIndex) const;
 
     std::vector<ProfileList_t> m_profileList;
     std::vector<ProfileList_t> m_savedProfileList;

@@ -195,6 +195,15 @@ void ProfileOtherSettings::OnSetProxy(wxCommandEvent&) {
 // manual page.
 void ProfileOtherSettings::OnHelp(wxCommandEvent&) {}
 
+void ProfileOtherSettings::FocusOn(ProfileField field) {
+    if (field == ProfileField::IpSettingsButton)
+        m_pSet3Button->SetFocus();
+    else if (field == ProfileField::Homepage)
+        m_pHomepageTextCtrl->SetFocus();
+    else if (field == ProfileField::ProxySettingsButton)
+        m_pSet4Button->SetFocus();
+}
+
 ProfileOtherSet ProfileOtherSettings::TransferToProfile() const {
     OtherSettingsEntries entries = m_values;
     entries.networkSecurity = m_pNetworkSecurityCheckBox->GetValue();

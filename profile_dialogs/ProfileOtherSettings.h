@@ -3,6 +3,7 @@
 
 #include <wx/wizard.h>
 
+#include "FieldVerdict.h"
 #include "NewProfileEntries.h"
 #include "ProfileList.h"
 
@@ -31,6 +32,8 @@ public:
     void SetConnectionType(int type);
     // The page's state as a profile's other settings.
     ProfileOtherSet TransferToProfile() const;
+    // Puts the keyboard focus on the page's control for a refused group.
+    void FocusOn(ProfileField field);
 
 private:
     void OnNetworkSecurityCheckBox(wxCommandEvent& event);

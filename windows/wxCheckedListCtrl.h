@@ -1,6 +1,8 @@
 #ifndef TIDEWAVE_WXCHECKEDLISTCTRL_H
 #define TIDEWAVE_WXCHECKEDLISTCTRL_H
 
+#include <vector>
+
 #include <wx/imaglist.h>
 #include <wx/listctrl.h>
 
@@ -19,6 +21,11 @@ wxDECLARE_EVENT(wxEVT_TW_CHECKEDLIST_TOGGLED, wxListEvent);
 // checked.  The row operations here hide the list's own, so they work when
 // the control is held by this type.  A row index outside the rows is refused
 // (false or -1) and changes nothing.
+//
+// The rows' texts, column images and colours are kept here and the list
+// draws them from here (a virtual list): filling a thousand rows measures no
+// text.  The list keeps only the selection and focus, which stay at their
+// indexes when a row is inserted before them; no item data is kept.
 class wxCheckedListCtrl : public wxListCtrl {
 public:
     enum : long {
@@ -45,6 +52,17 @@ public:
     bool SetItemState(long item, long state, long stateMask);
     bool UpdateItemState(long item, long state, long stateMask);
 
+    void SetItemText(long item, const wxString& text);
+    // Column 0 shows the row's check image: only other columns take one.
+    bool SetItemColumnImage(long item, long column, int image);
+    bool SetItemImage(long item, int image, int selImage = -1);
+    void SetItemTextColour(long item, const wxColour& colour);
+    wxColour GetItemTextColour(long item) const;
+    void SetItemBackgroundColour(long item, const wxColour& colour);
+    wxColour GetItemBackgroundColour(long item) const;
+    void SetItemFont(long item, const wxFont& font);
+    wxFont GetItemFont(long item) const;
+
     void Check(long item, bool checked);
     void EnableItem(long item, bool enable);
     void CheckAllItems(bool checked);
@@ -55,6 +73,8 @@ public:
 
     bool DeleteItem(long item);
     bool DeleteAllItems();
+    bool DeleteColumn(int col) override;
+    bool DeleteAllColumns() override;
 
     void SetLockedItem(long item) { m_lockedItem = item; }
 
@@ -69,9 +89,35 @@ public:
 
     void OnMouseEvent(wxMouseEvent& event);
 
+protected:
+    wxString OnGetItemText(long item, long column) const override;
+    int OnGetItemImage(long item) const override;
+    int OnGetItemColumnImage(long item, long column) const override;
+    wxItemAttr* OnGetItemAttr(long item) const override;
+    long DoInsertColumn(long col, const wxListItem& info) override;
+
 private:
+    // What a row shows besides its check image.
+    struct Row {
+        std::vector<wxString> texts;  // by column; missing ones are empty
+        std::vector<int> images;      // by column; column 0's is never used
+        wxItemAttr attr;
+    };
+
+    // Takes the text and the colours and font a record carries.
+    void TakeCells(Row& row, const wxListItem& info) const;
+    // Redraws a row when it is on screen.
+    void Redraw(long item);
+    // A row's colours and font; null outside the rows.
+    const wxItemAttr* RowAttr(long item) const;
+    wxItemAttr* RowAttr(long item);
+
+    // The list's row count follows the rows kept here, and only here.
+    using wxListCtrl::SetItemCount;
+
     wxImageList m_checkImages;
     CheckedListStates m_extraStates;
+    std::vector<Row> m_rows;
     long m_lockedItem = -1;
 
     wxDECLARE_CLASS(wxCheckedListCtrl);

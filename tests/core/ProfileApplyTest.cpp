@@ -149,6 +149,24 @@ TEST_F(ApplyTest, SharingIsAllowedAgainByTheNextProfile) {
     EXPECT_FALSE(LoggedPrefix("RVL_SetIPAddress"));
 }
 
+TEST_F(ApplyTest, ProgramsStartOnlyWhenTheAutorunFlagIsOne) {
+    // Each program notes its name; "on" is started by an apply that comes
+    // after the one that must not start "off".
+    const std::string home = TestEnvironment::Home();
+    ProfileList_t p = WirelessProfile();
+    for (const char* flag : {"0", "1"}) {
+        const std::string name = *flag == '1' ? "on" : "off";
+        TestTree::WriteFile(home + "/" + name, "#!/bin/sh\necho " + name + " >> \"$HOME/started\"\n");
+        chmod((home + "/" + name).c_str(), 0755);
+        p.OtherSet.AutoRunAppFlag = flag;
+        p.OtherSet.AutoRun = {home + "/" + name};
+        tray.events.clear();
+        RunWirelessApply(p);
+    }
+    ASSERT_TRUE(PumpEventsUntil([&] { return TestTree::Exists(home + "/started"); }));
+    EXPECT_EQ(TestTree::ReadFile(home + "/started"), "on\n");
+}
+
 TEST_F(ApplyTest, StaticAddressThatCannotBeSetFailsTheApply) {
     ProfileList_t p = WirelessProfile();
     p.OtherSet.IPDNS = "1";

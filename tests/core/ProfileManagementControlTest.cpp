@@ -361,6 +361,12 @@ TEST_F(ProfileStoreTest, SaveAllSparesOnlyTheExactGuestProfile) {
 
     ASSERT_TRUE(store->GetProfileList(list, true, true));
     EXPECT_EQ(NamesOf(list), (std::vector<std::string>{"Guest", "A1", "MyGuest", "Guest", "Visitors"}));
+
+    // A list without its Guest entries leaves the folder's own file.
+    list.erase(list.begin() + 3);
+    list.erase(list.begin());
+    ASSERT_TRUE(store->SaveAllProfiles(list, nullptr));
+    EXPECT_TRUE(Stored(store->AdminDir(), "Guest"));
 }
 
 TEST_F(ProfileStoreTest, SaveAllWithAGrownAdminCountKeepsUserProfiles) {

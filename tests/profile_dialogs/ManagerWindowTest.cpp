@@ -17,8 +17,10 @@
 #include "ProfileManagerDlg.h"
 #include "ProgramFolder.h"
 #include "ReceiveFolder.h"
+#include "SchoolSettingImporter.h"
 #include "SettingsRepublisher.h"
 #include "SystemPaths.h"
+#include "TWMUtil.h"
 #include "TestCertificates.h"
 #include "TestEnvironment.h"
 #include "TestTree.h"
@@ -45,6 +47,31 @@ protected:
         EXPECT_TRUE(ProfileFile::Read(ProfileFile::PathFor(folder, name), p)) << name;
         return p;
     }
+    // A classroom settings archive at the deploy path: the server
+    // certificate and `profile`, with the program's CA certificate in place.
+    // Unpacking goes below the test's own folder.
+    std::string SettingsArchive(const ProfileList_t& profile) {
+        TestCertificates certs(m_work.Path());
+        TestTree::WriteFile(m_program / "cacert.pem", TestTree::ReadFile(certs.caFile));
+        ProgramFolder::Set(m_program.Path());
+        TestTree::MakeDirs(m_work / "src");
+        TestTree::WriteFile(m_work / "src/sslservercert.pem", TestTree::ReadFile(certs.serverCert));
+        Place(m_work / "src", profile);
+        FileTar tar;
+        tar.SetBasePath(wxString::FromUTF8((m_work / "src/").c_str()));
+        EXPECT_EQ(tar.AddFile("sslservercert.pem", ""), 0);
+        EXPECT_EQ(tar.AddFile(wxString::FromUTF8((profile.name + ".profile").c_str()), ""), 0);
+        const std::string archive = ReceiveFolder::ArchivePath();
+        const std::string folder = ReceiveFolder::Path() + "/";
+        TestTree::MakeDirs(folder, 0700);
+        EXPECT_EQ(tar.Tar("SchoolSettings.tar", wxString::FromUTF8(folder.c_str())), 0);
+        setenv("TMPDIR", m_work.Path().c_str(), 1);
+        return archive;
+    }
+    void TearDown() override {
+        unsetenv("TMPDIR");
+        ProfileDialogsTest::TearDown();
+    }
     // The seven controls of the selection: Up, Down, Edit, Delete and the
     // menu's Edit, Delete, Export.
     std::vector<bool> SelectionCommands() {
@@ -53,6 +80,8 @@ protected:
                 MenuItem(Manager(), "&Edit...")->IsEnabled(), MenuItem(Manager(), "&Delete")->IsEnabled(),
                 MenuItem(Manager(), "E&xport Profile...")->IsEnabled()};
     }
+
+    TestTree m_program, m_work;
 };
 
 class RecordingRunner : public CommandRunner {
@@ -217,19 +246,25 @@ TEST_F(ManagerWindowTest, AReloadDuringAQuestionOrDialogCancelsTheCommand) {
     }
 }
 
-TEST_F(ManagerWindowTest, StoredProfilesJoinALoadedListEvenWhileHidden) {
+TEST_F(ManagerWindowTest, StoredProfilesJoinTheListShownOrHidden) {
     PlaceFourProfiles();
     Manager()->Show(true);
-    Manager()->Destroy();  // hides, keeps the list
-    Manager()->AddProfile(Profile("FromScan"));
+    Manager()->Destroy();  // hides
+    // Stored by the scan window while hidden: the next showing reads it.
+    Place(hub.store->UserDir(), Profile("FromScan", "user", "3"));
+    Manager()->AddProfile(Profile("FromScan", "user", "3"));
     Manager()->Show(true);
-    EXPECT_EQ(Names(Manager()).back(), "FromScan");
+    EXPECT_EQ(Names(Manager()), (std::vector<std::string>{"A1", "U1", "U2", "FromScan", "Guest"}));
+
+    // While shown, a stored profile is added as the last row.
+    Manager()->AddProfile(Profile("Later"));
+    EXPECT_EQ(Names(Manager()).back(), "Later");
     // Moved onto the Guest row, the entry's row can be ticked; Guest's not.
-    Select(4);
+    Select(5);
     Click(MoveButton(Manager(), true));
-    EXPECT_EQ(Names(Manager())[3], "FromScan");
-    EXPECT_TRUE(List()->IsItemEnabled(3));
-    EXPECT_FALSE(List()->IsItemEnabled(4));
+    EXPECT_EQ(Names(Manager())[4], "Later");
+    EXPECT_TRUE(List()->IsItemEnabled(4));
+    EXPECT_FALSE(List()->IsItemEnabled(5));
     Manager()->RefreshProfile();
     // Closing at once asks nothing: the profile is already stored.
     Click(Button("ID_CANCLEBUTTON"));
@@ -296,11 +331,40 @@ TEST_F(ManagerWindowTest, ExportAsksBeforeItReplacesAFile) {
     exportSelected();
     EXPECT_EQ(ReadBack(target.Path(), "U1").name, "U1");
 
-    // The administrator's entry is not the user's to export; a new entry has
-    // no stored file yet.
+    // The administrator's entry is not the user's to export.
     Select(0);
     exportSelected();
     EXPECT_FALSE(TestTree::Exists(target / "A1.profile"));
+}
+
+TEST_F(ManagerWindowTest, ExportWritesWhatTheRowShowsAndNeverIntoTheProfileFolders) {
+    PlaceFourProfiles();
+    TestTree files, target;
+    Place(files.Path(), Profile("Office"));
+    std::string folder = target.Path();
+    ProfileManagerDlg::SetChoosers([&](wxWindow*) { return wxString::FromUTF8((files / "Office.profile").c_str()); },
+                                   [&](wxWindow*) { return wxString::FromUTF8(folder.c_str()); });
+    Manager()->Show(true);
+    const auto menu = [this](const char* label) {
+        wxCommandEvent e(wxEVT_MENU, MenuItem(Manager(), label)->GetId());
+        Manager()->GetEventHandler()->ProcessEvent(e);
+    };
+    // Imported, not stored yet: it goes out as listed.
+    menu("&Import Profile...");
+    Select(3);
+    menu("E&xport Profile...");
+    EXPECT_EQ(ReadBack(target.Path(), "Office"), ReadBack(files.Path(), "Office"));
+
+    // U1 unticked and not saved: the store's folders are refused.
+    List()->Check(1, false);
+    Select(1);
+    for (const std::string& store : {hub.store->UserDir(), hub.store->AdminDir(), hub.store->GuestDir()}) {
+        folder = store;
+        ExpectQuestion("Please select another folder.", wxID_OK);
+        menu("E&xport Profile...");
+    }
+    EXPECT_EQ(ReadBack(hub.store->UserDir(), "U1").show, "1");
+    EXPECT_FALSE(Stored(hub.store->AdminDir(), "U1"));
 }
 
 TEST_F(ManagerWindowTest, HelpStartsTheViewerOnlyWhenTheManualIsThere) {
@@ -323,30 +387,49 @@ TEST_F(ManagerWindowTest, HelpStartsTheViewerOnlyWhenTheManualIsThere) {
 TEST_F(ManagerWindowTest, ASettingsImportWhileShownBringsTheNewProfileIn) {
     PlaceFourProfiles();
     Manager()->Show(true);
-    // A classroom archive: the server certificate and one new profile.
-    TestTree program, work;
-    TestCertificates certs(work.Path());
-    TestTree::WriteFile(program / "cacert.pem", TestTree::ReadFile(certs.caFile));
-    ProgramFolder::Set(program.Path());
-    TestTree::MakeDirs(work / "src");
-    TestTree::WriteFile(work / "src/sslservercert.pem", TestTree::ReadFile(certs.serverCert));
-    Place(work / "src", Profile("Classroom", "admin", "9"));
-    FileTar tar;
-    tar.SetBasePath(wxString::FromUTF8((work / "src/").c_str()));
-    ASSERT_EQ(tar.AddFile("sslservercert.pem", ""), 0);
-    ASSERT_EQ(tar.AddFile("Classroom.profile", ""), 0);
-    const std::string archive = ReceiveFolder::ArchivePath();
-    TestTree::MakeDirs(archive.substr(0, archive.rfind('/')), 0700);
-    ASSERT_EQ(tar.Tar("SchoolSettings.tar", wxString::FromUTF8(archive.substr(0, archive.rfind('/') + 1).c_str())), 0);
-    setenv("TMPDIR", work.Path().c_str(), 1);
-
+    SettingsArchive(Profile("Classroom", "admin", "9"));
     SettingsRepublisher::Hooks hooks;
     hooks.refreshProfileManager = [this] {
         Manager()->RefreshProfile();
         return true;
     };
     SettingsRepublisher(hooks).Republish();
-    unsetenv("TMPDIR");
     EXPECT_EQ(Names(Manager()), (std::vector<std::string>{"A1", "Classroom", "U1", "U2", "Guest"}));
     EXPECT_FALSE(List()->IsItemEnabled(1));
+}
+
+TEST_F(ManagerWindowTest, AnImportWhileHiddenIsShownOnOpeningAndKeptByOk) {
+    TWMUtil::OverrideUserIdForTesting("root");
+    Place(hub.store->AdminDir(), Profile("A1", "admin", "1"));
+    Place(hub.store->GuestDir(), Profile("Guest", "user", "1"));
+    // A classroom push refreshes the hidden manager; then the administrator
+    // imports school settings from the main window, which reloads the store.
+    Manager()->RefreshProfile();
+    SchoolSettingImporter importer;
+    ASSERT_TRUE(importer.Import(wxString::FromUTF8(SettingsArchive(Profile("Classroom", "admin", "9")).c_str()),
+                                nullptr));
+    std::vector<ProfileList_t> list;
+    ASSERT_TRUE(hub.store->GetProfileList(list, true, true));
+
+    Manager()->ShowManager();
+    EXPECT_EQ(Names(Manager()), (std::vector<std::string>{"A1", "Classroom", "Guest"}));
+    Click(Button("ID_OKBUTTON"));
+    EXPECT_TRUE(Stored(hub.store->AdminDir(), "Classroom"));
+}
+
+TEST_F(ManagerWindowTest, OkRemovesOnlyProfilesTheListWasLoadedWith) {
+    PlaceFourProfiles();
+    Manager()->Show(true);
+    // Stored meanwhile and read by the store (as the tray's menu reads it).
+    ASSERT_TRUE(hub.store->SaveProfile(Profile("Late", "user", "5")));
+    std::vector<ProfileList_t> list;
+    ASSERT_TRUE(hub.store->GetProfileList(list, false, true));
+
+    Select(1);
+    ExpectQuestion("Are you sure you want to delete this profile?", wxID_YES);
+    Click(Button("ID_DELETEBUTTON"));
+    Click(Button("ID_OKBUTTON"));
+    EXPECT_FALSE(Stored(hub.store->UserDir(), "U1"));
+    EXPECT_TRUE(Stored(hub.store->UserDir(), "U2"));
+    EXPECT_TRUE(Stored(hub.store->UserDir(), "Late"));
 }

@@ -14,6 +14,10 @@ using NewProfileChecks::SECURITY_NONE;
 using NewProfileChecks::SECURITY_UNKNOWN;
 using NewProfileChecks::SECURITY_WEP;
 using NewProfileChecks::SECURITY_WPA_PSK;
+using PageChange = NewProfileChecks::PageChange;
+const PageChange kOther = PageChange::Other;
+const PageChange kWireless = PageChange::LeavingWirelessForward;
+const PageChange kFinish = PageChange::Finish;
 
 NewProfileEntries Wireless(const wxString& ssid, int security, const wxString& key) {
     NewProfileEntries e;
@@ -31,7 +35,7 @@ TEST(NewProfileChecks, FirstFailingCheckDecidesWithItsMessageAndFocus) {
     struct Case {
         const char* what;
         NewProfileEntries entries;
-        bool wirelessForward;
+        PageChange change;
         const char* message;  // empty: accepted
         ProfileField focus;
     };
@@ -49,36 +53,59 @@ TEST(NewProfileChecks, FirstFailingCheckDecidesWithItsMessageAndFocus) {
     guest.name = "Guest";
     NewProfileEntries untouchedSsid = Wireless("", SECURITY_NONE, "");
     untouchedSsid.ssidChanged = false;
+    // On Finish the keys are not looked at again.
+    NewProfileEntries noAddresses = Wireless("S", SECURITY_WEP, "");
+    noAddresses.other.IPDNS = "1";
+    NewProfileEntries blankHomepage = Wireless("S", SECURITY_WEP, "");
+    blankHomepage.other.HomepageFlag = "1";
+    NewProfileEntries filled = noAddresses;
+    ProfileOtherSet& o = filled.other;
+    o.IPvalue = "192.168.1.10";
+    o.SubnetAddress = "255.255.255.0";
+    o.NetGateway = o.DNSvalue = "192.168.1.1";
+    o.ProxyFlag = "1";
+    o.Proxy = "proxy.school";
+    o.Port = "3128";
+    NewProfileEntries noProxy = filled;
+    noProxy.other.Port.clear();
     const Case cases[] = {
-        {"blank name", blankName, true, "Profile name cannot be empty!", ProfileField::Name},
-        {"taken name", taken, false, "already exists", ProfileField::Name},
-        {"name in another case", otherCase, false, "", ProfileField::None},
-        {"slash in the name", slash, false, "cannot contain", ProfileField::Name},
-        {"dots for a name", dots, false, "Invalid profile name!", ProfileField::Name},
-        {"the guest profile's name", guest, false, "already exists", ProfileField::Name},
-        {"back with an empty SSID", Wireless("", SECURITY_NONE, ""), false, "", ProfileField::None},
-        {"empty SSID", Wireless("  ", SECURITY_NONE, ""), true, "SSID cannot be empty!", ProfileField::Ssid},
-        {"accented SSID", Wireless(wxString::FromUTF8("Caf\xc3\xa9"), SECURITY_NONE, ""), true, "Invalid SSID!", ProfileField::Ssid},
-        {"colon in the SSID", Wireless("a:b", SECURITY_NONE, ""), true, "SSID cannot contain", ProfileField::Ssid},
-        {"SSID never edited", untouchedSsid, true, "", ProfileField::None},
-        {"WEP without key", Wireless("S", SECURITY_WEP, ""), true, "WEP key cannot be empty!", ProfileField::None},
-        {"WEP hexadecimal", Wireless("S", SECURITY_WEP, "01234abcDE"), true, "", ProfileField::None},
-        {"WEP not hexadecimal", Wireless("S", SECURITY_WEP, "01234abcdg"), true, "must be hexadecimal",
+        {"blank name", blankName, kWireless, "Profile name cannot be empty!", ProfileField::Name},
+        {"taken name", taken, kOther, "already exists", ProfileField::Name},
+        {"name in another case", otherCase, kOther, "", ProfileField::None},
+        {"slash in the name", slash, kOther, "cannot contain", ProfileField::Name},
+        {"dots for a name", dots, kOther, "Invalid profile name!", ProfileField::Name},
+        {"the guest profile's name", guest, kOther, "already exists", ProfileField::Name},
+        {"back with an empty SSID", Wireless("", SECURITY_NONE, ""), kOther, "", ProfileField::None},
+        {"empty SSID", Wireless("  ", SECURITY_NONE, ""), kWireless, "SSID cannot be empty!", ProfileField::Ssid},
+        {"accented SSID", Wireless(wxString::FromUTF8("Caf\xc3\xa9"), SECURITY_NONE, ""), kWireless, "Invalid SSID!", ProfileField::Ssid},
+        {"colon in the SSID", Wireless("a:b", SECURITY_NONE, ""), kWireless, "SSID cannot contain", ProfileField::Ssid},
+        {"SSID never edited", untouchedSsid, kWireless, "", ProfileField::None},
+        {"WEP without key", Wireless("S", SECURITY_WEP, ""), kWireless, "WEP key cannot be empty!", ProfileField::None},
+        {"WEP hexadecimal", Wireless("S", SECURITY_WEP, "01234abcDE"), kWireless, "", ProfileField::None},
+        {"WEP not hexadecimal", Wireless("S", SECURITY_WEP, "01234abcdg"), kWireless, "must be hexadecimal",
          ProfileField::None},
-        {"WEP of 4", Wireless("S", SECURITY_WEP, "abcd"), true, "10 or 26", ProfileField::None},
-        {"WEP of 5 ASCII", Wireless("S", SECURITY_WEP, "ab cd"), true, "", ProfileField::None},
-        {"WPA without key", Wireless("S", SECURITY_WPA_PSK, ""), true, "WPA key cannot be empty!",
+        {"WEP of 4", Wireless("S", SECURITY_WEP, "abcd"), kWireless, "10 or 26", ProfileField::None},
+        {"WEP of 5 ASCII", Wireless("S", SECURITY_WEP, "ab cd"), kWireless, "", ProfileField::None},
+        {"WPA without key", Wireless("S", SECURITY_WPA_PSK, ""), kWireless, "WPA key cannot be empty!",
          ProfileField::None},
-        {"WPA of blanks", Wireless("S", SECURITY_WPA_PSK, "        "), true, "", ProfileField::None},
-        {"WPA of 7", Wireless("S", SECURITY_WPA_PSK, "1234567"), true, "8 to 63", ProfileField::None},
-        {"NONE with a key", Wireless("S", SECURITY_NONE, "x"), true, "", ProfileField::None},
-        {"UNKNOWN with a key", Wireless("S", SECURITY_UNKNOWN, "x"), true, "", ProfileField::None},
-        {"keys untested going back", Wireless("S", SECURITY_WEP, ""), false, "", ProfileField::None},
+        {"WPA of blanks", Wireless("S", SECURITY_WPA_PSK, "        "), kWireless, "", ProfileField::None},
+        {"WPA of 7", Wireless("S", SECURITY_WPA_PSK, "1234567"), kWireless, "8 to 63", ProfileField::None},
+        {"NONE with a key", Wireless("S", SECURITY_NONE, "x"), kWireless, "", ProfileField::None},
+        {"UNKNOWN with a key", Wireless("S", SECURITY_UNKNOWN, "x"), kWireless, "", ProfileField::None},
+        {"keys untested going back", Wireless("S", SECURITY_WEP, ""), kOther, "", ProfileField::None},
+        {"Finish, TCP/IP ticked without addresses", noAddresses, kFinish, "IP address cannot be empty!",
+         ProfileField::IpSettingsButton},
+        {"Finish, homepage ticked and blank", blankHomepage, kFinish, "Homepage cannot be empty!",
+         ProfileField::Homepage},
+        {"Finish, proxy without port", noProxy, kFinish, "Port field cannot be empty!",
+         ProfileField::ProxySettingsButton},
+        {"Finish, ticked groups filled", filled, kFinish, "", ProfileField::None},
+        {"back from the last page", noAddresses, kOther, "", ProfileField::None},
     };
     const std::set<wxString> names{"Office"};
     for (const Case& c : cases) {
         const NewProfileChecks::Outcome out = NewProfileChecks::CheckPageChange(
-            c.entries, c.wirelessForward, [&](const wxString& n) { return names.count(n) > 0; });
+            c.entries, c.change, [&](const wxString& n) { return names.count(n) > 0; });
         const bool accepted = std::string(c.message).empty();
         EXPECT_EQ(out.verdict.accepted, accepted) << c.what << ": " << out.verdict.message;
         if (!accepted) {
@@ -92,13 +119,13 @@ TEST(NewProfileChecks, NameAndSsidComeBackTrimmedEvenWhenRefused) {
     NewProfileEntries e = Wireless("  Schule\t", SECURITY_WEP, "");
     e.name = "  Office ";
     NewProfileChecks::Outcome out =
-        NewProfileChecks::CheckPageChange(e, true, [](const wxString& n) { return n == "Office"; });
+        NewProfileChecks::CheckPageChange(e, kWireless, [](const wxString& n) { return n == "Office"; });
     EXPECT_FALSE(out.verdict.accepted);
     EXPECT_EQ(out.name, "Office");
     EXPECT_FALSE(out.ssidChecked);  // the name failed first
 
     e.name = "Mine";
-    out = NewProfileChecks::CheckPageChange(e, true, nullptr);
+    out = NewProfileChecks::CheckPageChange(e, kWireless, nullptr);
     EXPECT_TRUE(out.ssidChecked);
     EXPECT_EQ(out.ssid, "Schule");
     EXPECT_EQ(out.verdict.message, "WEP key cannot be empty!");

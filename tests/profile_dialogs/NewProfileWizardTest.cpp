@@ -99,6 +99,26 @@ TEST_F(NewProfileWizardTest, NewWalksTheWizardAndOkStoresTheProfile) {
     EXPECT_EQ(stored.WirelessSet.WPAKey, "long enough");
 }
 
+TEST_F(NewProfileWizardTest, FinishRefusesATickedGroupWithoutItsValues) {
+    Manager()->Show(true);
+    ExpectRealModal([](wxDialog* dialog) {
+        auto* w = static_cast<ProfileGeneralSettings*>(dialog);
+        Type(Named<wxTextCtrl>(w, "ID_NAMETEXTCTRL"), "Cable");
+        Pick(Named<wxComboBox>(w, "ID_CONTYPECOMBOBOX"), 1);
+        Next(w);
+        ASSERT_EQ(w->GetCurrentPage(), w->GetOtherPage());
+        wxCheckBox* ip = Named<wxCheckBox>(w->GetOtherPage(), "ID_IPCHECKBOX");
+        Tick(ip, true);
+        ExpectQuestion("IP address cannot be empty!", wxID_OK);
+        Next(w);  // Finish
+        EXPECT_EQ(w->GetCurrentPage(), w->GetOtherPage());
+        Tick(ip, false);
+        Next(w);
+    });
+    Click(Named<wxButton>(Manager(), "ID_NEWBUTTON"));
+    EXPECT_EQ(Names(Manager()), std::vector<std::string>{"Cable"});
+}
+
 TEST_F(NewProfileWizardTest, CancelAsksAndNoKeepsTheWizardOpen) {
     Manager()->Show(true);
     hub.maintain = false;

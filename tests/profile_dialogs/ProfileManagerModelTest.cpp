@@ -247,14 +247,3 @@ TEST(ProfileManagerModel, ImportReplacesOnlyTheCallersOwnEntries) {
         EXPECT_EQ(m.IsModified(), changed) << c.what;
     }
 }
-
-TEST(ProfileManagerModel, ExportReadsFromTheFolderThatHoldsTheEntry) {
-    const ProfileManagerModel user = Loaded({"A1", "U1", ".."}, 1, false);
-    EXPECT_EQ(user.ExportFolder(0, false, "/adm", "/usr"), "/adm");
-    EXPECT_EQ(user.ExportFolder(1, false, "/adm", "/usr"), "/usr");
-    EXPECT_EQ(user.ExportFolder(2, false, "/adm", "/usr"), "");
-    EXPECT_EQ(user.ExportFolder(3, false, "/adm", "/usr"), "");
-    // Root's entries all lie in the administrator folder, past the count too.
-    const ProfileManagerModel root = Loaded({"A1", "New"}, 1, true);
-    EXPECT_EQ(root.ExportFolder(1, true, "/adm", "/usr"), "/adm");
-}

@@ -152,6 +152,30 @@ TEST_F(CheckedListTest, EachRowKeepsItsBitsThroughInsertsDeletesAndCellTexts) {
     EXPECT_EQ(list->CountCheckedItems(), 2);
 }
 
+TEST_F(CheckedListTest, CellsFollowTheirColumnsAndColoursOutlastMarkChanges) {
+    AddRow("X");
+    EXPECT_TRUE(list->SetItemColumnImage(0, 1, 5));
+    EXPECT_FALSE(list->SetItemColumnImage(0, 0, 9));  // the check image stays
+    EXPECT_EQ(ImageOf(0), 0);
+    list->InsertColumn(1, "Before", wxLIST_FORMAT_LEFT, 40);
+    EXPECT_EQ(list->GetItemText(0, 1), "");
+    EXPECT_EQ(list->GetItemText(0, 2), "X");
+    ASSERT_TRUE(list->DeleteColumn(1));
+    EXPECT_EQ(list->GetItemText(0, 1), "X");
+    wxListItem cell;
+    cell.SetId(0);
+    cell.SetColumn(1);
+    cell.SetMask(wxLIST_MASK_IMAGE);
+    ASSERT_TRUE(list->wxListCtrl::GetItem(cell));
+    EXPECT_EQ(cell.GetImage(), 5);
+
+    list->SetItemTextColour(0, *wxRED);
+    list->Check(0, true);
+    list->EnableItem(0, false);
+    EXPECT_EQ(list->GetItemTextColour(0), *wxRED);
+    EXPECT_EQ(list->GetItemBackgroundColour(0), wxSystemSettings::GetColour(wxSYS_COLOUR_GRAYTEXT));
+}
+
 TEST_F(CheckedListTest, SetItemStateLeavesTheExtraBitsToCheck) {
     AddRow("X");
     EXPECT_TRUE(list->SetItemState(0, C, C));
