@@ -15,6 +15,8 @@
 #include <unistd.h>
 
 #include <tinyxml.h>
+#include <wx/intl.h>
+#include <wx/string.h>
 
 #include "BoundedXmlFile.h"
 #include "PosixIo.h"
@@ -280,6 +282,26 @@ bool ProfileFile::Read(const std::string& path, ProfileList_t& profile, Refusal*
     read.name = name;
     profile = std::move(read);
     return true;
+}
+
+wxString ProfileFile::RefusalText(Refusal refusal) {
+    switch (refusal) {
+    case Refusal::CANNOT_OPEN:
+        return _("The file cannot be opened.");
+    case Refusal::TOO_LARGE:
+        return _("The file is too large to be a profile.");
+    case Refusal::NOT_TEXT:
+        return _("The file is not UTF-8 text.");
+    case Refusal::TOO_MANY_ELEMENTS:
+        return _("The file holds too many elements to be a profile.");
+    case Refusal::NESTED_TOO_DEEP:
+        return _("The file's elements are nested too deep for a profile.");
+    case Refusal::NOT_A_PROFILE:
+        return _("The file is not a profile.");
+    case Refusal::NO_NAME:
+        return _("The file's name cannot be the name of a profile.");
+    }
+    return wxString();
 }
 
 std::string ProfileFile::ToXml(const ProfileList_t& p) {

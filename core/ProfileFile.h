@@ -8,6 +8,8 @@
 
 #include "ProfileList.h"
 
+class wxString;
+
 // One profile file: "<folder>/<name>.profile", an XML document whose values
 // are scrambled (ProfileScrambler).  The profile's name is the file's base
 // name and is not stored inside.
@@ -47,6 +49,9 @@ public:
     // refusals above; all but the depth and the document's content are
     // judged before parsing.
     static bool Read(const std::string& path, ProfileList_t& profile, Refusal* refusal = nullptr);
+
+    // The reason, as one translated sentence for the user.
+    static wxString RefusalText(Refusal refusal);
 
     // Writes the profile into `folder` with the given file mode: the document
     // goes to a temporary file in that folder, which is then renamed onto the
