@@ -80,12 +80,11 @@ protected:
 }  // namespace
 
 TEST_F(SettingsFileBounds, AFileBeyondTheBoundsReadsAsMissing) {
+    // Each bound's own cases are the shared reader's; here each reader shows
+    // it reads through it.
     const std::string hostile[] = {
         Nested("Policy", 60000),
         "<Policy>" + Repeat("<a value=\"1\"/>", 5000) + "</Policy>",
-        Nested("Policy", 9),
-        "<Policy><a value=\"1\"/>" + std::string(1, '\0') + "<b value=\"1\"/></Policy>",
-        "<Policy><a value=\"\xC0\xB1\"/></Policy>",
         "<Policy><a value=\"1\"/></Policy>" + std::string(3 * 1024 * 1024, ' '),
     };
     for (const Reader& reader : Readers()) {
