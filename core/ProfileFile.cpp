@@ -6,6 +6,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#include <deque>
 #include <initializer_list>
 #include <utility>
 
@@ -402,28 +403,36 @@ bool ProfileFile::ReadFolder(const std::string& folder, std::vector<ProfileList_
     }
     ::closedir(dir);
 
-    // Each profile is read in its place and moved once, into the sorted list.
-    std::vector<ProfileList_t> found(fileNames.size());
-    std::vector<std::pair<int, size_t>> order;
-    order.reserve(fileNames.size());
+    // Each profile is read in its place (a deque never moves what it holds,
+    // and holds only what was read) and moved once, into the sorted list.
+    struct Entry {
+        int priority;
+        size_t file;  // in fileNames
+        size_t slot;  // in found
+    };
+    std::deque<ProfileList_t> found;
+    std::vector<Entry> order;
     for (size_t i = 0; i < fileNames.size(); ++i) {
         const std::string path = folder + "/" + fileNames[i];
+        found.emplace_back();
         // A name the store cannot write back ("...profile" gives "..")
         // would fail every save of the list.
-        if (IsWritableName(NameFromPath(fileNames[i])) && Read(path, found[i]))
-            order.emplace_back(PriorityValue(found[i].priority), i);
-        else
+        if (IsWritableName(NameFromPath(fileNames[i])) && Read(path, found.back())) {
+            order.push_back({PriorityValue(found.back().priority), i, found.size() - 1});
+        } else {
+            found.pop_back();
             Log("skipped " + path);
+        }
     }
-    std::sort(order.begin(), order.end(), [&](const auto& a, const auto& b) {
-        if (a.first != b.first)
-            return a.first < b.first;
-        return fileNames[a.second] < fileNames[b.second];
+    std::sort(order.begin(), order.end(), [&](const Entry& a, const Entry& b) {
+        if (a.priority != b.priority)
+            return a.priority < b.priority;
+        return fileNames[a.file] < fileNames[b.file];
     });
     std::vector<ProfileList_t> sorted;
     sorted.reserve(order.size());
-    for (const auto& item : order)
-        sorted.push_back(std::move(found[item.second]));
+    for (const Entry& entry : order)
+        sorted.push_back(std::move(found[entry.slot]));
     profiles.swap(sorted);
     return true;
 }
