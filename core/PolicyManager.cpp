@@ -24,13 +24,11 @@ bool PolicyManager::LoadPolicy() {
     TWMLog(kLogPath, "Enter PolicyManager::LoadPolicy");
     std::lock_guard<std::mutex> lock(m_loadMutex);
     TiXmlDocument doc;
-    if (!XMLOperator().LoadDocument(PolicyFilePath(), doc)) {
+    if (!XMLOperator().LoadDocument(PolicyFilePath(), XMLOperator::Document::POLICY, doc)) {
         TWMLog(kLogPath, "no readable policy file");
         return false;
     }
     const TiXmlElement* root = doc.RootElement();
-    if (root == nullptr)
-        return false;
     const TiXmlElement* elements[4] = {};
     const TiXmlElement* e = root->FirstChildElement();
     for (int i = 0; i < 4; ++i) {

@@ -15,9 +15,9 @@ public:
 
     // Reads the first four child elements of the policy file's root, whatever
     // their names; each allows exactly when its "value" attribute reads as the
-    // number 1.  Only a complete file (well-formed, a root, four elements)
-    // changes the flags, all four together; otherwise they keep their values
-    // and the result is false.
+    // number 1.  Only a complete file (read within the bounds of
+    // XMLOperator::LoadDocument, four elements) changes the flags, all four
+    // together; otherwise they keep their values and the result is false.
     bool LoadPolicy();
 
     bool CanUseMesh() const { return m_bUseMesh.load(); }

@@ -1,11 +1,13 @@
 #include "ProfileFile.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
+#include <deque>
+#include <initializer_list>
 #include <utility>
 
 #include <dirent.h>
@@ -14,13 +16,15 @@
 #include <unistd.h>
 
 #include <tinyxml.h>
+#include <wx/intl.h>
+#include <wx/string.h>
 
+#include "BoundedXmlFile.h"
 #include "PosixIo.h"
 #include "ProfileScrambler.h"
 #include "ProfileTags.h"
 #include "SystemPaths.h"
 #include "TWMLog.h"
-#include "Utf8Text.h"
 
 namespace {
 
@@ -36,88 +40,110 @@ const size_t kMaxFileNameBytes = 255;
 // A profile file is a few kilobytes with three levels of elements (profile,
 // group, value) and about forty of them; anything far beyond that is not a
 // profile.
-const size_t kMaxProfileBytes = 1024 * 1024;
-const int kMaxProfileDepth = 8;
+const BoundedXmlFile::Limits kProfileLimits = {1024 * 1024, 1024, 8};
 
-// TinyXML parses an element and everything inside it in one recursive call,
-// and every element it opens starts at a "<" byte.  A text with at most this
-// many of them takes the parser no deeper than that, whatever entities,
-// comments or quotes make of the rest: about a quarter of a mebibyte of
-// stack, where some 50,000 levels overflow the usual 8 MiB.
-const size_t kMaxTagStarts = 1024;
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
-std::string Trimmed(const char* text) {
-    std::string s(text);
-    const char* blanks = " \t\r\n";
-    const size_t first = s.find_first_not_of(blanks);
-    if (first == std::string::npos)
-        return std::string();
-    const size_t last = s.find_last_not_of(blanks);
-    return s.substr(first, last - first + 1);
-}
-
-// The raw (still scrambled) text of one field.  The element text is taken
-// first; then an attribute of the field's name on the group element or the
-// root; then a "value" attribute on the field's element.
-std::string RawField(const TiXmlElement* root, const TiXmlElement* group, const char* tag) {
-    const TiXmlElement* element = (group != nullptr ? group : root)->FirstChildElement(tag);
-    if (element != nullptr && element->GetText() != nullptr)
-        return element->GetText();
-    if (group != nullptr && group->Attribute(tag) != nullptr)
-        return group->Attribute(tag);
-    if (root->Attribute(tag) != nullptr)
-        return root->Attribute(tag);
-    if (element != nullptr && element->Attribute(ProfileTags::VALUE_ATTRIBUTE) != nullptr)
-        return element->Attribute(ProfileTags::VALUE_ATTRIBUTE);
-    return std::string();
-}
-
-// Whether no element lies deeper than `levels` below `node`; it looks no
-// further down than that.
-bool WithinDepth(const TiXmlNode* node, int levels) {
-    for (const TiXmlNode* child = node->FirstChild(); child != nullptr; child = child->NextSibling()) {
-        if (child->ToElement() != nullptr && (levels == 0 || !WithinDepth(child, levels - 1)))
-            return false;
-    }
-    return true;
-}
-
-bool DecodeInto(const std::string& raw, std::string& field) {
-    return ProfileScrambler::Unscramble(Trimmed(raw.c_str()), field);
+// Decodes a raw text without its leading and trailing blanks; null reads as
+// empty.
+bool DecodeInto(const char* raw, std::string& field) {
+    if (raw == nullptr)
+        raw = "";
+    while (IsBlank(*raw))
+        ++raw;
+    size_t size = std::strlen(raw);
+    while (size > 0 && IsBlank(raw[size - 1]))
+        --size;
+    return ProfileScrambler::Unscramble(raw, size, field);
 }
 
 // Reads the fields of one group: a missing group leaves its fields empty
-// unless the root carries them as attributes.
+// unless the root carries them as attributes.  The group's children are
+// walked once, keeping the first element of each field's name.
 class FieldReader {
 public:
-    FieldReader(const TiXmlElement* root, const char* groupTag)
+    FieldReader(const TiXmlElement* root, const char* groupTag, std::initializer_list<const char*> tags)
         : m_root(root),
           m_group(groupTag != nullptr ? root->FirstChildElement(groupTag) : nullptr),
-          m_grouped(groupTag != nullptr) {}
+          m_grouped(groupTag != nullptr),
+          m_count(std::min(tags.size(), kMaxTags)) {
+        std::copy_n(tags.begin(), m_count, m_tags.begin());
+        const TiXmlElement* parent = m_grouped ? m_group : m_root;
+        if (parent == nullptr)
+            return;
+        size_t next = 0;
+        for (const TiXmlElement* e = parent->FirstChildElement(); e != nullptr; e = e->NextSiblingElement()) {
+            const size_t k = IndexOf(e->Value(), next);
+            if (k == m_count)
+                continue;
+            if (m_first[k] == nullptr)
+                m_first[k] = e;
+            next = k + 1;
+        }
+    }
 
     const TiXmlElement* Group() const { return m_group; }
 
-    // False when the value does not decode.
+    // False when the value does not decode.  `tag` is one of the tags the
+    // reader was made with (the same pointer).
     bool Read(const char* tag, std::string& field) const {
-        if (m_grouped && m_group == nullptr) {
-            const char* onRoot = m_root->Attribute(tag);
-            return DecodeInto(onRoot != nullptr ? onRoot : "", field);
-        }
-        return DecodeInto(RawField(m_root, m_group, tag), field);
+        if (m_grouped && m_group == nullptr)
+            return DecodeInto(m_root->Attribute(tag), field);
+        size_t k = 0;
+        while (k < m_count && m_tags[k] != tag)
+            ++k;
+        return DecodeInto(RawField(k < m_count ? m_first[k] : nullptr, tag), field);
     }
 
 private:
+    static constexpr size_t kMaxTags = 16;
+
+    // Position of `name` among the tags, or the count when it is none of
+    // them.  `hint` is tried first: the writer keeps the fields in order.
+    size_t IndexOf(const char* name, size_t hint) const {
+        if (hint < m_count && std::strcmp(m_tags[hint], name) == 0)
+            return hint;
+        for (size_t k = 0; k < m_count; ++k) {
+            if (std::strcmp(m_tags[k], name) == 0)
+                return k;
+        }
+        return m_count;
+    }
+
+    // The raw (still scrambled) text of one field, null when there is none.
+    // The element text is taken first; then an attribute of the field's
+    // name on the group element or the root; then a "value" attribute on the
+    // field's element.
+    const char* RawField(const TiXmlElement* element, const char* tag) const {
+        if (element != nullptr && element->GetText() != nullptr)
+            return element->GetText();
+        if (m_group != nullptr && m_group->Attribute(tag) != nullptr)
+            return m_group->Attribute(tag);
+        if (m_root->Attribute(tag) != nullptr)
+            return m_root->Attribute(tag);
+        if (element != nullptr)
+            return element->Attribute(ProfileTags::VALUE_ATTRIBUTE);
+        return nullptr;
+    }
+
     const TiXmlElement* m_root;
     const TiXmlElement* m_group;
     bool m_grouped;
+    size_t m_count;
+    std::array<const char*, kMaxTags> m_tags{};
+    std::array<const TiXmlElement*, kMaxTags> m_first{};
 };
 
 bool ReadDocument(const TiXmlElement* root, ProfileList_t& p) {
     using namespace ProfileTags;
-    const FieldReader top(root, nullptr);
-    const FieldReader general(root, GENERNAL_SETTINGS);
-    const FieldReader wireless(root, WIRELESS_SETTINGS);
-    const FieldReader other(root, OTHER_SETTINGS);
+    const FieldReader top(root, nullptr, {PERMISSION, PRIORITY, ICON, SHOW});
+    const FieldReader general(root, GENERNAL_SETTINGS, {CONNECT_TYPE});
+    const FieldReader wireless(root, WIRELESS_SETTINGS,
+                               {SSID, WIRLESS_TYPE, WLAN_SECURITY, WEP_SETTINGS, KEY_INDEX, WPA_SETTINGS});
+    const FieldReader other(root, OTHER_SETTINGS,
+                            {NETWORK_SECURITY, FORBID_SHARE_FILE_AND_PRINT, FORBID_SHARE_INTERNET,
+                             START_WINDOW_FIREWALL, AUTO_RUN_APP_FLAG, IPDNS, IP_VALUE, SUBNET_ADDRESS,
+                             NET_GATEWAY, DNS_VALUE, HOMEPAGE_FLAG, HOMEPAGE, PROXY_FLAG, PROXY, PORT});
 
     bool ok = top.Read(PERMISSION, p.permission) && top.Read(PRIORITY, p.priority) &&
               top.Read(ICON, p.icon) && top.Read(SHOW, p.show) &&
@@ -150,9 +176,9 @@ bool ReadDocument(const TiXmlElement* root, ProfileList_t& p) {
             if (raw == nullptr)
                 raw = e->Attribute(VALUE_ATTRIBUTE);
             std::string program;
-            if (!DecodeInto(raw != nullptr ? raw : "", program))
+            if (!DecodeInto(raw, program))
                 return false;
-            o.AutoRun.push_back(program);
+            o.AutoRun.push_back(std::move(program));
         }
     }
     return true;
@@ -163,21 +189,6 @@ void AddField(TiXmlElement* parent, const char* tag, const std::string& value) {
     if (!value.empty())
         element->LinkEndChild(new TiXmlText(ProfileScrambler::Scramble(value)));
     parent->LinkEndChild(element);
-}
-
-// Reads at most `limit` + 1 bytes, so that a file that grew past the limit
-// after it was measured is still seen as too long.
-bool ReadWholeFile(const std::string& path, size_t limit, std::string& content) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return false;
-    std::string buffer(limit + 1, '\0');
-    in.read(&buffer[0], static_cast<std::streamsize>(buffer.size()));
-    if (in.bad())
-        return false;
-    buffer.resize(static_cast<size_t>(in.gcount()));
-    content.swap(buffer);
-    return true;
 }
 
 // Moves the finished temporary file onto the target.  Without replacing, an
@@ -224,55 +235,74 @@ bool ProfileFile::HasProfileExtension(const std::string& fileName) {
            fileName.compare(fileName.size() - extension.size(), extension.size(), extension) == 0;
 }
 
-bool ProfileFile::Read(const std::string& path, ProfileList_t& profile) {
-    struct stat st;
-    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+namespace {
+
+ProfileFile::Refusal RefusalOf(BoundedXmlFile::Result result) {
+    switch (result) {
+    case BoundedXmlFile::TOO_LARGE:
+        return ProfileFile::Refusal::TOO_LARGE;
+    case BoundedXmlFile::NOT_TEXT:
+        return ProfileFile::Refusal::NOT_TEXT;
+    case BoundedXmlFile::TOO_MANY_ELEMENTS:
+        return ProfileFile::Refusal::TOO_MANY_ELEMENTS;
+    case BoundedXmlFile::NESTED_TOO_DEEP:
+        return ProfileFile::Refusal::NESTED_TOO_DEEP;
+    case BoundedXmlFile::NOT_WELL_FORMED:
+        return ProfileFile::Refusal::NOT_A_PROFILE;
+    default:
+        return ProfileFile::Refusal::CANNOT_OPEN;
+    }
+}
+
+}  // namespace
+
+bool ProfileFile::Read(const std::string& path, ProfileList_t& profile, Refusal* refusal) {
+    const auto refuse = [&](Refusal why, const char* what) {
+        if (what != nullptr)
+            Log(std::string("unreadable profile (") + what + "): " + path);
+        if (refusal != nullptr)
+            *refusal = why;
         return false;
+    };
     const std::string name = NameFromPath(path);
-    if (name.empty()) {
-        Log("unreadable profile (empty name): " + path);
-        return false;
-    }
-    if (static_cast<unsigned long long>(st.st_size) > kMaxProfileBytes) {
-        Log("unreadable profile (too long): " + path);
-        return false;
-    }
-    std::string content;
-    if (!ReadWholeFile(path, kMaxProfileBytes, content))
-        return false;
-    if (content.size() > kMaxProfileBytes) {
-        Log("unreadable profile (too long): " + path);
-        return false;
-    }
-    // The parser stops at a NUL byte, which a profile file never holds.
-    if (content.find('\0') != std::string::npos || !Utf8Text::IsValid(content)) {
-        Log("unreadable profile (not UTF-8 text): " + path);
-        return false;
-    }
-    if (static_cast<size_t>(std::count(content.begin(), content.end(), '<')) > kMaxTagStarts) {
-        Log("unreadable profile (too many elements): " + path);
-        return false;
-    }
+    if (name.empty())
+        return refuse(Refusal::NO_NAME, "empty name");
 
     TiXmlDocument document;
-    document.Parse(content.c_str(), nullptr, TIXML_ENCODING_UTF8);
+    const BoundedXmlFile::Result loaded = BoundedXmlFile::Load(path, kProfileLimits, document);
+    if (loaded != BoundedXmlFile::READ) {
+        const bool quiet = loaded == BoundedXmlFile::MISSING || loaded == BoundedXmlFile::NOT_A_FILE;
+        return refuse(RefusalOf(loaded), quiet ? nullptr : BoundedXmlFile::Describe(loaded));
+    }
     const TiXmlElement* root = document.RootElement();
-    if (document.Error() || root == nullptr || root->ValueStr() != ProfileTags::PROFILE) {
-        Log("unreadable profile (not a profile document): " + path);
-        return false;
-    }
-    if (!WithinDepth(&document, kMaxProfileDepth)) {
-        Log("unreadable profile (nested too deep): " + path);
-        return false;
-    }
+    if (root->ValueStr() != ProfileTags::PROFILE)
+        return refuse(Refusal::NOT_A_PROFILE, "not a profile document");
     ProfileList_t read;
-    if (!ReadDocument(root, read)) {
-        Log("unreadable profile (value does not decode): " + path);
-        return false;
-    }
+    if (!ReadDocument(root, read))
+        return refuse(Refusal::NOT_A_PROFILE, "value does not decode");
     read.name = name;
     profile = std::move(read);
     return true;
+}
+
+wxString ProfileFile::RefusalText(Refusal refusal) {
+    switch (refusal) {
+    case Refusal::CANNOT_OPEN:
+        return _("The file cannot be opened.");
+    case Refusal::TOO_LARGE:
+        return _("The file is too large to be a profile.");
+    case Refusal::NOT_TEXT:
+        return _("The file is not UTF-8 text.");
+    case Refusal::TOO_MANY_ELEMENTS:
+        return _("The file holds too many elements to be a profile.");
+    case Refusal::NESTED_TOO_DEEP:
+        return _("The file's elements are nested too deep for a profile.");
+    case Refusal::NOT_A_PROFILE:
+        return _("The file is not a profile.");
+    case Refusal::NO_NAME:
+        return _("The file's name cannot be the name of a profile.");
+    }
+    return wxString();
 }
 
 std::string ProfileFile::ToXml(const ProfileList_t& p) {
@@ -365,34 +395,44 @@ bool ProfileFile::ReadFolder(const std::string& folder, std::vector<ProfileList_
         Log("cannot open profile folder " + folder);
         return false;
     }
-    std::vector<std::pair<std::string, ProfileList_t>> found;
+    std::vector<std::string> fileNames;
     while (const dirent* entry = ::readdir(dir)) {
-        const std::string fileName = entry->d_name;
-        if (!HasProfileExtension(fileName))
-            continue;
-        ProfileList_t profile;
-        // A name the store cannot write back ("...profile" gives "..")
-        // would fail every save of the list.
-        if (IsWritableName(NameFromPath(fileName)) && Read(folder + "/" + fileName, profile))
-            found.emplace_back(fileName, std::move(profile));
-        else
-            Log("skipped " + folder + "/" + fileName);
+        std::string fileName = entry->d_name;
+        if (HasProfileExtension(fileName))
+            fileNames.push_back(std::move(fileName));
     }
     ::closedir(dir);
 
-    std::vector<std::pair<int, size_t>> order;
-    order.reserve(found.size());
-    for (size_t i = 0; i < found.size(); ++i)
-        order.emplace_back(PriorityValue(found[i].second.priority), i);
-    std::sort(order.begin(), order.end(), [&](const auto& a, const auto& b) {
-        if (a.first != b.first)
-            return a.first < b.first;
-        return found[a.second].first < found[b.second].first;
+    // Each profile is read in its place (a deque never moves what it holds,
+    // and holds only what was read) and moved once, into the sorted list.
+    struct Entry {
+        int priority;
+        size_t file;  // in fileNames
+        size_t slot;  // in found
+    };
+    std::deque<ProfileList_t> found;
+    std::vector<Entry> order;
+    for (size_t i = 0; i < fileNames.size(); ++i) {
+        const std::string path = folder + "/" + fileNames[i];
+        found.emplace_back();
+        // A name the store cannot write back ("...profile" gives "..")
+        // would fail every save of the list.
+        if (IsWritableName(NameFromPath(fileNames[i])) && Read(path, found.back())) {
+            order.push_back({PriorityValue(found.back().priority), i, found.size() - 1});
+        } else {
+            found.pop_back();
+            Log("skipped " + path);
+        }
+    }
+    std::sort(order.begin(), order.end(), [&](const Entry& a, const Entry& b) {
+        if (a.priority != b.priority)
+            return a.priority < b.priority;
+        return fileNames[a.file] < fileNames[b.file];
     });
     std::vector<ProfileList_t> sorted;
-    sorted.reserve(found.size());
-    for (const auto& item : order)
-        sorted.push_back(std::move(found[item.second].second));
+    sorted.reserve(order.size());
+    for (const Entry& entry : order)
+        sorted.push_back(std::move(found[entry.slot]));
     profiles.swap(sorted);
     return true;
 }

@@ -8,6 +8,8 @@
 
 #include "ProfileList.h"
 
+class wxString;
+
 // One profile file: "<folder>/<name>.profile", an XML document whose values
 // are scrambled (ProfileScrambler).  The profile's name is the file's base
 // name and is not stored inside.
@@ -31,13 +33,25 @@ public:
     // Whether a file name (no folder) names a profile file.
     static bool HasProfileExtension(const std::string& fileName);
 
+    // Why Read refused a file.
+    enum class Refusal {
+        CANNOT_OPEN,        // missing, not a regular file, or unreadable
+        TOO_LARGE,          // over 1 MiB
+        NOT_TEXT,           // not strict UTF-8, or holds a NUL byte
+        TOO_MANY_ELEMENTS,  // more than 1024 "<"
+        NESTED_TOO_DEEP,    // elements deeper than 8 levels
+        NOT_A_PROFILE,      // not well-formed, another root, or a value that does not decode
+        NO_NAME,            // the path gives an empty name
+    };
+
     // Reads every field and takes the name from the path.  False, with
-    // `profile` unchanged, when the path is not a regular file, the file is
-    // over 1 MiB, is not UTF-8 text or holds more than 1024 "<" (all refused
-    // before parsing), the document is not a well-formed "profile" document
-    // or nests elements deeper than 8 levels, a value does not decode, or
-    // the name would be empty.
-    static bool Read(const std::string& path, ProfileList_t& profile);
+    // `profile` unchanged and the reason in `refusal` (when given), for the
+    // refusals above; all but the depth and the document's content are
+    // judged before parsing.
+    static bool Read(const std::string& path, ProfileList_t& profile, Refusal* refusal = nullptr);
+
+    // The reason, as one translated sentence for the user.
+    static wxString RefusalText(Refusal refusal);
 
     // Writes the profile into `folder` with the given file mode: the document
     // goes to a temporary file in that folder, which is then renamed onto the

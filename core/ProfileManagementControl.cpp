@@ -121,8 +121,13 @@ wxString ProfileManagementControl::GetCurrentProfileName() {
 
 ProfileList_t& ProfileManagementControl::GetCurrentUsedProfile() { return m_currentUsedProfile; }
 
-bool ProfileManagementControl::ReadProfileFile(ProfileList_t& profile, const wxString& path) {
-    return ProfileFile::Read(TWMUtil::WxStringToStdString(path), profile);
+bool ProfileManagementControl::ReadProfileFile(ProfileList_t& profile, const wxString& path, wxString* reason) {
+    ProfileFile::Refusal refusal;
+    if (ProfileFile::Read(TWMUtil::WxStringToStdString(path), profile, &refusal))
+        return true;
+    if (reason != nullptr)
+        *reason = ProfileFile::RefusalText(refusal);
+    return false;
 }
 
 mode_t ProfileManagementControl::FileModeFor(const std::string& folder) const {

@@ -57,8 +57,9 @@ public:
     // The profile being applied or last applied.
     ProfileList_t& GetCurrentUsedProfile();
 
-    // Reads one profile file; `profile` is unchanged when that fails.
-    bool ReadProfileFile(ProfileList_t& profile, const wxString& path);
+    // Reads one profile file; `profile` is unchanged when that fails, and
+    // `reason` (when given) then tells why, as one sentence for the user.
+    bool ReadProfileFile(ProfileList_t& profile, const wxString& path, wxString* reason = nullptr);
     // Writes the profile into an existing folder; a file of its name is
     // replaced only with `replace`, otherwise it makes the write fail.  Files
     // in the administrator and guest folders are readable by everyone, files

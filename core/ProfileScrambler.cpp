@@ -28,17 +28,20 @@ std::string ProfileScrambler::Scramble(const std::string& plain) {
 }
 
 bool ProfileScrambler::Unscramble(const std::string& scrambled, std::string& plain) {
-    if (scrambled.size() % 2 != 0)
+    return Unscramble(scrambled.data(), scrambled.size(), plain);
+}
+
+bool ProfileScrambler::Unscramble(const char* scrambled, size_t size, std::string& plain) {
+    if (size % 2 != 0)
         return false;
-    std::string out;
-    out.reserve(scrambled.size() / 2);
-    for (size_t i = 0; i < scrambled.size(); i += 2) {
+    std::string out(size / 2, '\0');
+    for (size_t i = 0; i < size; i += 2) {
         const int high = HexDigitValue(scrambled[i]);
         const int low = HexDigitValue(scrambled[i + 1]);
         if (high < 0 || low < 0)
             return false;
         // Swap the halves back.
-        out += static_cast<char>((low << 4) | high);
+        out[i / 2] = static_cast<char>((low << 4) | high);
     }
     plain.swap(out);
     return true;

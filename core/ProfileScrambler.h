@@ -1,6 +1,7 @@
 #ifndef TIDEWAVE_PROFILESCRAMBLER_H
 #define TIDEWAVE_PROFILESCRAMBLER_H
 
+#include <cstddef>
 #include <string>
 
 // Values in a profile file are stored with the two halves of every byte
@@ -14,6 +15,7 @@ public:
     // `plain` unchanged, when the text is not an even number of hexadecimal
     // digits.
     static bool Unscramble(const std::string& scrambled, std::string& plain);
+    static bool Unscramble(const char* scrambled, size_t size, std::string& plain);
 };
 
 #endif

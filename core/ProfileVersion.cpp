@@ -16,11 +16,9 @@ std::string ProfileVersion::VersionFilePath() { return SystemPaths::Fixed("/etc/
 
 bool ProfileVersion::GetProfileVersion(wxArrayString& out) {
     TiXmlDocument doc;
-    if (!m_xmlOperator.LoadDocument(VersionFilePath(), doc))
+    if (!m_xmlOperator.LoadDocument(VersionFilePath(), XMLOperator::Document::VERSION, doc))
         return false;
     const TiXmlElement* root = doc.RootElement();
-    if (root == nullptr)
-        return false;
     out.Add(AttributeText(root, "version"));
     for (const TiXmlElement* file = root->FirstChildElement(); file != nullptr; file = file->NextSiblingElement())
         out.Add(AttributeText(file, "name"));

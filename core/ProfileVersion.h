@@ -13,8 +13,9 @@ public:
 
     // Reads the settings-version file: appends the root's "version" as
     // element 0, then the "name" of each child element in document order
-    // (empty when missing).  False, with out untouched, when the file cannot
-    // be loaded or has no root element.
+    // (empty when missing).  False, with out untouched, when the file is
+    // missing or refused (XMLOperator::LoadDocument).  The DNS-SD record's
+    // version is read through here.
     bool GetProfileVersion(wxArrayString& out);
 
     static std::string VersionFilePath();

@@ -1,7 +1,10 @@
 #include "XMLOperator.h"
 
-#include <sys/stat.h>
+#include <cstdio>
+#include <map>
+#include <mutex>
 
+#include "BoundedXmlFile.h"
 #include "MeshConfigurationEntity.h"
 #include "SystemPaths.h"
 #include "TWMLog.h"
@@ -11,6 +14,38 @@ namespace {
 
 const char kLogPath[] = "/tmp/XMLOperator.log";
 const char kMeshFileName[] = "MeshConfiguation.xml";
+
+// The policy holds four elements and the mesh configuration three; the
+// version file names each file of a settings archive (at most 1024, each
+// name up to 256 characters).
+BoundedXmlFile::Limits LimitsOf(XMLOperator::Document kind) {
+    switch (kind) {
+    case XMLOperator::Document::VERSION:
+        return {2 * 1024 * 1024, 4096, 8};
+    case XMLOperator::Document::POLICY:
+    case XMLOperator::Document::MESH_CONFIGURATION:
+        break;
+    }
+    return {64 * 1024, 256, 8};
+}
+
+// Tells of a refused settings file once, not at every read: the version
+// file is read at each publication.  Forgotten once the file reads or is
+// gone, so that a later refusal is told again.
+void NoteResult(const std::string& path, BoundedXmlFile::Result result) {
+    static std::mutex mutex;
+    static std::map<std::string, BoundedXmlFile::Result> told;
+    std::lock_guard<std::mutex> lock(mutex);
+    if (result == BoundedXmlFile::READ || result == BoundedXmlFile::MISSING) {
+        told.erase(path);
+        return;
+    }
+    const auto known = told.find(path);
+    if (known != told.end() && known->second == result)
+        return;
+    told[path] = result;
+    std::fprintf(stderr, "Tidewave: %s ignored (%s)\n", path.c_str(), BoundedXmlFile::Describe(result));
+}
 
 const char* ValueOf(const TiXmlElement* element) {
     const char* value = element->Attribute("value");
@@ -27,11 +62,12 @@ std::string XMLOperator::MeshConfigurationFolder() {
 
 std::string XMLOperator::MeshConfigurationPath() { return MeshConfigurationFolder() + kMeshFileName; }
 
-bool XMLOperator::LoadDocument(const std::string& path, TiXmlDocument& doc) const {
-    struct stat st;
-    if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
-        return false;
-    return doc.LoadFile(path.c_str(), TIXML_ENCODING_UTF8);
+bool XMLOperator::LoadDocument(const std::string& path, Document kind, TiXmlDocument& doc) const {
+    const BoundedXmlFile::Result result = BoundedXmlFile::Load(path, LimitsOf(kind), doc);
+    NoteResult(path, result);
+    if (result != BoundedXmlFile::READ)
+        TWMLog(kLogPath, (path + " not read: " + BoundedXmlFile::Describe(result)).c_str());
+    return result == BoundedXmlFile::READ;
 }
 
 bool XMLOperator::ReadMeshConfiguration(MeshConfigurationEntity* entity) {
@@ -39,11 +75,9 @@ bool XMLOperator::ReadMeshConfiguration(MeshConfigurationEntity* entity) {
     if (entity == nullptr)
         return false;
     TiXmlDocument doc;
-    if (!LoadDocument(MeshConfigurationPath(), doc))
+    if (!LoadDocument(MeshConfigurationPath(), Document::MESH_CONFIGURATION, doc))
         return false;
     const TiXmlElement* root = doc.RootElement();
-    if (root == nullptr)
-        return false;
 
     const TiXmlElement* hostName = root->FirstChildElement();
     if (hostName == nullptr)

@@ -24,9 +24,14 @@ public:
     // when it is missing.  True when the file was written.
     bool WriteMeshConfiguration(const MeshConfigurationEntity* entity);
 
-    // Parses a regular file as UTF-8 XML.  False when it is missing, not a
-    // regular file, or not well-formed.
-    bool LoadDocument(const std::string& path, TiXmlDocument& doc) const;
+    // The settings documents, each read within bounds that fit it.
+    enum class Document { POLICY, VERSION, MESH_CONFIGURATION };
+
+    // Parses a regular file as UTF-8 XML with a root element, within the
+    // bounds of its kind (BoundedXmlFile).  False when it is missing or
+    // refused; the caller then goes on as without the file.  A refusal is
+    // written to standard error once, until the file reads or is gone.
+    bool LoadDocument(const std::string& path, Document kind, TiXmlDocument& doc) const;
 
     // The administrator folder for root, otherwise the user's Lanternfield
     // folder; with a trailing "/".

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Builds the fuzzers of the readers that take input from outside (the
-# settings archive, the profile file and announced mesh-server records) with
-# clang (libFuzzer, AddressSanitizer, UndefinedBehaviorSanitizer) and runs
-# each for a bounded time, starting from its corpus in fuzz/corpus/<target>/
-# (seeds and what longer runs found, minimized).
+# settings archive, the profile and settings files, and announced mesh-server
+# records) with clang (libFuzzer, AddressSanitizer, UndefinedBehaviorSanitizer)
+# and runs each for a bounded time, starting from its corpus in
+# fuzz/corpus/<target>/ (seeds and what longer runs found, minimized).
 # Usage: fuzz/build-and-run.sh [seconds]   (default 30, for each fuzzer)
 # Exits 0 without doing anything when clang is not installed.
 set -euo pipefail
@@ -28,10 +28,15 @@ clang++ $flags $(wx-config --cxxflags base) -Iclassroom -Icore -Ibase \
   fuzz/FileTarFuzzer.cpp classroom/FileTar.cpp classroom/FileTarHeader.cpp classroom/FileTarEntry.cpp base/PosixIo.cpp \
   $(wx-config --libs base) -o "$out/filetar_fuzzer"
 # shellcheck disable=SC2046
+# The settings documents' readers bring the shared utilities and, through
+# them, the platform library (the simulated one; nothing starts it here).
 clang++ $flags -DNDEBUG -DTIXML_USE_STL $(wx-config --cxxflags base) -Icore -Ibase -Iplatform \
   fuzz/ProfileFileFuzzer.cpp core/ProfileFile.cpp core/ProfileList.cpp core/ProfileScrambler.cpp \
+  core/BoundedXmlFile.cpp core/PolicyManager.cpp core/ProfileVersion.cpp core/XMLOperator.cpp \
+  core/MeshConfigurationEntity.cpp core/TWMUtil.cpp core/TWMUtilText.cpp core/ChildProcess.cpp \
+  core/FirefoxPreferences.cpp core/IPv4AddressUtil.cpp $(ls platform/sim/*.cpp | grep -v SimControl) \
   core/Utf8Text.cpp base/SystemPaths.cpp base/PosixIo.cpp core/TWMLog.cpp \
-  -ltinyxml $(wx-config --libs base) -o "$out/profile_fuzzer"
+  -ltinyxml $(wx-config --libs base) -lpthread -o "$out/profile_fuzzer"
 
 # shellcheck disable=SC2046
 clang++ $flags $(wx-config --cxxflags base) $(pkg-config --cflags avahi-client) -Iclassroom -Icore -Iplatform \
@@ -41,12 +46,14 @@ clang++ $flags $(wx-config --cxxflags base) $(pkg-config --cflags avahi-client) 
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-run() {  # target, max_len
-  "$out/$1_fuzzer" -max_total_time="$seconds" -max_len="$2" -timeout=10 -artifact_prefix="$out/$1-" "$out/$1"
+run() {  # target, max_len, [more options]
+  "$out/$1_fuzzer" -max_total_time="$seconds" -max_len="$2" -timeout=10 -artifact_prefix="$out/$1-" "${@:3}" "$out/$1"
 }
 echo "== settings archive reader, $seconds s"
 run filetar 65536
-echo "== profile reader, $seconds s"
-run profile 65536
+echo "== profile and settings file readers, $seconds s"
+# Their notes of refused settings files go to the closed standard error;
+# the fuzzer's own reports and the sanitizers' still reach the terminal.
+run profile 65536 -close_fd_mask=2
 echo "== announced mesh-server records, $seconds s"
 run txt 2048

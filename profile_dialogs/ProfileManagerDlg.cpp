@@ -474,8 +474,9 @@ void ProfileManagerDlg::OnImport(wxCommandEvent&) {
     if (path.empty() || store == nullptr)
         return;
     ProfileList_t record;
-    if (!store->ReadProfileFile(record, path)) {
-        ShowMessage(_("Failed to read profile."), wxICON_EXCLAMATION);
+    wxString reason;
+    if (!store->ReadProfileFile(record, path, &reason)) {
+        ShowMessage(_("Failed to read profile.") + "\n" + reason, wxICON_EXCLAMATION);
         return;
     }
     const bool admin = TWMUtil::IsAdmin();
@@ -483,7 +484,8 @@ void ProfileManagerDlg::OnImport(wxCommandEvent&) {
         m_model.PlanImport(record.name, store->GetCurrentUsedProfile().name, admin);
     switch (plan.kind) {
     case ProfileManagerModel::ImportPlan::Unnamable:
-        ShowMessage(_("Failed to read profile."), wxICON_EXCLAMATION);
+        ShowMessage(_("Failed to read profile.") + "\n" + ProfileFile::RefusalText(ProfileFile::Refusal::NO_NAME),
+                    wxICON_EXCLAMATION);
         return;
     case ProfileManagerModel::ImportPlan::InUse:
         ShowMessage(_("Failed to import profile.\n") + FromUtf8(record.name) + _(" is currently in use."),

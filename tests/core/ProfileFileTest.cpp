@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <climits>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <dirent.h>
@@ -103,12 +104,13 @@ TEST_F(ProfileFileTest, HandMadeScrambledFileLoads) {
                         "    <WEPSettings></WEPSettings>\n"
                         "    <KeyIndex>03</KeyIndex>\n"
                         "    <WPASettings>7656865696d6132333</WPASettings>\n"
+                        "    <SSID>13</SSID>\n"  // a second one: the first counts
                         "  </WirelessSettings>\n"
                         "  <OtherSettings>\n"
+                        "    <IPDNS>03</IPDNS>\n"  // out of the usual order
                         "    <AutoRunAppFlag>13</AutoRunAppFlag>\n"
                         "    <AutoRun>f2573727f22696e6f28736c6f636b6</AutoRun>\n"
                         "    <AutoRun/>\n"
-                        "    <IPDNS>03</IPDNS>\n"
                         "  </OtherSettings>\n"
                         "</profile>\n");
     ProfileList_t p;
@@ -201,21 +203,36 @@ TEST_F(ProfileFileTest, HostileFilesAreRefused) {
     // The parser recurses once per open element: a deep enough document ends
     // the program, however its tags are hidden among entities, comments and
     // quotes.
-    const std::pair<const char*, std::string> refused[] = {
-        {"Nested150k", "<profile>" + Repeat("<a>", 50000)},
-        {"EntityHidesCloseTag", "<profile>&#x</profile>x;" + Repeat("<a>", 100000)},
-        {"CommentEndsInAttribute", "<profile><!--><b c='-->" + Repeat("<a>", 100000) + "'/>"},
-        {"NestedClosed", ProfileAround(Repeat("<x>", 7) + Repeat("</x>", 7))},
-        {"QuotedCloseTags", ProfileAround(Repeat("<x q=\"</x>\">", 20) + Repeat("</x>", 20))},
-        {"CommentedCloseTags", ProfileAround(Repeat("<x><!-- </x> -->", 20) + Repeat("</x>", 20))},
-        {"MultiByteSwallowsCloseTag", ProfileAround(Repeat("<x>\xE2</x>", 20))},
-        {"TooLong", ProfileAround("") + std::string(1024 * 1024, ' ')},
+    using R = ProfileFile::Refusal;
+    const std::tuple<const char*, std::string, R> refused[] = {
+        {"Nested150k", "<profile>" + Repeat("<a>", 50000), R::TOO_MANY_ELEMENTS},
+        {"EntityHidesCloseTag", "<profile>&#x</profile>x;" + Repeat("<a>", 100000), R::TOO_MANY_ELEMENTS},
+        {"CommentEndsInAttribute", "<profile><!--><b c='-->" + Repeat("<a>", 100000) + "'/>", R::TOO_MANY_ELEMENTS},
+        {"NestedClosed", ProfileAround(Repeat("<x>", 7) + Repeat("</x>", 7)), R::NESTED_TOO_DEEP},
+        {"QuotedCloseTags", ProfileAround(Repeat("<x q=\"</x>\">", 20) + Repeat("</x>", 20)), R::NESTED_TOO_DEEP},
+        {"CommentedCloseTags", ProfileAround(Repeat("<x><!-- </x> -->", 20) + Repeat("</x>", 20)),
+         R::NESTED_TOO_DEEP},
+        {"MultiByteSwallowsCloseTag", ProfileAround(Repeat("<x>\xE2</x>", 20)), R::NOT_TEXT},
+        {"Nul", ProfileAround(std::string(1, '\0')), R::NOT_TEXT},
+        {"TooLong", ProfileAround("") + std::string(1024 * 1024, ' '), R::TOO_LARGE},
+        {"NotXml", "this is not xml", R::NOT_A_PROFILE},
+        {"WrongRoot", "<settings/>", R::NOT_A_PROFILE},
+        {"OddHex", "<profile><permission>164</permission></profile>", R::NOT_A_PROFILE},
     };
-    for (const auto& c : refused) {
-        TestTree::WriteFile(PathOf(c.first), c.second);
+    for (const auto& [name, text, why] : refused) {
+        TestTree::WriteFile(PathOf(name), text);
         ProfileList_t p;
-        EXPECT_FALSE(ProfileFile::Read(PathOf(c.first), p)) << c.first;
+        R refusal = R::CANNOT_OPEN;
+        EXPECT_FALSE(ProfileFile::Read(PathOf(name), p, &refusal)) << name;
+        EXPECT_EQ(refusal, why) << name;
     }
+    R refusal = R::TOO_LARGE;
+    ProfileList_t none;
+    EXPECT_FALSE(ProfileFile::Read(PathOf("Missing"), none, &refusal));
+    EXPECT_EQ(refusal, R::CANNOT_OPEN);
+    TestTree::WriteFile(tree / ".profile", ProfileAround(""));
+    EXPECT_FALSE(ProfileFile::Read(tree / ".profile", none, &refusal));
+    EXPECT_EQ(refusal, R::NO_NAME);
 
     const std::pair<const char*, std::string> accepted[] = {
         {"DeepestAllowed", ProfileAround(Repeat("<x>", 6) + Repeat("</x>", 6))},

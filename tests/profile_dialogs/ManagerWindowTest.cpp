@@ -275,19 +275,38 @@ TEST_F(ManagerWindowTest, ImportTakesAGoodFileAndRefusesAHostileOne) {
     PlaceFourProfiles();
     TestTree files;
     Place(files.Path(), Profile("Office"));
-    std::string nested = "<profile>";
+    std::string nested = "<profile>", nine = "<profile>";
     for (int i = 0; i < 50000; ++i)
         nested += "<a>";
+    for (int i = 0; i < 8; ++i)
+        nine += "<a>";
+    for (int i = 0; i < 8; ++i)
+        nine += "</a>";
+    nine += "</profile>";
     TestTree::WriteFile(files / "Deep.profile", nested);
+    TestTree::WriteFile(files / "Nine.profile", nine);
+    TestTree::WriteFile(files / "Big.profile", std::string(1024 * 1024 + 1, ' '));
+    TestTree::WriteFile(files / "Latin1.profile", "<profile><SSID>Caf\xE9</SSID></profile>");
+    TestTree::WriteFile(files / "Policy.profile", "<Policy/>");
     Place(files.Path(), Profile("x"));
     ASSERT_EQ(rename((files / "x.profile").c_str(), (files / "...profile").c_str()), 0);
     std::string chosen;
     ProfileManagerDlg::SetChoosers([&](wxWindow*) { return wxString::FromUTF8(chosen.c_str()); }, nullptr);
     Manager()->Show(true);
 
-    for (const char* bad : {"Deep.profile", "...profile"}) {
+    // The first line says what failed, the second why.
+    const std::pair<const char*, const char*> refused[] = {
+        {"Deep.profile", "The file holds too many elements to be a profile."},
+        {"Nine.profile", "The file's elements are nested too deep for a profile."},
+        {"Big.profile", "The file is too large to be a profile."},
+        {"Latin1.profile", "The file is not UTF-8 text."},
+        {"Policy.profile", "The file is not a profile."},
+        {"Gone.profile", "The file cannot be opened."},
+        {"...profile", "The file's name cannot be the name of a profile."},
+    };
+    for (const auto& [bad, why] : refused) {
         chosen = files / bad;
-        ExpectQuestion("Failed to read profile.", wxID_OK);
+        ExpectQuestion(wxString("Failed to read profile.\n") + why, wxID_OK);
         wxCommandEvent import(wxEVT_MENU, MenuItem(Manager(), "&Import Profile...")->GetId());
         Manager()->GetEventHandler()->ProcessEvent(import);
         EXPECT_EQ(Names(Manager()).size(), 4u) << bad;
