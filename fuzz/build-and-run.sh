@@ -24,8 +24,8 @@ done
 
 flags="-std=c++17 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined"
 # shellcheck disable=SC2046
-clang++ $flags $(wx-config --cxxflags base) -Iclassroom -Icore -Ibase \
-  fuzz/FileTarFuzzer.cpp classroom/FileTar.cpp classroom/FileTarHeader.cpp classroom/FileTarEntry.cpp base/PosixIo.cpp \
+clang++ $flags $(wx-config --cxxflags base) -Iarchive -Icore -Ibase \
+  fuzz/FileTarFuzzer.cpp archive/FileTar.cpp archive/FileTarHeader.cpp archive/FileTarEntry.cpp base/PosixIo.cpp \
   $(wx-config --libs base) -o "$out/filetar_fuzzer"
 # shellcheck disable=SC2046
 # The settings documents' readers bring the shared utilities and, through
