@@ -39,8 +39,8 @@ clang++ $flags -DNDEBUG -DTIXML_USE_STL $(wx-config --cxxflags base) -Icore -Iba
   -ltinyxml $(wx-config --libs base) -lpthread -o "$out/profile_fuzzer"
 
 # shellcheck disable=SC2046
-clang++ $flags $(wx-config --cxxflags base) $(pkg-config --cflags avahi-client) -Iclassroom -Icore -Iplatform \
-  fuzz/TxtRecordFuzzer.cpp classroom/MeshTxtRecord.cpp classroom/MeshText.cpp classroom/MeshGatewayRecord.cpp \
+clang++ $flags $(wx-config --cxxflags base) $(pkg-config --cflags avahi-client) -Idnssd -Imesh -Icore -Iplatform \
+  fuzz/TxtRecordFuzzer.cpp dnssd/MeshTxtRecord.cpp mesh/MeshText.cpp mesh/MeshGatewayRecord.cpp \
   core/TWMUtilText.cpp core/Utf8Text.cpp \
   $(wx-config --libs base) $(pkg-config --libs avahi-client) -o "$out/txt_fuzzer"
 

@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 pot=$(mktemp)
 trap 'rm -f "$pot"' EXIT
 folders=()
-for d in core tray windows profile_dialogs classroom archive deploy; do
+for d in core tray windows profile_dialogs archive deploy dnssd mesh; do
   [ -d "$d" ] && folders+=("$d")
 done
 find "${folders[@]}" -name '*.cpp' | sort |
