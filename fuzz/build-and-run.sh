@@ -35,13 +35,13 @@ clang++ $flags -DNDEBUG -DTIXML_USE_STL $(wx-config --cxxflags base) -Icore -Iba
   core/BoundedXmlFile.cpp core/PolicyManager.cpp core/ProfileVersion.cpp core/XMLOperator.cpp \
   core/MeshConfigurationEntity.cpp core/TWMUtil.cpp core/TWMUtilText.cpp core/ChildProcess.cpp \
   core/FirefoxPreferences.cpp core/IPv4AddressUtil.cpp $(ls platform/sim/*.cpp | grep -v SimControl) \
-  core/Utf8Text.cpp base/SystemPaths.cpp base/PosixIo.cpp core/TWMLog.cpp \
+  base/Utf8Text.cpp base/SystemPaths.cpp base/PosixIo.cpp core/TWMLog.cpp \
   -ltinyxml $(wx-config --libs base) -lpthread -o "$out/profile_fuzzer"
 
 # shellcheck disable=SC2046
-clang++ $flags $(wx-config --cxxflags base) $(pkg-config --cflags avahi-client) -Iclassroom -Icore -Iplatform \
+clang++ $flags $(wx-config --cxxflags base) $(pkg-config --cflags avahi-client) -Iclassroom -Icore -Ibase -Iplatform \
   fuzz/TxtRecordFuzzer.cpp classroom/MeshTxtRecord.cpp classroom/MeshText.cpp classroom/MeshGatewayRecord.cpp \
-  core/TWMUtilText.cpp core/Utf8Text.cpp \
+  core/TWMUtilText.cpp base/Utf8Text.cpp \
   $(wx-config --libs base) $(pkg-config --libs avahi-client) -o "$out/txt_fuzzer"
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1

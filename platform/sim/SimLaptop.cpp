@@ -6,8 +6,8 @@
 #include <sys/stat.h>
 #include <thread>
 
+#include "Utf8Text.h"
 #include "sim/DefaultWorld.h"
-#include "sim/Utf8Text.h"
 #include "sim/WorldReader.h"
 
 namespace {
