@@ -30,18 +30,15 @@ clang++ $flags $(wx-config --cxxflags base) -Iarchive -Icore -Ibase \
 # shellcheck disable=SC2046
 # The settings documents' readers bring the shared utilities and, through
 # them, the platform library (the simulated one; nothing starts it here).
-clang++ $flags -DNDEBUG -DTIXML_USE_STL $(wx-config --cxxflags base) -Icore -Ibase -Iplatform \
-  fuzz/ProfileFileFuzzer.cpp core/ProfileFile.cpp core/ProfileList.cpp core/ProfileScrambler.cpp \
-  core/BoundedXmlFile.cpp core/PolicyManager.cpp core/ProfileVersion.cpp core/XMLOperator.cpp \
-  core/MeshConfigurationEntity.cpp core/TWMUtil.cpp core/TWMUtilText.cpp core/ChildProcess.cpp \
-  core/FirefoxPreferences.cpp core/IPv4AddressUtil.cpp $(ls platform/sim/*.cpp | grep -v SimControl) \
-  core/Utf8Text.cpp base/SystemPaths.cpp base/PosixIo.cpp core/TWMLog.cpp \
+clang++ $flags -DNDEBUG -DTIXML_USE_STL $(wx-config --cxxflags base) -Icore/store -Icore/util -Ibase -Iplatform \
+  fuzz/ProfileFileFuzzer.cpp $(ls core/store/*.cpp core/util/*.cpp) \
+  $(ls platform/sim/*.cpp | grep -v SimControl) base/*.cpp \
   -ltinyxml $(wx-config --libs base) -lpthread -o "$out/profile_fuzzer"
 
 # shellcheck disable=SC2046
-clang++ $flags $(wx-config --cxxflags base) $(pkg-config --cflags avahi-client) -Idnssd -Imesh -Icore -Iplatform \
+clang++ $flags $(wx-config --cxxflags base) $(pkg-config --cflags avahi-client) -Idnssd -Imesh -Icore/util -Ibase -Iplatform \
   fuzz/TxtRecordFuzzer.cpp dnssd/MeshTxtRecord.cpp mesh/MeshText.cpp mesh/MeshGatewayRecord.cpp \
-  core/TWMUtilText.cpp core/Utf8Text.cpp \
+  core/util/TWMUtilText.cpp base/Utf8Text.cpp \
   $(wx-config --libs base) $(pkg-config --libs avahi-client) -o "$out/txt_fuzzer"
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1

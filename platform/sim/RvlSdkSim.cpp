@@ -12,8 +12,8 @@
 #include "sim/CallJournal.h"
 #include "sim/SettingsFileCopier.h"
 #include "sim/SimLaptop.h"
-#include "sim/Utf8Text.h"
 #include "SystemPaths.h"
+#include "Utf8Text.h"
 
 namespace {
 

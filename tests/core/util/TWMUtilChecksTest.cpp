@@ -47,15 +47,6 @@ TEST(ParseLeadingInt, ReadsLikeAtoiButSaturates) {
     EXPECT_EQ(TWMUtil::ParseLeadingInt("-99999999999999999999999"), INT_MIN);
 }
 
-TEST(IsValidUtf8, AcceptsOnlyWellFormedSequences) {
-    EXPECT_TRUE(TWMUtil::IsValidUtf8(""));
-    EXPECT_TRUE(TWMUtil::IsValidUtf8("plain \xC3\xA4 \xE6\xA0\xA1 \xF0\x9F\x98\x80"));
-    EXPECT_FALSE(TWMUtil::IsValidUtf8("Caf\xE9"));
-    EXPECT_FALSE(TWMUtil::IsValidUtf8("\xC0\xAF"));          // overlong "/"
-    EXPECT_FALSE(TWMUtil::IsValidUtf8("x\xED\xA0\x80"));     // surrogate
-    EXPECT_FALSE(TWMUtil::IsValidUtf8("\xE6\xA0"));          // cut short
-}
-
 namespace {
 
 std::set<std::string> Entries(const std::string& folder) {

@@ -73,7 +73,8 @@ public:
     // Questions and notices shown through the tray's windows (UserNotices);
     // without them every question counts as No.  AskSwitchToWired also acts
     // on the answer: Yes switches to wired and says so, anything else keeps
-    // wireless with the wired adapter down.
+    // wireless with the wired adapter down.  They are the hub's: defined in
+    // core/hub (TWMUtilNotices.cpp), beside UserNotices, and called only there.
     static bool AskSwitchToWireless();
     static bool AskSwitchToWired();
     static void ShowAdapterSwitchedBalloon();
