@@ -24,7 +24,7 @@ done
 
 flags="-std=c++17 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined"
 # shellcheck disable=SC2046
-clang++ $flags $(wx-config --cxxflags base) -Iarchive -Icore -Ibase \
+clang++ $flags $(wx-config --cxxflags base) -Iarchive -Ibase \
   fuzz/FileTarFuzzer.cpp archive/FileTar.cpp archive/FileTarHeader.cpp archive/FileTarEntry.cpp base/PosixIo.cpp \
   $(wx-config --libs base) -o "$out/filetar_fuzzer"
 # shellcheck disable=SC2046
