@@ -9,6 +9,7 @@
 #include <wx/string.h>
 #include <wx/timer.h>
 
+#include "AppLink.h"
 #include "DnsSdThreads.h"
 #include "DnsSdTick.h"
 #include "KXClientObserver.h"
@@ -24,8 +25,8 @@ class TWMTaskTray;
 // The application object: single-instance lock, the 20000 ms start timer and
 // the deferred start that brings up the tray and the hub; the 3000 ms
 // housekeeping tick that restarts the DNS-SD publisher and browser; the mesh
-// commands.
-class TWMApp : public wxApp, public KXClientObserver {
+// commands.  It installs itself as the windows' link to it.
+class TWMApp : public wxApp, public KXClientObserver, public AppLink {
 public:
     TWMApp();
     ~TWMApp() override;
@@ -61,6 +62,11 @@ public:
 
     // The mesh commands of the tray menu, which the mesh dialogs answer.
     MeshStateMachine& GetMeshCommands() { return m_meshCommands; }
+
+    // AppLink
+    int GetMeshStatus() const override { return m_nMeshStatus; }
+    bool TurnMeshOff() override;
+    bool IsTrayApplyIdle() const override;
 
     // Starts the classroom deploy server (TCP port 4711 on every local IPv4
     // address; the address text is not used) unless it runs already.

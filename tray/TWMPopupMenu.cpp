@@ -5,6 +5,7 @@
 #include <wx/msgdlg.h>
 #include <wx/toplevel.h>
 
+#include "AppLink.h"
 #include "CommandRunner.h"
 #include "DataCenter.h"
 #include "MainWindowRules.h"
@@ -12,7 +13,6 @@
 #include "NetworkTypes.h"
 #include "PolicyManager.h"
 #include "ProfileManagementControl.h"
-#include "RvlSdk.h"
 #include "ScanResultView.h"
 #include "TWMApp.h"
 #include "TWMTaskTray.h"
@@ -130,17 +130,8 @@ void TWMPopupMenu::OnShowMainWindow(wxCommandEvent&) {
     wxTheApp->CallAfter([] { ShowMainWindow(); });
 }
 
-bool TWMPopupMenu::TurnMeshOff() {
-    int& mesh = wxGetApp().m_nMeshStatus;
-    if (mesh == MESH_OFF || mesh == MESH_SHARING_MY_INTERNET)
-        return false;
-    RVL_TurnOnMesh(0);
-    mesh = MESH_OFF;
-    return true;
-}
-
 void TWMPopupMenu::ConnectProfile(const ProfileList_t& profile) {
-    TurnMeshOff();
+    AppLink::Get().TurnMeshOff();
     if (!TWMTaskTray::NoTrayApplyPending())
         return;
     DataCenter* hub = DataCenter::GetInstance();

@@ -4,12 +4,6 @@
 #include <chrono>
 #include <thread>
 
-#include <gdk/gdk.h>
-#ifdef GDK_WINDOWING_X11
-#include <gdk/gdkx.h>
-#endif
-#include <X11/Xlib.h>
-
 #include <wx/app.h>
 #include <wx/icon.h>
 #include <wx/image.h>
@@ -26,6 +20,7 @@
 #include "ProfileEvent.h"
 #include "ProfileManagementControl.h"
 #include "ProgramFolder.h"
+#include "SystemTrayProbe.h"
 #include "TWExistBalloon.h"
 #include "TWMApp.h"
 #include "TWMApplyProfileBalloon.h"
@@ -112,23 +107,6 @@ TWMTaskTray::~TWMTaskTray() {
         app->ForgetTaskTray(this);
 }
 
-bool TWMTaskTray::IsSystemTrayAvailable() {
-#ifdef GDK_WINDOWING_X11
-    GdkDisplay* display = gdk_display_get_default();
-    if (display == nullptr || !GDK_IS_X11_DISPLAY(display))
-        return false;
-    Display* x = GDK_DISPLAY_XDISPLAY(display);
-    if (x == nullptr)
-        return false;
-    char name[64];
-    snprintf(name, sizeof name, "_NET_SYSTEM_TRAY_S%d", DefaultScreen(x));
-    const Atom selection = XInternAtom(x, name, False);
-    return XGetSelectionOwner(x, selection) != None;
-#else
-    return false;
-#endif
-}
-
 // ---------------------------------------------------------------------------
 // Start-up
 
@@ -146,10 +124,10 @@ void TWMTaskTray::init(bool waitForTray) {
         control->GetProfileList(m_profileList, TWMUtil::IsAdmin(), true);
     hub->QueueSwitchAdapter(ADAPTER_NONE, ADAPTER_WIRED, nullptr);
 
-    bool trayFound = IsSystemTrayAvailable();
+    bool trayFound = SystemTrayProbe::IsAvailable();
     for (int i = 1; !trayFound && waitForTray && i < 60; ++i) {
         std::this_thread::sleep_for(std::chrono::milliseconds(500));
-        trayFound = IsSystemTrayAvailable();
+        trayFound = SystemTrayProbe::IsAvailable();
     }
     if (!trayFound) {
         if (wxWindow* mainWindow = hub->GetMainWindow())
@@ -483,7 +461,7 @@ void TWMTaskTray::UpdateTrayIcon(int mode, const MeshStatus& status) {
     if (!m_bIconUpdated) {
         m_bIconUpdated = true;
         // The start tip points at the tray icon: only where there is one.
-        if (IsSystemTrayAvailable() && m_pTipBalloon == nullptr) {
+        if (SystemTrayProbe::IsAvailable() && m_pTipBalloon == nullptr) {
             m_pTipBalloon = new TWExistBalloon(nullptr);
             m_pTipBalloon->Show(true);
             m_tipTimer.StartOnce(kTipPeriodMs);
