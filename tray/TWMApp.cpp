@@ -167,6 +167,11 @@ bool TWMApp::TurnMeshOff() {
 
 bool TWMApp::IsTrayApplyIdle() const { return m_pTaskTray == nullptr || m_pTaskTray->GetApplyWirelessFlag(); }
 
+void TWMApp::ForgetTaskTray(const TaskTrayLink* tray) {
+    if (m_pTaskTray == tray)
+        m_pTaskTray = nullptr;
+}
+
 void TWMApp::OnTimerExit() { m_dnsSdTick.OnTick(DnsSdTick::Clock::now()); }
 
 void TWMApp::StartListen() { m_dnsSd.StartListen(); }

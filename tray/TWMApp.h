@@ -42,11 +42,6 @@ public:
     void JoinHub(DataCenter& hub);
 
     TWMTaskTray* GetTaskTray() const { return m_pTaskTray; }
-    // The tray icon tells the application when it goes.
-    void ForgetTaskTray(const TWMTaskTray* tray) {
-        if (m_pTaskTray == tray)
-            m_pTaskTray = nullptr;
-    }
 
     // Requests served by the housekeeping tick: a new DNS-SD publication of
     // this machine, and a new browse.  Any thread.
@@ -67,6 +62,9 @@ public:
     int GetMeshStatus() const override { return m_nMeshStatus; }
     bool TurnMeshOff() override;
     bool IsTrayApplyIdle() const override;
+    void RequestPublish() override { StartPublishTimer(); }
+    // The tray icon tells the application when it goes.
+    void ForgetTaskTray(const TaskTrayLink* tray) override;
 
     // Starts the classroom deploy server (TCP port 4711 on every local IPv4
     // address; the address text is not used) unless it runs already.

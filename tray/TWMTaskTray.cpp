@@ -4,15 +4,16 @@
 #include <chrono>
 #include <thread>
 
-#include <wx/app.h>
 #include <wx/icon.h>
 #include <wx/image.h>
 #include <wx/intl.h>
+#include <wx/log.h>
 #include <wx/menu.h>
 #include <wx/utils.h>
 #include <wx/window.h>
 
 #include "ApStatusUtil.h"
+#include "AppLink.h"
 #include "DataCenter.h"
 #include "DisConnectBalloon.h"
 #include "MainWindowRules.h"
@@ -22,7 +23,6 @@
 #include "ProgramFolder.h"
 #include "SystemTrayProbe.h"
 #include "TWExistBalloon.h"
-#include "TWMApp.h"
 #include "TWMApplyProfileBalloon.h"
 #include "TWMLog.h"
 #include "TWMPopupMenu.h"
@@ -103,8 +103,7 @@ TWMTaskTray::~TWMTaskTray() {
     DestroyWindow(m_pTipBalloon);
     if (s_pInstance == this)
         s_pInstance = nullptr;
-    if (auto* app = dynamic_cast<TWMApp*>(wxApp::GetInstance()))
-        app->ForgetTaskTray(this);
+    AppLink::Get().ForgetTaskTray(this);
 }
 
 // ---------------------------------------------------------------------------
@@ -390,7 +389,7 @@ void TWMTaskTray::ShowDisconnectBalloon(bool wirelessUp) {
     // The scan link needs the wireless adapter, a scan window to open and a
     // mesh that leaves scanning to the user.
     const bool withScanLink = wirelessUp && DataCenter::GetInstance()->GetScanWindowView() != nullptr &&
-                              MainWindowRules::ScanOffered(wxGetApp().m_nMeshStatus);
+                              MainWindowRules::ScanOffered(AppLink::Get().GetMeshStatus());
     if (m_pDisconnectBalloon == nullptr)
         m_pDisconnectBalloon = new DisConnectBalloon(nullptr);
     m_pDisconnectBalloon->SetScanLinkVisible(withScanLink);
@@ -457,7 +456,7 @@ void TWMTaskTray::UpdateTrayIcon(int mode, const MeshStatus& status) {
     // A new address of this laptop is announced once it has held for three
     // status checks.
     if (m_ipWatcher.Update(status.m_strIP))
-        wxGetApp().StartPublishTimer();
+        AppLink::Get().RequestPublish();
     if (!m_bIconUpdated) {
         m_bIconUpdated = true;
         // The start tip points at the tray icon: only where there is one.

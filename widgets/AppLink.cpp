@@ -11,6 +11,8 @@ public:
     int GetMeshStatus() const override { return MESH_OFF; }
     bool TurnMeshOff() override { return false; }
     bool IsTrayApplyIdle() const override { return true; }
+    void RequestPublish() override {}
+    void ForgetTaskTray(const TaskTrayLink*) override {}
 };
 
 NoApplication g_none;

@@ -1,10 +1,13 @@
 #ifndef TIDEWAVE_APPLINK_H
 #define TIDEWAVE_APPLINK_H
 
-// The application object as the windows see it: the program's mesh state
-// (1 off, 2 on, 3 sharing this machine's internet, 4 using another's) and
-// the tray icon's pending apply.  The application installs itself; without
-// it mesh is off and the tray idle.  GUI thread.
+class TaskTrayLink;
+
+// The application object as the windows and the tray see it: the program's
+// mesh state (1 off, 2 on, 3 sharing this machine's internet, 4 using
+// another's), the tray icon's pending apply and the DNS-SD publication.  The
+// application installs itself; without it mesh is off, the tray idle and
+// nothing is published.  GUI thread.
 class AppLink {
 public:
     virtual ~AppLink() = default;
@@ -16,6 +19,10 @@ public:
     // No tray icon, or no wireless apply of the tray's (one the hub asked
     // for) pending: the gate of the main window's commands.
     virtual bool IsTrayApplyIdle() const = 0;
+    // A new DNS-SD publication of this machine.
+    virtual void RequestPublish() = 0;
+    // The tray icon goes.
+    virtual void ForgetTaskTray(const TaskTrayLink* tray) = 0;
 
     // The installed application, or the stand-in described above.
     static AppLink& Get();
