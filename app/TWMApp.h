@@ -25,7 +25,8 @@ class TWMTaskTray;
 // The application object: single-instance lock, the 20000 ms start timer and
 // the deferred start that brings up the tray and the hub; the 3000 ms
 // housekeeping tick that restarts the DNS-SD publisher and browser; the mesh
-// commands.  It installs itself as the windows' link to it.
+// commands.  It installs itself as the link through which the windows and
+// the tray reach it.
 class TWMApp : public wxApp, public KXClientObserver, public AppLink {
 public:
     TWMApp();
