@@ -24,7 +24,7 @@ cmake --build "$build" -j "$(nproc 2>/dev/null || echo 2)" --target tidewave tid
 mkdir -p "$demo/home" "$demo/root/usr/share/Tidewave/resource" "$demo/root/usr/share/TidewaveManager"
 "$build/scripts/demo/tidewave_make_demo" "$demo/root" || exit 1
 cp "$build/resource/langToFile" "$build/resource/"*.mo "$demo/root/usr/share/Tidewave/resource/"
-sed "s|^program=.*|program=\"$build/tray/tidewave\"|" "$build/tray/restart.sh" \
+sed "s|^program=.*|program=\"$build/app/tidewave\"|" "$build/app/restart.sh" \
   >"$demo/root/usr/share/TidewaveManager/restart.sh"
 chmod +x "$demo/root/usr/share/TidewaveManager/restart.sh"
 [ -f "$demo/world.xml" ] || "$build/platform/tidewave_sim_world" >"$demo/world.xml"
@@ -76,4 +76,4 @@ Edit the world file while it runs: link="0" on <wired> pulls the cable,
 deleting an <accessPoint> line switches that access point off.
 Stop with Ctrl-C.
 MSG
-"$build/tray/tidewave"
+"$build/app/tidewave"

@@ -59,7 +59,7 @@ stop_all() {
 
 # --- The notice windows -----------------------------------------------------
 start_x 1280x1024x24
-"$build/tests/tray/tray_screenshots" "$out" "$build/tray"
+"$build/tests/tray/tray_screenshots" "$out" "$build/app"
 stop_all
 
 # --- The running program ----------------------------------------------------
@@ -71,8 +71,8 @@ prepare_run() {
   mkdir -p "$run/home" "$run/prog" "$run/root/usr/share/Tidewave/resource"
   "$build/scripts/demo/tidewave_make_demo" "$run/root" >/dev/null
   cp "$build/resource/en.mo" "$build/resource/langToFile" "$run/root/usr/share/Tidewave/resource/"
-  cp "$build/tray/tidewave" "$run/prog/tidewave"
-  ln -s "$build/tray/pic" "$run/prog/pic"
+  cp "$build/app/tidewave" "$run/prog/tidewave"
+  ln -s "$build/app/pic" "$run/prog/pic"
 }
 
 # start_program: X server with a notification area, then the program.

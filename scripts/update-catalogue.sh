@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 pot=$(mktemp)
 trap 'rm -f "$pot"' EXIT
 folders=()
-for d in core tray windows profile_dialogs archive deploy dnssd mesh; do
+for d in core widgets tray windows profile_dialogs archive deploy dnssd mesh app; do
   [ -d "$d" ] && folders+=("$d")
 done
 find "${folders[@]}" -name '*.cpp' | sort |

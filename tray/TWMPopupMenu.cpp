@@ -5,16 +5,16 @@
 #include <wx/msgdlg.h>
 #include <wx/toplevel.h>
 
+#include "AppLink.h"
 #include "CommandRunner.h"
 #include "DataCenter.h"
 #include "MainWindowRules.h"
+#include "MeshStateMachine.h"
 #include "NetworkStatusView.h"
 #include "NetworkTypes.h"
 #include "PolicyManager.h"
 #include "ProfileManagementControl.h"
-#include "RvlSdk.h"
 #include "ScanResultView.h"
-#include "TWMApp.h"
 #include "TWMTaskTray.h"
 #include "TWMUtil.h"
 
@@ -70,13 +70,13 @@ TWMPopupMenu::TWMPopupMenu() {
         Check(ProfileItemId(static_cast<size_t>(m_nChecked)), true);
     if (!m_profiles.empty())
         AppendSeparator();
-    const bool meshOff = wxGetApp().m_nMeshStatus == MESH_OFF;
+    const bool meshOff = AppLink::Get().GetMeshStatus() == MESH_OFF;
     Append(ID_MENU_MESH_ON, _("Turn on Mesh"))->Enable(meshOff);
     Append(ID_MENU_MESH_OFF, _("Turn off Mesh"))->Enable(!meshOff);
     Append(ID_MENU_SHARE_MY_INTERNET, _("Share My Internet"))->Enable(!meshOff);
     Append(ID_MENU_USE_OTHERS_INTERNET, _("Use Other's Internet"))->Enable(!meshOff);
     AppendSeparator();
-    Append(ID_MENU_SCAN, _("&Scan for Networks"))->Enable(MainWindowRules::ScanOffered(wxGetApp().m_nMeshStatus));
+    Append(ID_MENU_SCAN, _("&Scan for Networks"))->Enable(MainWindowRules::ScanOffered(AppLink::Get().GetMeshStatus()));
     Append(ID_MENU_MAIN_WINDOW, _("Network Manager"));
     AppendSeparator();
     Append(ID_MENU_HELP, _("Help"));
@@ -103,19 +103,31 @@ void TWMPopupMenu::OnConnectProfile(wxCommandEvent& e) {
 
 // The mesh commands run once the menu has closed.
 void TWMPopupMenu::OnTurnOnMesh(wxCommandEvent&) {
-    wxTheApp->CallAfter([] { wxGetApp().GetMeshCommands().TurnOnMesh(); });
+    wxTheApp->CallAfter([] {
+        if (MeshStateMachine* mesh = MeshStateMachine::Current())
+            mesh->TurnOnMesh();
+    });
 }
 
 void TWMPopupMenu::OnTurnOffMesh(wxCommandEvent&) {
-    wxTheApp->CallAfter([] { wxGetApp().GetMeshCommands().TurnOffMesh(); });
+    wxTheApp->CallAfter([] {
+        if (MeshStateMachine* mesh = MeshStateMachine::Current())
+            mesh->TurnOffMesh();
+    });
 }
 
 void TWMPopupMenu::OnShareMyInternet(wxCommandEvent&) {
-    wxTheApp->CallAfter([] { wxGetApp().GetMeshCommands().ShareMyInternet(); });
+    wxTheApp->CallAfter([] {
+        if (MeshStateMachine* mesh = MeshStateMachine::Current())
+            mesh->ShareMyInternet();
+    });
 }
 
 void TWMPopupMenu::OnUseOthersInternet(wxCommandEvent&) {
-    wxTheApp->CallAfter([] { wxGetApp().GetMeshCommands().UseOthersInternet(); });
+    wxTheApp->CallAfter([] {
+        if (MeshStateMachine* mesh = MeshStateMachine::Current())
+            mesh->UseOthersInternet();
+    });
 }
 
 void TWMPopupMenu::OnHelp(wxCommandEvent&) {
@@ -130,17 +142,8 @@ void TWMPopupMenu::OnShowMainWindow(wxCommandEvent&) {
     wxTheApp->CallAfter([] { ShowMainWindow(); });
 }
 
-bool TWMPopupMenu::TurnMeshOff() {
-    int& mesh = wxGetApp().m_nMeshStatus;
-    if (mesh == MESH_OFF || mesh == MESH_SHARING_MY_INTERNET)
-        return false;
-    RVL_TurnOnMesh(0);
-    mesh = MESH_OFF;
-    return true;
-}
-
 void TWMPopupMenu::ConnectProfile(const ProfileList_t& profile) {
-    TurnMeshOff();
+    AppLink::Get().TurnMeshOff();
     if (!TWMTaskTray::NoTrayApplyPending())
         return;
     DataCenter* hub = DataCenter::GetInstance();
@@ -159,7 +162,7 @@ void TWMPopupMenu::ScanNetwork() {
                      wxOK | wxICON_INFORMATION);
         return;
     }
-    if (!TWMTaskTray::NoTrayApplyPending() || !MainWindowRules::ScanOffered(wxGetApp().m_nMeshStatus))
+    if (!TWMTaskTray::NoTrayApplyPending() || !MainWindowRules::ScanOffered(AppLink::Get().GetMeshStatus()))
         return;
     if (NetworkStatusView* mainWindow = hub->GetMainWindowView(); mainWindow != nullptr && mainWindow->IsApplyingProfile())
         return;

@@ -37,9 +37,6 @@ public:
     static void ScanNetwork();
     // The main window restored, shown and raised.
     static void ShowMainWindow();
-    // Mesh off, as before a profile is applied or the wireless is switched,
-    // unless this machine shares its internet; true when it was on.
-    static bool TurnMeshOff();
 
 private:
     void OnConnectProfile(wxCommandEvent& e);

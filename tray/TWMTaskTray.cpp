@@ -4,21 +4,16 @@
 #include <chrono>
 #include <thread>
 
-#include <gdk/gdk.h>
-#ifdef GDK_WINDOWING_X11
-#include <gdk/gdkx.h>
-#endif
-#include <X11/Xlib.h>
-
-#include <wx/app.h>
 #include <wx/icon.h>
 #include <wx/image.h>
 #include <wx/intl.h>
+#include <wx/log.h>
 #include <wx/menu.h>
 #include <wx/utils.h>
 #include <wx/window.h>
 
 #include "ApStatusUtil.h"
+#include "AppLink.h"
 #include "DataCenter.h"
 #include "DisConnectBalloon.h"
 #include "MainWindowRules.h"
@@ -26,8 +21,8 @@
 #include "ProfileEvent.h"
 #include "ProfileManagementControl.h"
 #include "ProgramFolder.h"
+#include "SystemTrayProbe.h"
 #include "TWExistBalloon.h"
-#include "TWMApp.h"
 #include "TWMApplyProfileBalloon.h"
 #include "TWMLog.h"
 #include "TWMPopupMenu.h"
@@ -108,25 +103,7 @@ TWMTaskTray::~TWMTaskTray() {
     DestroyWindow(m_pTipBalloon);
     if (s_pInstance == this)
         s_pInstance = nullptr;
-    if (auto* app = dynamic_cast<TWMApp*>(wxApp::GetInstance()))
-        app->ForgetTaskTray(this);
-}
-
-bool TWMTaskTray::IsSystemTrayAvailable() {
-#ifdef GDK_WINDOWING_X11
-    GdkDisplay* display = gdk_display_get_default();
-    if (display == nullptr || !GDK_IS_X11_DISPLAY(display))
-        return false;
-    Display* x = GDK_DISPLAY_XDISPLAY(display);
-    if (x == nullptr)
-        return false;
-    char name[64];
-    snprintf(name, sizeof name, "_NET_SYSTEM_TRAY_S%d", DefaultScreen(x));
-    const Atom selection = XInternAtom(x, name, False);
-    return XGetSelectionOwner(x, selection) != None;
-#else
-    return false;
-#endif
+    AppLink::Get().ForgetTaskTray(this);
 }
 
 // ---------------------------------------------------------------------------
@@ -146,10 +123,10 @@ void TWMTaskTray::init(bool waitForTray) {
         control->GetProfileList(m_profileList, TWMUtil::IsAdmin(), true);
     hub->QueueSwitchAdapter(ADAPTER_NONE, ADAPTER_WIRED, nullptr);
 
-    bool trayFound = IsSystemTrayAvailable();
+    bool trayFound = SystemTrayProbe::IsAvailable();
     for (int i = 1; !trayFound && waitForTray && i < 60; ++i) {
         std::this_thread::sleep_for(std::chrono::milliseconds(500));
-        trayFound = IsSystemTrayAvailable();
+        trayFound = SystemTrayProbe::IsAvailable();
     }
     if (!trayFound) {
         if (wxWindow* mainWindow = hub->GetMainWindow())
@@ -412,7 +389,7 @@ void TWMTaskTray::ShowDisconnectBalloon(bool wirelessUp) {
     // The scan link needs the wireless adapter, a scan window to open and a
     // mesh that leaves scanning to the user.
     const bool withScanLink = wirelessUp && DataCenter::GetInstance()->GetScanWindowView() != nullptr &&
-                              MainWindowRules::ScanOffered(wxGetApp().m_nMeshStatus);
+                              MainWindowRules::ScanOffered(AppLink::Get().GetMeshStatus());
     if (m_pDisconnectBalloon == nullptr)
         m_pDisconnectBalloon = new DisConnectBalloon(nullptr);
     m_pDisconnectBalloon->SetScanLinkVisible(withScanLink);
@@ -479,11 +456,11 @@ void TWMTaskTray::UpdateTrayIcon(int mode, const MeshStatus& status) {
     // A new address of this laptop is announced once it has held for three
     // status checks.
     if (m_ipWatcher.Update(status.m_strIP))
-        wxGetApp().StartPublishTimer();
+        AppLink::Get().RequestPublish();
     if (!m_bIconUpdated) {
         m_bIconUpdated = true;
         // The start tip points at the tray icon: only where there is one.
-        if (IsSystemTrayAvailable() && m_pTipBalloon == nullptr) {
+        if (SystemTrayProbe::IsAvailable() && m_pTipBalloon == nullptr) {
             m_pTipBalloon = new TWExistBalloon(nullptr);
             m_pTipBalloon->Show(true);
             m_tipTimer.StartOnce(kTipPeriodMs);

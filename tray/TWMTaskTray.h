@@ -30,11 +30,6 @@ public:
     static TWMTaskTray* Current() { return s_pInstance; }
     ~TWMTaskTray() override;
 
-    // Whether a notification area runs on the toolkit's X display: the
-    // selection "_NET_SYSTEM_TRAY_S<screen>" has an owner.  False without an
-    // X display.
-    static bool IsSystemTrayAvailable();
-
     // Once, at the deferred start.  `waitForTray`: look for the notification
     // area up to 60 times, 500 ms apart, instead of once.
     void init(bool waitForTray = false);

@@ -1,9 +1,7 @@
 # Window-free arithmetic of the tray's notices; needs no toolkit.
 if(NOT TARGET tw_tray_logic)
   add_library(tw_tray_logic STATIC
-    ${CMAKE_CURRENT_LIST_DIR}/GaugeCycle.cpp
     ${CMAKE_CURRENT_LIST_DIR}/NoticePlacement.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/SignalIconChooser.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/TextFit.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/SignalIconChooser.cpp)
   target_include_directories(tw_tray_logic PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 endif()

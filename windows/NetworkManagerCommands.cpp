@@ -10,6 +10,7 @@
 #include <wx/msgdlg.h>
 
 #include "AboutDialog.h"
+#include "AppLink.h"
 #include "CommandRunner.h"
 #include "DataCenter.h"
 #include "HubWindowFactory.h"
@@ -20,8 +21,6 @@
 #include "RvlSdk.h"
 #include "ScanNetworkDlg.h"
 #include "SwitchAdapterEvent.h"
-#include "TWMApp.h"
-#include "TWMPopupMenu.h"
 #include "ViewAPNeighborsDlg.h"
 
 namespace {
@@ -40,7 +39,7 @@ bool NetworkManagerDlg::PolicyAllows(bool allowed, const wxString& refusal) {
 
 void NetworkManagerDlg::OnWirelessOnOff(wxCommandEvent&) {
     // Mesh goes off before any check, and stays off after a refusal.
-    if (TWMPopupMenu::TurnMeshOff())
+    if (AppLink::Get().TurnMeshOff())
         DataCenter::GetInstance()->SetNetworkMode(NETMODE_NO_ADAPTER);
     PolicyManager* policy = Policy();
     if (!PolicyAllows(policy == nullptr || policy->CanTurnWirelessOnOff(),
@@ -80,7 +79,7 @@ void NetworkManagerDlg::OnScanNetworks(wxCommandEvent&) {
                       _("The current policy forbids scanning for wireless networks.")))
         return;
     // Mesh may have come on since the last status check greyed the button.
-    if (!TrayApplyIdle() || IsApplyingProfile() || !MainWindowRules::ScanOffered(wxGetApp().m_nMeshStatus))
+    if (!TrayApplyIdle() || IsApplyingProfile() || !MainWindowRules::ScanOffered(AppLink::Get().GetMeshStatus()))
         return;
     ScanNetworkDlg* scan = DataCenter::GetInstance()->GetScanNetworkDlg();
     if (scan == nullptr)
@@ -106,7 +105,7 @@ void NetworkManagerDlg::OnProfileManager(wxCommandEvent&) {
 }
 
 void NetworkManagerDlg::OnViewNeighbors(wxCommandEvent&) {
-    if (wxGetApp().m_nMeshStatus != MESH_OFF) {
+    if (AppLink::Get().GetMeshStatus() != MESH_OFF) {
         HubWindowFactory* windows = DataCenter::GetInstance()->GetWindowFactory();
         std::unique_ptr<wxDialog> mesh(windows != nullptr ? windows->CreateViewMeshNeighborsDlg() : nullptr);
         if (mesh)

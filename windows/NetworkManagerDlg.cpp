@@ -23,7 +23,7 @@
 #include "PictureLoader.h"
 #include "ProfileEvent.h"
 #include "SwitchAdapterEvent.h"
-#include "TWMTaskTray.h"
+#include "SystemTrayProbe.h"
 #include "ViewAPNeighborsDlg.h"
 #include "WirelessSwitchEvent.h"
 #include "WlanAcmEvent.h"
@@ -268,7 +268,7 @@ bool NetworkManagerDlg::Show(bool show) {
 }
 
 bool NetworkManagerDlg::Destroy() {
-    if (TWMTaskTray::IsSystemTrayAvailable())
+    if (SystemTrayProbe::IsAvailable())
         Show(false);
     else
         ExitProgram();

@@ -6,6 +6,7 @@
 #include <wx/intl.h>
 #include <wx/menu.h>
 
+#include "AppLink.h"
 #include "DataCenter.h"
 #include "MainWindowRules.h"
 #include "NetworkTypes.h"
@@ -13,15 +14,9 @@
 #include "ProfileEvent.h"
 #include "ProfileManagementControl.h"
 #include "ScanResultView.h"
-#include "TWMApp.h"
-#include "TWMPopupMenu.h"
-#include "TWMTaskTray.h"
 #include "TWMUtil.h"
 
-bool NetworkManagerDlg::TrayApplyIdle() {
-    TWMTaskTray* tray = wxGetApp().GetTaskTray();
-    return tray == nullptr || tray->GetApplyWirelessFlag();
-}
+bool NetworkManagerDlg::TrayApplyIdle() { return AppLink::Get().IsTrayApplyIdle(); }
 
 bool NetworkManagerDlg::RebuildProfileCombo(bool selectCurrent) {
     ProfileManagementControl* control = DataCenter::GetInstance()->GetProfileManagementControl();
@@ -84,7 +79,7 @@ void NetworkManagerDlg::OnProfileSelected(wxCommandEvent& event) {
 }
 
 void NetworkManagerDlg::OnConnectButton(wxCommandEvent&) {
-    TWMPopupMenu::TurnMeshOff();
+    AppLink::Get().TurnMeshOff();
     if (!TrayApplyIdle())
         return;
     if (ScanResultView* scan = DataCenter::GetInstance()->GetScanWindowView())

@@ -12,13 +12,13 @@
 #include <wx/stattext.h>
 
 #include "ApStatusUtil.h"
+#include "AppLink.h"
 #include "DataCenter.h"
 #include "GaugeDialog.h"
 #include "MainWindowRules.h"
 #include "NetworkTypes.h"
 #include "PictureLoader.h"
 #include "ProfileManagementControl.h"
-#include "TWMApp.h"
 #include "TWMUtil.h"
 
 using MainWindowRules::Change;
@@ -92,7 +92,7 @@ void NetworkManagerDlg::EnableConnect(bool enable) {
 MainWindowRules::Controls NetworkManagerDlg::SetConnectByMode(int mode) {
     ProfileManagementControl* control = DataCenter::GetInstance()->GetProfileManagementControl();
     const MainWindowRules::Controls c =
-        MainWindowRules::ForMode(mode, wxGetApp().m_nMeshStatus, m_strSwitcherText,
+        MainWindowRules::ForMode(mode, AppLink::Get().GetMeshStatus(), m_strSwitcherText,
                                  control != nullptr ? control->GetCurrentProfileName() : wxString());
     EnableConnect(c.connectEnabled);
     if (c.connectLabel != Label::Unchanged)

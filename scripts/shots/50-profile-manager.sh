@@ -5,5 +5,5 @@
 prepare_run manager
 start_x 1024x768x24
 (cd "$run" && HOME=$run/home TIDEWAVE_ROOT=$run/root \
-  "$build/tests/profile_dialogs/manager_screenshots" "$out" "$build/tray")
+  "$build/tests/profile_dialogs/manager_screenshots" "$out" "$build/app")
 stop_all

@@ -6,10 +6,6 @@
 #include <wx/window.h>
 
 #include "ModalDialogAnswerer.h"
-#include "TWMApp.h"
-
-// The windows reach the application object through wxGetApp().
-wxApp* CreateTestApplication() { return new TWMApp; }
 
 wxString TextOf(wxWindow* parent, const wxString& name) {
     wxWindow* child = parent != nullptr ? wxWindow::FindWindowByName(name, parent) : nullptr;

@@ -16,7 +16,7 @@ touch "$work/restarted"
 SCRIPT
 chmod +x "$TIDEWAVE_ROOT/usr/share/TidewaveManager/restart.sh"
 
-source "$(dirname "$0")/../../../scripts/lib/xserver.sh"
+source "$(dirname "$0")/../../scripts/lib/xserver.sh"
 x_start 1024x768x24 || fail "Xvfb did not start"
 pids+=("$X_PID")
 trayer --edge top --align right --widthtype request --height 24 >/dev/null 2>&1 &

@@ -15,6 +15,7 @@
 #include "DeployThread.h"
 #include "KXClientSubject.h"
 #include "MeshInfoManager.h"
+#include "NetworkTypes.h"
 #include "TrayMeshHooks.h"
 #include "NetworkStatusView.h"
 #include "PolicyManager.h"
@@ -24,6 +25,7 @@
 #include "ProgramFolder.h"
 #include "RvlSdk.h"
 #include "SystemPaths.h"
+#include "SystemTrayProbe.h"
 #include "TWExistBalloon.h"
 #include "TWMTaskTray.h"
 #include "TWMUtil.h"
@@ -70,9 +72,10 @@ TWMApp::TWMApp()
       m_dnsSdTick(m_dnsSd.PublishLoop(), m_dnsSd.BrowseLoop()),
       m_meshCommands(TrayMeshHooks::Make(*this), *MeshInfoManager::GetInstance()) {
     MeshStateMachine::SetCurrent(&m_meshCommands);
+    AppLink::Install(this);
 }
 
-TWMApp::~TWMApp() = default;
+TWMApp::~TWMApp() { AppLink::Install(nullptr); }
 
 void TWMApp::SetProgramFolder() {
     m_strAppDir = TWMUtil::StdStringToWxString(ProgramFolder::Get());
@@ -97,7 +100,7 @@ bool TWMApp::OnInit() {
     std::string error;
     switch (InstanceLock::Acquire(InstanceLock::DefaultPath(), m_nLockFd, error)) {
     case InstanceLock::HELD_ELSEWHERE:
-        if (TWMTaskTray::IsSystemTrayAvailable()) {
+        if (SystemTrayProbe::IsAvailable()) {
             ShowExistBalloon();
             return true;
         }
@@ -152,6 +155,21 @@ void TWMApp::OnInitTimer() {
 void TWMApp::JoinHub(DataCenter& hub) {
     hub.SetWindowFactory(&m_windowFactory);
     hub.SetMeshStatusSource([this] { return m_nMeshStatus; });
+}
+
+bool TWMApp::TurnMeshOff() {
+    if (m_nMeshStatus == MESH_OFF || m_nMeshStatus == MESH_SHARING_MY_INTERNET)
+        return false;
+    RVL_TurnOnMesh(0);
+    m_nMeshStatus = MESH_OFF;
+    return true;
+}
+
+bool TWMApp::IsTrayApplyIdle() const { return m_pTaskTray == nullptr || m_pTaskTray->GetApplyWirelessFlag(); }
+
+void TWMApp::ForgetTaskTray(const TaskTrayLink* tray) {
+    if (m_pTaskTray == tray)
+        m_pTaskTray = nullptr;
 }
 
 void TWMApp::OnTimerExit() { m_dnsSdTick.OnTick(DnsSdTick::Clock::now()); }

@@ -9,6 +9,7 @@
 #include <wx/string.h>
 #include <wx/timer.h>
 
+#include "AppLink.h"
 #include "DnsSdThreads.h"
 #include "DnsSdTick.h"
 #include "KXClientObserver.h"
@@ -24,8 +25,9 @@ class TWMTaskTray;
 // The application object: single-instance lock, the 20000 ms start timer and
 // the deferred start that brings up the tray and the hub; the 3000 ms
 // housekeeping tick that restarts the DNS-SD publisher and browser; the mesh
-// commands.
-class TWMApp : public wxApp, public KXClientObserver {
+// commands.  It installs itself as the link through which the windows and
+// the tray reach it.
+class TWMApp : public wxApp, public KXClientObserver, public AppLink {
 public:
     TWMApp();
     ~TWMApp() override;
@@ -41,11 +43,6 @@ public:
     void JoinHub(DataCenter& hub);
 
     TWMTaskTray* GetTaskTray() const { return m_pTaskTray; }
-    // The tray icon tells the application when it goes.
-    void ForgetTaskTray(const TWMTaskTray* tray) {
-        if (m_pTaskTray == tray)
-            m_pTaskTray = nullptr;
-    }
 
     // Requests served by the housekeeping tick: a new DNS-SD publication of
     // this machine, and a new browse.  Any thread.
@@ -61,6 +58,14 @@ public:
 
     // The mesh commands of the tray menu, which the mesh dialogs answer.
     MeshStateMachine& GetMeshCommands() { return m_meshCommands; }
+
+    // AppLink
+    int GetMeshStatus() const override { return m_nMeshStatus; }
+    bool TurnMeshOff() override;
+    bool IsTrayApplyIdle() const override;
+    void RequestPublish() override { StartPublishTimer(); }
+    // The tray icon tells the application when it goes.
+    void ForgetTaskTray(const TaskTrayLink* tray) override;
 
     // Starts the classroom deploy server (TCP port 4711 on every local IPv4
     // address; the address text is not used) unless it runs already.

@@ -1,0 +1,47 @@
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "GaugeCycle.h"
+#include "TextFit.h"
+
+TEST(GaugeCycle, FillsInTensShowsFullOnceThenStartsOver) {
+    int value = 0;
+    std::vector<int> seen;
+    for (int i = 0; i < 12; ++i) {
+        value = GaugeCycle::Next(value, 100);
+        seen.push_back(value);
+    }
+    EXPECT_EQ(seen, (std::vector<int>{10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 0, 10}));
+    EXPECT_EQ(GaugeCycle::Next(95, 100), 100);  // never past the range
+    EXPECT_EQ(GaugeCycle::Next(110, 100), 0);
+}
+
+TEST(TextFit, LongTextsBreakAtSpacesAndPushWhatIsBelow) {
+    const auto measure = [](const std::string& s) { return static_cast<int>(s.size()) * 7; };
+    struct Case {
+        const char* text;
+        int width;
+        std::vector<std::string> lines;
+    };
+    const std::vector<Case> cases = {
+        {"wireless LAN?", 200, {"wireless LAN?"}},
+        {"The wired network connection was lost.", 224, {"The wired network connection was", "lost."}},
+        {"Applying profile Classroom 101...", 140, {"Applying profile", "Classroom 101..."}},
+        {"Riverside-Primary-School-Staff01 x", 70, {"Riverside-Primary-School-Staff01", "x"}},
+        {"", 10, {""}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(TextFit::Wrap(c.text, c.width, measure), c.lines) << c.text;
+
+    // A balloon: headline, a row of caption and value whose value grew by
+    // one line, the row below, and a button at the bottom.
+    int extra = 0;
+    const std::vector<int> tops =
+        TextFit::Stack({{18, 17, 0}, {48, 17, 0}, {48, 17, 17}, {72, 17, 0}, {114, 24, 0}}, extra);
+    EXPECT_EQ(tops, (std::vector<int>{18, 48, 48, 89, 131}));
+    EXPECT_EQ(extra, 17);
+    TextFit::Stack({{18, 17, 0}, {48, 17, 0}}, extra);
+    EXPECT_EQ(extra, 0);
+}
