@@ -3,14 +3,10 @@
 #include <cstring>
 
 #include "TWMUtil.h"
+#include "Utf8Text.h"
 
 std::string MeshText::CutUtf8(const std::string& text, size_t maxBytes) {
-    if (text.size() <= maxBytes)
-        return text;
-    size_t end = maxBytes;
-    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
-        --end;
-    return text.substr(0, end);
+    return Utf8Text::Truncate(text, maxBytes);
 }
 
 std::string MeshText::Field(const char* field, size_t size) {
