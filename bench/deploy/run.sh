@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # Deploy benchmark (not a pass/fail test), in a release build.  In one run:
 #  1. one sender (length word, then the payload by sendfile) pushes a 60 MiB
 #     payload over loopback to the deploy server, and the same to socat
