@@ -10,8 +10,9 @@
 
 // Imports a settings archive: unpacks its "sslservercert.pem" into a private
 // work folder and verifies it against the program's "cacert.pem", and only
-// then unpacks the other files and copies every unpacked file whose name does not begin with "." into the
-// settings folder through the platform library.
+// then unpacks the other files and copies every unpacked file whose name
+// does not begin with "." into the settings folder through the platform
+// library.
 //
 // Import is the interactive path (the main window's command): before a
 // ".profile" file replaces one that already stands in the settings folder,

@@ -12,9 +12,8 @@
 // chunks of at most 1024 bytes.  A file from a server that verified becomes
 // the received "SchoolSettings.tar" and is handed over like a pushed one;
 // while no CA certificate exists, the first download becomes that
-// certificate when it is one PEM certificate.  A file
-// from a server that did not verify is never taken while a CA certificate
-// exists.
+// certificate when it is one PEM certificate.  A file from a server that did
+// not verify is never taken while a CA certificate exists.
 class KXClientSocket : public ACE_Event_Handler {
 public:
     KXClientSocket();

@@ -47,11 +47,8 @@ bool ReadHandler::ArmDeadlineTimer() {
     CancelDeadlineTimer();
     if (reactor() == nullptr)
         return false;
-    const auto left = std::chrono::duration_cast<std::chrono::microseconds>(m_deadline.Expiry() -
-                                                                          TransferDeadline::Clock::now());
-    ACE_Time_Value delay(ACE_Time_Value::zero);
-    if (left.count() > 0)
-        delay.set(static_cast<time_t>(left.count() / 1000000), static_cast<suseconds_t>(left.count() % 1000000));
+    const TransferDeadline::Clock::duration left = m_deadline.Expiry() - TransferDeadline::Clock::now();
+    const ACE_Time_Value delay(std::max(left, TransferDeadline::Clock::duration::zero()));
     m_nTimerId = reactor()->schedule_timer(this, nullptr, delay);
     return m_nTimerId != -1;
 }
