@@ -26,6 +26,10 @@ bool CustomStaticText::SetFont(const wxFont& font) {
 }
 
 void CustomStaticText::SetLabel(const wxString& label) {
+    // The same text again (a balloon sets every line each time the pointer
+    // passes the tray icon) changes nothing, and its window needs no new fit.
+    if (label == m_text)
+        return;
     m_text = label;
     wxStaticText::SetLabel(label);
     FitText();
