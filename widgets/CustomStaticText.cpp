@@ -1,9 +1,10 @@
 #include "CustomStaticText.h"
-#include "wxBitmapDialog.h"
 
 #include <algorithm>
 
 #include <wx/dcclient.h>
+
+#include "wxBitmapDialog.h"
 
 CustomStaticText::CustomStaticText(wxWindow* parent, wxWindowID id, const wxString& label,
                                    const wxPoint& pos, const wxSize& size, long style,
