@@ -192,9 +192,7 @@ bool ProfileManagerDlg::Show(bool show) {
     // while it was hidden (a classroom refresh) may miss what was stored
     // since.  Shown again while up, it keeps its rows and unsaved changes.
     if (show && (!IsShown() || !m_model.IsLoaded() || m_pProfileListCtrl->GetItemCount() == 0)) {
-        m_pProfileListCtrl->DeleteAllItems();
-        Load();
-        FillList(-1);
+        RefreshProfile();
         DisableSelectionCommands();
     }
     return wxFrame::Show(show);

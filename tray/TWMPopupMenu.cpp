@@ -30,6 +30,15 @@ const int ID_MENU_MESH_OFF = wxNewId();
 const int ID_MENU_SHARE_MY_INTERNET = wxNewId();
 const int ID_MENU_USE_OTHERS_INTERNET = wxNewId();
 
+// A mesh command of the machine the mesh dialogs answer to, run once the
+// menu has closed.
+void RunMeshCommand(void (MeshStateMachine::*command)()) {
+    wxTheApp->CallAfter([command] {
+        if (MeshStateMachine* mesh = MeshStateMachine::Current())
+            (mesh->*command)();
+    });
+}
+
 }  // namespace
 
 int TWMPopupMenu::ProfileItemId(size_t index) { return ID_MENU_PROFILE_BASE + static_cast<int>(index); }
@@ -101,34 +110,13 @@ void TWMPopupMenu::OnConnectProfile(wxCommandEvent& e) {
     wxTheApp->CallAfter([profile] { ConnectProfile(profile); });
 }
 
-// The mesh commands run once the menu has closed.
-void TWMPopupMenu::OnTurnOnMesh(wxCommandEvent&) {
-    wxTheApp->CallAfter([] {
-        if (MeshStateMachine* mesh = MeshStateMachine::Current())
-            mesh->TurnOnMesh();
-    });
-}
+void TWMPopupMenu::OnTurnOnMesh(wxCommandEvent&) { RunMeshCommand(&MeshStateMachine::TurnOnMesh); }
 
-void TWMPopupMenu::OnTurnOffMesh(wxCommandEvent&) {
-    wxTheApp->CallAfter([] {
-        if (MeshStateMachine* mesh = MeshStateMachine::Current())
-            mesh->TurnOffMesh();
-    });
-}
+void TWMPopupMenu::OnTurnOffMesh(wxCommandEvent&) { RunMeshCommand(&MeshStateMachine::TurnOffMesh); }
 
-void TWMPopupMenu::OnShareMyInternet(wxCommandEvent&) {
-    wxTheApp->CallAfter([] {
-        if (MeshStateMachine* mesh = MeshStateMachine::Current())
-            mesh->ShareMyInternet();
-    });
-}
+void TWMPopupMenu::OnShareMyInternet(wxCommandEvent&) { RunMeshCommand(&MeshStateMachine::ShareMyInternet); }
 
-void TWMPopupMenu::OnUseOthersInternet(wxCommandEvent&) {
-    wxTheApp->CallAfter([] {
-        if (MeshStateMachine* mesh = MeshStateMachine::Current())
-            mesh->UseOthersInternet();
-    });
-}
+void TWMPopupMenu::OnUseOthersInternet(wxCommandEvent&) { RunMeshCommand(&MeshStateMachine::UseOthersInternet); }
 
 void TWMPopupMenu::OnHelp(wxCommandEvent&) {
     wxTheApp->CallAfter([] { ShowHelp(); });

@@ -31,9 +31,9 @@ public:
     // The commands, deferred to the tray once the menu has closed.
     static void ConnectProfile(const ProfileList_t& profile);
     static void ShowHelp();
-    // The scan window in connect mode, modeless, after the policy and the
-    // running applies allow it; a shown one is only raised.  The
-    // not-connected balloon's link runs it too.
+    // The scan window in connect mode, modeless, after the policy, the
+    // running applies and the mesh allow it; a shown one is only raised.
+    // The not-connected balloon's link runs it too.
     static void ScanNetwork();
     // The main window restored, shown and raised.
     static void ShowMainWindow();

@@ -1,9 +1,10 @@
 #include "CustomStaticText.h"
-#include "wxBitmapDialog.h"
 
 #include <algorithm>
 
 #include <wx/dcclient.h>
+
+#include "wxBitmapDialog.h"
 
 CustomStaticText::CustomStaticText(wxWindow* parent, wxWindowID id, const wxString& label,
                                    const wxPoint& pos, const wxSize& size, long style,
@@ -26,6 +27,10 @@ bool CustomStaticText::SetFont(const wxFont& font) {
 }
 
 void CustomStaticText::SetLabel(const wxString& label) {
+    // The same text again (a balloon sets every line each time the pointer
+    // passes the tray icon) changes nothing, and its window needs no new fit.
+    if (label == m_text)
+        return;
     m_text = label;
     wxStaticText::SetLabel(label);
     FitText();

@@ -34,7 +34,9 @@ bool wxBitmapDialog::Show(bool show) {
 
 void wxBitmapDialog::FitTexts() {
     const wxBitmap fitted = m_fit.Fit(this, m_picture);
-    if (fitted.IsSameAs(m_bitmap))
+    // The picture only ever grows in height from the same source: the same
+    // size is the same picture, and the outline already fits it.
+    if (fitted.GetSize() == m_bitmap.GetSize())
         return;
     m_bitmap = fitted;
     SetShape(ShapeOf(m_bitmap));

@@ -1,7 +1,5 @@
 #include "NetworkManagerDlg.h"
 
-#include "ButtonWidth.h"
-
 #include <wx/app.h>
 #include <wx/bmpcbox.h>
 #include <wx/button.h>
@@ -14,6 +12,7 @@
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 
+#include "ButtonWidth.h"
 #include "DataCenter.h"
 #include "GaugeDialog.h"
 #include "HubWindowFactory.h"

@@ -1,8 +1,6 @@
 #include "ScanNetworkDlg.h"
 
 #include <algorithm>
-#include "ButtonWidth.h"
-
 #include <cstring>
 
 #include <wx/bmpbuttn.h>
@@ -15,6 +13,7 @@
 #include <wx/stattext.h>
 
 #include "ApStatusUtil.h"
+#include "ButtonWidth.h"
 #include "DataCenter.h"
 #include "GaugeDialog.h"
 #include "MacFunctions.h"

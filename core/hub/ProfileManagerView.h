@@ -16,7 +16,7 @@ public:
     // Whether the manager is on screen.
     virtual bool IsOpen() = 0;
     // Restores the manager from the minimised state, shows it (which
-    // reloads its list) and raises it.
+    // reloads its list when it was hidden) and raises it.
     virtual void ShowManager() = 0;
     // Takes in a profile that another window has stored.
     virtual void AddProfile(const ProfileList_t& profile) = 0;

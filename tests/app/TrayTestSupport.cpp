@@ -19,7 +19,8 @@
 #include "TestEnvironment.h"
 #include "sim/SimControl.h"
 
-// The tray's code reaches the application object through wxGetApp().
+// The tray and the windows reach the application object through the link it
+// installs (AppLink).
 wxApp* CreateTestApplication() { return new TWMApp; }
 
 void TrayTest::SetUp() {
