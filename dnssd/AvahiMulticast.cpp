@@ -123,8 +123,11 @@ void AvahiMulticast::OnServerBrowse(AvahiServiceBrowser* browser, AvahiIfIndex i
     AvahiClient* client = avahi_service_browser_get_client(browser);
     switch (event) {
     case AVAHI_BROWSER_NEW:
-        // The resolver frees itself in its callback.
-        if (avahi_service_resolver_new(client, interface, protocol, name, type, domain, AVAHI_PROTO_UNSPEC,
+        // The resolver frees itself in its callback.  Only an IPv4 address
+        // is used: asked for either kind, the resolver ends at whichever
+        // comes first, often the host's IPv6 address, and the server would
+        // be passed over.
+        if (avahi_service_resolver_new(client, interface, protocol, name, type, domain, AVAHI_PROTO_INET,
                                        static_cast<AvahiLookupFlags>(0), &AvahiMulticast::OnServerResolve,
                                        run) == nullptr)
             std::fprintf(stderr, "Failed to resolve service '%s': %s\n", name,

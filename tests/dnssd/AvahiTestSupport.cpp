@@ -27,10 +27,11 @@ bool AvahiDaemonRequired() {
     return required != nullptr && std::string(required) == "1";
 }
 
-AvahiPeer::AvahiPeer(const std::string& name, const std::string& type, const std::vector<std::string>& items)
-    : m_name(name), m_type(type), m_items(items) {
-    std::vector<std::string> args = {"avahi-publish", "-s", name, type, "651"};
-    args.insert(args.end(), items.begin(), items.end());
+namespace {
+
+// avahi-publish with these arguments, its output dropped; -1 if it cannot start.
+pid_t SpawnPublisher(std::vector<std::string> args) {
+    args.insert(args.begin(), "avahi-publish");
     std::vector<char*> argv;
     for (std::string& a : args)
         argv.push_back(a.data());
@@ -39,9 +40,33 @@ AvahiPeer::AvahiPeer(const std::string& name, const std::string& type, const std
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    if (posix_spawnp(&m_pid, "avahi-publish", &actions, nullptr, argv.data(), environ) != 0)
-        m_pid = -1;
+    pid_t pid = -1;
+    if (posix_spawnp(&pid, "avahi-publish", &actions, nullptr, argv.data(), environ) != 0)
+        pid = -1;
     posix_spawn_file_actions_destroy(&actions);
+    return pid;
+}
+
+}  // namespace
+
+AvahiPeer::AvahiPeer(const std::string& name, const std::string& type, const std::vector<std::string>& items,
+                     const std::string& host)
+    : m_name(name), m_type(type), m_items(items) {
+    std::vector<std::string> args = {"-s", name, type, "651"};
+    if (!host.empty())
+        args.insert(args.begin(), {"-H", host});
+    args.insert(args.end(), items.begin(), items.end());
+    m_pid = SpawnPublisher(args);
+}
+
+AvahiAddressRecord::AvahiAddressRecord(const std::string& host, const std::string& address)
+    : m_pid(SpawnPublisher({"-a", "-R", host, address})) {}
+
+AvahiAddressRecord::~AvahiAddressRecord() {
+    if (m_pid <= 0)
+        return;
+    kill(m_pid, SIGTERM);
+    waitpid(m_pid, nullptr, 0);
 }
 
 AvahiPeer::~AvahiPeer() { Kill(); }

@@ -26,16 +26,29 @@ bool AvahiDaemonRequired();
 
 // A service another machine announces: avahi-publish, ended when the object
 // goes.  Ending it waits (5 s at most) until the daemon no longer lists the
-// record, so that it cannot be taken for a later test's.
+// record, so that it cannot be taken for a later test's.  Without a host the
+// service stands on this machine's own host name.
 class AvahiPeer {
 public:
-    AvahiPeer(const std::string& name, const std::string& type, const std::vector<std::string>& items);
+    AvahiPeer(const std::string& name, const std::string& type, const std::vector<std::string>& items,
+              const std::string& host = std::string());
     ~AvahiPeer();
     void Kill();
 
 private:
     std::string m_name, m_type;
     std::vector<std::string> m_items;
+    pid_t m_pid = -1;
+};
+
+// An address record of another machine's host name (avahi-publish -a),
+// withdrawn when the object goes.
+class AvahiAddressRecord {
+public:
+    AvahiAddressRecord(const std::string& host, const std::string& address);
+    ~AvahiAddressRecord();
+
+private:
     pid_t m_pid = -1;
 };
 

@@ -238,6 +238,28 @@ TEST_F(DnsSdDaemonTest, ThisHostsOwnServerIsNeverListed) {
     EXPECT_EQ(listed, std::vector<std::string>{"laptop-12"});
 }
 
+TEST_F(DnsSdDaemonTest, AServerWhoseHostAnswersInIPv6FirstIsListedByItsIPv4Address) {
+    model.SetMeshEnabled(true);
+    threads->StartListen();
+    // The host's IPv6 address is known before its IPv4 one: a resolution
+    // that takes the first address of either kind ends at ::1.
+    const std::string peerHost = "laptop-14.local";
+    AvahiAddressRecord v6(peerHost, "::1");
+    AvahiPeer peer("laptop-14", "_kxStudentServer._tcp", {"10.20.0.14", "laptop-14", "10.20.0.1", "8.8.8.8", "6"},
+                   peerHost);
+    ASSERT_NE(Find(Await("_kxStudentServer._tcp", "laptop-14"), "laptop-14"), nullptr);
+    std::this_thread::sleep_for(1s);  // the browser has met the service by now
+    AvahiAddressRecord v4(peerHost, "127.0.0.14");
+    EXPECT_TRUE(WaitFor(
+        [&] {
+            for (const MeshServerEntity& s : model.GetMeshServerInfoList())
+                if (s.GetName() == "laptop-14")
+                    return s.GetIPAddress() == "10.20.0.14";
+            return false;
+        },
+        10));
+}
+
 TEST_F(DnsSdDaemonTest, TeacherResolutionStartsTheDeployServerWhenItIsWanted) {
     // Resolvers on a loop that never runs: they report nothing by themselves.
     AvahiSimplePoll* poll = avahi_simple_poll_new();
