@@ -10,6 +10,8 @@
 #  - then each part of scripts/shots/*.sh in name order, which may use the
 #    helpers below (start_x, stop_all, prepare_run, start_program,
 #    wait_window, shot) and $build, $out.
+# The picture programs run twice: with the demo's values into the folder,
+# and with the longest values a user can produce into its "long" folder.
 # Everything is shown on X servers of its own (Xvfb), never on the user's
 # display, with a settings root and home folder of its own.
 # TIDEWAVE_BUILD_DIR chooses the build folder (default: build/screenshots).
@@ -22,7 +24,7 @@ for tool in Xvfb trayer xdotool import; do
   command -v "$tool" >/dev/null || { echo "$tool is needed (scripts/install-deps.sh)" >&2; exit 1; }
 done
 top=$(cd "$(dirname "$0")/.." && pwd)
-mkdir -p "$1"
+mkdir -p "$1/long"
 out=$(cd "$1" && pwd)
 build=${TIDEWAVE_BUILD_DIR:-$top/build/screenshots}
 
@@ -49,6 +51,13 @@ start_x() {
   pids+=("$X_PID")
 }
 
+# each_run <program> <program folder>: a picture program's two runs, the
+# demo's values into $out, the longest values into $out/long; fails when
+# either does.
+each_run() {
+  "$1" "$out" "$2" && "$1" "$out/long" "$2" --long
+}
+
 # stop_all: ends every process started so far (program, trayer, X server).
 stop_all() {
   local p
@@ -59,7 +68,7 @@ stop_all() {
 
 # --- The notice windows -----------------------------------------------------
 start_x 1280x1024x24
-"$build/tests/tray/tray_screenshots" "$out" "$build/app"
+each_run "$build/tests/tray/tray_screenshots" "$build/app"
 stop_all
 
 # --- The running program ----------------------------------------------------

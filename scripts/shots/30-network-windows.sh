@@ -6,6 +6,6 @@
 prepare_run network-windows
 start_x 1024x768x24
 (unset TIDEWAVE_WORLD; cd "$run" && HOME=$run/home TIDEWAVE_ROOT=$run/root PATH=$top/scripts/demo/samba:$PATH \
-  "$build/tests/windows/windows_screenshots" "$out" "$build/app") \
+  each_run "$build/tests/windows/windows_screenshots" "$build/app") \
   || { echo "the network windows' pictures failed" >&2; exit 1; }
 stop_all

@@ -2,5 +2,5 @@
 # profile, its "Other" page for a wired one, and each of its sub-dialogs
 # (IP, proxy, applications, network security).
 start_x 1024x768x24
-"$build/tests/profile_dialogs/profile_dialog_screenshots" "$out" "$build/app"
+each_run "$build/tests/profile_dialogs/profile_dialog_screenshots" "$build/app"
 stop_all

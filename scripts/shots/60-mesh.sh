@@ -3,7 +3,7 @@
 
 # --- The mesh windows -----------------------------------------------------------
 start_x 1024x768x24
-"$build/tests/mesh/tidewave_mesh_screenshots" "$out" "$build/app"
+each_run "$build/tests/mesh/tidewave_mesh_screenshots" "$build/app"
 stop_all
 
 # --- The tray menu with mesh on -------------------------------------------------

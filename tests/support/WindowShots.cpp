@@ -19,18 +19,24 @@ namespace WindowShots {
 
 namespace {
 bool g_checkOnly = false;
+bool g_longValues = false;
 }
 
 bool Begin(const wxApp& app, bool needProgramFolder, wxString& folder) {
-    if (app.argc < (needProgramFolder ? 3 : 2)) {
-        std::fprintf(stderr, needProgramFolder ? "usage: %s <folder>|--check <program folder>\n"
-                                               : "usage: %s <folder>|--check [<program folder>]\n",
+    int argc = app.argc;
+    g_longValues = argc > 2 && app.argv[argc - 1] == "--long";
+    if (g_longValues)
+        --argc;
+    if (argc < (needProgramFolder ? 3 : 2)) {
+        std::fprintf(stderr,
+                     needProgramFolder ? "usage: %s <folder>|--check <program folder> [--long]\n"
+                                       : "usage: %s <folder>|--check [<program folder>] [--long]\n",
                      static_cast<const char*>(app.argv[0].utf8_str()));
         return false;
     }
     folder = app.argv[1];
     g_checkOnly = folder == "--check";
-    if (app.argc > 2)
+    if (argc > 2)
         ProgramFolder::Set(std::string(app.argv[2].utf8_str()));
     wxInitAllImageHandlers();
     return true;
@@ -62,6 +68,8 @@ bool PumpUntil(const std::function<bool()>& done, int ms) {
 }
 
 bool CheckOnly() { return g_checkOnly; }
+
+bool LongValues() { return g_longValues; }
 
 bool CheckLayout(wxWindow* window, const wxString& what) {
     const std::vector<std::string> findings = LayoutWalker::Check(window);

@@ -13,17 +13,21 @@ class wxWindow;
 // (scripts/screenshots.sh).  They run under an X server of their own.  Every
 // window they picture passes the layout check (LayoutWalker) first; given
 // "--check" in place of the picture folder they check and write nothing,
-// which is how the tests run them.
+// which is how the tests run them.  Given "--long" as the last argument they
+// fill the same windows with the longest values a user can produce
+// (LongValues.h) instead of the demo's own.
 namespace WindowShots {
 
 // The start of every such program, called by its OnInit: takes the picture
 // folder (or "--check") and the program folder ("<folder> [<program
 // folder>]", the second one required when `needProgramFolder`) from the
-// command line into `folder` and ProgramFolder, and loads the image
-// handlers.  Without them it says how to call the program and returns false.
+// command line into `folder` and ProgramFolder, notes a trailing "--long",
+// and loads the image handlers.  Without them it says how to call the program and returns false.
 bool Begin(const wxApp& app, bool needProgramFolder, wxString& folder);
 // Whether the program only checks ("--check").
 bool CheckOnly();
+// Whether the windows are filled with the longest values ("--long").
+bool LongValues();
 
 // A plain backdrop over the whole screen, shown, so that a window's outline
 // shows against it.  The caller may destroy it.
