@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "Utf8Text.h"
+
 namespace TextFit {
 
 std::vector<std::string> Wrap(const std::string& text, int width,
@@ -33,6 +35,28 @@ std::vector<std::string> Wrap(const std::string& text, int width,
     if (!line.empty() || lines.empty())
         lines.push_back(line);
     return lines;
+}
+
+std::string MiddleCut(const std::string& text, int width, const std::function<int(const std::string&)>& measure,
+                      const std::string& ellipsis) {
+    if (measure(text) <= width)
+        return text;
+    // Where each character starts; a byte that begins no valid sequence
+    // counts as a character of its own.
+    std::vector<size_t> starts;
+    for (size_t i = 0; i < text.size();) {
+        starts.push_back(i);
+        i += std::max<size_t>(Utf8Text::SequenceLength(text, i), 1);
+    }
+    const size_t count = starts.size();
+    const auto start = [&](size_t chars) { return chars < count ? starts[chars] : text.size(); };
+    for (size_t kept = count - 1; kept > 0; --kept) {
+        const size_t tail = kept / 2;
+        const std::string cut = text.substr(0, start(kept - tail)) + ellipsis + text.substr(start(count - tail));
+        if (measure(cut) <= width)
+            return cut;
+    }
+    return ellipsis;
 }
 
 std::vector<int> Stack(const std::vector<Row>& rows, int& extra) {

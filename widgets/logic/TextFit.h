@@ -17,6 +17,17 @@ namespace TextFit {
 std::vector<std::string> Wrap(const std::string& text, int width,
                               const std::function<int(const std::string&)>& measure);
 
+// The mark of a text cut in the middle.
+inline const char* const kEllipsis = "\u2026";
+
+// `text` (UTF-8) whole when it fits `width` as `measure` gives widths, else
+// cut in the middle with `ellipsis`, keeping as much of its start and of its
+// end as fits (the start gets the odd character), so that names that differ
+// only at the end stay apart.  Cuts fall between characters; the ellipsis
+// alone when nothing else fits.
+std::string MiddleCut(const std::string& text, int width, const std::function<int(const std::string&)>& measure,
+                      const std::string& ellipsis = kEllipsis);
+
 struct Row {
     int top = 0;     // where the child stands in the picture's own layout
     int height = 0;  // its height there

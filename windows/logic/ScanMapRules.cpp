@@ -3,21 +3,16 @@
 #include <algorithm>
 
 #include "MacFunctions.h"
+#include "TextFit.h"
 
 namespace ScanMapRules {
 
 wxString LabelText(const wxString& ssidText, int width, const std::function<int(const wxString&)>& measure,
                    const wxString& ellipsis) {
     const wxString label = ssidText.empty() ? wxString("<Hidden>") : ssidText;
-    if (measure(label) <= width)
-        return label;
-    for (size_t kept = label.length() - 1; kept > 0; --kept) {
-        const size_t tail = kept / 2;
-        const wxString cut = label.Left(kept - tail) + ellipsis + label.Right(tail);
-        if (measure(cut) <= width)
-            return cut;
-    }
-    return ellipsis;
+    const auto measureUtf8 = [&measure](const std::string& text) { return measure(wxString::FromUTF8(text)); };
+    return wxString::FromUTF8(TextFit::MiddleCut(std::string(label.utf8_str()), width, measureUtf8,
+                                                 std::string(ellipsis.utf8_str())));
 }
 
 int IconIndex(bool secured, bool current, bool selected) {

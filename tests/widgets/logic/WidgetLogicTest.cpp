@@ -45,3 +45,23 @@ TEST(TextFit, LongTextsBreakAtSpacesAndPushWhatIsBelow) {
     TextFit::Stack({{18, 17, 0}, {48, 17, 0}}, extra);
     EXPECT_EQ(extra, 0);
 }
+
+TEST(TextFit, MiddleCutKeepsBothEndsAndWholeCharacters) {
+    // 6 pixels a character, whatever its bytes; a stray byte counts as one.
+    const auto measure = [](const std::string& s) {
+        int chars = 0;
+        for (unsigned char c : s)
+            chars += (c & 0xC0) != 0x80;
+        return chars * 6;
+    };
+    const struct { const char* text; int width; const char* cut; } cases[] = {
+        {"Classroom-101", 78, "Classroom-101"},
+        {"Classroom-101", 66, "Class\u2026m-101"},
+        {"Classroom-102", 66, "Class\u2026m-102"},  // still told apart
+        {"\u0416\u0416\u0416\u0416\u0416\u0416\u0416\u0416", 30, "\u0416\u0416\u2026\u0416\u0416"},
+        {"ab\xff\xfe" "cdef", 36, "ab\xff\u2026ef"},
+        {"Gym", 5, "\u2026"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(TextFit::MiddleCut(c.text, c.width, measure), c.cut) << c.text << " " << c.width;
+}
