@@ -37,7 +37,8 @@ MeshShareMyInternetDlg::MeshShareMyInternetDlg(wxWindow* parent, wxWindowID, con
                "wxID_ANY") {
     SetClientSize(450, 330);
     m_pPanel = new wxPanel(this, ID_PANEL1, wxPoint(0, 0), wxSize(450, 330), wxTAB_TRAVERSAL, "ID_PANEL1");
-    m_pList = new wxListCtrl(m_pPanel, ID_LISTCTRL, wxPoint(15, 64), wxSize(420, 208), wxLC_REPORT,
+    // One interface is shared: the list takes one row.
+    m_pList = new wxListCtrl(m_pPanel, ID_LISTCTRL, wxPoint(15, 64), wxSize(420, 208), wxLC_REPORT | wxLC_SINGLE_SEL,
                              wxDefaultValidator, "ID_LISTCTRL");
     m_pText = new wxStaticText(
         m_pPanel, ID_STATICTEXT1,
