@@ -62,10 +62,10 @@ bool PointerClick(wxWindow* window, const wxPoint& at, const std::function<bool(
     const wxPoint target = window->ClientToScreen(at);
     wxUIActionSimulator pointer;
     pointer.MouseMove(target);
-    if (!RunEventLoopUntil([&] { return wxGetMousePosition() == target; }, 2000))
+    if (!RunEventLoopUntil([&] { return wxGetMousePosition() == target; }))
         return false;
     pointer.MouseClick();
-    return RunEventLoopUntil(done, 2000);
+    return RunEventLoopUntil(done);
 }
 
 bool PointerClick(wxWindow* window, const std::function<bool()>& done) {
@@ -261,7 +261,7 @@ TEST_F(MeshWindowTest, ServerDialogSharesTheRowClickedAfterRefresh) {
             ASSERT_TRUE(list->GetItemRect(1, eth0));
             ASSERT_TRUE(PointerClick(list, wxPoint(eth0.x + 40, eth0.y + eth0.height / 2),
                                      [&] { return list->GetItemState(1, wxLIST_STATE_SELECTED) != 0; }));
-            EXPECT_TRUE(RunEventLoopUntil([&] { return list->GetSelectedItemCount() == 1; }, 2000))
+            EXPECT_TRUE(RunEventLoopUntil([&] { return list->GetSelectedItemCount() == 1; }))
                 << "ra0 is no longer selected";
             ModalDialogAnswerer::Get().Expect("Are you sure to make the local machine as Mesh Server?", wxID_YES);
             EXPECT_TRUE(PointerClick(Child<wxWindow>(&d, "ID_BUTTON_OK"), [&] { return !d.IsModal(); }));
@@ -272,6 +272,26 @@ TEST_F(MeshWindowTest, ServerDialogSharesTheRowClickedAfterRefresh) {
     EXPECT_EQ(Calls("RVL_EnableMeshServer"), 1u);
     EXPECT_EQ(Calls("RVL_EnableMeshServer(\"eth0\")"), 1u);
     EXPECT_EQ(app.status, MESH_SHARING_MY_INTERNET);
+}
+
+TEST_F(MeshWindowTest, ServerDialogRefusesAWiredShareWithoutAnAddress) {
+    SimControl::SetWiredLink(false);
+    interfaces.interfaces = {{"eth0", "", true, true}, {"ra0", "", false, true}};
+    app.shareDialog = [] {
+        MeshShareMyInternetDlg dlg(nullptr, wxID_ANY, wxDefaultPosition, wxDefaultSize);
+        return RunModal(dlg, [](wxDialog& d) {
+                   ModalDialogAnswerer::Get().Expect("eth0 cannot be shared while this machine has no IPv4 address.",
+                                                     wxID_OK);
+                   Click(&d, "ID_BUTTON_OK");
+                   ASSERT_TRUE(d.IsModal()) << "open for another choice";
+                   Click(&d, "ID_BUTTON_CANCEL");
+               }) == wxID_OK;
+    };
+    SimControl::ClearCallLog();
+    machine->ShareMyInternet();
+    EXPECT_EQ(Calls("RVL_EnableMeshServer"), 0u);
+    EXPECT_EQ(app.status, MESH_ON);
+    EXPECT_EQ(app.publishRequests, 0);
 }
 
 TEST_F(MeshWindowTest, ServerDialogEndsWithCancelWhenNothingWasShared) {
