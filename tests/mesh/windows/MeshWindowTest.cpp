@@ -114,6 +114,17 @@ protected:
         GuiTest::TearDown();
     }
 
+    // The tray's share command, which runs the dialog as the program does;
+    // `steps` run inside its modal loop.
+    void ShareThroughTheDialog(std::function<void(wxDialog&)> steps) {
+        app.shareDialog = [steps] {
+            MeshShareMyInternetDlg dlg(nullptr, wxID_ANY, wxDefaultPosition, wxDefaultSize);
+            return RunModal(dlg, steps) == wxID_OK;
+        };
+        SimControl::ClearCallLog();
+        machine->ShareMyInternet();
+    }
+
     MeshCommandsRecorder app;
     std::unique_ptr<MeshStateMachine> machine;
     InterfaceTable interfaces{{{"lo", "127.0.0.1", true, true},
@@ -245,30 +256,24 @@ TEST_F(MeshWindowTest, ServerDialogListsInterfacesAndSharesTheChoice) {
 }
 
 TEST_F(MeshWindowTest, ServerDialogSharesTheRowClickedAfterRefresh) {
-    // The share command runs the dialog as the tray's command does; eth0
-    // comes up between the first look and Refresh.
+    // eth0 comes up between the first look and Refresh.
     interfaces.interfaces = {{"ra0", "", true, true}, {"eth0", "", false, true}};
-    app.shareDialog = [this] {
-        MeshShareMyInternetDlg dlg(nullptr, wxID_ANY, wxDefaultPosition, wxDefaultSize);
-        return RunModal(dlg, [this](wxDialog& d) {
-            ASSERT_TRUE(RunEventLoopUntil([&] { return d.IsShownOnScreen(); }));
-            auto* list = Child<wxListCtrl>(&d, "ID_LISTCTRL");
-            EXPECT_EQ(list->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED), 0) << "ra0 first";
-            interfaces.interfaces[1] = {"eth0", "192.168.10.57", true, true};
-            ASSERT_TRUE(PointerClick(Child<wxWindow>(&d, "ID_BUTTON_REFRESH"),
-                                     [&] { return list->GetItemText(1, 1) == "192.168.10.57"; }));
-            wxRect eth0;
-            ASSERT_TRUE(list->GetItemRect(1, eth0));
-            ASSERT_TRUE(PointerClick(list, wxPoint(eth0.x + 40, eth0.y + eth0.height / 2),
-                                     [&] { return list->GetItemState(1, wxLIST_STATE_SELECTED) != 0; }));
-            EXPECT_TRUE(RunEventLoopUntil([&] { return list->GetSelectedItemCount() == 1; }))
-                << "ra0 is no longer selected";
-            ModalDialogAnswerer::Get().Expect("Are you sure to make the local machine as Mesh Server?", wxID_YES);
-            EXPECT_TRUE(PointerClick(Child<wxWindow>(&d, "ID_BUTTON_OK"), [&] { return !d.IsModal(); }));
-        }) == wxID_OK;
-    };
-    SimControl::ClearCallLog();
-    machine->ShareMyInternet();
+    ShareThroughTheDialog([this](wxDialog& d) {
+        ASSERT_TRUE(RunEventLoopUntil([&] { return d.IsShownOnScreen(); }));
+        auto* list = Child<wxListCtrl>(&d, "ID_LISTCTRL");
+        EXPECT_EQ(list->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED), 0) << "ra0 first";
+        interfaces.interfaces[1] = {"eth0", "192.168.10.57", true, true};
+        ASSERT_TRUE(PointerClick(Child<wxWindow>(&d, "ID_BUTTON_REFRESH"),
+                                 [&] { return list->GetItemText(1, 1) == "192.168.10.57"; }));
+        wxRect eth0;
+        ASSERT_TRUE(list->GetItemRect(1, eth0));
+        ASSERT_TRUE(PointerClick(list, wxPoint(eth0.x + 40, eth0.y + eth0.height / 2),
+                                 [&] { return list->GetItemState(1, wxLIST_STATE_SELECTED) != 0; }));
+        EXPECT_TRUE(RunEventLoopUntil([&] { return list->GetSelectedItemCount() == 1; }))
+            << "ra0 is no longer selected";
+        ModalDialogAnswerer::Get().Expect("Are you sure to make the local machine as Mesh Server?", wxID_YES);
+        EXPECT_TRUE(PointerClick(Child<wxWindow>(&d, "ID_BUTTON_OK"), [&] { return !d.IsModal(); }));
+    });
     EXPECT_EQ(Calls("RVL_EnableMeshServer"), 1u);
     EXPECT_EQ(Calls("RVL_EnableMeshServer(\"eth0\")"), 1u);
     EXPECT_EQ(app.status, MESH_SHARING_MY_INTERNET);
@@ -277,18 +282,12 @@ TEST_F(MeshWindowTest, ServerDialogSharesTheRowClickedAfterRefresh) {
 TEST_F(MeshWindowTest, ServerDialogRefusesAWiredShareWithoutAnAddress) {
     SimControl::SetWiredLink(false);
     interfaces.interfaces = {{"eth0", "", true, true}, {"ra0", "", false, true}};
-    app.shareDialog = [] {
-        MeshShareMyInternetDlg dlg(nullptr, wxID_ANY, wxDefaultPosition, wxDefaultSize);
-        return RunModal(dlg, [](wxDialog& d) {
-                   ModalDialogAnswerer::Get().Expect("eth0 cannot be shared while this machine has no IPv4 address.",
-                                                     wxID_OK);
-                   Click(&d, "ID_BUTTON_OK");
-                   ASSERT_TRUE(d.IsModal()) << "open for another choice";
-                   Click(&d, "ID_BUTTON_CANCEL");
-               }) == wxID_OK;
-    };
-    SimControl::ClearCallLog();
-    machine->ShareMyInternet();
+    ShareThroughTheDialog([](wxDialog& d) {
+        ModalDialogAnswerer::Get().Expect("eth0 cannot be shared while this machine has no IPv4 address.", wxID_OK);
+        Click(&d, "ID_BUTTON_OK");
+        ASSERT_TRUE(d.IsModal()) << "open for another choice";
+        Click(&d, "ID_BUTTON_CANCEL");
+    });
     EXPECT_EQ(Calls("RVL_EnableMeshServer"), 0u);
     EXPECT_EQ(app.status, MESH_ON);
     EXPECT_EQ(app.publishRequests, 0);
