@@ -87,8 +87,17 @@ void MeshStateMachine::ShareMyInternet() {
     // does.
     if (!m_hooks.runShareDialog())
         return;
+    // A wireless interface is shared before its connection is made; without
+    // any address yet there is nothing to announce.
+    const MeshServerEntity own = ReadOwnGateway();
+    if (own.GetIPAddress().empty()) {
+        m_hooks.showMessage(_("Nothing is announced while this machine has no IPv4 address. Share its internet "
+                              "again once it is connected."),
+                            true);
+        return;
+    }
     m_hooks.setStatus(MESH_SHARING_MY_INTERNET);
-    m_model.SetLocalMeshServer(ReadOwnGateway());
+    m_model.SetLocalMeshServer(own);
     m_model.SetIsMeshServer(true);
     m_hooks.requestPublish();
 }
@@ -101,6 +110,16 @@ void MeshStateMachine::UseOthersInternet() {
         return;
     m_model.SetMeshUseOthersInternetDlg(dialog);
     m_hooks.showClientDialog();
+}
+
+bool MeshStateMachine::ConnectsWhenShared(const wxString& interfaceName) { return interfaceName.StartsWith("ra"); }
+
+bool MeshStateMachine::CanShare(const wxString& interfaceName) {
+    if (ConnectsWhenShared(interfaceName) || !ReadOwnGateway().GetIPAddress().empty())
+        return true;
+    m_hooks.showMessage(
+        wxString::Format(_("%s cannot be shared while this machine has no IPv4 address."), interfaceName), true);
+    return false;
 }
 
 bool MeshStateMachine::EnableServer(const wxString& interfaceName) {

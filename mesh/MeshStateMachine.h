@@ -16,7 +16,9 @@ class MeshServerObserver;
 // it needs of the application comes through hooks; it opens no window.
 //
 // A platform call that fails is told to the user and changes nothing, except
-// when turning mesh off, which always goes ahead.
+// when turning mesh off, which always goes ahead.  This machine is taken for
+// a mesh server (state 3, its record announced) only while the platform
+// gives it an IPv4 address to announce.
 class MeshStateMachine {
 public:
     struct Hooks {
@@ -54,6 +56,15 @@ public:
     void ShareMyInternet();
     void UseOthersInternet();
 
+    // Whether the interface takes its connection from the scan window when it
+    // is shared (a wireless one, its name beginning with "ra"): it gets its
+    // address from that connection, after the share.
+    static bool ConnectsWhenShared(const wxString& interfaceName);
+    // Asked by the sharing dialog before it asks for confirmation: whether a
+    // share of the interface can be announced.  Any other than a wireless one
+    // is refused, and the user told why, while this machine has no IPv4
+    // address to announce.
+    bool CanShare(const wxString& interfaceName);
     // The sharing dialog's confirmed choice: true when the platform made this
     // machine a mesh server on the interface.
     bool EnableServer(const wxString& interfaceName);

@@ -37,7 +37,8 @@ MeshShareMyInternetDlg::MeshShareMyInternetDlg(wxWindow* parent, wxWindowID, con
                "wxID_ANY") {
     SetClientSize(450, 330);
     m_pPanel = new wxPanel(this, ID_PANEL1, wxPoint(0, 0), wxSize(450, 330), wxTAB_TRAVERSAL, "ID_PANEL1");
-    m_pList = new wxListCtrl(m_pPanel, ID_LISTCTRL, wxPoint(15, 64), wxSize(420, 208), wxLC_REPORT,
+    // One interface is shared: the list takes one row.
+    m_pList = new wxListCtrl(m_pPanel, ID_LISTCTRL, wxPoint(15, 64), wxSize(420, 208), wxLC_REPORT | wxLC_SINGLE_SEL,
                              wxDefaultValidator, "ID_LISTCTRL");
     m_pText = new wxStaticText(
         m_pPanel, ID_STATICTEXT1,
@@ -99,14 +100,19 @@ void MeshShareMyInternetDlg::OnOK(wxCommandEvent&) {
         wxMessageBox(_("Please choose an interface to share the internet."), title, wxOK, this);
         return;
     }
+    const wxString name = m_pList->GetItemText(row, 0);
+    // A share that could not be announced is refused before the question;
+    // the dialog stays for another choice.
+    MeshStateMachine* mesh = MeshStateMachine::Current();
+    if (mesh != nullptr && !mesh->CanShare(name))
+        return;
     if (wxMessageBox(_("Are you sure to make the local machine as Mesh Server?"), title,
                      wxYES_NO | wxNO_DEFAULT | wxICON_WARNING, this) != wxYES) {
         EndModal(wxID_CANCEL);
         return;
     }
-    const wxString name = m_pList->GetItemText(row, 0);
     std::puts("item.GetText---------------------------------");
-    if (name.StartsWith("ra")) {
+    if (MeshStateMachine::ConnectsWhenShared(name)) {
         std::puts("ifname== ra");
         // The wireless interface shared here needs a connection: the scan
         // window comes up to make one, and the share goes ahead at once.
@@ -117,7 +123,6 @@ void MeshShareMyInternetDlg::OnOK(wxCommandEvent&) {
             return;
         scan->ShowForConnect();
     }
-    MeshStateMachine* mesh = MeshStateMachine::Current();
     const bool shared = mesh != nullptr && mesh->EnableServer(name);
     EndModal(shared ? wxID_OK : wxID_CANCEL);
 }

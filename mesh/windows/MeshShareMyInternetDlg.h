@@ -18,7 +18,9 @@ class wxStaticText;
 // the chosen one.  It ends with wxID_OK only when that worked, and with
 // wxID_CANCEL on every other ending, the close box included.  An interface
 // whose name begins with "ra" first brings up the scan window to connect;
-// without a scan window it is not shared and the dialog stays open.
+// without a scan window it is not shared and the dialog stays open.  Any
+// other is refused before the confirmation, and the dialog stays open, while
+// this machine has no IPv4 address to announce.  The list takes one row.
 class MeshShareMyInternetDlg : public wxDialog {
 public:
     static const long ID_LISTCTRL;

@@ -163,6 +163,49 @@ TEST_F(MeshStateMachineTest, OnlyASuccessfulShareIsAdvertised) {
     }
 }
 
+TEST_F(MeshStateMachineTest, AShareWithoutAnAddressIsRefusedOrLeavesTheStatus) {
+    struct Case {
+        const char* what;
+        bool cable;        // the wired address is there
+        int status;        // before the command
+        const char* name;  // the interface the dialog shares
+        bool canShare;
+        int statusAfter;
+    };
+    const Case cases[] = {
+        {"wired, with an address", true, MESH_ON, "eth0", true, MESH_SHARING_MY_INTERNET},
+        {"wired, without", false, MESH_ON, "eth0", false, MESH_ON},
+        {"wireless, connected by the scan window afterwards", false, MESH_ON, "ra0", true, MESH_ON},
+        {"wireless, while a share runs", false, MESH_SHARING_MY_INTERNET, "ra0", true, MESH_SHARING_MY_INTERNET},
+        {"a name like ra0 in capitals", false, MESH_ON, "RA0", false, MESH_ON},
+    };
+    for (const Case& c : cases) {
+        SimControl::ResetToDefault();
+        SimControl::SetWiredLink(c.cable);
+        app.status = c.status;
+        app.messages.clear();
+        app.publishRequests = 0;
+        model.SetIsMeshServer(c.status == MESH_SHARING_MY_INTERNET);
+        EXPECT_EQ(machine->CanShare(c.name), c.canShare) << c.what;
+        // The share as the dialog makes it, after its check or with the
+        // address lost meanwhile.
+        app.shareDialog = [&] { return machine->EnableServer(c.name); };
+        machine->ShareMyInternet();
+        EXPECT_EQ(app.status, c.statusAfter) << c.what;
+        MeshServerEntity own;
+        EXPECT_EQ(model.GetLocalMeshServer(own), c.statusAfter == MESH_SHARING_MY_INTERNET) << c.what;
+        const bool announced = c.status != c.statusAfter;
+        EXPECT_EQ(app.publishRequests, announced ? 1 : 0) << c.what;
+        std::vector<wxString> told;
+        if (!c.canShare)
+            told.push_back(wxString(c.name) + " cannot be shared while this machine has no IPv4 address. (!)");
+        if (!c.cable)
+            told.push_back("Nothing is announced while this machine has no IPv4 address. Share its internet again "
+                           "once it is connected. (!)");
+        EXPECT_EQ(app.messages, told) << c.what;
+    }
+}
+
 TEST_F(MeshStateMachineTest, JoiningIsDecidedByTheClientDialogsOk) {
     app.status = MESH_SHARING_MY_INTERNET;
     model.SetIsMeshServer(true);

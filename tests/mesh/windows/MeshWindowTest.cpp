@@ -9,6 +9,7 @@
 #include <wx/msgdlg.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
+#include <wx/uiaction.h>
 
 #include "GaugeDialog.h"
 #include "GuiTestSupport.h"
@@ -55,6 +56,23 @@ std::vector<std::string> Rows(wxListCtrl* list) {
     return rows;
 }
 
+// A click of the pointer at a point of a window (client coordinates), as a
+// user makes it; true once `done` holds.
+bool PointerClick(wxWindow* window, const wxPoint& at, const std::function<bool()>& done) {
+    const wxPoint target = window->ClientToScreen(at);
+    wxUIActionSimulator pointer;
+    pointer.MouseMove(target);
+    if (!RunEventLoopUntil([&] { return wxGetMousePosition() == target; }))
+        return false;
+    pointer.MouseClick();
+    return RunEventLoopUntil(done);
+}
+
+bool PointerClick(wxWindow* window, const std::function<bool()>& done) {
+    const wxSize size = window->GetClientSize();
+    return PointerClick(window, wxPoint(size.x / 2, size.y / 2), done);
+}
+
 size_t Calls(const std::string& prefix) {
     const std::vector<std::string> log = SimControl::CallLog();
     return std::count_if(log.begin(), log.end(), [&](const std::string& l) { return l.rfind(prefix, 0) == 0; });
@@ -94,6 +112,17 @@ protected:
         MeshInfoManager::GetInstance()->ClearMeshUseOthersInternetDlg();
         MeshStateMachine::SetCurrent(nullptr);
         GuiTest::TearDown();
+    }
+
+    // The tray's share command, which runs the dialog as the program does;
+    // `steps` run inside its modal loop.
+    void ShareThroughTheDialog(std::function<void(wxDialog&)> steps) {
+        app.shareDialog = [steps] {
+            MeshShareMyInternetDlg dlg(nullptr, wxID_ANY, wxDefaultPosition, wxDefaultSize);
+            return RunModal(dlg, steps) == wxID_OK;
+        };
+        SimControl::ClearCallLog();
+        machine->ShareMyInternet();
     }
 
     MeshCommandsRecorder app;
@@ -224,6 +253,44 @@ TEST_F(MeshWindowTest, ServerDialogListsInterfacesAndSharesTheChoice) {
             EXPECT_EQ(Calls(c.shared), 1u) << c.what;
         }
     }
+}
+
+TEST_F(MeshWindowTest, ServerDialogSharesTheRowClickedAfterRefresh) {
+    // eth0 comes up between the first look and Refresh.
+    interfaces.interfaces = {{"ra0", "", true, true}, {"eth0", "", false, true}};
+    ShareThroughTheDialog([this](wxDialog& d) {
+        ASSERT_TRUE(RunEventLoopUntil([&] { return d.IsShownOnScreen(); }));
+        auto* list = Child<wxListCtrl>(&d, "ID_LISTCTRL");
+        EXPECT_EQ(list->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED), 0) << "ra0 first";
+        interfaces.interfaces[1] = {"eth0", "192.168.10.57", true, true};
+        ASSERT_TRUE(PointerClick(Child<wxWindow>(&d, "ID_BUTTON_REFRESH"),
+                                 [&] { return list->GetItemText(1, 1) == "192.168.10.57"; }));
+        wxRect eth0;
+        ASSERT_TRUE(list->GetItemRect(1, eth0));
+        ASSERT_TRUE(PointerClick(list, wxPoint(eth0.x + 40, eth0.y + eth0.height / 2),
+                                 [&] { return list->GetItemState(1, wxLIST_STATE_SELECTED) != 0; }));
+        EXPECT_TRUE(RunEventLoopUntil([&] { return list->GetSelectedItemCount() == 1; }))
+            << "ra0 is no longer selected";
+        ModalDialogAnswerer::Get().Expect("Are you sure to make the local machine as Mesh Server?", wxID_YES);
+        EXPECT_TRUE(PointerClick(Child<wxWindow>(&d, "ID_BUTTON_OK"), [&] { return !d.IsModal(); }));
+    });
+    EXPECT_EQ(Calls("RVL_EnableMeshServer"), 1u);
+    EXPECT_EQ(Calls("RVL_EnableMeshServer(\"eth0\")"), 1u);
+    EXPECT_EQ(app.status, MESH_SHARING_MY_INTERNET);
+}
+
+TEST_F(MeshWindowTest, ServerDialogRefusesAWiredShareWithoutAnAddress) {
+    SimControl::SetWiredLink(false);
+    interfaces.interfaces = {{"eth0", "", true, true}, {"ra0", "", false, true}};
+    ShareThroughTheDialog([](wxDialog& d) {
+        ModalDialogAnswerer::Get().Expect("eth0 cannot be shared while this machine has no IPv4 address.", wxID_OK);
+        Click(&d, "ID_BUTTON_OK");
+        ASSERT_TRUE(d.IsModal()) << "open for another choice";
+        Click(&d, "ID_BUTTON_CANCEL");
+    });
+    EXPECT_EQ(Calls("RVL_EnableMeshServer"), 0u);
+    EXPECT_EQ(app.status, MESH_ON);
+    EXPECT_EQ(app.publishRequests, 0);
 }
 
 TEST_F(MeshWindowTest, ServerDialogEndsWithCancelWhenNothingWasShared) {
