@@ -18,11 +18,22 @@
 
 AcceptHandler::AcceptHandler(ACE_Reactor* reactor, const ACE_INET_Addr& listenAddress, DeployContext& context)
     : m_pReactor(reactor ? reactor : ACE_Reactor::instance()), m_nSpareFd(::open("/dev/null", O_RDONLY | O_CLOEXEC)),
-      m_address(listenAddress), m_context(context) {}
+      m_address(listenAddress), m_context(context), m_nEvicted(0),
+      m_lastEvictionNote(DeployAdmission::Clock::now() - kEvictionNoteEvery) {}
 
 bool AcceptHandler::HasBytesWaiting(DeployAdmission::Key connection) {
     int waiting = 0;
     return ::ioctl(static_cast<const ReadHandler*>(connection)->get_handle(), FIONREAD, &waiting) == 0 && waiting > 0;
+}
+
+void AcceptHandler::NoteEviction(DeployAdmission::Clock::time_point now) {
+    ++m_nEvicted;
+    if (now - m_lastEvictionNote < kEvictionNoteEvery)
+        return;
+    ACE_ERROR((LM_ERROR, ACE_TEXT("%N:%l: Closed %d connection(s) silent for longest to let new ones in.\n"),
+               m_nEvicted));
+    m_nEvicted = 0;
+    m_lastEvictionNote = now;
 }
 
 void AcceptHandler::DropWaitingConnection() {
@@ -94,14 +105,14 @@ int AcceptHandler::handle_input(ACE_HANDLE) {
     const uint32_t source = peerAddress.get_ip_address();
     const DeployAdmission::Clock::time_point now = DeployAdmission::Clock::now();
     const DeployAdmission::Decision decision =
-        m_context.admission.Admit(source, m_context.handOver.Held(), now, HasBytesWaiting);
+        m_context.admission.Admit(source, m_context.handOver.Held(), HasBytesWaiting);
     if (!decision.admit) {
         // Every place is taken by a peer that is sending, or by a delivery.
         reader->handle_close(ACE_INVALID_HANDLE, ACE_Event_Handler::ALL_EVENTS_MASK);
         return 0;
     }
     if (decision.evict != nullptr) {
-        ACE_ERROR((LM_ERROR, ACE_TEXT("%N:%l: Closing the connection silent for longest to let a new one in.\n")));
+        NoteEviction(now);
         m_pReactor->remove_handler(const_cast<ReadHandler*>(static_cast<const ReadHandler*>(decision.evict)),
                                    ACE_Event_Handler::READ_MASK);
     }

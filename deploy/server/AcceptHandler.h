@@ -36,12 +36,20 @@ private:
     void DropWaitingConnection();
     // The admission's test of a connection: bytes wait to be read.
     static bool HasBytesWaiting(DeployAdmission::Key connection);
+    // Logs that connections are closed to make room: at the first, then at
+    // most once in kEvictionNoteEvery with their count, so that a crowd of
+    // newcomers cannot flood the log.
+    void NoteEviction(DeployAdmission::Clock::time_point now);
+
+    static constexpr std::chrono::seconds kEvictionNoteEvery{1};
 
     ACE_Reactor* m_pReactor;
     int m_nSpareFd;
     ACE_SOCK_Acceptor m_acceptor;
     ACE_INET_Addr m_address;
     DeployContext& m_context;
+    int m_nEvicted;
+    DeployAdmission::Clock::time_point m_lastEvictionNote;
 };
 
 #endif

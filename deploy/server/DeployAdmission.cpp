@@ -4,37 +4,30 @@
 
 DeployAdmission::DeployAdmission(const Limits& limits) : m_limits(limits) {}
 
-DeployAdmission::Decision DeployAdmission::Admit(uint32_t source, int held, Clock::time_point now,
-                                                 const SendingTest& sending) {
+DeployAdmission::Decision DeployAdmission::Admit(uint32_t source, int held, const SendingTest& sending) const {
     const int fromSource = static_cast<int>(std::count_if(
         m_entries.begin(), m_entries.end(), [source](const Entry& e) { return e.source == source; }));
-    if (fromSource >= m_limits.maxPerSource) {
-        const Key victim = Victim(&source, now, sending);
-        return Decision{victim != nullptr, victim};
-    }
-    if (Count() + held < m_limits.maxConnections)
+    if (fromSource < m_limits.maxPerSource && Count() + held < m_limits.maxConnections)
         return Decision{true, nullptr};
-    const Key victim = Victim(nullptr, now, sending);
+    const Key victim = Victim(fromSource >= m_limits.maxPerSource ? &source : nullptr, sending);
     return Decision{victim != nullptr, victim};
 }
 
-DeployAdmission::Key DeployAdmission::Victim(const uint32_t* source, Clock::time_point now,
-                                             const SendingTest& sending) {
-    for (;;) {
-        Entry* oldest = nullptr;
-        for (Entry& e : m_entries) {
-            if (source != nullptr && e.source != *source)
-                continue;
-            if (now - e.lastProgress >= m_limits.evictAfter &&
-                (oldest == nullptr || e.lastProgress < oldest->lastProgress))
-                oldest = &e;
-        }
-        if (oldest == nullptr)
-            return nullptr;
-        if (!sending || !sending(oldest->key))
-            return oldest->key;
-        oldest->lastProgress = now;
+DeployAdmission::Key DeployAdmission::Victim(const uint32_t* source, const SendingTest& sending) const {
+    // Silent longest first; each candidate is tested once.
+    std::vector<const Entry*> candidates;
+    candidates.reserve(m_entries.size());
+    for (const Entry& e : m_entries) {
+        if (source == nullptr || e.source == *source)
+            candidates.push_back(&e);
     }
+    std::stable_sort(candidates.begin(), candidates.end(),
+                     [](const Entry* a, const Entry* b) { return a->lastProgress < b->lastProgress; });
+    for (const Entry* e : candidates) {
+        if (!sending || !sending(e->key))
+            return e->key;
+    }
+    return nullptr;
 }
 
 void DeployAdmission::Add(Key key, uint32_t source, Clock::time_point now) {

@@ -11,27 +11,26 @@
 // last progress; deliveries waiting for (or in) the hand-over are counted
 // by the caller and take places too, but are never closed to make room.
 //
-// A new connection is let in when
-// - its source holds fewer than the per-source quota, and the server fewer
-//   than the cap; or else
-// - a connection (of the same source, when that source is at its quota) has
-//   made no progress for at least the eviction time: the one silent for
-//   longest is closed to make room.
-// A connection that has bytes waiting to be read is sending, however long
-// ago the server last read from it, and is not closed for a newcomer.
+// A new connection is let in when its source holds fewer than the
+// per-source quota and the server fewer than the cap.  Otherwise the
+// connection silent for longest (of the same source, when that source is
+// at its quota) is closed to make room, however short its silence: a
+// crowd that keeps every place full of young connections cannot keep a
+// teacher out.  A connection that has bytes waiting to be read is sending,
+// however long ago the server last read from it, and is not closed for a
+// newcomer; when every candidate is sending, the newcomer is turned away.
 class DeployAdmission {
 public:
     using Clock = std::chrono::steady_clock;
     using Key = const void*;
 
     struct Limits {
-        int maxConnections;        // receiving and handed over together
-        int maxPerSource;          // receiving, per source address
-        Clock::duration evictAfter;  // silence after which a place may be taken
+        int maxConnections;  // receiving and handed over together
+        int maxPerSource;    // receiving, per source address
     };
     struct Decision {
         bool admit;
-        Key evict;                 // to close first; null when none
+        Key evict;  // to close first; null when none
     };
     // True when the connection has bytes waiting to be read.
     using SendingTest = std::function<bool(Key)>;
@@ -39,8 +38,9 @@ public:
     explicit DeployAdmission(const Limits& limits);
 
     // Decides on a connection from source; held is the number of deliveries
-    // handed over.  Adds nothing: the caller adds what it lets in.
-    Decision Admit(uint32_t source, int held, Clock::time_point now, const SendingTest& sending);
+    // handed over.  Asks the sending test at most once for each connection.
+    // Adds nothing: the caller adds what it lets in.
+    Decision Admit(uint32_t source, int held, const SendingTest& sending) const;
     void Add(Key key, uint32_t source, Clock::time_point now);
     void Progress(Key key, Clock::time_point now);
     void Remove(Key key);
@@ -52,9 +52,9 @@ private:
         uint32_t source;
         Clock::time_point lastProgress;
     };
-    // The entry (of source, unless any) silent longest and at least the
-    // eviction time; null when none.  Entries found sending are renewed.
-    Key Victim(const uint32_t* source, Clock::time_point now, const SendingTest& sending);
+    // The entry (of source, unless any) silent longest that is not
+    // sending; null when none.
+    Key Victim(const uint32_t* source, const SendingTest& sending) const;
 
     Limits m_limits;
     std::vector<Entry> m_entries;

@@ -13,8 +13,7 @@ class HandOverWorker;
 struct DeployContext {
     DeployContext(const DeployLimits& deployLimits, HandOverWorker& worker)
         : limits(deployLimits),
-          admission(DeployAdmission::Limits{deployLimits.maxConnections, deployLimits.maxPerSource,
-                                            deployLimits.evictAfter}),
+          admission(DeployAdmission::Limits{deployLimits.maxConnections, deployLimits.maxPerSource}),
           handOver(worker), readBuffer(kReadBufferSize) {}
 
     static constexpr size_t kReadBufferSize = 256 * 1024;

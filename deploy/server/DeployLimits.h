@@ -13,7 +13,6 @@ struct DeployLimits {
     int64_t floorBytesPerSecond = DeployConstants::kFloorBytesPerSecond;
     int maxConnections = DeployConstants::kMaxConnections;
     int maxPerSource = DeployConstants::kMaxPerSource;
-    std::chrono::milliseconds evictAfter{DeployConstants::kEvictAfterMs};
     int maxWaiting = DeployConstants::kMaxWaiting;
 };
 

@@ -59,9 +59,9 @@ void ReadHandler::CancelDeadlineTimer() {
     m_nTimerId = -1;
 }
 
-void ReadHandler::Progress() {
+void ReadHandler::Progress(int64_t received) {
     const TransferDeadline::Clock::time_point now = TransferDeadline::Clock::now();
-    m_deadline.OnProgress(now);
+    m_deadline.OnReceived(received, now);
     m_context.admission.Progress(this, now);
 }
 
@@ -71,7 +71,7 @@ int ReadHandler::handle_timeout(const ACE_Time_Value&, const void*) {
     m_nTimerId = -1;
     if (!m_deadline.Expired(TransferDeadline::Clock::now()))
         return ArmDeadlineTimer() ? 0 : -1;
-    ACE_ERROR((LM_ERROR, ACE_TEXT("%N:%l: Peer went silent, or too slow for its length; closing.\n")));
+    ACE_ERROR((LM_ERROR, ACE_TEXT("%N:%l: Peer went silent, or sent too little for its time; closing.\n")));
     return -1;
 }
 
@@ -125,7 +125,7 @@ int ReadHandler::ReadLength() {
         return -1;
     }
     m_nLengthRead += static_cast<size_t>(n);
-    Progress();
+    Progress(n);
     if (m_nLengthRead < sizeof m_lengthBytes)
         return 0;
 
@@ -142,7 +142,6 @@ int ReadHandler::ReadLength() {
         return -1;
     m_nState = kPayloadExpected;
     m_bStepStarted = false;
-    m_deadline.OnLength(m_nDataSize);
     return 0;
 }
 
@@ -183,7 +182,7 @@ int ReadHandler::ReadPayload() {
             return -1;
         }
         m_nPayloadRead += n;
-        Progress();
+        Progress(n);
         if (m_nPayloadRead == m_nDataSize) {
             // Whole: the connection leaves the reactor for the hand-over,
             // where it keeps its place until it is done.

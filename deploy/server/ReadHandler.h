@@ -19,11 +19,11 @@ struct DeployContext;
 //
 // The connection is read without blocking: each call takes only what has
 // arrived, so a slow or silent peer holds up nobody else.  It is given up
-// when it stays silent for a step's time, or runs past the time its length
-// allows (TransferDeadline), checked on the reactor's timer.  The payload
-// goes to disk as it arrives; once it arrived whole the connection leaves
-// the reactor as a delivery, which stores, confirms and hands the file over
-// in its turn.
+// when it stays silent for a step's time, or runs past the time that what
+// it sent allows (TransferDeadline), checked on the reactor's timer.  The
+// payload goes to disk as it arrives; once it arrived whole the connection
+// leaves the reactor as a delivery, which stores, confirms and hands the
+// file over in its turn.
 class ReadHandler : public ACE_Event_Handler {
 public:
     explicit ReadHandler(DeployContext& context);
@@ -41,8 +41,8 @@ public:
 private:
     ~ReadHandler() override;
     void CancelDeadlineTimer();
-    // Bytes arrived: the deadline and the place are renewed.
-    void Progress();
+    // Bytes arrived: the deadline moves on and the place is renewed.
+    void Progress(int64_t received);
 
     // Each returns 0 to wait for more bytes, -1 when the connection ends.
     int ReadLength();

@@ -5,11 +5,13 @@
 #include <cstdint>
 
 // When a deploy connection is given up.  Two limits, whichever comes first:
-// - silence: every received byte, and every new step, gives the peer the
-//   idle time again, so a slow sender that keeps sending is never cut off;
-// - the whole exchange: the idle time plus the announced length at a low
-//   floor rate, so a peer that trickles a byte now and then cannot keep its
-//   place for ever.
+// - silence: every received byte gives the peer the idle time again, so a
+//   slow sender that keeps sending is never cut off for silence;
+// - the whole exchange: the idle time plus what has been received at a low
+//   floor rate (each floor's worth of bytes buys one more second), so a
+//   peer that trickles a byte now and then is cut after about the idle
+//   time, whatever length it announced, while one that sends at the floor
+//   rate or faster lands.
 // Times are passed in, so the rules run without a real clock.
 class TransferDeadline {
 public:
@@ -17,12 +19,9 @@ public:
 
     TransferDeadline(Clock::duration idle, int64_t floorBytesPerSecond, Clock::time_point start);
 
-    // Bytes arrived, or a new step began.
-    void OnProgress(Clock::time_point now) { m_lastProgress = now; }
-    // The payload's announced length; the whole exchange may take longer.
-    void OnLength(int64_t length);
+    // Bytes arrived.
+    void OnReceived(int64_t bytes, Clock::time_point now);
 
-    Clock::time_point LastProgress() const { return m_lastProgress; }
     Clock::time_point Expiry() const;
     bool Expired(Clock::time_point now) const { return now >= Expiry(); }
 
@@ -31,7 +30,7 @@ private:
     int64_t m_floorBytesPerSecond;
     Clock::time_point m_start;
     Clock::time_point m_lastProgress;
-    Clock::duration m_allowance;
+    int64_t m_received;
 };
 
 #endif

@@ -10,22 +10,28 @@
 #include <unistd.h>
 
 DeployClient::DeployClient(unsigned short port, const std::string& source)
-    : m_fd(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0)), m_closed(false) {
-    if (!source.empty()) {
-        sockaddr_in local{};
-        local.sin_family = AF_INET;
-        if (::inet_pton(AF_INET, source.c_str(), &local.sin_addr) != 1 ||
-            ::bind(m_fd, reinterpret_cast<sockaddr*>(&local), sizeof local) != 0) {
-            Close();
-            return;
-        }
+    : m_fd(Connect(port, source, true)), m_closed(false) {}
+
+int DeployClient::Connect(unsigned short port, const std::string& source, bool wait) {
+    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC | (wait ? 0 : SOCK_NONBLOCK), 0);
+    if (fd < 0)
+        return -1;
+    sockaddr_in local{};
+    local.sin_family = AF_INET;
+    if (!source.empty() && (::inet_pton(AF_INET, source.c_str(), &local.sin_addr) != 1 ||
+                            ::bind(fd, reinterpret_cast<sockaddr*>(&local), sizeof local) != 0)) {
+        ::close(fd);
+        return -1;
     }
     sockaddr_in addr{};
     addr.sin_family = AF_INET;
     addr.sin_port = htons(port);
     addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    if (::connect(m_fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0)
-        Close();
+    if (::connect(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0 && (wait || errno != EINPROGRESS)) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
 }
 
 DeployClient::~DeployClient() { Close(); }

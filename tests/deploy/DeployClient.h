@@ -12,6 +12,10 @@ public:
     explicit DeployClient(unsigned short port, const std::string& source = std::string());
     ~DeployClient();
 
+    // A socket from source connected to the port; with wait false the
+    // connection may still be under way.  -1 when it failed.
+    static int Connect(unsigned short port, const std::string& source, bool wait);
+
     bool Connected() const { return m_fd >= 0; }
     int Fd() const { return m_fd; }
     void Send(const std::string& bytes);

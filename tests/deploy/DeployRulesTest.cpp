@@ -2,6 +2,7 @@
 // up, who gets a place, and what waits for the hand-over.
 #include <condition_variable>
 #include <filesystem>
+#include <map>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -29,93 +30,101 @@ namespace {
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 
-TEST(TransferDeadlineTest, SilenceAndTheWholeExchange) {
+TEST(TransferDeadlineTest, SilenceAndWhatWasReceived) {
     const Clock::time_point t0{};
     const auto at = [t0](double seconds) {
         return t0 + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
     };
-    // 30 s of silence at most; the whole exchange 30 s plus the length at
-    // 32 KiB/s.
+    // 30 s of silence at most; the whole exchange 30 s plus what was
+    // received at 32 KiB/s.
     struct Case {
         const char* what;
-        int64_t length;          // announced; -1 while the length is not in
-        double bytesEvery;       // seconds between received bytes; 0 for none
-        double until;            // the peer stops sending then
+        int64_t burst;           // bytes received at 1 s
+        int64_t bytes;           // then bytes every so many seconds, until
+        double every, until;
         double alive, dead;      // still served at `alive`, given up by `dead`
     };
     const Case cases[] = {
-        {"silent from the start", -1, 0, 0, 29.9, 30},
-        {"a length trickled in", -1, 10, 1000, 29.9, 30},
-        {"silent after its last byte", 1 << 20, 1, 10, 39.9, 40},
-        // 4 MiB at 100 kB/s takes 42 s; the old whole-step limit was 30 s.
-        {"slow but steady", 4 << 20, 0.01, 42, 42, 200},
-        // 1 MiB allows 30 + 32 s, whatever comes in between.
-        {"a byte every 29 s", 1 << 20, 29, 1000, 61.9, 62},
+        {"silent from the start", 0, 0, 0, 0, 29.9, 30},
+        {"silent after a burst", 1 << 20, 0, 0, 0, 30.9, 31},
+        // Whatever length it announced: 64 MiB allowed 35 minutes before.
+        {"a byte every 0.5 s", 0, 1, 0.5, 1000, 29.9, 30.01},
+        {"4 MiB at 100 kB/s", 0, 1000, 0.01, 42, 42, 72},
+        {"exactly the floor rate", 0, 32 * 1024, 1, 100, 129.9, 130},
+        {"a burst buys time for a trickle after it", 1 << 20, 1, 20, 1000, 61.9, 62.01},
     };
     for (const Case& c : cases) {
         TransferDeadline deadline(30s, 32 * 1024, t0);
-        if (c.length >= 0)
-            deadline.OnLength(c.length);
-        double t = 0;
         bool cutEarly = false;
-        for (; c.bytesEvery > 0 && t + c.bytesEvery <= std::min(c.until, c.alive); t += c.bytesEvery) {
-            cutEarly = cutEarly || deadline.Expired(at(t + c.bytesEvery));
-            deadline.OnProgress(at(t + c.bytesEvery));
-        }
+        const auto receive = [&](int64_t bytes, double t) {
+            cutEarly = cutEarly || deadline.Expired(at(t));
+            deadline.OnReceived(bytes, at(t));
+        };
+        if (c.burst > 0)
+            receive(c.burst, 1);
+        for (double t = c.every; c.every > 0 && t <= std::min(c.until, c.alive); t += c.every)
+            receive(c.bytes, t);
         EXPECT_FALSE(cutEarly) << c.what;
         EXPECT_FALSE(deadline.Expired(at(c.alive))) << c.what;
         EXPECT_TRUE(deadline.Expired(at(c.dead))) << c.what;
     }
 }
 
-TEST(DeployAdmissionTest, QuotaCapAndEarlyDrop) {
+TEST(DeployAdmissionTest, TheSilentLongestMakesRoom) {
+    // A cap of 4 places, 2 per source.
     const Clock::time_point t0{};
-    int a = 0, b = 0, c = 0, d = 0;   // keys
-    const uint32_t one = 1, two = 2, three = 3;
-    const DeployAdmission::SendingTest nobodySends = [](DeployAdmission::Key) { return false; };
-
-    DeployAdmission admission({4, 2, 1s});
-    EXPECT_TRUE(admission.Admit(one, 0, t0, nobodySends).admit);
-    admission.Add(&a, one, t0);
-    admission.Add(&b, one, t0 + 100ms);
-    // A source at its quota gets in only by closing one of its own that
-    // fell silent, whatever the others do.
-    admission.Add(&c, two, t0 - 10s);
-    DeployAdmission::Decision decision = admission.Admit(one, 0, t0 + 500ms, nobodySends);
-    EXPECT_FALSE(decision.admit);
-    decision = admission.Admit(one, 0, t0 + 1s, nobodySends);
-    EXPECT_TRUE(decision.admit);
-    EXPECT_EQ(decision.evict, &a);
-    EXPECT_EQ(admission.Admit(two, 0, t0 + 1s, nobodySends).evict, nullptr) << "below the cap, nobody goes";
-
-    // At the cap (deliveries handed over count too) the one silent longest
-    // makes room, once silent long enough.
-    admission.Add(&d, three, t0 + 900ms);
-    EXPECT_EQ(admission.Count(), 4);
-    decision = admission.Admit(three, 0, t0 + 1s, nobodySends);
-    EXPECT_EQ(decision.evict, &c);
-    admission.Remove(&c);
-    decision = admission.Admit(three, 1, t0 + 1500ms, nobodySends);
-    EXPECT_TRUE(decision.admit);
-    EXPECT_EQ(decision.evict, &a);
-    // Progress renews a place; so does a connection found sending.
-    admission.Progress(&a, t0 + 1500ms);
-    decision = admission.Admit(three, 1, t0 + 1900ms, nobodySends);
-    EXPECT_EQ(decision.evict, &b) << "a progressed; b is silent longest";
-    const DeployAdmission::SendingTest bSends = [&b](DeployAdmission::Key k) { return k == &b; };
-    decision = admission.Admit(three, 1, t0 + 2s, bSends);
-    EXPECT_EQ(decision.evict, &d);
-    decision = admission.Admit(three, 1, t0 + 2050ms, nobodySends);
-    EXPECT_EQ(decision.evict, &d) << "b, found sending, was renewed";
-    admission.Remove(&d);
-    // Only peers that progressed within the eviction time, and deliveries:
-    // the newcomer is turned away.
-    decision = admission.Admit(three, 2, t0 + 2100ms, nobodySends);
-    EXPECT_FALSE(decision.admit);
-    EXPECT_EQ(decision.evict, nullptr);
-    admission.Remove(&a);
-    admission.Remove(&b);
-    EXPECT_FALSE(admission.Admit(three, 4, t0 + 60s, nobodySends).admit) << "deliveries are never closed for it";
+    struct Peer {
+        uint32_t source;
+        int silentMs;
+        bool sending;  // bytes wait to be read
+    };
+    const int kAdmitted = -1, kRefused = -2;
+    struct Case {
+        const char* what;
+        std::vector<Peer> peers;
+        int held;        // deliveries handed over
+        uint32_t from;   // the newcomer's source
+        int outcome;     // the peer closed for it, or kAdmitted, kRefused
+    };
+    const Case cases[] = {
+        {"room below the cap and the quota", {{1, 5, false}, {2, 0, false}}, 1, 1, kAdmitted},
+        {"at the cap", {{1, 2, false}, {2, 3, false}, {3, 1, false}, {4, 0, false}}, 0, 5, 1},
+        {"at the cap, none silent at all", {{1, 0, false}, {2, 0, false}, {3, 0, false}, {4, 0, false}}, 0, 5, 0},
+        {"a peer with bytes waiting stays", {{1, 9, true}, {2, 3, false}, {3, 1, false}, {4, 0, false}}, 0, 5, 1},
+        {"deliveries take places and stay", {{1, 5, false}, {2, 6, false}}, 2, 3, 1},
+        {"only deliveries", {}, 4, 3, kRefused},
+        {"every peer sending", {{1, 5, true}, {2, 4, true}, {3, 3, true}, {4, 2, true}}, 0, 5, kRefused},
+        {"at the quota, below the cap", {{1, 1, false}, {2, 9, false}, {1, 2, false}}, 0, 1, 2},
+        {"at the quota, its own sending", {{1, 1, true}, {2, 9, false}, {1, 2, true}}, 0, 1, kRefused},
+        {"at the quota and the cap", {{2, 9, false}, {1, 1, false}, {1, 0, true}, {3, 8, false}}, 0, 1, 1},
+    };
+    for (const Case& c : cases) {
+        DeployAdmission admission({4, 2});
+        for (const Peer& p : c.peers)
+            admission.Add(&p, p.source, t0 - std::chrono::milliseconds(p.silentMs));
+        // Each connection is to be asked once at most; a search that goes
+        // round again is let out after a while, and fails below.
+        std::map<DeployAdmission::Key, int> asked;
+        int asks = 0;
+        const DeployAdmission::SendingTest sending = [&](DeployAdmission::Key key) {
+            ++asked[key];
+            return ++asks < 100 && static_cast<const Peer*>(key)->sending;
+        };
+        const DeployAdmission::Decision decision = admission.Admit(c.from, c.held, sending);
+        EXPECT_EQ(decision.admit, c.outcome != kRefused) << c.what;
+        EXPECT_EQ(decision.evict, c.outcome >= 0 ? &c.peers[static_cast<size_t>(c.outcome)] : nullptr) << c.what;
+        for (const auto& [key, times] : asked)
+            EXPECT_EQ(times, 1) << c.what;
+    }
+    // Progress renews a place.
+    const Peer peers[] = {{1, 0, false}, {2, 0, false}};
+    DeployAdmission admission({2, 2});
+    admission.Add(&peers[0], 1, t0);
+    admission.Add(&peers[1], 2, t0 + 1ms);
+    admission.Progress(&peers[0], t0 + 2ms);
+    EXPECT_EQ(admission.Admit(3, 0, nullptr).evict, &peers[1]);
+    admission.Remove(&peers[1]);
+    EXPECT_EQ(admission.Admit(3, 0, nullptr).evict, nullptr);
 }
 
 // Records each hand-over; can hold the one in progress until released.
