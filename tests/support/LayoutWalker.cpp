@@ -12,6 +12,7 @@
 #include <wx/imaglist.h>
 #include <wx/listctrl.h>
 #include <wx/radiobut.h>
+#include <wx/statbmp.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 #include <wx/tglbtn.h>
@@ -93,6 +94,21 @@ wxSize TextNeed(wxWindow* w) {
     return need;
 }
 
+// Where a label draws its text (as wide as it needs, placed by its
+// alignment, at most its own box); empty for other children.
+Box DrawnTextBox(wxWindow* w, const wxSize& need) {
+    if (dynamic_cast<wxStaticText*>(w) == nullptr || need.x <= 0)
+        return Box{};
+    const wxRect r = w->GetRect();
+    const int width = std::min(need.x, r.width);
+    int x = r.x;
+    if (w->HasFlag(wxALIGN_RIGHT))
+        x = r.GetRight() + 1 - width;
+    else if (w->HasFlag(wxALIGN_CENTRE_HORIZONTAL))
+        x = r.x + (r.width - width) / 2;
+    return Box{x, r.y, width, std::min(need.y, r.height)};
+}
+
 // The columns of a report list against the texts in them.
 void CheckColumns(wxListCtrl* list, const std::string& path, std::vector<std::string>& findings) {
     if (!list->InReportView())
@@ -157,6 +173,8 @@ void Walk(wxWindow* window, const std::string& path, std::vector<std::string>& f
         const wxSize need = TextNeed(child);
         item.needW = need.x;
         item.needH = need.y;
+        item.text = DrawnTextBox(child, need);
+        item.picture = dynamic_cast<wxStaticBitmap*>(child) != nullptr;
         items.push_back(item);
         visible.emplace_back(child, name);
     }
