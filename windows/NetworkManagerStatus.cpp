@@ -173,8 +173,21 @@ void NetworkManagerDlg::EnableNeighbors() {
 void NetworkManagerDlg::ShowApplyingProfile(const wxString& profileName, bool show) {
     m_bApplyingProfile = show;
     m_pGaugeDialog->SetLabel(_("Applying profile ") + profileName + "...");
+    PlaceApplyingNotice();
     m_pGaugeDialog->Show(show);
-    m_pGaugeDialog->Move(377, 270);
+}
+
+void NetworkManagerDlg::PlaceApplyingNotice() {
+    if (!IsShown()) {
+        m_pGaugeDialog->Move(377, 270);  // the window comes over it when shown
+        return;
+    }
+    // Over the status picture of this window, wherever the window stands:
+    // clear of the switcher and the status texts.
+    const wxRect picture = m_pStatusImage->GetScreenRect();
+    const wxSize notice = m_pGaugeDialog->GetSize();
+    m_pGaugeDialog->Move(picture.GetX() + (picture.GetWidth() - notice.GetWidth()) / 2,
+                         picture.GetY() + (picture.GetHeight() - notice.GetHeight()) / 2);
 }
 
 void NetworkManagerDlg::OnTimer(wxTimerEvent& event) {
