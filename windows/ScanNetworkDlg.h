@@ -86,6 +86,11 @@ private:
     void OnDetail(wxCommandEvent& event);
     void OnConnect(wxCommandEvent& event);
     void OnMapClicked(wxMouseEvent& event);
+    void OnMapDoubleClicked(wxMouseEvent& event);
+    // The slot whose label lies at a point of the map, or under a mouse
+    // event of the map; -1 for none.
+    int LabelSlotAt(const wxPoint& mapPoint) const;
+    int LabelSlotUnder(const wxMouseEvent& event) const;
     void OnListColBeginDrag(wxListEvent& event);
     void OnListItemSelected(wxListEvent& event);
     void OnListItemDeselected(wxListEvent& event);

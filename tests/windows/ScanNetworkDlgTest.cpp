@@ -8,6 +8,7 @@
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
+#include <wx/uiaction.h>
 
 #include "ApStatusUtil.h"
 #include "GaugeDialog.h"
@@ -42,6 +43,17 @@ protected:
         if (!key.empty())
             RunWhenShown([key](wxDialog* prompt) { Answer(prompt, key); });
         ClickButton(Scan(), "ID_BUTTON_CONNECT");
+    }
+    // A click as the pointer makes it, at a point of the window.
+    static void PointerClick(wxWindow* window, const wxPoint& at, bool doubleClick = false) {
+        wxUIActionSimulator pointer;
+        pointer.MouseMove(window->ClientToScreen(at));
+        RunEventLoopFor(50);
+        if (doubleClick)
+            pointer.MouseDblClick();
+        else
+            pointer.MouseClick();
+        RunEventLoopFor(50);
     }
     wxWindow* IconOf(long slot) {
         const DetectedIcon* icon = Scan()->GetRecorder().GetIcon(static_cast<int>(slot));
@@ -127,13 +139,21 @@ TEST_F(ScanWindowTest, SelectionSurvivesTheViewSwitchAndASortAndAMapClickClearsI
     EXPECT_EQ(Scan()->GetList()->GetItemText(1, 1), "Cafeteria");
     EXPECT_EQ(Scan()->GetList()->GetItemState(row, wxLIST_STATE_SELECTED), wxLIST_STATE_SELECTED);
 
-    // A click on a label selects its network, like one on its icon.
+    // The pointer on a label selects its network, like one on its icon,
+    // and on the empty map selects none.
     const long labelled = RowOf("Cafeteria");
-    ClickAt(Scan()->GetRecorder().GetIcon(static_cast<int>(labelled))->label, wxPoint(2, 2));
-    EXPECT_EQ(Scan()->GetSelectedIcon(), labelled);
-
-    ClickAt(Scan()->GetMapBackground(), wxPoint(480, 390));  // wxEVT_LEFT_UP on the empty map
-    EXPECT_EQ(Scan()->GetSelectedIcon(), -1);
+    wxWindow* label = Scan()->GetRecorder().GetIcon(static_cast<int>(labelled))->label;
+    PointerClick(label, wxPoint(4, label->GetSize().GetHeight() / 2));
+    EXPECT_TRUE(RunEventLoopUntil([&] { return Scan()->GetSelectedIcon() == labelled; }));
+    bool asked = false;  // a double click connects: the key is asked
+    RunWhenShown([&](wxDialog* prompt) {
+        asked = true;
+        ClickButton(prompt, wxID_CANCEL);
+    });
+    PointerClick(label, wxPoint(4, label->GetSize().GetHeight() / 2), true);
+    EXPECT_TRUE(RunEventLoopUntil([&] { return asked; }));
+    PointerClick(Scan()->GetMap(), wxPoint(480, 390));
+    EXPECT_TRUE(RunEventLoopUntil([&] { return Scan()->GetSelectedIcon() == -1; }));
     EXPECT_FALSE(Enabled("ID_BUTTON_CONNECT"));
     EXPECT_EQ(Scan()->GetList()->GetSelectedItemCount(), 0);
 }
