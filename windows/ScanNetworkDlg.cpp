@@ -94,6 +94,13 @@ ScanNetworkDlg::ScanNetworkDlg(wxWindow* parent, wxWindowID, const wxPoint&, con
         m_pListDetail->InsertColumn(c, heading, wxLIST_FORMAT_LEFT, columns[c].width);
     }
     m_pListDetail->Show(false);
+    // The list paints its heading row before a horizontal scroll takes
+    // effect, which leaves the headings a step behind their columns: the
+    // row is painted again once the scroll is done.
+    for (const auto& scroll : {wxEVT_SCROLLWIN_TOP, wxEVT_SCROLLWIN_BOTTOM, wxEVT_SCROLLWIN_LINEUP,
+                                wxEVT_SCROLLWIN_LINEDOWN, wxEVT_SCROLLWIN_PAGEUP, wxEVT_SCROLLWIN_PAGEDOWN,
+                                wxEVT_SCROLLWIN_THUMBTRACK, wxEVT_SCROLLWIN_THUMBRELEASE})
+        m_pListDetail->Bind(scroll, &ScanNetworkDlg::OnListScrolled, this);
 
     m_pButtonRefresh->Bind(wxEVT_BUTTON, &ScanNetworkDlg::OnRefresh, this);
     m_pButtonConnect->Bind(wxEVT_BUTTON, &ScanNetworkDlg::OnConnect, this);
@@ -356,6 +363,12 @@ void ScanNetworkDlg::OnClose(wxCloseEvent& event) {
 void ScanNetworkDlg::OnCancel(wxCommandEvent&) {
     ClearDetectedAP();
     CloseDialog(wxID_CANCEL);
+}
+
+void ScanNetworkDlg::OnListScrolled(wxScrollWinEvent& event) {
+    event.Skip();
+    if (event.GetOrientation() == wxHORIZONTAL)
+        CallAfter([this] { m_pListDetail->Refresh(); });
 }
 
 void ScanNetworkDlg::OnListColBeginDrag(wxListEvent& event) {

@@ -17,6 +17,7 @@ class wxButton;
 class wxListCtrl;
 class wxListEvent;
 class wxPanel;
+class wxScrollWinEvent;
 class wxStaticBitmap;
 class wxStaticText;
 
@@ -92,6 +93,7 @@ private:
     int LabelSlotAt(const wxPoint& mapPoint) const;
     int LabelSlotUnder(const wxMouseEvent& event) const;
     void OnListColBeginDrag(wxListEvent& event);
+    void OnListScrolled(wxScrollWinEvent& event);
     void OnListItemSelected(wxListEvent& event);
     void OnListItemDeselected(wxListEvent& event);
     void OnListItemActivated(wxListEvent& event);
