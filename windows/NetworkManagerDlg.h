@@ -114,6 +114,8 @@ private:
     // Rebuilds the switcher; true when the store could be read.
     bool RebuildProfileCombo(bool selectCurrent);
     bool SwitcherIsEmpty() const;
+    // The current-profile label, fitted to the status box.
+    void SetCurrentProfileText(const wxString& text);
     // The switcher's text and its tooltip.
     void SetSwitcherText(const wxString& text);
     // The rule of a network mode; Connect and its label are set by it here.

@@ -2,13 +2,13 @@
 // network mode, the busy notice and the frame's two timers.
 #include "NetworkManagerDlg.h"
 
-
 #include <wx/bmpcbox.h>
 #include <wx/button.h>
 #include <wx/gauge.h>
 #include <wx/intl.h>
 #include <wx/menu.h>
 #include <wx/statbmp.h>
+#include <wx/statbox.h>
 #include <wx/stattext.h>
 
 #include "ApStatusUtil.h"
@@ -20,6 +20,7 @@
 #include "PictureLoader.h"
 #include "ProfileManagementControl.h"
 #include "TWMUtil.h"
+#include "TextFit.h"
 
 using MainWindowRules::Change;
 using MainWindowRules::Label;
@@ -74,7 +75,23 @@ void NetworkManagerDlg::UpdateCurrentProfileLabel() {
         text = _("Wired LAN");
     if (hub->GetNetworkMode() == NETMODE_MESH)
         text = _("Mesh");
-    m_pCurrentProfileText->SetLabelText(text);
+    SetCurrentProfileText(text);
+}
+
+void NetworkManagerDlg::SetCurrentProfileText(const wxString& text) {
+    // Inside the status box, as far from its right side as from its left; a
+    // longer name is cut in its middle and given whole in the tooltip.
+    const int left = m_pCurrentProfileText->GetPosition().x;
+    const int width = m_pStatusBox->GetRect().GetRight() + 1 - (left - m_pStatusBox->GetPosition().x) - left;
+    const auto measure = [this](const std::string& s) {
+        return m_pCurrentProfileText->GetTextExtent(wxString::FromUTF8(s)).GetWidth();
+    };
+    const wxString shown = wxString::FromUTF8(TextFit::MiddleCut(std::string(text.utf8_str()), width, measure));
+    m_pCurrentProfileText->SetLabelText(shown);
+    if (shown == text)
+        m_pCurrentProfileText->UnsetToolTip();
+    else
+        m_pCurrentProfileText->SetToolTip(text);
 }
 
 bool NetworkManagerDlg::SwitcherIsEmpty() const { return MainWindowRules::IsBlank(m_strSwitcherText); }
@@ -201,7 +218,7 @@ void NetworkManagerDlg::OnTimer(wxTimerEvent& event) {
 
 void NetworkManagerDlg::OnWlanAcmEvent(WlanAcmEvent&) {
     ProfileManagementControl* control = DataCenter::GetInstance()->GetProfileManagementControl();
-    m_pCurrentProfileText->SetLabelText(control != nullptr ? control->GetCurrentProfileName() : wxString());
+    SetCurrentProfileText(control != nullptr ? control->GetCurrentProfileName() : wxString());
 }
 
 void NetworkManagerDlg::OnWirelessSwitchEvent(WirelessSwitchEvent&) { UpdateCurrentProfileLabel(); }
