@@ -81,8 +81,8 @@ void NetworkManagerDlg::UpdateCurrentProfileLabel() {
 void NetworkManagerDlg::SetCurrentProfileText(const wxString& text) {
     // Inside the status box, as far from its right side as from its left; a
     // longer name is cut in its middle and given whole in the tooltip.
-    const int left = m_pCurrentProfileText->GetPosition().x;
-    const int width = m_pStatusBox->GetRect().GetRight() + 1 - (left - m_pStatusBox->GetPosition().x) - left;
+    const wxRect box = m_pStatusBox->GetRect();
+    const int width = box.GetWidth() - 2 * (m_pCurrentProfileText->GetPosition().x - box.GetX());
     const auto measure = [this](const std::string& s) {
         return m_pCurrentProfileText->GetTextExtent(wxString::FromUTF8(s)).GetWidth();
     };
@@ -196,7 +196,9 @@ void NetworkManagerDlg::ShowApplyingProfile(const wxString& profileName, bool sh
 
 void NetworkManagerDlg::PlaceApplyingNotice() {
     if (!IsShown()) {
-        m_pGaugeDialog->Move(377, 270);  // the window comes over it when shown
+        // At its usual place on the screen; it moves over the window when
+        // the window is shown.
+        m_pGaugeDialog->Move(377, 270);
         return;
     }
     // Over the status picture of this window, wherever the window stands:

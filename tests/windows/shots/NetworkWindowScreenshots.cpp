@@ -120,13 +120,6 @@ bool WriteLongProfiles() {
     wired.icon = "5";
     wired.show = "1";
     wired.GenernalSet.ConnecType = "lan";
-    wired.WirelessSet.WirlessType = "Automatic";
-    wired.WirelessSet.KeyIndex = "0";
-    wired.OtherSet.NetworkSecurity = "0";
-    wired.OtherSet.AutoRunAppFlag = "0";
-    wired.OtherSet.IPDNS = "0";
-    wired.OtherSet.HomepageFlag = "0";
-    wired.OtherSet.ProxyFlag = "0";
     ProfileList_t wireless = wired;
     wireless.name = LongValues::kProfileNameTwoByte;
     wireless.priority = "6";
