@@ -1,4 +1,5 @@
 #include <cstring>
+#include <memory>
 
 #include <wx/bmpbuttn.h>
 #include <wx/button.h>
@@ -164,6 +165,15 @@ TEST_F(ScanWindowTest, TheDetailListScrolledByTheWheelKeepsItsHeadingsOverItsCol
     ShowScanWindow();
     ClickButton(Scan(), "ID_BUTTON_DETAIL");
     wxListCtrl* list = Scan()->GetList();
+    // Where the rows stood when the heading row was last painted.
+    auto paintedAt = std::make_shared<int>(0);
+    for (wxWindow* child : list->GetChildren()) {
+        if (child->GetName() == "wxlistctrlcolumntitles")
+            child->Bind(wxEVT_PAINT, [list, paintedAt](wxPaintEvent& paint) {
+                paint.Skip();
+                list->GetViewStart(paintedAt.get(), nullptr);
+            });
+    }
     RunEventLoopFor(100);
     const wxRect area = list->GetScreenRect();
     int scrolled = 0;
@@ -172,9 +182,13 @@ TEST_F(ScanWindowTest, TheDetailListScrolledByTheWheelKeepsItsHeadingsOverItsCol
                                              area.y + area.height / 2),
                             wxEXEC_SYNC | wxEXEC_NODISABLE),
                   0);
-        ASSERT_TRUE(RunEventLoopUntil([&] { return list->GetScrollPos(wxHORIZONTAL) > scrolled; }));
-        scrolled = list->GetScrollPos(wxHORIZONTAL);
-        RunEventLoopFor(100);
+        ASSERT_TRUE(RunEventLoopUntil([&] {
+            int x = 0;
+            list->GetViewStart(&x, nullptr);
+            return x > scrolled;
+        }));
+        list->GetViewStart(&scrolled, nullptr);
+        RunEventLoopUntil([&] { return *paintedAt == scrolled; }, 2000);  // painted for where the rows stand
         // The columns fit their texts and headings, and the headings stand
         // over them.
         for (const std::string& finding : LayoutWalker::Check(Scan()))
