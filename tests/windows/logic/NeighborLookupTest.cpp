@@ -55,11 +55,11 @@ TEST(NeighborParser, HostLinesGiveTheNameUpToTheFirstBlankOrTab) {
     const std::string listing =
         "WORKGROUP\n"
         "\t\\\\LAB-PC-01     \t\tLab printer host\n"
-        "\t\\\\LIBRARY-PRINT-2\t\tnotes for class\n"  // a 15-letter name has no blank after it
-        "\t\\\\\n"                            // nothing after the backslashes
-        "\t\\\\LAB-PC-01\n"                   // listed twice
+        "\t\\\\LIBRARY-PRINT-2\t\tnotes for class\n"  // 15 letters: no blank after them
+        "\t\\\\\n"                                  // nothing after the backslashes
+        "\t\\\\LAB-PC-01\n"                         // listed twice
         "\t\t\\\\LIBRARY\\IPC$   \tIPC Service\n"
-        "junk \\\\BEHIND\n"                   // text in front of the backslashes
+        "junk \\\\BEHIND\n"                         // text in front of the backslashes
         "\n";
     EXPECT_EQ(Names(NeighborParser::ParseListing(listing, 100)),
               (std::vector<std::string>{"LAB-PC-01", "LIBRARY-PRINT-2", "", "LAB-PC-01", "LIBRARY\\IPC$", "BEHIND"}));
