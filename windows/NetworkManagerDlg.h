@@ -114,11 +114,18 @@ private:
     // Rebuilds the switcher; true when the store could be read.
     bool RebuildProfileCombo(bool selectCurrent);
     bool SwitcherIsEmpty() const;
+    // The current-profile label, fitted to the status box.
+    void SetCurrentProfileText(const wxString& text);
+    // The switcher's text and its tooltip.
+    void SetSwitcherText(const wxString& text);
     // The rule of a network mode; Connect and its label are set by it here.
     MainWindowRules::Controls SetConnectByMode(int mode);
     // Connect, its label and the current-profile label after a refill, by
     // the rule of the current network mode.
     void FollowSwitcher();
+    // Puts the "Applying profile" notice over the status picture of the
+    // shown window.
+    void PlaceApplyingNotice();
     // True while the tray runs no wireless apply of its own.
     static bool TrayApplyIdle();
     // The policy's answer, with its refusal shown.

@@ -29,7 +29,7 @@ bool NetworkManagerDlg::RebuildProfileCombo(bool selectCurrent) {
 
     m_pProfileCombo->Clear();
     m_comboIndex.clear();
-    m_strSwitcherText.clear();
+    SetSwitcherText(wxString());
     if (m_profileList.empty()) {
         // Nothing left to pick: no earlier choice stays selected.
         m_nSelectedProfile = -1;
@@ -37,7 +37,7 @@ bool NetworkManagerDlg::RebuildProfileCombo(bool selectCurrent) {
         return true;
     }
     m_pProfileCombo->SetValue(currentName);
-    m_strSwitcherText = currentName;
+    SetSwitcherText(currentName);
     if (currentName.empty())
         EnableConnect(false);
 
@@ -51,11 +51,23 @@ bool NetworkManagerDlg::RebuildProfileCombo(bool selectCurrent) {
     if (selectCurrent) {
         m_pProfileCombo->SetSelection(choices.selection);
     } else {
-        m_strSwitcherText = "        " + currentName;
+        SetSwitcherText("        " + currentName);
         m_pProfileCombo->SetValue(m_strSwitcherText);
     }
     m_nSelectedProfile = choices.selection;
     return true;
+}
+
+void NetworkManagerDlg::SetSwitcherText(const wxString& text) {
+    m_strSwitcherText = text;
+    // A name too long for the box shows cut in its middle; the tooltip
+    // gives it whole.
+    wxString name = text;
+    name.Trim(false);
+    if (name.empty())
+        m_pProfileCombo->UnsetToolTip();
+    else
+        m_pProfileCombo->SetToolTip(name);
 }
 
 void NetworkManagerDlg::FillProfileCombo() { RebuildProfileCombo(true); }
@@ -72,7 +84,7 @@ void NetworkManagerDlg::OnProfileSelected(wxCommandEvent& event) {
     }
     ProfileManagementControl* control = DataCenter::GetInstance()->GetProfileManagementControl();
     const ProfileList_t& chosen = m_profileList[m_comboIndex[static_cast<size_t>(m_nSelectedProfile)]];
-    m_strSwitcherText = TWMUtil::StdStringToWxString(chosen.name);
+    SetSwitcherText(TWMUtil::StdStringToWxString(chosen.name));
     const ProfileList_t current = control->GetCurrentUsedProfile();
     SetConnectLabels(chosen.name == current.name && chosen.permission == current.permission);
     EnableConnect(true);

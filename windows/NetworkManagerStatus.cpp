@@ -2,13 +2,13 @@
 // network mode, the busy notice and the frame's two timers.
 #include "NetworkManagerDlg.h"
 
-
 #include <wx/bmpcbox.h>
 #include <wx/button.h>
 #include <wx/gauge.h>
 #include <wx/intl.h>
 #include <wx/menu.h>
 #include <wx/statbmp.h>
+#include <wx/statbox.h>
 #include <wx/stattext.h>
 
 #include "ApStatusUtil.h"
@@ -20,6 +20,7 @@
 #include "PictureLoader.h"
 #include "ProfileManagementControl.h"
 #include "TWMUtil.h"
+#include "TextFit.h"
 
 using MainWindowRules::Change;
 using MainWindowRules::Label;
@@ -74,7 +75,23 @@ void NetworkManagerDlg::UpdateCurrentProfileLabel() {
         text = _("Wired LAN");
     if (hub->GetNetworkMode() == NETMODE_MESH)
         text = _("Mesh");
-    m_pCurrentProfileText->SetLabelText(text);
+    SetCurrentProfileText(text);
+}
+
+void NetworkManagerDlg::SetCurrentProfileText(const wxString& text) {
+    // Inside the status box, as far from its right side as from its left; a
+    // longer name is cut in its middle and given whole in the tooltip.
+    const wxRect box = m_pStatusBox->GetRect();
+    const int width = box.GetWidth() - 2 * (m_pCurrentProfileText->GetPosition().x - box.GetX());
+    const auto measure = [this](const std::string& s) {
+        return m_pCurrentProfileText->GetTextExtent(wxString::FromUTF8(s)).GetWidth();
+    };
+    const wxString shown = wxString::FromUTF8(TextFit::MiddleCut(std::string(text.utf8_str()), width, measure));
+    m_pCurrentProfileText->SetLabelText(shown);
+    if (shown == text)
+        m_pCurrentProfileText->UnsetToolTip();
+    else
+        m_pCurrentProfileText->SetToolTip(text);
 }
 
 bool NetworkManagerDlg::SwitcherIsEmpty() const { return MainWindowRules::IsBlank(m_strSwitcherText); }
@@ -173,8 +190,23 @@ void NetworkManagerDlg::EnableNeighbors() {
 void NetworkManagerDlg::ShowApplyingProfile(const wxString& profileName, bool show) {
     m_bApplyingProfile = show;
     m_pGaugeDialog->SetLabel(_("Applying profile ") + profileName + "...");
+    PlaceApplyingNotice();
     m_pGaugeDialog->Show(show);
-    m_pGaugeDialog->Move(377, 270);
+}
+
+void NetworkManagerDlg::PlaceApplyingNotice() {
+    if (!IsShown()) {
+        // At its usual place on the screen; it moves over the window when
+        // the window is shown.
+        m_pGaugeDialog->Move(377, 270);
+        return;
+    }
+    // Over the status picture of this window, wherever the window stands:
+    // clear of the switcher and the status texts.
+    const wxRect picture = m_pStatusImage->GetScreenRect();
+    const wxSize notice = m_pGaugeDialog->GetSize();
+    m_pGaugeDialog->Move(picture.GetX() + (picture.GetWidth() - notice.GetWidth()) / 2,
+                         picture.GetY() + (picture.GetHeight() - notice.GetHeight()) / 2);
 }
 
 void NetworkManagerDlg::OnTimer(wxTimerEvent& event) {
@@ -188,7 +220,7 @@ void NetworkManagerDlg::OnTimer(wxTimerEvent& event) {
 
 void NetworkManagerDlg::OnWlanAcmEvent(WlanAcmEvent&) {
     ProfileManagementControl* control = DataCenter::GetInstance()->GetProfileManagementControl();
-    m_pCurrentProfileText->SetLabelText(control != nullptr ? control->GetCurrentProfileName() : wxString());
+    SetCurrentProfileText(control != nullptr ? control->GetCurrentProfileName() : wxString());
 }
 
 void NetworkManagerDlg::OnWirelessSwitchEvent(WirelessSwitchEvent&) { UpdateCurrentProfileLabel(); }

@@ -94,15 +94,25 @@ ScanNetworkDlg::ScanNetworkDlg(wxWindow* parent, wxWindowID, const wxPoint&, con
         m_pListDetail->InsertColumn(c, heading, wxLIST_FORMAT_LEFT, columns[c].width);
     }
     m_pListDetail->Show(false);
+    // The list paints its heading row before a horizontal scroll takes
+    // effect, which leaves the headings a step behind their columns: the
+    // row is painted again once the scroll is done.
+    for (const auto& scroll : {wxEVT_SCROLLWIN_TOP, wxEVT_SCROLLWIN_BOTTOM, wxEVT_SCROLLWIN_LINEUP,
+                                wxEVT_SCROLLWIN_LINEDOWN, wxEVT_SCROLLWIN_PAGEUP, wxEVT_SCROLLWIN_PAGEDOWN,
+                                wxEVT_SCROLLWIN_THUMBTRACK, wxEVT_SCROLLWIN_THUMBRELEASE})
+        m_pListDetail->Bind(scroll, &ScanNetworkDlg::OnListScrolled, this);
 
     m_pButtonRefresh->Bind(wxEVT_BUTTON, &ScanNetworkDlg::OnRefresh, this);
     m_pButtonConnect->Bind(wxEVT_BUTTON, &ScanNetworkDlg::OnConnect, this);
     m_pButtonCancel->Bind(wxEVT_BUTTON, &ScanNetworkDlg::OnCancel, this);
     m_pButtonDetail->Bind(wxEVT_BUTTON, &ScanNetworkDlg::OnDetail, this);
-    // A click on the empty map: on the picture, or on the panel where the
-    // toolkit gives the picture no mouse input of its own.
-    m_pBackgroundImage->Bind(wxEVT_LEFT_UP, &ScanNetworkDlg::OnMapClicked, this);
-    m_pScrolledWindow->Bind(wxEVT_LEFT_UP, &ScanNetworkDlg::OnMapClicked, this);
+    // A click on the map away from the icons: on the picture, or on the
+    // panel where the toolkit gives the picture no mouse input of its own.
+    // The labels take none either, so a click on a label arrives here too.
+    for (wxWindow* map : {static_cast<wxWindow*>(m_pBackgroundImage), static_cast<wxWindow*>(m_pScrolledWindow)}) {
+        map->Bind(wxEVT_LEFT_UP, &ScanNetworkDlg::OnMapClicked, this);
+        map->Bind(wxEVT_LEFT_DCLICK, &ScanNetworkDlg::OnMapDoubleClicked, this);
+    }
     // A click on any icon button reaches the window.
     Bind(wxEVT_BUTTON, &ScanNetworkDlg::SelectListItem, this, ICON_ID_BASE,
          ICON_ID_BASE + ScanRecorder::SLOT_COUNT - 1);
@@ -355,6 +365,12 @@ void ScanNetworkDlg::OnCancel(wxCommandEvent&) {
     CloseDialog(wxID_CANCEL);
 }
 
+void ScanNetworkDlg::OnListScrolled(wxScrollWinEvent& event) {
+    event.Skip();
+    if (event.GetOrientation() == wxHORIZONTAL)
+        CallAfter([this] { m_pListDetail->Refresh(); });
+}
+
 void ScanNetworkDlg::OnListColBeginDrag(wxListEvent& event) {
     if (event.GetColumn() == 0)
         event.Veto();
@@ -362,9 +378,29 @@ void ScanNetworkDlg::OnListColBeginDrag(wxListEvent& event) {
         event.Allow();
 }
 
+int ScanNetworkDlg::LabelSlotUnder(const wxMouseEvent& event) const {
+    const auto* from = static_cast<const wxWindow*>(event.GetEventObject());
+    if (from == nullptr)
+        return -1;
+    return LabelSlotAt(m_pScrolledWindow->ScreenToClient(from->ClientToScreen(event.GetPosition())));
+}
+
 void ScanNetworkDlg::OnMapClicked(wxMouseEvent& event) {
     event.Skip();
-    ClearSelection();
+    const int slot = LabelSlotUnder(event);
+    if (slot < 0) {
+        ClearSelection();
+        return;
+    }
+    // On a network's label: as a click on its icon.
+    wxCommandEvent click(wxEVT_BUTTON, ICON_ID_BASE + slot);
+    GetEventHandler()->ProcessEvent(click);
+}
+
+void ScanNetworkDlg::OnMapDoubleClicked(wxMouseEvent& event) {
+    event.Skip();
+    if (LabelSlotUnder(event) >= 0)
+        OnIconDoubleClicked(event);
 }
 
 void ScanNetworkDlg::ClearSelection() {

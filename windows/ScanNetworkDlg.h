@@ -17,6 +17,7 @@ class wxButton;
 class wxListCtrl;
 class wxListEvent;
 class wxPanel;
+class wxScrollWinEvent;
 class wxStaticBitmap;
 class wxStaticText;
 
@@ -86,7 +87,13 @@ private:
     void OnDetail(wxCommandEvent& event);
     void OnConnect(wxCommandEvent& event);
     void OnMapClicked(wxMouseEvent& event);
+    void OnMapDoubleClicked(wxMouseEvent& event);
+    // The slot whose label lies at a point of the map, or under a mouse
+    // event of the map; -1 for none.
+    int LabelSlotAt(const wxPoint& mapPoint) const;
+    int LabelSlotUnder(const wxMouseEvent& event) const;
     void OnListColBeginDrag(wxListEvent& event);
+    void OnListScrolled(wxScrollWinEvent& event);
     void OnListItemSelected(wxListEvent& event);
     void OnListItemDeselected(wxListEvent& event);
     void OnListItemActivated(wxListEvent& event);

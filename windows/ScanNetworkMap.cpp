@@ -41,21 +41,19 @@ void ScanNetworkDlg::CreateIconButton(const wxPoint& centre, int slot, const wxS
                                       wxDefaultSize, wxBORDER_NONE);
     button->SetToolTip(text);
     button->Bind(wxEVT_LEFT_DCLICK, &ScanNetworkDlg::OnIconDoubleClicked, this);
-    // The label keeps to the map and shows the whole name where it fits,
-    // else its start and end; the icon's tooltip and the detail list give
-    // it whole.  A click on it is a click on its icon.
-    const int width = std::min<int>(LABEL_WIDTH, m_pScrolledWindow->GetClientSize().GetWidth() - labelAt.x - 2);
+    // The label keeps its text clear of the map's edge and shows the whole
+    // name where it fits, else its start and end; the icon's tooltip and
+    // the detail list give it whole.  A click on it is a click on its icon
+    // (the map finds it: a label takes no pointer input of its own).
+    const int kEdgeGap = 6;
+    const int width =
+        std::min<int>(LABEL_WIDTH, m_pScrolledWindow->GetClientSize().GetWidth() - labelAt.x - kEdgeGap);
     const int height = std::max<int>(LABEL_HEIGHT, m_pScrolledWindow->GetCharHeight());
     auto* label = new wxStaticText(m_pScrolledWindow, wxID_ANY, wxEmptyString, labelAt, wxSize(width, height),
                                    wxST_NO_AUTORESIZE);
     const auto measure = [label](const wxString& s) { return label->GetTextExtent(s).GetWidth(); };
     label->SetLabelText(ScanMapRules::LabelText(text, width, measure, _("...")));
     label->SetToolTip(text);
-    label->Bind(wxEVT_LEFT_UP, [this, slot](wxMouseEvent&) {
-        wxCommandEvent click(wxEVT_BUTTON, ICON_ID_BASE + slot);
-        GetEventHandler()->ProcessEvent(click);
-    });
-    label->Bind(wxEVT_LEFT_DCLICK, &ScanNetworkDlg::OnIconDoubleClicked, this);
     const int index = GetIconIndex(&icon->AP, false);
     button->SetBitmapLabel(m_bmpIcons[index]);
     label->SetForegroundColour(ScanMapRules::IsCurrentIndex(index) ? wxColour(255, 0, 0) : wxColour(0, 0, 0));
@@ -64,6 +62,15 @@ void ScanNetworkDlg::CreateIconButton(const wxPoint& centre, int slot, const wxS
     icon->text = text;
     button->Show(!m_bShowDetail);
     label->Show(!m_bShowDetail);
+}
+
+int ScanNetworkDlg::LabelSlotAt(const wxPoint& mapPoint) const {
+    for (int slot = 0; slot < ScanRecorder::SLOT_COUNT; ++slot) {
+        const DetectedIcon* icon = m_recorder.GetIcon(slot);
+        if (icon != nullptr && icon->label != nullptr && icon->label->GetRect().Contains(mapPoint))
+            return slot;
+    }
+    return -1;
 }
 
 void ScanNetworkDlg::ClearDetectedAP() {

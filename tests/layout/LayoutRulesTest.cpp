@@ -18,6 +18,13 @@ Item Text(const char* name, Box box, int needW = 0, int needH = 0) {
     return item;
 }
 
+// A label whose text is drawn at `text`.
+Item Label(const char* name, Box box, Box text) {
+    Item item = Text(name, box, text.w, text.h);
+    item.text = text;
+    return item;
+}
+
 }  // namespace
 
 TEST(LayoutRules, FindsWhatDoesNotFitAndNothingElse) {
@@ -40,6 +47,30 @@ TEST(LayoutRules, FindsWhatDoesNotFitAndNothingElse) {
         {"a control across a group box's edge", {Text("group", {0, 20, 200, 60}), Text("row", {8, 10, 100, 20})},
          {"overlap: group"}},
         {"an empty child overlaps nothing", {Text("a", {0, 0, 50, 20}), Text("b", {10, 10, 0, 0})}, {}},
+        {"a label with room beside its field",
+         {Label("label", {10, 0, 66, 20}, {10, 0, 60, 16}), Text("field", {76, 0, 80, 20})}, {}},
+        {"a label's text running up to its field",
+         {Label("label", {10, 0, 66, 20}, {10, 0, 61, 16}), Text("field", {76, 0, 80, 20})},
+         {"touching: the text of label"}},
+        {"two labels whose boxes meet but not their texts",
+         {Label("a", {10, 0, 100, 20}, {10, 0, 40, 16}), Label("b", {110, 0, 60, 20}, {110, 0, 40, 16})}, {}},
+        {"a right-aligned text at its field", {Label("label", {10, 0, 90, 20}, {40, 0, 60, 16}),
+                                               Text("field", {101, 0, 80, 20})},
+         {"touching: the text of label"}},
+        {"a field on another line", {Label("label", {10, 0, 62, 16}, {10, 0, 62, 16}), Text("field", {72, 16, 80, 20})},
+         {}},
+        {"a text at the window's right edge", {Label("label", {100, 0, 100, 20}, {140, 0, 60, 16})},
+         {"touching: the text of label"}},
+        {"a text at the left edge", {Label("label", {5, 0, 100, 20}, {5, 0, 60, 16})},
+         {"touching: the text of label"}},
+        {"a text beside a picture", {Label("text", {60, 0, 100, 20}, {60, 0, 60, 16}), [] {
+             Item picture = Text("picture", {8, 0, 48, 48});
+             picture.picture = true;
+             return picture;
+         }()},
+         {}},
+        {"a word filling its picture button",
+         {Text("button", {10, 10, 80, 30}), Label("word", {10, 18, 80, 14}, {10, 18, 80, 14})}, {}},
     };
     for (const Case& c : cases) {
         const std::vector<std::string> found = LayoutRules::Check(kClient, c.children);

@@ -35,6 +35,26 @@ std::vector<std::string> Check(const Box& client, const std::vector<Item>& child
             findings.push_back("outside: " + item.name + " at " + Describe(item.box) + " leaves its parent's " +
                                Describe(client));
     }
+    for (const Item& item : children) {
+        const Box& t = item.text;
+        if (t.Empty())
+            continue;
+        if (t.x - client.x < kTextGap || client.Right() - t.Right() < kTextGap)
+            findings.push_back("touching: the text of " + item.name + " at " + Describe(t) +
+                               " reaches the edge of its parent's " + Describe(client));
+        for (const Item& other : children) {
+            if (&other == &item || other.picture || other.box.Contains(item.box) || item.box.Contains(other.box))
+                continue;
+            const Box& o = other.text.Empty() ? other.box : other.text;
+            if (o.Empty())
+                continue;
+            const bool sameLine = o.y < t.Bottom() && t.y < o.Bottom();
+            const int gap = o.x >= t.Right() ? o.x - t.Right() : t.x - o.Right();
+            if (sameLine && gap >= 0 && gap < kTextGap)
+                findings.push_back("touching: the text of " + item.name + " at " + Describe(t) + " and " +
+                                   other.name + " at " + Describe(o));
+        }
+    }
     for (size_t i = 0; i < children.size(); ++i) {
         for (size_t j = i + 1; j < children.size(); ++j) {
             const Box& a = children[i].box;

@@ -24,7 +24,17 @@ struct Item {
     // What its text needs (the toolkit's best size), for a child that shows a
     // text of its own; 0 x 0 for one that does not.
     int needW = 0, needH = 0;
+    // Where a label draws its text, in the same coordinates; empty for a
+    // child that draws none itself.
+    Box text;
+    // A picture: its box holds the picture's own margin, so a text may
+    // come close to it.
+    bool picture = false;
 };
+
+// The room a label's text keeps from its window's edges and from the
+// controls beside it; closer, it reads as touching them.
+constexpr int kTextGap = 6;
 
 // One text that a window draws itself (a list cell, a drawn label): the
 // box it is given and the extent of the text in its font.
@@ -39,7 +49,10 @@ struct DrawnText {
 //  - a text narrower or shorter than what it needs (cut text);
 //  - a child not wholly inside the client area;
 //  - two children that overlap, unless one lies wholly inside the other
-//    (a word over a picture button, the controls of a group box).
+//    (a word over a picture button, the controls of a group box);
+//  - a label's text closer than kTextGap to the client area's left or right
+//    edge, or to a child beside it on the same line (to the text of a label
+//    beside it; pictures aside; a word inside a picture button may fill it).
 std::vector<std::string> Check(const Box& client, const std::vector<Item>& children);
 
 // A drawn text that does not fit its box, in width or height.

@@ -7,11 +7,14 @@
 #include <wx/bookctrl.h>
 #include <wx/button.h>
 #include <wx/checkbox.h>
+#include <wx/choice.h>
+#include <wx/combobox.h>
 #include <wx/dcclient.h>
 #include <wx/hyperlink.h>
 #include <wx/imaglist.h>
 #include <wx/listctrl.h>
 #include <wx/radiobut.h>
+#include <wx/statbmp.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 #include <wx/tglbtn.h>
@@ -93,6 +96,21 @@ wxSize TextNeed(wxWindow* w) {
     return need;
 }
 
+// Where a label draws its text (as wide as it needs, placed by its
+// alignment, at most its own box); empty for other children.
+Box DrawnTextBox(wxWindow* w, const wxSize& need) {
+    if (dynamic_cast<wxStaticText*>(w) == nullptr || need.x <= 0)
+        return Box{};
+    const wxRect r = w->GetRect();
+    const int width = std::min(need.x, r.width);
+    int x = r.x;
+    if (w->HasFlag(wxALIGN_RIGHT))
+        x = r.GetRight() + 1 - width;
+    else if (w->HasFlag(wxALIGN_CENTRE_HORIZONTAL))
+        x = r.x + (r.width - width) / 2;
+    return Box{x, r.y, width, std::min(need.y, r.height)};
+}
+
 // The columns of a report list against the texts in them.
 void CheckColumns(wxListCtrl* list, const std::string& path, std::vector<std::string>& findings) {
     if (!list->InReportView())
@@ -131,9 +149,108 @@ void CheckColumns(wxListCtrl* list, const std::string& path, std::vector<std::st
         findings.push_back(f);
 }
 
+// The native widgets inside a control, its internal ones too, depth first.
+void InnerWidgets(GtkWidget* widget, std::vector<GtkWidget*>& out) {
+    out.push_back(widget);
+    if (!GTK_IS_CONTAINER(widget))
+        return;
+    std::vector<GtkWidget*> children;
+    gtk_container_forall(
+        GTK_CONTAINER(widget),
+        [](GtkWidget* child, gpointer data) { static_cast<std::vector<GtkWidget*>*>(data)->push_back(child); },
+        &children);
+    for (GtkWidget* child : children)
+        InnerWidgets(child, out);
+}
+
+// The text a drop-down shows: its value, or its chosen entry.
+wxString ShownValue(wxWindow* w) {
+    if (auto* combo = dynamic_cast<wxComboBox*>(w))
+        return combo->GetValue();
+    if (auto* choice = dynamic_cast<wxChoice*>(w))
+        return choice->GetStringSelection();
+    return wxString();
+}
+
+// What a drop-down shows must start with its text.  With an entry, the
+// entry is not scrolled into its text; without one, the cell that shows the
+// chosen text lies inside the box: a cell wider than the box is placed
+// partly outside it, and the box then shows a piece from the middle of its
+// text, or the text cut at the box's edge.
+void CheckComboText(wxWindow* w, const std::string& path, std::vector<std::string>& findings) {
+    GtkWidget* combo = w->GetHandle();
+    if (combo == nullptr || !GTK_IS_COMBO_BOX(combo))
+        return;
+    GtkAllocation box;
+    gtk_widget_get_allocation(combo, &box);
+    std::vector<GtkWidget*> inner;
+    InnerWidgets(combo, inner);
+    for (GtkWidget* widget : inner) {
+        if (!gtk_widget_get_visible(widget))
+            continue;
+        if (GTK_IS_ENTRY(widget)) {
+            int offset = 0;
+            g_object_get(widget, "scroll-offset", &offset, nullptr);
+            if (offset != 0)
+                findings.push_back("scrolled text: " + path + " shows \"" + gtk_entry_get_text(GTK_ENTRY(widget)) +
+                                   "\" from " + std::to_string(offset) + " px into it");
+        } else if (GTK_IS_CELL_VIEW(widget)) {
+            GtkAllocation cell;
+            gtk_widget_get_allocation(widget, &cell);
+            if (cell.x < box.x || cell.x + cell.width > box.x + box.width)
+                findings.push_back("scrolled text: " + path + " shows its text \"" + Utf8(ShownValue(w)) +
+                                   "\" in a cell of " + std::to_string(cell.width) + " px at " +
+                                   std::to_string(cell.x - box.x) + " in a box of " + std::to_string(box.width));
+        }
+    }
+}
+
+// Pixels of a screen area as the X server holds them.
+std::vector<unsigned char> ScreenPixels(const wxRect& r) {
+    std::vector<unsigned char> pixels;
+    gdk_display_sync(gdk_display_get_default());
+    GdkPixbuf* shot = gdk_pixbuf_get_from_window(gdk_get_default_root_window(), r.x, r.y, r.width, r.height);
+    if (shot == nullptr)
+        return pixels;
+    const int stride = gdk_pixbuf_get_rowstride(shot);
+    const int rowBytes = r.width * gdk_pixbuf_get_n_channels(shot);
+    const guchar* data = gdk_pixbuf_read_pixels(shot);
+    for (int y = 0; y < r.height; ++y)
+        pixels.insert(pixels.end(), data + y * stride, data + y * stride + rowBytes);
+    g_object_unref(shot);
+    return pixels;
+}
+
+// The column headings of a report list stand over their columns however
+// far the rows are scrolled: what the heading row shows now is what it
+// shows when painted afresh.
+void CheckHeading(wxListCtrl* list, const std::string& path, std::vector<std::string>& findings) {
+    if (!list->InReportView() || list->HasFlag(wxLC_NO_HEADER))
+        return;
+    for (wxWindow* child : list->GetChildren()) {
+        if (child->GetName() != "wxlistctrlcolumntitles" || !child->IsShown())
+            continue;
+        const wxRect area = child->GetScreenRect();
+        const std::vector<unsigned char> shown = ScreenPixels(area);
+        child->Refresh();
+        child->Update();
+        if (shown != ScreenPixels(area)) {
+            int x = 0, y = 0;
+            list->GetViewStart(&x, &y);
+            int unit = 0;
+            list->GetScrollPixelsPerUnit(&unit, nullptr);
+            findings.push_back("headings off their columns: " + path + " shows headings other than those of its " +
+                               "columns scrolled " + std::to_string(x * unit) + " px");
+        }
+    }
+}
+
 void Walk(wxWindow* window, const std::string& path, std::vector<std::string>& findings) {
-    if (auto* list = dynamic_cast<wxListCtrl*>(window))
+    if (auto* list = dynamic_cast<wxListCtrl*>(window)) {
         CheckColumns(list, path, findings);
+        CheckHeading(list, path, findings);
+    }
+    CheckComboText(window, path, findings);
 
     const wxSize client = window->GetClientSize();
     Box area{0, 0, client.x, client.y};
@@ -157,6 +274,8 @@ void Walk(wxWindow* window, const std::string& path, std::vector<std::string>& f
         const wxSize need = TextNeed(child);
         item.needW = need.x;
         item.needH = need.y;
+        item.text = DrawnTextBox(child, need);
+        item.picture = dynamic_cast<wxStaticBitmap*>(child) != nullptr;
         items.push_back(item);
         visible.emplace_back(child, name);
     }

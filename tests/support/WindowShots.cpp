@@ -91,7 +91,9 @@ bool GrabArea(const wxRect& area, const wxString& file, int margin) {
     r.Inflate(margin);
     r.Intersect(wxRect(wxPoint(0, 0), wxGetDisplaySize()));
     const wxString crop = wxString::Format("%dx%d+%d+%d", r.GetWidth(), r.GetHeight(), r.GetX(), r.GetY());
-    const bool ok = wxExecute("import -window root -crop " + crop + " +repage " + file, wxEXEC_SYNC) == 0;
+    // Not disabling the windows meanwhile: the picture would show them greyed.
+    const bool ok =
+        wxExecute("import -window root -crop " + crop + " +repage " + file, wxEXEC_SYNC | wxEXEC_NODISABLE) == 0;
     std::printf("%s %s\n", ok ? "wrote" : "FAILED", static_cast<const char*>(file.utf8_str()));
     return ok;
 }

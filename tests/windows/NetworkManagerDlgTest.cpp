@@ -10,6 +10,8 @@
 #include "FileTar.h"
 #include "GaugeDialog.h"
 #include "HubWindowTest.h"
+#include "LayoutWalker.h"
+#include "LongValues.h"
 #include "ModalDialogAnswerer.h"
 #include "NotificationArea.h"
 #include "NetworkManagerDlg.h"
@@ -149,6 +151,42 @@ TEST_F(MainWindowTest, ConnectAppliesTheChosenProfileAndDisconnectDropsIt) {
     EXPECT_FALSE(CalledPlatform("RVL_TurnOnMesh(0)"));
     EXPECT_FALSE(Enabled("ID_BTNCTRLCONNECT"));
     ASSERT_TRUE(RunEventLoopUntil([&] { return CalledPlatform("RVL_DownAdapter(1)"); }));
+}
+
+TEST_F(MainWindowTest, TheSwitcherShowsEachNameFromItsStartAfterALongerOne) {
+    const wxString riverside = "Riverside-Primary-School-Staff01";
+    const wxString longest = wxString::FromUTF8(LongValues::kProfileName);
+    for (const wxString& name : {riverside, wxString("School LAN"), wxString("Classroom 101"), longest})
+        AddProfile(std::string(name.utf8_str()), "lan");
+    Main()->Show();
+    for (const wxString& name : {riverside, wxString("School LAN"), wxString("Classroom 101"), longest,
+                                 wxString("School LAN")}) {
+        Pick(Switcher()->FindString(name, true));
+        RunEventLoopFor(100);  // laid out and drawn
+        for (const std::string& finding : LayoutWalker::Check(Main()))
+            EXPECT_EQ(finding.find("ID_CMBSWITCHPRFL"), std::string::npos) << finding;
+        EXPECT_EQ(Switcher()->GetToolTipText(), name) << "the whole name";
+    }
+}
+
+TEST_F(MainWindowTest, TheApplyNoticeLeavesTheSwitcherFreeWhereverTheWindowStands) {
+    AddProfile("School LAN", "lan");
+    Main()->ShowApplyingProfile("School LAN", true);  // from the tray, the window not yet shown
+    Main()->Show();
+    EXPECT_TRUE(Main()->GetScreenRect().Contains(Main()->GetGauge()->GetScreenRect()));
+    Main()->ShowApplyingProfile("", false);
+    // The window where a notice at a fixed place on the screen would fall on
+    // the switcher.
+    const wxRect switcher = Switcher()->GetScreenRect();
+    Main()->Move(Main()->GetPosition() + wxPoint(400, 290) - switcher.GetPosition());
+    RunEventLoopFor(50);
+    Pick(0);
+    ClickButton(Main(), "ID_BTNCTRLCONNECT");
+    ASSERT_TRUE(Main()->GetGauge()->IsShown());
+    const wxRect notice = Main()->GetGauge()->GetScreenRect();
+    EXPECT_FALSE(notice.Intersects(Switcher()->GetScreenRect()));
+    EXPECT_TRUE(Main()->GetScreenRect().Contains(notice)) << "over its window";
+
 }
 
 TEST_F(MainWindowTest, TheWirelessCommandAsksThePolicyTheAdapterAndThenTheMode) {

@@ -1,4 +1,5 @@
 #include <cstring>
+#include <memory>
 
 #include <wx/bmpbuttn.h>
 #include <wx/button.h>
@@ -8,10 +9,13 @@
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
+#include <wx/utils.h>
+#include <wx/uiaction.h>
 
 #include "ApStatusUtil.h"
 #include "GaugeDialog.h"
 #include "HubWindowTest.h"
+#include "LayoutWalker.h"
 #include "ModalDialogAnswerer.h"
 #include "NetworkTypes.h"
 #include "ProfileFile.h"
@@ -42,6 +46,17 @@ protected:
         if (!key.empty())
             RunWhenShown([key](wxDialog* prompt) { Answer(prompt, key); });
         ClickButton(Scan(), "ID_BUTTON_CONNECT");
+    }
+    // A click as the pointer makes it, at a point of the window.
+    static void PointerClick(wxWindow* window, const wxPoint& at, bool doubleClick = false) {
+        wxUIActionSimulator pointer;
+        pointer.MouseMove(window->ClientToScreen(at));
+        RunEventLoopFor(50);
+        if (doubleClick)
+            pointer.MouseDblClick();
+        else
+            pointer.MouseClick();
+        RunEventLoopFor(50);
     }
     wxWindow* IconOf(long slot) {
         const DetectedIcon* icon = Scan()->GetRecorder().GetIcon(static_cast<int>(slot));
@@ -127,15 +142,58 @@ TEST_F(ScanWindowTest, SelectionSurvivesTheViewSwitchAndASortAndAMapClickClearsI
     EXPECT_EQ(Scan()->GetList()->GetItemText(1, 1), "Cafeteria");
     EXPECT_EQ(Scan()->GetList()->GetItemState(row, wxLIST_STATE_SELECTED), wxLIST_STATE_SELECTED);
 
-    // A click on a label selects its network, like one on its icon.
+    // The pointer on a label selects its network, like one on its icon,
+    // and on the empty map selects none.
     const long labelled = RowOf("Cafeteria");
-    ClickAt(Scan()->GetRecorder().GetIcon(static_cast<int>(labelled))->label, wxPoint(2, 2));
-    EXPECT_EQ(Scan()->GetSelectedIcon(), labelled);
-
-    ClickAt(Scan()->GetMapBackground(), wxPoint(480, 390));  // wxEVT_LEFT_UP on the empty map
-    EXPECT_EQ(Scan()->GetSelectedIcon(), -1);
+    wxWindow* label = Scan()->GetRecorder().GetIcon(static_cast<int>(labelled))->label;
+    PointerClick(label, wxPoint(4, label->GetSize().GetHeight() / 2));
+    EXPECT_TRUE(RunEventLoopUntil([&] { return Scan()->GetSelectedIcon() == labelled; }));
+    bool asked = false;  // a double click connects: the key is asked
+    RunWhenShown([&](wxDialog* prompt) {
+        asked = true;
+        ClickButton(prompt, wxID_CANCEL);
+    });
+    PointerClick(label, wxPoint(4, label->GetSize().GetHeight() / 2), true);
+    EXPECT_TRUE(RunEventLoopUntil([&] { return asked; }));
+    PointerClick(Scan()->GetMap(), wxPoint(480, 390));
+    EXPECT_TRUE(RunEventLoopUntil([&] { return Scan()->GetSelectedIcon() == -1; }));
     EXPECT_FALSE(Enabled("ID_BUTTON_CONNECT"));
     EXPECT_EQ(Scan()->GetList()->GetSelectedItemCount(), 0);
+}
+
+TEST_F(ScanWindowTest, TheDetailListScrolledByTheWheelKeepsItsHeadingsOverItsColumns) {
+    ShowScanWindow();
+    ClickButton(Scan(), "ID_BUTTON_DETAIL");
+    wxListCtrl* list = Scan()->GetList();
+    // Where the rows stood when the heading row was last painted.
+    auto paintedAt = std::make_shared<int>(0);
+    for (wxWindow* child : list->GetChildren()) {
+        if (child->GetName() == "wxlistctrlcolumntitles")
+            child->Bind(wxEVT_PAINT, [list, paintedAt](wxPaintEvent& paint) {
+                paint.Skip();
+                list->GetViewStart(paintedAt.get(), nullptr);
+            });
+    }
+    RunEventLoopFor(100);
+    const wxRect area = list->GetScreenRect();
+    int scrolled = 0;
+    for (int step = 1; step <= 2; ++step) {  // a turn of the wheel to the right, then one more
+        ASSERT_EQ(wxExecute(wxString::Format("xdotool mousemove %d %d click 7", area.x + area.width / 2,
+                                             area.y + area.height / 2),
+                            wxEXEC_SYNC | wxEXEC_NODISABLE),
+                  0);
+        ASSERT_TRUE(RunEventLoopUntil([&] {
+            int x = 0;
+            list->GetViewStart(&x, nullptr);
+            return x > scrolled;
+        }));
+        list->GetViewStart(&scrolled, nullptr);
+        RunEventLoopUntil([&] { return *paintedAt == scrolled; }, 2000);  // painted for where the rows stand
+        // The columns fit their texts and headings, and the headings stand
+        // over them.
+        for (const std::string& finding : LayoutWalker::Check(Scan()))
+            ADD_FAILURE() << "after " << step << " turns: " << finding;
+    }
 }
 
 TEST_F(ScanWindowTest, ANewNetworkBecomesAStoredProfileThroughTheEditor) {

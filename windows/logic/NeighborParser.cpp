@@ -30,9 +30,10 @@ wxString Trimmed(const std::string& line) {
 }
 
 // The name of a host line: after the first backslash and the character
-// following it, up to the first blank.
+// following it, up to the first blank or tab.  A name of the listing's full
+// 15 characters is followed by its tabs directly, with no blank between.
 wxString HostOf(wxString line) {
-    const size_t blank = line.find(' ');
+    const size_t blank = line.find_first_of(" \t");
     const size_t backslash = line.find('\\');
     if (blank != wxString::npos && blank < backslash) {
         // Text in front of the name: read from the double backslash on.

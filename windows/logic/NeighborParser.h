@@ -12,8 +12,8 @@ namespace NeighborParser {
 
 // The host names of a server listing ("smbtree -N -S"): one per line that
 // holds two backslashes in a row, in listing order, at most `maxHosts`.
-// The name is what follows the two backslashes, up to the first blank; it
-// may be empty.  Lines hold at most 199 bytes: a longer one ends the
+// The name is what follows the two backslashes, up to the first blank or
+// tab; it may be empty.  Lines hold at most 199 bytes: a longer one ends the
 // listing.
 std::vector<wxString> ParseListing(const std::string& listing, size_t maxHosts);
 

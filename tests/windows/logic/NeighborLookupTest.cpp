@@ -51,18 +51,18 @@ private:
 
 }  // namespace
 
-TEST(NeighborParser, HostLinesGiveTheNameUpToTheFirstBlank) {
+TEST(NeighborParser, HostLinesGiveTheNameUpToTheFirstBlankOrTab) {
     const std::string listing =
         "WORKGROUP\n"
         "\t\\\\LAB-PC-01     \t\tLab printer host\n"
-        "\t\\\\TEACHER\t\tnotes for class\n"  // tabs do not end a name
-        "\t\\\\\n"                            // nothing after the backslashes
-        "\t\\\\LAB-PC-01\n"                   // listed twice
+        "\t\\\\LIBRARY-PRINT-2\t\tnotes for class\n"  // 15 letters: no blank after them
+        "\t\\\\\n"                                  // nothing after the backslashes
+        "\t\\\\LAB-PC-01\n"                         // listed twice
         "\t\t\\\\LIBRARY\\IPC$   \tIPC Service\n"
-        "junk \\\\BEHIND\n"                   // text in front of the backslashes
+        "junk \\\\BEHIND\n"                         // text in front of the backslashes
         "\n";
     EXPECT_EQ(Names(NeighborParser::ParseListing(listing, 100)),
-              (std::vector<std::string>{"LAB-PC-01", "TEACHER\t\tnotes", "", "LAB-PC-01", "LIBRARY\\IPC$", "BEHIND"}));
+              (std::vector<std::string>{"LAB-PC-01", "LIBRARY-PRINT-2", "", "LAB-PC-01", "LIBRARY\\IPC$", "BEHIND"}));
     EXPECT_TRUE(NeighborParser::ParseListing("WORKGROUP\n\nno hosts here\n", 100).empty());
 }
 
@@ -123,17 +123,17 @@ TEST(NeighborLookup, AsksForEachNamedHostAndStopsWhenNoLongerWanted) {
 TEST(NeighborLookup, HostileNamesReachTheQueryAsOneArgumentAndRunNothing) {
     StubTools tools("WG\n"
                     "\t\\\\-x;touch${IFS}PWNED1\tc\n"
-                    "\t\\\\$(touch\tPWNED2)`touch\tPWNED3`|id>PWNED4\n"
+                    "\t\\\\$(touch${IFS}PWNED2)`touch${IFS}PWNED3`|id>PWNED4\n"
                     "\t\\\\--help\n");
     ASSERT_EQ(chdir(tools.Tree().Path().c_str()), 0);  // where a shell would leave its files
     NeighborLookup::Limits limits;
     limits.listingMs = limits.answerMs = 10000;
     const auto entries = NeighborLookup(&ChildProcess::Capture, limits).Run([] { return true; });
     ASSERT_EQ(entries.size(), 3u);
-    EXPECT_EQ(entries[0].hostName, "-x;touch${IFS}PWNED1\tc");
+    EXPECT_EQ(entries[0].hostName, "-x;touch${IFS}PWNED1");
     EXPECT_EQ(entries[0].ipAddress, "10.20.0.7");
-    EXPECT_EQ(tools.Calls(), "2|--|-x;touch${IFS}PWNED1\tc\n"
-                             "2|--|$(touch\tPWNED2)`touch\tPWNED3`|id>PWNED4\n"
+    EXPECT_EQ(tools.Calls(), "2|--|-x;touch${IFS}PWNED1\n"
+                             "2|--|$(touch${IFS}PWNED2)`touch${IFS}PWNED3`|id>PWNED4\n"
                              "2|--|--help\n");
     for (const char* file : {"PWNED1", "PWNED2", "PWNED3", "PWNED4"})
         EXPECT_FALSE(TestTree::Exists(tools.Tree() / file)) << file;
