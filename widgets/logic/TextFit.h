@@ -7,13 +7,17 @@
 
 // How the texts of a picture window (balloon or notice) fit its picture:
 // a text that would run past the picture's inner edge is broken into lines
-// at spaces, and what stands below a text that grew moves down with it.
-// Plain arithmetic, so it can be checked without a window.
+// at spaces (a word too wide for a line of its own, such as a network name
+// without spaces, within the word), and what stands below a text that grew
+// moves down with it.  Plain arithmetic, so it can be checked without a
+// window.
 namespace TextFit {
 
 // Breaks `text` into lines no wider than `width` as `measure` gives widths
-// (UTF-8 in), at spaces; a single word wider than `width` keeps a line of
-// its own.  A text that fits stays one line.
+// (UTF-8 in), at spaces.  A word wider than `width` starts a line of its own
+// and is broken within: after the last hyphen, underscore or dot that leaves
+// a fitting piece, else after the last whole character that fits (one
+// character a line at least).  A text that fits stays one line.
 std::vector<std::string> Wrap(const std::string& text, int width,
                               const std::function<int(const std::string&)>& measure);
 

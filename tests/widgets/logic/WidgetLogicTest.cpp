@@ -29,7 +29,15 @@ TEST(TextFit, LongTextsBreakAtSpacesAndPushWhatIsBelow) {
         {"wireless LAN?", 200, {"wireless LAN?"}},
         {"The wired network connection was lost.", 224, {"The wired network connection was", "lost."}},
         {"Applying profile Classroom 101...", 140, {"Applying profile", "Classroom 101..."}},
-        {"Riverside-Primary-School-Staff01 x", 70, {"Riverside-Primary-School-Staff01", "x"}},
+        // A word wider than a line breaks after a hyphen where one fits,
+        // else after the last character that fits, never inside one.
+        {"Riverside-Primary-School-Staff01 x", 70, {"Riverside-", "Primary-", "School-", "Staff01 x"}},
+        {"Applying profile Riverside-Primary-School-Staff01...", 140,
+         {"Applying profile", "Riverside-Primary-", "School-Staff01..."}},
+        {"Applying profile WWWWWWWWWWWWWWWWWWWWWWWW...", 70,
+         {"Applying", "profile", "WWWWWWWWWW", "WWWWWWWWWW", "WWWW..."}},
+        {"\u0416\u0416\u0416\u0416\u0416\u0416", 70, {"\u0416\u0416\u0416\u0416\u0416", "\u0416"}},
+        {"ab", 5, {"a", "b"}},
         {"", 10, {""}},
     };
     for (const Case& c : cases)
