@@ -105,6 +105,44 @@ std::string MiddleCut(const std::string& text, int width, const std::function<in
     return ellipsis;
 }
 
+std::string CutInWidestWord(const std::string& text, int width,
+                            const std::function<int(const std::string&)>& measure, const std::string& ellipsis) {
+    if (measure(text) <= width)
+        return text;
+    const std::vector<size_t> starts = CharacterStarts(text);
+    const long count = static_cast<long>(starts.size());
+    const auto start = [&](long chars) { return chars < count ? starts[chars] : text.size(); };
+    // The widest word, as characters [first, end).
+    long wordFirst = 0, wordEnd = count;
+    int widest = -1;
+    for (long first = 0; first < count;) {
+        long end = first;
+        while (end < count && text[start(end)] != ' ')
+            ++end;
+        if (end > first) {
+            const int w = measure(text.substr(start(first), start(end) - start(first)));
+            if (w > widest) {
+                widest = w;
+                wordFirst = first;
+                wordEnd = end;
+            }
+        }
+        first = end + 1;
+    }
+    // Dots after a name ("Applying profile <name>...") are no part of it.
+    while (wordEnd > wordFirst + 1 && text[start(wordEnd - 1)] == '.')
+        --wordEnd;
+    // Characters [from, from + gone) give way to the ellipsis, centred on the
+    // word's middle (the start keeps the odd character) and within the text.
+    for (long gone = 1; gone <= count; ++gone) {
+        const long from = std::clamp((wordFirst + wordEnd - gone + 1) / 2, 0L, count - gone);
+        const std::string cut = text.substr(0, start(from)) + ellipsis + text.substr(start(from + gone));
+        if (measure(cut) <= width)
+            return cut;
+    }
+    return ellipsis;
+}
+
 std::vector<int> Stack(const std::vector<Row>& rows, int& extra) {
     std::vector<int> tops;
     extra = 0;

@@ -32,6 +32,15 @@ inline const char* const kEllipsis = "\u2026";
 std::string MiddleCut(const std::string& text, int width, const std::function<int(const std::string&)>& measure,
                       const std::string& ellipsis = kEllipsis);
 
+// `text` whole when it fits, else cut with `ellipsis` in the middle of its
+// widest word (the name in "Connecting to <name> ..."), as little as makes
+// it fit: where the word alone is not enough the cut reaches into the words
+// beside it.  Cuts fall between characters; the ellipsis alone when nothing
+// else fits.
+std::string CutInWidestWord(const std::string& text, int width,
+                            const std::function<int(const std::string&)>& measure,
+                            const std::string& ellipsis = kEllipsis);
+
 struct Row {
     int top = 0;     // where the child stands in the picture's own layout
     int height = 0;  // its height there

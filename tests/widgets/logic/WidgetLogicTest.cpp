@@ -73,3 +73,23 @@ TEST(TextFit, MiddleCutKeepsBothEndsAndWholeCharacters) {
     for (const auto& c : cases)
         EXPECT_EQ(TextFit::MiddleCut(c.text, c.width, measure), c.cut) << c.text << " " << c.width;
 }
+
+TEST(TextFit, CutInWidestWordKeepsTheWordsAroundAName) {
+    const auto measure = [](const std::string& s) {
+        int chars = 0;
+        for (unsigned char c : s)
+            chars += (c & 0xC0) != 0x80;
+        return chars * 6;
+    };
+    const struct { const char* text; int width; const char* cut; } cases[] = {
+        {"Connecting to Classroom-101 ...", 186, "Connecting to Classroom-101 ..."},
+        {"Connecting to WWWWWWWWWWWW ...", 150, "Connecting to WWW\u2026WWW ..."},
+        {"Applying profile \u0416\u0416\u0416\u0416\u0416\u0416\u0416\u0416...", 138,
+         "Applying profile \u0416\u2026\u0416..."},
+        {"Riverside-Primary-School-Staff01", 66, "River\u2026aff01"},
+        {"Go WWWWWW", 18, "Go\u2026"},  // the cut reaches into the word before
+        {"Go", 5, "\u2026"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(TextFit::CutInWidestWord(c.text, c.width, measure), c.cut) << c.text << " " << c.width;
+}
