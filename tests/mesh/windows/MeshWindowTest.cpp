@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <wx/button.h>
+#include <wx/dcclient.h>
 #include <wx/listctrl.h>
 #include <wx/msgdlg.h>
 #include <wx/stattext.h>
@@ -129,6 +130,32 @@ TEST_F(MeshWindowTest, ConfigurationShowsTheFileOrThePlatformsValues) {
         EXPECT_EQ(Child<wxTextCtrl>(&d, "ID_TEXTCTRL_LOCAL_HOST_NAME")->GetValue(), "Room 12");
         EXPECT_EQ(Child<wxTextCtrl>(&d, "ID_TEXTCTRL_MESH_CHANNEL")->GetValue(), "99");
         EXPECT_EQ(Child<wxTextCtrl>(&d, "ID_TEXTCTRL_ADVERTISEMENT_TIME")->GetValue(), "15");
+    });
+}
+
+TEST_F(MeshWindowTest, ConfigurationCaptionsStandClearOfTheirFields) {
+    MeshConfigurationDlg dlg(nullptr);
+    RunModal(dlg, [](wxDialog& d) {
+        const struct {
+            const char* caption;
+            const char* text;
+            const char* field;
+        } rows[] = {{"ID_STATICTEXT5", "Local Hostname:", "ID_TEXTCTRL_LOCAL_HOST_NAME"},
+                    {"ID_STATICTEXT4", "Default Mesh Channel:", "ID_TEXTCTRL_MESH_CHANNEL"},
+                    {"ID_STATICTEXT2", "Advertise Time Interval:", "ID_TEXTCTRL_ADVERTISEMENT_TIME"}};
+        for (const auto& row : rows) {
+            auto* caption = Child<wxStaticText>(&d, row.caption);
+            wxString words = caption->GetLabel();
+            words.Replace("\n", " ");
+            EXPECT_EQ(words, row.text);
+            wxClientDC dc(caption);
+            dc.SetFont(caption->GetFont());
+            const wxSize text = dc.GetMultiLineTextExtent(caption->GetLabel());
+            const wxRect box = caption->GetRect();
+            // Six pixels at least between the caption's words and its field.
+            EXPECT_LE(box.x + text.x + 6, Child<wxTextCtrl>(&d, row.field)->GetPosition().x) << row.text;
+            EXPECT_LE(text.y, box.height) << row.text;
+        }
     });
 }
 
