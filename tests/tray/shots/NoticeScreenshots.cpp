@@ -52,7 +52,7 @@ bool Grab(wxBitmapDialog* notice, const wxString& file) {
 // One window's values, pictured into "<file><suffix>.png".
 struct Shown {
     const char* suffix;
-    wxString name;   // the profile or network name
+    wxString text;   // the profile name of a balloon, the gauge's line
     wxString speed;  // the speed line of a connection balloon
 };
 
@@ -137,7 +137,7 @@ private:
             ok &= GrabNotice<PopupConfirmDialog>(n.lines, n.file);
         for (const Shown& profile : ProfileNames("Classroom 101", "", "")) {
             auto* apply = new TWMApplyProfileBalloon(nullptr);
-            apply->SetProfileName(profile.name);
+            apply->SetProfileName(profile.text);
             apply->Show(true);
             ok &= Grab(apply, Path("balloon_apply", profile.suffix));
             apply->Destroy();
@@ -158,7 +158,7 @@ private:
             wifi->SetSuccessTip(_("Successfully Connected!"));
             wifi->SetType(_("Wireless LAN"));
             wifi->SetSpeed(line.speed);
-            wifi->SetStatus(line.name);
+            wifi->SetStatus(line.text);
             const int quality = WindowShots::LongValues() ? 100 : 72;
             wifi->SetSignalQuality(quality);
             wifi->SetSignalIcon(quality);
@@ -172,7 +172,7 @@ private:
             lan->SetSuccessTip(_("Successfully Connected!"));
             lan->SetType(_("Wired LAN"));
             lan->SetSpeed(line.speed);
-            lan->SetStatus(line.name);
+            lan->SetStatus(line.text);
             lan->Show(true);
             ok &= Grab(lan, Path("balloon_wired", line.suffix));
             lan->Destroy();
@@ -185,13 +185,13 @@ private:
             exist->Destroy();
             Pump(200);
         }
-        for (const Shown& text : GaugeTexts()) {
+        for (const Shown& line : GaugeTexts()) {
             GaugeDialog* gauge = new GaugeDialog(nullptr, wxID_ANY);
-            gauge->SetLabel(text.name);
+            gauge->SetLabel(line.text);
             gauge->Move(377, 270);
             gauge->Show(true);
             Pump(2100);
-            ok &= Grab(gauge, Path("gauge", text.suffix));
+            ok &= Grab(gauge, Path("gauge", line.suffix));
             gauge->Show(false);
             gauge->Destroy();
             Pump(200);

@@ -156,7 +156,11 @@ private:
                        Path("mesh-neighbors-searching"));
             ok &= Shot(neighbours, "mesh-neighbors", ViewMeshNeighborsDlg::kSearchMs + 200);
         }
-        ok &= Shot(new IPDlg(nullptr), "ip-address");
+        ok &= Shot(new IPDlg(nullptr), "ip-address", 300, [](wxWindow* dialog) {
+            if (WindowShots::LongValues())
+                static_cast<wxTextCtrl*>(wxWindow::FindWindowByName("ID_TEXTCTRL1", dialog))
+                    ->SetValue(LongValues::kAddress);
+        });
 
         model->SetInterfaceQuery(nullptr);
         backdrop->Destroy();
