@@ -54,14 +54,19 @@ TEST(TextFit, LongTextsBreakAtSpacesAndPushWhatIsBelow) {
     EXPECT_EQ(extra, 0);
 }
 
+namespace {
+
+// 6 pixels a character, whatever its bytes; a stray byte counts as one.
+int SixPerCharacter(const std::string& s) {
+    int chars = 0;
+    for (unsigned char c : s)
+        chars += (c & 0xC0) != 0x80;
+    return chars * 6;
+}
+
+}  // namespace
+
 TEST(TextFit, MiddleCutKeepsBothEndsAndWholeCharacters) {
-    // 6 pixels a character, whatever its bytes; a stray byte counts as one.
-    const auto measure = [](const std::string& s) {
-        int chars = 0;
-        for (unsigned char c : s)
-            chars += (c & 0xC0) != 0x80;
-        return chars * 6;
-    };
     const struct { const char* text; int width; const char* cut; } cases[] = {
         {"Classroom-101", 78, "Classroom-101"},
         {"Classroom-101", 66, "Class\u2026m-101"},
@@ -71,16 +76,10 @@ TEST(TextFit, MiddleCutKeepsBothEndsAndWholeCharacters) {
         {"Gym", 5, "\u2026"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(TextFit::MiddleCut(c.text, c.width, measure), c.cut) << c.text << " " << c.width;
+        EXPECT_EQ(TextFit::MiddleCut(c.text, c.width, SixPerCharacter), c.cut) << c.text << " " << c.width;
 }
 
 TEST(TextFit, CutInWidestWordKeepsTheWordsAroundAName) {
-    const auto measure = [](const std::string& s) {
-        int chars = 0;
-        for (unsigned char c : s)
-            chars += (c & 0xC0) != 0x80;
-        return chars * 6;
-    };
     const struct { const char* text; int width; const char* cut; } cases[] = {
         {"Connecting to Classroom-101 ...", 186, "Connecting to Classroom-101 ..."},
         {"Connecting to WWWWWWWWWWWW ...", 150, "Connecting to WWW\u2026WWW ..."},
@@ -91,5 +90,5 @@ TEST(TextFit, CutInWidestWordKeepsTheWordsAroundAName) {
         {"Go", 5, "\u2026"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(TextFit::CutInWidestWord(c.text, c.width, measure), c.cut) << c.text << " " << c.width;
+        EXPECT_EQ(TextFit::CutInWidestWord(c.text, c.width, SixPerCharacter), c.cut) << c.text << " " << c.width;
 }
