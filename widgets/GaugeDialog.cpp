@@ -1,10 +1,14 @@
 #include "GaugeDialog.h"
 
+#include <string>
+
+#include <wx/dcclient.h>
 #include <wx/gauge.h>
 #include <wx/stattext.h>
 
 #include "GaugeCycle.h"
 #include "PictureLoader.h"
+#include "TextFit.h"
 
 const long GaugeDialog::ID_GAUGE = wxNewId();
 const long GaugeDialog::ID_STATICTEXT_LABEL = wxNewId();
@@ -21,9 +25,9 @@ GaugeDialog::GaugeDialog(wxWindow* parent, wxWindowID /*id*/)
       m_timer(this, static_cast<int>(ID_GAUGE_TIMER)) {
     Move(wxDefaultPosition);
     m_pGauge = new wxGauge(this, static_cast<wxWindowID>(ID_GAUGE), 100, wxPoint(15, 32),
-                           wxSize(240, 16), 0, wxDefaultValidator, "ID_GAUGE");
+                           wxSize(kLineWidth, 16), 0, wxDefaultValidator, "ID_GAUGE");
     m_pLabel = new wxStaticText(this, static_cast<wxWindowID>(ID_STATICTEXT_LABEL), wxEmptyString,
-                                wxPoint(15, 8), wxSize(240, 14), 0, "ID_STATICTEXT_LABEL");
+                                wxPoint(15, 8), wxSize(kLineWidth, 14), 0, "ID_STATICTEXT_LABEL");
 }
 
 GaugeDialog::~GaugeDialog() {
@@ -31,7 +35,22 @@ GaugeDialog::~GaugeDialog() {
 }
 
 void GaugeDialog::SetLabel(const wxString& text) {
-    m_pLabel->SetLabelText(text);
+    // One line above the bar, as wide as the bar: a longer text is cut in
+    // the middle of the network or profile name it holds, whole in the
+    // tooltip.
+    wxClientDC dc(m_pLabel);
+    dc.SetFont(m_pLabel->GetFont());
+    // The label takes a pixel or two more than its text.
+    const auto measure = [&dc](const std::string& s) {
+        return dc.GetTextExtent(wxString::FromUTF8(s)).GetWidth() + 2;
+    };
+    const std::string whole(text.utf8_str());
+    const std::string shown = TextFit::CutInWidestWord(whole, kLineWidth, measure);
+    m_pLabel->SetLabelText(wxString::FromUTF8(shown));
+    if (shown == whole)
+        m_pLabel->UnsetToolTip();
+    else
+        m_pLabel->SetToolTip(text);
 }
 
 bool GaugeDialog::Show(bool show) {

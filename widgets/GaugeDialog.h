@@ -24,8 +24,10 @@ public:
     GaugeDialog(wxWindow* parent, wxWindowID id);
     ~GaugeDialog() override;
 
-    // The text line, shown exactly as given; it takes the text's natural
-    // size.  Visibility and bar are left alone.
+    // The text line, shown exactly as given when it fits the bar's width
+    // (it takes the text's natural size), else cut with "…" in the middle
+    // of its widest word, the name it holds, and given whole as the line's
+    // tooltip.  Visibility and bar are left alone.
     void SetLabel(const wxString& text) override;
 
     // Showing, also when already shown, empties the bar and (re)starts the
@@ -40,6 +42,9 @@ protected:
     void OnTimer(wxTimerEvent& event);
 
 private:
+    // The width of the bar and of the text line above it.
+    static constexpr int kLineWidth = 240;
+
     wxStaticText* m_pLabel;
     wxGauge* m_pGauge;
     wxTimer m_timer;

@@ -11,14 +11,17 @@ class wxWindow;
 
 // Fits the texts of a window drawn from a picture (balloon, notice) to the
 // picture: a text (CustomStaticText) that would run into the picture's frame
-// is broken into lines, what stands below it moves down, and the window and
-// its picture grow by as much (the picture's middle row is repeated).  The
-// window keeps the picture's width.  Each fit starts again from the layout
+// is broken into lines (TextFit::Wrap), what stands below it moves down, and
+// the window and its picture grow by as much (the picture's middle row is
+// repeated).  The window keeps the picture's width.  Each fit starts again from the layout
 // the window had at its first fit, so texts may change between fits.
 class PictureTextFit {
 public:
-    // The room a text leaves free on the picture's right: its frame.
-    static constexpr int kFrameMargin = 14;
+    // The room a text leaves free on the picture's right: the frame line
+    // (its last 2 pixels) and 10 pixels of the picture before it.  A word
+    // too wide for the rest of its line (a network name without spaces)
+    // breaks within, so no text runs into the frame.
+    static constexpr int kFrameMargin = 12;
 
     // Lays out `window`'s children for their texts and sizes the window;
     // returns the picture to paint and to cut the window's outline from.

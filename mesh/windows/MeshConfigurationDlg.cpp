@@ -34,6 +34,8 @@ wxEND_EVENT_TABLE()
 namespace {
 
 const char* const kPicture = "pic/MeshConfiguration.png";
+// The room a caption keeps before the field beside it.
+const int kCaptionGap = 12;
 
 }  // namespace
 
@@ -64,9 +66,12 @@ MeshConfigurationDlg::MeshConfigurationDlg(wxWindow* parent, wxWindowID, const w
         m_pStaticText[i] = new wxStaticText(m_pPanel, labels[i].id, labels[i].text, labels[i].pos, labels[i].size,
                                             0, labels[i].name);
     m_pStaticText[6]->Wrap(labels[6].size.GetWidth());  // two lines under its field
+    // The interval's caption takes two lines, as its box has room for, and
+    // keeps clear of its field.
+    m_pStaticText[1]->Wrap(labels[1].size.GetWidth() - kCaptionGap);
     m_pHostName = new wxTextCtrl(m_pPanel, ID_TEXTCTRL_LOCAL_HOST_NAME, wxEmptyString, wxPoint(176, 64),
                                  wxSize(224, 27), 0, wxDefaultValidator, "ID_TEXTCTRL_LOCAL_HOST_NAME");
-    m_pHostName->SetMaxLength(24);
+    m_pHostName->SetMaxLength(kHostNameMaxLength);
     m_pChannel = new wxTextCtrl(m_pPanel, ID_TEXTCTRL_MESH_CHANNEL, wxEmptyString, wxPoint(176, 136),
                                 wxSize(224, 27), 0, wxDefaultValidator, "ID_TEXTCTRL_MESH_CHANNEL");
     m_pAdvertiseTime = new wxTextCtrl(m_pPanel, ID_TEXTCTRL_ADVERTISEMENT_TIME, wxEmptyString, wxPoint(176, 208),

@@ -32,6 +32,9 @@ public:
     static const long ID_STATICBITMAP1;
     static const long ID_PANEL1;
 
+    // The most characters the host-name field takes.
+    static constexpr int kHostNameMaxLength = 24;
+
     // Id, position and size are not used: the window has a fixed layout.
     MeshConfigurationDlg(wxWindow* parent, wxWindowID id = wxID_ANY, const wxPoint& pos = wxDefaultPosition,
                          const wxSize& size = wxDefaultSize);

@@ -9,6 +9,7 @@
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
 
+#include "ListColumnFit.h"
 #include "MeshInfoManager.h"
 #include "MeshStateMachine.h"
 #include "MeshWindowParts.h"
@@ -100,6 +101,7 @@ void MeshUseOthersInternetDlg::RefreshList() {
         if (std::find(selected.begin(), selected.end(), m_servers[i].GetName()) != selected.end())
             m_pList->SetItemState(row, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
     }
+    ListColumnFit::Widen(m_pList);
     std::puts("leave RefreshList");
 }
 

@@ -11,6 +11,7 @@
 #include <wx/stattext.h>
 
 #include "GaugeDialog.h"
+#include "ListColumnFit.h"
 #include "MeshNeighborRows.h"
 #include "MeshWindowParts.h"
 
@@ -108,5 +109,6 @@ void ViewMeshNeighborsDlg::Refresh() {
         m_pList->SetItem(row, 1, rows[i].mac);
         m_pList->SetItem(row, 2, wxString::Format("%d", rows[i].strength));
     }
+    ListColumnFit::Widen(m_pList);
     std::puts("ViewMeshNeighborsDlg::Refresh end");
 }

@@ -1,10 +1,14 @@
+#include <wx/dcclient.h>
 #include <wx/display.h>
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
 
+#include "LongValues.h"
 #include "NoticeTestSupport.h"
 #include "PictureLoader.h"
+#include "PictureTextFit.h"
 #include "TWExistBalloon.h"
+#include "TWMApplyProfileBalloon.h"
 #include "TaskBarBalloon.h"
 #include "TaskBarBalloonLAN.h"
 
@@ -23,6 +27,20 @@ wxBitmap SignalIcon(TaskBarBalloon* balloon) {
     auto* icon = dynamic_cast<wxStaticBitmap*>(
         wxWindow::FindWindowByName("ID_STATICBITMAP_SIGNALQUALITY", balloon));
     return icon != nullptr ? icon->GetBitmap() : wxBitmap();
+}
+
+// What a balloon's label shows (it keeps the text it was given apart), and
+// how wide that is in its font.
+wxString Shown(wxStaticText* label) { return wxControl::RemoveMnemonics(label->wxControl::GetLabel()); }
+int ShownWidth(wxStaticText* label) {
+    wxClientDC dc(label);
+    dc.SetFont(label->GetFont());
+    return dc.GetMultiLineTextExtent(Shown(label)).GetWidth();
+}
+wxString WithoutBreaks(wxString text) {
+    text.Replace("\n", "");
+    text.Replace(" ", "");
+    return text;
 }
 
 wxPoint ConnectionBalloonPlace() {
@@ -128,4 +146,52 @@ TEST_F(BalloonTest, AlreadyRunningBalloonSitsFifteenPixelsInAndWrapsItsMessage) 
     EXPECT_EQ(joined, "Tidewave is running. You can click Tidewave tray icon to use it!");
     EXPECT_LE(message->GetRect().GetRight() + 1, at.GetWidth() - 10);
     EXPECT_EQ(message->GetForegroundColour(), wxColour(20, 80, 190));
+}
+
+TEST_F(BalloonTest, LongNamesBreakIntoLinesInsideThePictureAndShowWhole) {
+    const wxString names[] = {"Riverside-Primary-School-Staff01", wxString::FromUTF8(LongValues::kSsid),
+                              wxString::FromUTF8(LongValues::kProfileNameTwoByte)};
+    for (const wxString& name : names) {
+        // Filled as the tray fills them.
+        auto* wireless = new TaskBarBalloon(nullptr, "balloon");
+        wireless->SetSuccessTip("Successfully Connected!");
+        wireless->SetType("Wireless LAN");
+        wireless->SetSpeed("108.0Mbps");
+        wireless->SetStatus(name);
+        wireless->SetSignalQuality(100);
+        auto* wired = new TaskBarBalloonLAN(nullptr, "balloon");
+        wired->SetSuccessTip("Successfully Connected!");
+        wired->SetType("Wired LAN");
+        wired->SetSpeed("1000Mbps - Full Duplex");
+        wired->SetStatus(name);
+        auto* apply = new TWMApplyProfileBalloon(nullptr);
+        apply->SetProfileName(name);
+        const struct {
+            wxBitmapDialog* balloon;
+            const char* label;
+            wxString text;
+            const char* below;  // what stands under the text
+        } balloons[] = {
+            {wireless, "ID_STATICTEXT_STATUS", name, "ID_STATICTEXT_TYPETIP"},
+            {wired, "ID_STATICTEXT_STATUS", name, "ID_STATICTEXT_TYPETIP"},
+            {apply, "ID_STATICTEXT_PROFILENAME", "Applying profile " + name + "...", "ID_GAUGE_APPLYBALLOON"},
+        };
+        for (const auto& b : balloons) {
+            b.balloon->Show(true);
+            RunEventLoopFor(50);
+            const wxString what = b.text + " in " + b.label;
+            auto* label = dynamic_cast<wxStaticText*>(Child(b.balloon, b.label));
+            ASSERT_NE(label, nullptr);
+            EXPECT_EQ(WithoutBreaks(Shown(label)), WithoutBreaks(b.text)) << what;
+            EXPECT_LE(label->GetPosition().x + ShownWidth(label),
+                      b.balloon->GetSize().GetWidth() - PictureTextFit::kFrameMargin)
+                << what;
+            EXPECT_GE(Child(b.balloon, b.below)->GetPosition().y, label->GetRect().GetBottom()) << what;
+            EXPECT_EQ(b.balloon->GetSize(), b.balloon->GetBitmap().GetSize()) << what;
+            const wxRect inside(wxPoint(0, 0), b.balloon->GetClientSize());
+            for (wxWindow* child : b.balloon->GetChildren())
+                EXPECT_TRUE(inside.Contains(child->GetRect())) << what << ": " << child->GetName();
+            b.balloon->Destroy();
+        }
+    }
 }

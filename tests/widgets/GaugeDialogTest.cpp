@@ -1,4 +1,7 @@
+#include <wx/stattext.h>
+
 #include "GaugeDialog.h"
+#include "LongValues.h"
 #include "NoticeTestSupport.h"
 #include "PictureLoader.h"
 
@@ -48,4 +51,48 @@ TEST_F(GaugeDialogTest, HidingReleasesTheMouseCapture) {
     gauge->Show(false);
     EXPECT_FALSE(gauge->HasCapture());
     EXPECT_EQ(wxWindow::GetCapture(), nullptr);
+}
+
+TEST_F(GaugeDialogTest, ALongNameIsCutInItsMiddleWithinTheBarAndShownWholeInTheTooltip) {
+    auto* gauge = new GaugeDialog(nullptr, wxID_ANY);
+    gauge->Move(377, 270);
+    gauge->Show(true);
+    auto* label = static_cast<wxStaticText*>(Child(gauge, "ID_STATICTEXT_LABEL"));
+    const wxRect bar = Child(gauge, "ID_GAUGE")->GetRect();
+    // As the scan window and the main window word them, the name between.
+    const struct {
+        const char* before;
+        wxString name;
+        const char* after;
+    } cases[] = {
+        {"Connecting to ", "Riverside-Primary-School-Staff01", " ..."},
+        {"Connecting to ", wxString::FromUTF8(LongValues::kSsid), " ..."},
+        {"Connecting to ", wxString::FromUTF8(LongValues::kSsidTwoByte), " ..."},
+        {"Applying profile ", wxString::FromUTF8(LongValues::kProfileName), "..."},
+        {"Applying profile ", wxString::FromUTF8(LongValues::kProfileNameTwoByte), "..."},
+        {"Connecting to ", "Classroom-101", " ..."},  // fits: whole, and no tooltip left
+    };
+    for (const auto& c : cases) {
+        const wxString whole = c.before + c.name + c.after;
+        gauge->SetLabel(whole);
+        RunEventLoopFor(50);
+        const wxRect line = label->GetRect();
+        EXPECT_GE(line.GetLeft(), bar.GetLeft()) << whole;
+        EXPECT_LE(line.GetRight(), bar.GetRight()) << whole;
+        const wxString shown = label->GetLabelText();
+        if (c.name == "Classroom-101") {
+            EXPECT_EQ(shown, whole);
+            EXPECT_EQ(label->GetToolTipText(), "");
+            continue;
+        }
+        EXPECT_EQ(label->GetToolTipText(), whole);
+        // Cut inside the name: the words around it and both ends of the name
+        // still show.
+        ASSERT_TRUE(shown.Contains(L"\u2026")) << shown;
+        const wxString head = shown.BeforeFirst(L'\u2026'), tail = shown.AfterFirst(L'\u2026');
+        EXPECT_TRUE(whole.StartsWith(head)) << shown;
+        EXPECT_TRUE(whole.EndsWith(tail)) << shown;
+        EXPECT_GT(head.length(), wxString(c.before).length()) << shown;
+        EXPECT_GT(tail.length(), wxString(c.after).length()) << shown;
+    }
 }

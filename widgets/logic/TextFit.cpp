@@ -6,6 +6,49 @@
 
 namespace TextFit {
 
+namespace {
+
+// Where each character of `text` starts; a byte that begins no valid
+// sequence counts as a character of its own.
+std::vector<size_t> CharacterStarts(const std::string& text) {
+    std::vector<size_t> starts;
+    for (size_t i = 0; i < text.size();) {
+        starts.push_back(i);
+        i += std::max<size_t>(Utf8Text::SequenceLength(text, i), 1);
+    }
+    return starts;
+}
+
+bool BreaksAfter(char c) { return c == '-' || c == '_' || c == '.'; }
+
+// The pieces of a word too wide for one line, each no wider than `width`
+// (but one character).
+std::vector<std::string> BreakWord(const std::string& word, int width,
+                                   const std::function<int(const std::string&)>& measure) {
+    const std::vector<size_t> starts = CharacterStarts(word);
+    const auto start = [&](size_t chars) { return chars < starts.size() ? starts[chars] : word.size(); };
+    std::vector<std::string> pieces;
+    size_t first = 0;
+    while (first < starts.size()) {
+        size_t end = first + 1;  // characters [first, end) fit
+        while (end < starts.size() && measure(word.substr(start(first), start(end + 1) - start(first))) <= width)
+            ++end;
+        if (end < starts.size()) {
+            for (size_t at = end; at > first + 1; --at) {
+                if (BreaksAfter(word[start(at) - 1])) {
+                    end = at;
+                    break;
+                }
+            }
+        }
+        pieces.push_back(word.substr(start(first), start(end) - start(first)));
+        first = end;
+    }
+    return pieces;
+}
+
+}  // namespace
+
 std::vector<std::string> Wrap(const std::string& text, int width,
                               const std::function<int(const std::string&)>& measure) {
     if (measure(text) <= width)
@@ -24,6 +67,15 @@ std::vector<std::string> Wrap(const std::string& text, int width,
     std::vector<std::string> lines;
     std::string line;
     for (const std::string& word : words) {
+        if (measure(word) > width) {
+            if (!line.empty())
+                lines.push_back(line);
+            std::vector<std::string> pieces = BreakWord(word, width, measure);
+            line = pieces.back();
+            pieces.pop_back();
+            lines.insert(lines.end(), pieces.begin(), pieces.end());
+            continue;
+        }
         const std::string longer = line.empty() ? word : line + " " + word;
         if (line.empty() || measure(longer) <= width) {
             line = longer;
@@ -41,18 +93,50 @@ std::string MiddleCut(const std::string& text, int width, const std::function<in
                       const std::string& ellipsis) {
     if (measure(text) <= width)
         return text;
-    // Where each character starts; a byte that begins no valid sequence
-    // counts as a character of its own.
-    std::vector<size_t> starts;
-    for (size_t i = 0; i < text.size();) {
-        starts.push_back(i);
-        i += std::max<size_t>(Utf8Text::SequenceLength(text, i), 1);
-    }
+    const std::vector<size_t> starts = CharacterStarts(text);
     const size_t count = starts.size();
     const auto start = [&](size_t chars) { return chars < count ? starts[chars] : text.size(); };
     for (size_t kept = count - 1; kept > 0; --kept) {
         const size_t tail = kept / 2;
         const std::string cut = text.substr(0, start(kept - tail)) + ellipsis + text.substr(start(count - tail));
+        if (measure(cut) <= width)
+            return cut;
+    }
+    return ellipsis;
+}
+
+std::string CutInWidestWord(const std::string& text, int width,
+                            const std::function<int(const std::string&)>& measure, const std::string& ellipsis) {
+    if (measure(text) <= width)
+        return text;
+    const std::vector<size_t> starts = CharacterStarts(text);
+    const long count = static_cast<long>(starts.size());
+    const auto start = [&](long chars) { return chars < count ? starts[chars] : text.size(); };
+    // The widest word, as characters [first, end).
+    long wordFirst = 0, wordEnd = count;
+    int widest = -1;
+    for (long first = 0; first < count;) {
+        long end = first;
+        while (end < count && text[start(end)] != ' ')
+            ++end;
+        if (end > first) {
+            const int w = measure(text.substr(start(first), start(end) - start(first)));
+            if (w > widest) {
+                widest = w;
+                wordFirst = first;
+                wordEnd = end;
+            }
+        }
+        first = end + 1;
+    }
+    // Dots after a name ("Applying profile <name>...") are no part of it.
+    while (wordEnd > wordFirst + 1 && text[start(wordEnd - 1)] == '.')
+        --wordEnd;
+    // Characters [from, from + gone) give way to the ellipsis, centred on the
+    // word's middle (the start keeps the odd character) and within the text.
+    for (long gone = 1; gone <= count; ++gone) {
+        const long from = std::clamp((wordFirst + wordEnd - gone + 1) / 2, 0L, count - gone);
+        const std::string cut = text.substr(0, start(from)) + ellipsis + text.substr(start(from + gone));
         if (measure(cut) <= width)
             return cut;
     }

@@ -7,13 +7,17 @@
 
 // How the texts of a picture window (balloon or notice) fit its picture:
 // a text that would run past the picture's inner edge is broken into lines
-// at spaces, and what stands below a text that grew moves down with it.
-// Plain arithmetic, so it can be checked without a window.
+// at spaces (a word too wide for a line of its own, such as a network name
+// without spaces, within the word), and what stands below a text that grew
+// moves down with it.  Plain arithmetic, so it can be checked without a
+// window.
 namespace TextFit {
 
 // Breaks `text` into lines no wider than `width` as `measure` gives widths
-// (UTF-8 in), at spaces; a single word wider than `width` keeps a line of
-// its own.  A text that fits stays one line.
+// (UTF-8 in), at spaces.  A word wider than `width` starts a line of its own
+// and is broken within: after the last hyphen, underscore or dot that leaves
+// a fitting piece, else after the last whole character that fits (one
+// character a line at least).  A text that fits stays one line.
 std::vector<std::string> Wrap(const std::string& text, int width,
                               const std::function<int(const std::string&)>& measure);
 
@@ -27,6 +31,15 @@ inline const char* const kEllipsis = "\u2026";
 // alone when nothing else fits.
 std::string MiddleCut(const std::string& text, int width, const std::function<int(const std::string&)>& measure,
                       const std::string& ellipsis = kEllipsis);
+
+// `text` whole when it fits, else cut with `ellipsis` in the middle of its
+// widest word (the name in "Connecting to <name> ..."), as little as makes
+// it fit: where the word alone is not enough the cut reaches into the words
+// beside it.  Cuts fall between characters; the ellipsis alone when nothing
+// else fits.
+std::string CutInWidestWord(const std::string& text, int width,
+                            const std::function<int(const std::string&)>& measure,
+                            const std::string& ellipsis = kEllipsis);
 
 struct Row {
     int top = 0;     // where the child stands in the picture's own layout

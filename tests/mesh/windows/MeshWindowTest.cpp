@@ -1,10 +1,13 @@
 // The mesh windows under the test run's X server, over the simulated laptop
 // and a mesh model filled through its seams.
 #include <algorithm>
+#include <climits>
+#include <cstring>
 #include <thread>
 
 #include <gtest/gtest.h>
 #include <wx/button.h>
+#include <wx/dcclient.h>
 #include <wx/listctrl.h>
 #include <wx/msgdlg.h>
 #include <wx/stattext.h>
@@ -15,6 +18,7 @@
 #include "GuiTestSupport.h"
 #include "IPDlg.h"
 #include "InterfaceTable.h"
+#include "LongValues.h"
 #include "MeshConfigurationDlg.h"
 #include "MeshInfoManager.h"
 #include "MeshShareMyInternetDlg.h"
@@ -71,6 +75,20 @@ bool PointerClick(wxWindow* window, const wxPoint& at, const std::function<bool(
 bool PointerClick(wxWindow* window, const std::function<bool()>& done) {
     const wxSize size = window->GetClientSize();
     return PointerClick(window, wxPoint(size.x / 2, size.y / 2), done);
+}
+
+// Every text of a report list, heading or cell, within its column with the
+// list's cell margins (4 pixels each side).
+void ExpectColumnsFitTheirTexts(wxListCtrl* list) {
+    for (int c = 0; c < list->GetColumnCount(); ++c) {
+        wxListItem heading;
+        heading.SetMask(wxLIST_MASK_TEXT);
+        list->GetColumn(c, heading);
+        for (long r = -1; r < list->GetItemCount(); ++r) {
+            const wxString text = r < 0 ? heading.GetText() : list->GetItemText(r, c);
+            EXPECT_LE(list->GetTextExtent(text).GetWidth() + 8, list->GetColumnWidth(c)) << text;
+        }
+    }
 }
 
 size_t Calls(const std::string& prefix) {
@@ -158,6 +176,32 @@ TEST_F(MeshWindowTest, ConfigurationShowsTheFileOrThePlatformsValues) {
         EXPECT_EQ(Child<wxTextCtrl>(&d, "ID_TEXTCTRL_LOCAL_HOST_NAME")->GetValue(), "Room 12");
         EXPECT_EQ(Child<wxTextCtrl>(&d, "ID_TEXTCTRL_MESH_CHANNEL")->GetValue(), "99");
         EXPECT_EQ(Child<wxTextCtrl>(&d, "ID_TEXTCTRL_ADVERTISEMENT_TIME")->GetValue(), "15");
+    });
+}
+
+TEST_F(MeshWindowTest, ConfigurationCaptionsStandClearOfTheirFields) {
+    MeshConfigurationDlg dlg(nullptr);
+    RunModal(dlg, [](wxDialog& d) {
+        const struct {
+            const char* caption;
+            const char* text;
+            const char* field;
+        } rows[] = {{"ID_STATICTEXT5", "Local Hostname:", "ID_TEXTCTRL_LOCAL_HOST_NAME"},
+                    {"ID_STATICTEXT4", "Default Mesh Channel:", "ID_TEXTCTRL_MESH_CHANNEL"},
+                    {"ID_STATICTEXT2", "Advertise Time Interval:", "ID_TEXTCTRL_ADVERTISEMENT_TIME"}};
+        for (const auto& row : rows) {
+            auto* caption = Child<wxStaticText>(&d, row.caption);
+            wxString words = caption->GetLabel();
+            words.Replace("\n", " ");
+            EXPECT_EQ(words, row.text);
+            wxClientDC dc(caption);
+            dc.SetFont(caption->GetFont());
+            const wxSize text = dc.GetMultiLineTextExtent(caption->GetLabel());
+            const wxRect box = caption->GetRect();
+            // Six pixels at least between the caption's words and its field.
+            EXPECT_LE(box.x + text.x + 6, Child<wxTextCtrl>(&d, row.field)->GetPosition().x) << row.text;
+            EXPECT_LE(text.y, box.height) << row.text;
+        }
     });
 }
 
@@ -419,6 +463,39 @@ TEST_F(MeshWindowTest, NeighbourSearchShowsTheGaugeThenTheRows) {
         Click(&d, "ID_BUTTON_OK");
     });
     EXPECT_EQ(result, wxID_OK);
+}
+
+TEST_F(MeshWindowTest, ListsWidenTheirColumnsToTheLongestAnnouncedNames) {
+    // A host name of 32 bytes is the most an announcement or a neighbour
+    // record carries; the channel of an announcement may be any number.
+    const std::string wide(32, 'W');
+    MeshServerEntity server = ServerRecord("", LongValues::kAddress, INT_MIN);
+    server.SetName(wide);
+    server.SetHostName(wide);
+    MeshInfoManager* model = MeshInfoManager::GetInstance();
+    model->ModifyMeshServer(server);
+    auto* client = new MeshUseOthersInternetDlg(nullptr, wxID_ANY);
+    client->Show(true);
+    auto* servers = Child<wxListCtrl>(client, "ID_LISTCTRL1");
+    ASSERT_EQ(servers->GetItemCount(), 1);
+    ExpectColumnsFitTheirTexts(servers);
+    EXPECT_EQ(servers->GetColumnWidth(2), 130) << "a column wide enough keeps its width";
+    model->RemoveMeshServer(wide);
+    client->Destroy();
+
+    ASSERT_EQ(RVL_TurnOnMesh(1), 0);
+    MeshNeighborList heard;
+    std::memset(&heard, 0, sizeof heard);
+    heard.count = 2;
+    std::memcpy(heard.entries[0].HostName, wide.data(), 32);  // no NUL: the whole field
+    std::memcpy(heard.entries[1].HostName, LongValues::kSsidTwoByte, 32);
+    SimControl::SetNextNeighborList(heard);
+    ViewMeshNeighborsDlg neighbours(nullptr);
+    RunModal(neighbours, [](wxDialog& d) {
+        auto* list = Child<wxListCtrl>(&d, "ID_LISTCTRL");
+        ASSERT_TRUE(RunEventLoopUntil([&] { return list->GetItemCount() == 2; }, 4000));
+        ExpectColumnsFitTheirTexts(list);
+    });
 }
 
 TEST_F(MeshWindowTest, IpDialogStoresTheTextAsTyped) {

@@ -1,6 +1,8 @@
 // Shows each notice window of the tray in turn over a plain backdrop and
 // writes a PNG of the screen area it covers into the folder given as the
 // first argument.  Run under an X server of its own (scripts/screenshots.sh).
+// With "--long" the balloons and the gauge show the longest names a user can
+// have (the notices' texts are the program's own either way).
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -23,6 +25,7 @@
 #include "TrayUserNotices.h"
 #include "TWMApplyProfileBalloon.h"
 #include "DisConnectBalloon.h"
+#include "LongValues.h"
 #include "WindowShots.h"
 #include "wxBitmapDialog.h"
 
@@ -46,6 +49,46 @@ bool Grab(wxBitmapDialog* notice, const wxString& file) {
     return Grab(static_cast<wxWindow*>(notice), file);
 }
 
+// One window's values, pictured into "<file><suffix>.png".
+struct Shown {
+    const char* suffix;
+    wxString text;   // the profile name of a balloon, the gauge's line
+    wxString speed;  // the speed line of a connection balloon
+};
+
+// A wired connection-type text as long as the platform gives them
+// ("1000Mbps - Full Duplex"), for a ten-gigabit link, after the hub's
+// "Wired LAN - ".
+const char* const kLongWiredSpeed = "10000Mbps - Full Duplex";
+
+wxString Utf8(const char* text) { return wxString::FromUTF8(text); }
+
+// The profile names the balloons show: the demo's own, or the longest a
+// profile can have, of the widest letter and of two-byte letters.
+std::vector<Shown> ProfileNames(const char* demo, const wxString& speed, const wxString& longSpeed) {
+    if (!WindowShots::LongValues())
+        return {{"", demo, speed}};
+    return {{"", Utf8(LongValues::kProfileName), longSpeed},
+            {"-two-byte", Utf8(LongValues::kProfileNameTwoByte), longSpeed}};
+}
+
+// The texts of the busy gauge: the scan's, and the connect and apply texts
+// with the demo's names or the longest ones.
+std::vector<Shown> GaugeTexts() {
+    const wxString connect = _("Connecting to "), apply = _("Applying profile ");
+    std::vector<Shown> texts = {{"", _("Scanning for networks..."), ""}};
+    if (!WindowShots::LongValues()) {
+        texts.push_back({"_connect", connect + "Riverside-Primary-School-Staff01 ...", ""});
+        texts.push_back({"_apply", apply + "Classroom 101...", ""});
+        return texts;
+    }
+    texts.push_back({"_connect", connect + Utf8(LongValues::kSsid) + " ...", ""});
+    texts.push_back({"_connect-two-byte", connect + Utf8(LongValues::kSsidTwoByte) + " ...", ""});
+    texts.push_back({"_apply", apply + Utf8(LongValues::kProfileName) + "...", ""});
+    texts.push_back({"_apply-two-byte", apply + Utf8(LongValues::kProfileNameTwoByte) + "...", ""});
+    return texts;
+}
+
 class ShotApp : public wxApp {
 public:
     bool OnInit() override {
@@ -56,7 +99,9 @@ public:
     }
 
 private:
-    wxString Path(const char* name) const { return m_folder + "/" + name + ".png"; }
+    wxString Path(const char* name, const char* suffix = "") const {
+        return m_folder + "/" + name + suffix + ".png";
+    }
 
     // A Yes/No or OK notice with the title and lines the program gives it.
     template <class Notice>
@@ -90,11 +135,11 @@ private:
             ok &= GrabNotice<PopupDialog>(q.lines, q.file);
         for (const auto& n : notices)
             ok &= GrabNotice<PopupConfirmDialog>(n.lines, n.file);
-        {
+        for (const Shown& profile : ProfileNames("Classroom 101", "", "")) {
             auto* apply = new TWMApplyProfileBalloon(nullptr);
-            apply->SetProfileName("Classroom 101");
+            apply->SetProfileName(profile.text);
             apply->Show(true);
-            ok &= Grab(apply, Path("balloon_apply"));
+            ok &= Grab(apply, Path("balloon_apply", profile.suffix));
             apply->Destroy();
             Pump(200);
         }
@@ -106,27 +151,30 @@ private:
             none->Destroy();
             Pump(200);
         }
-        {
+        // The wireless balloon shows the profile's name, or the network's
+        // when there is no profile; a profile name is the longer.
+        for (const Shown& line : ProfileNames("Classroom 2", _("54.0Mbps"), _("108.0Mbps"))) {
             TaskBarBalloon* wifi = new TaskBarBalloon(nullptr, "balloon");
             wifi->SetSuccessTip(_("Successfully Connected!"));
             wifi->SetType(_("Wireless LAN"));
-            wifi->SetSpeed(_("54.0Mbps"));
-            wifi->SetStatus("Classroom 2");
-            wifi->SetSignalQuality(72);
-            wifi->SetSignalIcon(72);
+            wifi->SetSpeed(line.speed);
+            wifi->SetStatus(line.text);
+            const int quality = WindowShots::LongValues() ? 100 : 72;
+            wifi->SetSignalQuality(quality);
+            wifi->SetSignalIcon(quality);
             wifi->Show(true);
-            ok &= Grab(wifi, Path("balloon_wireless"));
+            ok &= Grab(wifi, Path("balloon_wireless", line.suffix));
             wifi->Destroy();
             Pump(200);
         }
-        {
+        for (const Shown& line : ProfileNames("School LAN", "100Mbps Full Duplex", kLongWiredSpeed)) {
             TaskBarBalloonLAN* lan = new TaskBarBalloonLAN(nullptr, "balloon");
             lan->SetSuccessTip(_("Successfully Connected!"));
             lan->SetType(_("Wired LAN"));
-            lan->SetSpeed("100Mbps Full Duplex");
-            lan->SetStatus("School LAN");
+            lan->SetSpeed(line.speed);
+            lan->SetStatus(line.text);
             lan->Show(true);
-            ok &= Grab(lan, Path("balloon_wired"));
+            ok &= Grab(lan, Path("balloon_wired", line.suffix));
             lan->Destroy();
             Pump(200);
         }
@@ -137,13 +185,13 @@ private:
             exist->Destroy();
             Pump(200);
         }
-        {
+        for (const Shown& line : GaugeTexts()) {
             GaugeDialog* gauge = new GaugeDialog(nullptr, wxID_ANY);
-            gauge->SetLabel(_("Scanning for networks..."));
+            gauge->SetLabel(line.text);
             gauge->Move(377, 270);
             gauge->Show(true);
             Pump(2100);
-            ok &= Grab(gauge, Path("gauge"));
+            ok &= Grab(gauge, Path("gauge", line.suffix));
             gauge->Show(false);
             gauge->Destroy();
             Pump(200);

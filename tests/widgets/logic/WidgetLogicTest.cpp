@@ -29,7 +29,15 @@ TEST(TextFit, LongTextsBreakAtSpacesAndPushWhatIsBelow) {
         {"wireless LAN?", 200, {"wireless LAN?"}},
         {"The wired network connection was lost.", 224, {"The wired network connection was", "lost."}},
         {"Applying profile Classroom 101...", 140, {"Applying profile", "Classroom 101..."}},
-        {"Riverside-Primary-School-Staff01 x", 70, {"Riverside-Primary-School-Staff01", "x"}},
+        // A word wider than a line breaks after a hyphen where one fits,
+        // else after the last character that fits, never inside one.
+        {"Riverside-Primary-School-Staff01 x", 70, {"Riverside-", "Primary-", "School-", "Staff01 x"}},
+        {"Applying profile Riverside-Primary-School-Staff01...", 140,
+         {"Applying profile", "Riverside-Primary-", "School-Staff01..."}},
+        {"Applying profile WWWWWWWWWWWWWWWWWWWWWWWW...", 70,
+         {"Applying", "profile", "WWWWWWWWWW", "WWWWWWWWWW", "WWWW..."}},
+        {"\u0416\u0416\u0416\u0416\u0416\u0416", 70, {"\u0416\u0416\u0416\u0416\u0416", "\u0416"}},
+        {"ab", 5, {"a", "b"}},
         {"", 10, {""}},
     };
     for (const Case& c : cases)
@@ -46,14 +54,19 @@ TEST(TextFit, LongTextsBreakAtSpacesAndPushWhatIsBelow) {
     EXPECT_EQ(extra, 0);
 }
 
+namespace {
+
+// 6 pixels a character, whatever its bytes; a stray byte counts as one.
+int SixPerCharacter(const std::string& s) {
+    int chars = 0;
+    for (unsigned char c : s)
+        chars += (c & 0xC0) != 0x80;
+    return chars * 6;
+}
+
+}  // namespace
+
 TEST(TextFit, MiddleCutKeepsBothEndsAndWholeCharacters) {
-    // 6 pixels a character, whatever its bytes; a stray byte counts as one.
-    const auto measure = [](const std::string& s) {
-        int chars = 0;
-        for (unsigned char c : s)
-            chars += (c & 0xC0) != 0x80;
-        return chars * 6;
-    };
     const struct { const char* text; int width; const char* cut; } cases[] = {
         {"Classroom-101", 78, "Classroom-101"},
         {"Classroom-101", 66, "Class\u2026m-101"},
@@ -63,5 +76,19 @@ TEST(TextFit, MiddleCutKeepsBothEndsAndWholeCharacters) {
         {"Gym", 5, "\u2026"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(TextFit::MiddleCut(c.text, c.width, measure), c.cut) << c.text << " " << c.width;
+        EXPECT_EQ(TextFit::MiddleCut(c.text, c.width, SixPerCharacter), c.cut) << c.text << " " << c.width;
+}
+
+TEST(TextFit, CutInWidestWordKeepsTheWordsAroundAName) {
+    const struct { const char* text; int width; const char* cut; } cases[] = {
+        {"Connecting to Classroom-101 ...", 186, "Connecting to Classroom-101 ..."},
+        {"Connecting to WWWWWWWWWWWW ...", 150, "Connecting to WWW\u2026WWW ..."},
+        {"Applying profile \u0416\u0416\u0416\u0416\u0416\u0416\u0416\u0416...", 138,
+         "Applying profile \u0416\u2026\u0416..."},
+        {"Riverside-Primary-School-Staff01", 66, "River\u2026aff01"},
+        {"Go WWWWWW", 18, "Go\u2026"},  // the cut reaches into the word before
+        {"Go", 5, "\u2026"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(TextFit::CutInWidestWord(c.text, c.width, SixPerCharacter), c.cut) << c.text << " " << c.width;
 }
