@@ -8,7 +8,8 @@ class wxWindow;
 
 // The layout check over a window as it is shown: walks it and every visible
 // child window and hands each window's children to LayoutRules.  Besides
-// the controls it measures the cells of report lists against their columns.
+// the controls it measures the cells of report lists against their columns
+// and the rows of list boxes against their width.
 // Each finding names the window's path ("<top>/<child>/...").
 namespace LayoutWalker {
 
