@@ -6,8 +6,10 @@
 #include <wx/filedlg.h>
 #include <wx/intl.h>
 #include <wx/listbox.h>
+#include <wx/settings.h>
 #include <wx/utils.h>
 
+#include "CutRows.h"
 #include "DialogMessages.h"
 #include "ProfileFieldRules.h"
 
@@ -47,14 +49,28 @@ AutoRunSettings::AutoRunSettings(wxWindow* parent, wxWindowID id) {
     m_okButton->SetDefault();
     m_cancelButton = new wxButton(this, ID_BTN_CANCEL, _("Cancel"), wxPoint(305, 256), wxSize(80, 27), 0,
                                   wxDefaultValidator, "ID_BTN_CANCEL");
+    m_cutRows = std::make_unique<CutRows>(m_list, [this](const wxPoint& point) { return m_list->HitTest(point); });
 }
 
 AutoRunSettings::~AutoRunSettings() = default;
 
 void AutoRunSettings::SetAppList(const wxArrayString& list) {
+    m_programs = list;
+    ShowPrograms();
+}
+
+void AutoRunSettings::ShowPrograms() {
     m_list->Clear();
-    for (const wxString& program : list)
-        m_list->Append(program);
+    m_cutRows->Resize(0);
+    for (const wxString& program : m_programs)
+        AppendRow(program);
+}
+
+// The list's rows draw their text a few pixels in from each side, and a
+// vertical scroll bar may take its width from them.
+void AutoRunSettings::AppendRow(const wxString& program) {
+    const int width = m_list->GetClientSize().x - 8 - wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, m_list);
+    m_list->Append(m_cutRows->Fit(static_cast<int>(m_list->GetCount()), program, width));
 }
 
 wxArrayString AutoRunSettings::GetAppList() { return m_appList; }
@@ -63,12 +79,13 @@ void AutoRunSettings::OnAdd(wxCommandEvent&) {
     const wxString path = chooseFile ? chooseFile(this) : wxString();
     if (path.empty())
         return;
-    const FieldVerdict verdict = ProfileFieldRules::CheckProgram(path, m_list->GetStrings());
+    const FieldVerdict verdict = ProfileFieldRules::CheckProgram(path, m_programs);
     if (!verdict.accepted) {
         DialogMessages::Tell(this, verdict.message);
         return;
     }
-    m_list->Append(path);
+    AppendRow(path);
+    m_programs.Add(path);
 }
 
 void AutoRunSettings::OnDelete(wxCommandEvent&) {
@@ -82,7 +99,10 @@ void AutoRunSettings::OnDelete(wxCommandEvent&) {
     // From the bottom up, so that every index still to go stays valid.
     std::sort(selected.begin(), selected.end());
     for (auto it = selected.rbegin(); it != selected.rend(); ++it)
-        m_list->Delete(static_cast<unsigned>(*it));
+        m_programs.RemoveAt(static_cast<size_t>(*it));
+    // Nothing left is selected: showing the rest afresh keeps each row's
+    // tooltip with its path.
+    ShowPrograms();
 }
 
 void AutoRunSettings::OnListSelected(wxCommandEvent&) {
@@ -91,7 +111,7 @@ void AutoRunSettings::OnListSelected(wxCommandEvent&) {
 }
 
 void AutoRunSettings::OnOK(wxCommandEvent&) {
-    m_appList = m_list->GetStrings();
+    m_appList = m_programs;
     EndDialog(wxID_OK);
 }
 

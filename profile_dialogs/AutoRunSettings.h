@@ -2,16 +2,19 @@
 #define TIDEWAVE_AUTORUNSETTINGS_H
 
 #include <functional>
+#include <memory>
 
 #include <wx/arrstr.h>
 #include <wx/dialog.h>
 
 class wxButton;
 class wxListBox;
+class CutRows;
 
 // "Enable Applications": the programs a profile starts once it connected.
 // The owner fills the list with SetAppList; Add and Delete change only the
-// list shown; OK keeps it for GetAppList, Cancel drops it.
+// list shown; OK keeps it for GetAppList, Cancel drops it.  A path wider
+// than the list is shown cut in the middle, whole in its row's tooltip.
 class AutoRunSettings : public wxDialog {
 public:
     static const long ID_LIST_APP;
@@ -40,6 +43,9 @@ private:
     void OnCancel(wxCommandEvent& event);
     void OnListSelected(wxCommandEvent& event);
     void EndDialog(int code);
+    // Shows m_programs in the list.
+    void ShowPrograms();
+    void AppendRow(const wxString& program);
 
     wxButton* m_deleteButton;
     wxButton* m_addButton;
@@ -47,6 +53,9 @@ private:
     wxButton* m_cancelButton;
     wxListBox* m_list;
     wxArrayString m_appList;
+    // The paths the list shows, whole.
+    wxArrayString m_programs;
+    std::unique_ptr<CutRows> m_cutRows;
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -1,5 +1,7 @@
 #include "ProfileManagerDlg.h"
 
+#include <algorithm>
+
 #include <wx/bmpbuttn.h>
 #include <wx/button.h>
 #include <wx/checkbox.h>
@@ -12,6 +14,7 @@
 #include <wx/panel.h>
 
 #include "CommandRunner.h"
+#include "CutRows.h"
 #include "EditProfileDialog.h"
 #include "NetworkTypes.h"
 #include "PictureLoader.h"
@@ -88,6 +91,7 @@ ProfileManagerDlg::ProfileManagerDlg(wxWindow* parent, wxWindowID) {
 }
 
 ProfileManagerDlg::~ProfileManagerDlg() {
+    m_cutNames.reset();
     if (m_pProfileListCtrl != nullptr)
         m_pProfileListCtrl->SetImageList(nullptr, wxIMAGE_LIST_SMALL);
     delete m_pImages;
@@ -167,6 +171,16 @@ void ProfileManagerDlg::CreateControls() {
 
     m_pImages = ProfileListImages::Create();
     m_pProfileListCtrl->SetImageList(m_pImages, wxIMAGE_LIST_SMALL);
+    wxCheckedListCtrl* list = m_pProfileListCtrl;
+    m_cutNames = std::make_unique<CutRows>(list, [list](const wxPoint& point) {
+        int flags = 0;
+        return static_cast<int>(list->HitTest(point, flags));
+    });
+    // A column dragged to another width shows as much of each name as fits.
+    list->Bind(wxEVT_LIST_COL_END_DRAG, [this](wxListEvent& event) {
+        event.Skip();
+        CallAfter(&ProfileManagerDlg::FitNames);
+    });
 
     m_pUpButton->Enable(false);
     m_pDownButton->Enable(false);
@@ -240,6 +254,7 @@ void ProfileManagerDlg::FillList(int select) {
     while (list->GetItemCount() > n)
         list->DeleteItem(list->GetItemCount() - 1);
 
+    m_cutNames->Resize(n);
     const std::vector<ProfileManagerModel::RowLook> looks = m_model.Looks();
     const wxColour textColour = list->GetForegroundColour();
     for (int row = 0; row < n; ++row) {
@@ -252,7 +267,7 @@ void ProfileManagerDlg::FillList(int select) {
                            (ProfileManagerModel::IsShown(profiles[row].show) ? checked : 0);
         list->UpdateItemState(row, marks, enabled | checked);
         list->SetItem(row, 1, wxString::Format("%d", row + 1), -1);
-        list->SetItem(row, 2, FromUtf8(profiles[row].name), -1);
+        list->SetItem(row, 2, NameCell(row), -1);
         list->SetItemColumnImage(row, 2, look.image);
         if (look.whiteBackground)
             list->SetItemBackgroundColour(row, *wxWHITE);
@@ -266,6 +281,22 @@ void ProfileManagerDlg::FillList(int select) {
     for (int row = 0; row < list->GetItemCount() && all; ++row)
         all = list->IsChecked(row);
     m_pShowAllCheckBox->SetValue(all);
+}
+
+// The list draws a cell's text 4 pixels in from each side, after the
+// profile's icon and 5 pixels.
+wxString ProfileManagerDlg::NameCell(int row) {
+    int iconWidth = 0, iconHeight = 0;
+    m_pImages->GetSize(ProfileListImages::FIRST_ICON, iconWidth, iconHeight);
+    const int width = m_pProfileListCtrl->GetColumnWidth(2) - 8 - iconWidth - 5;
+    return m_cutNames->Fit(row, FromUtf8(m_model.Profiles()[static_cast<size_t>(row)].name), width);
+}
+
+void ProfileManagerDlg::FitNames() {
+    wxMutexLocker lock(m_listMutex);
+    const int n = std::min(m_model.Count(), m_pProfileListCtrl->GetItemCount());
+    for (int row = 0; row < n; ++row)
+        m_pProfileListCtrl->SetItem(row, 2, NameCell(row), -1);
 }
 
 void ProfileManagerDlg::ResetSelection() {

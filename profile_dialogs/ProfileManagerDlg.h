@@ -2,6 +2,7 @@
 #define TIDEWAVE_PROFILEMANAGERDLG_H
 
 #include <functional>
+#include <memory>
 
 #include <wx/frame.h>
 #include <wx/thread.h>
@@ -9,6 +10,7 @@
 #include "ProfileManagerModel.h"
 #include "ProfileManagerView.h"
 
+class CutRows;
 class wxBitmapButton;
 class wxButton;
 class wxCheckBox;
@@ -64,6 +66,10 @@ private:
     void CreateControls();
     void Load();
     void UpdateButtons(int row);
+    // The name column's text for `row`, cut in the middle when the column
+    // is too narrow for the whole name.
+    wxString NameCell(int row);
+    void FitNames();
     void DisableSelectionCommands();
     int SelectedRow() const;
     std::string InUseName() const;
@@ -121,6 +127,7 @@ private:
     bool m_bInitialized = false;
     wxMutex m_listMutex;
     wxImageList* m_pImages = nullptr;
+    std::unique_ptr<CutRows> m_cutNames;
 
     wxDECLARE_EVENT_TABLE();
 };

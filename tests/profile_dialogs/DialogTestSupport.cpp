@@ -4,6 +4,8 @@
 #include <wx/combobox.h>
 #include <wx/dialog.h>
 #include <wx/textctrl.h>
+#include <wx/tooltip.h>
+#include <wx/uiaction.h>
 
 #include "ModalDialogAnswerer.h"
 
@@ -61,4 +63,11 @@ void Type(wxWindow* textField, const wxString& text) {
 bool HasFocus(wxWindow* window) {
     RunEventLoopFor(30);
     return window != nullptr && wxWindow::FindFocus() == window;
+}
+
+wxString TipAt(wxWindow* window, const wxPoint& point, const wxString& tip) {
+    wxUIActionSimulator pointer;
+    pointer.MouseMove(window->ClientToScreen(point));
+    RunEventLoopUntil([&] { return window->GetToolTipText() == tip; }, 3000);
+    return window->GetToolTipText();
 }

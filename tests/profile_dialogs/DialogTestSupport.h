@@ -38,4 +38,9 @@ void Type(wxWindow* textField, const wxString& text);
 // The window with the keyboard focus is `window`.
 bool HasFocus(wxWindow* window);
 
+// Moves the pointer, as a mouse does, onto `point` of `window`'s client
+// area and waits until the window's tooltip reads `tip` (empty: none);
+// what it reads then.
+wxString TipAt(wxWindow* window, const wxPoint& point, const wxString& tip);
+
 #endif

@@ -1,4 +1,5 @@
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -8,9 +9,12 @@
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/menu.h>
+#include <wx/uiaction.h>
 
 #include "CommandRunner.h"
 #include "FileTar.h"
+#include "LayoutWalker.h"
+#include "LongValues.h"
 #include "ManagerTestSupport.h"
 #include "ModalDialogAnswerer.h"
 #include "ProfileFile.h"
@@ -451,4 +455,58 @@ TEST_F(ManagerWindowTest, OkRemovesOnlyProfilesTheListWasLoadedWith) {
     EXPECT_FALSE(Stored(hub.store->UserDir(), "U1"));
     EXPECT_TRUE(Stored(hub.store->UserDir(), "U2"));
     EXPECT_TRUE(Stored(hub.store->UserDir(), "Late"));
+}
+
+TEST_F(ManagerWindowTest, LongNamesAreCutInTheMiddleAndShownWholeUnderThePointer) {
+    // The longest names the editor takes: two apart only at their end, one
+    // of two-byte characters.
+    const std::string apart = std::string(LongValues::kProfileName).substr(1) + "2";
+    const std::vector<std::string> names = {"U1", LongValues::kProfileName, apart, LongValues::kProfileNameTwoByte};
+    for (size_t i = 0; i < names.size(); ++i)
+        Place(hub.store->UserDir(), Profile(names[i], "user", std::to_string(i + 1)));
+    Manager()->ShowManager();
+    RunEventLoopFor(200);
+    EXPECT_EQ(LayoutWalker::Check(Manager()), std::vector<std::string>());
+
+    std::set<wxString> cells;
+    for (int row = 0; row < 4; ++row) {
+        const wxString whole = wxString::FromUTF8(names[row].c_str());
+        const wxString cell = List()->GetItemText(row, 2);
+        cells.insert(cell);
+        if (row == 0) {
+            EXPECT_EQ(cell, whole);
+            continue;
+        }
+        const wxString start = cell.BeforeFirst(wxUniChar(0x2026)), end = cell.AfterFirst(wxUniChar(0x2026));
+        EXPECT_TRUE(!start.empty() && !end.empty() && whole.StartsWith(start) && whole.EndsWith(end))
+            << cell.utf8_str();
+    }
+    EXPECT_EQ(cells.size(), 4u);
+
+    // The pointer on a cut name shows it whole; on a whole one, no tip.
+    for (int row : {1, 2, 3, 0}) {
+        const wxString tip = row == 0 ? wxString() : wxString::FromUTF8(names[row].c_str());
+        wxRect cell;
+        ASSERT_TRUE(List()->GetSubItemRect(row, 2, cell));
+        const wxPoint onName = cell.GetPosition() + wxPoint(60, cell.height / 2);
+        EXPECT_EQ(TipAt(List(), onName, tip).utf8_string(), tip.utf8_string()) << row;
+    }
+
+    // The name column's border dragged 60 pixels to the left: the names are
+    // cut again to the narrower column.
+    wxRect first;
+    ASSERT_TRUE(List()->GetSubItemRect(0, 2, first));
+    const wxPoint border = List()->ClientToScreen(wxPoint(first.GetRight() + 1, first.y / 2));
+    wxUIActionSimulator pointer;
+    pointer.MouseMove(border);
+    RunEventLoopFor(100);
+    pointer.MouseDown();
+    for (int step = 1; step <= 6; ++step) {
+        pointer.MouseMove(border - wxPoint(10 * step, 0));
+        RunEventLoopFor(30);
+    }
+    pointer.MouseUp();
+    EXPECT_TRUE(RunEventLoopUntil([&] { return List()->GetColumnWidth(2) == 160; }));
+    RunEventLoopUntil([&] { return LayoutWalker::Check(Manager()).empty(); }, 2000);
+    EXPECT_EQ(LayoutWalker::Check(Manager()), std::vector<std::string>());
 }

@@ -9,6 +9,7 @@
 #include "AutoRunSettings.h"
 #include "DialogTestSupport.h"
 #include "IPSettings.h"
+#include "LayoutWalker.h"
 #include "ModalDialogAnswerer.h"
 #include "ProxySettings.h"
 #include "TestTree.h"
@@ -94,6 +95,21 @@ protected:
         AutoRunSettings::chooseFile = &AutoRunSettings::ChooseWithFileDialog;
         GuiTest::TearDown();
     }
+    // A point on `row` of the list, found as a click finds it (once the
+    // list has laid out its rows).
+    static wxPoint OnRow(wxListBox* list, int row) {
+        wxPoint point;
+        const bool found = RunEventLoopUntil([&] {
+            for (point.y = 0; point.y < list->GetClientSize().y; point.y += 2) {
+                point.x = 40;
+                if (list->HitTest(point) == row)
+                    return true;
+            }
+            return false;
+        });
+        EXPECT_TRUE(found) << "no row " << row;
+        return point + wxPoint(0, 4);
+    }
     static void Select(wxListBox* list, std::initializer_list<int> rows) {
         for (int row : rows)
             list->SetSelection(row);
@@ -158,4 +174,48 @@ TEST_F(AutoRunTest, AddTakesOnlyNewProgramsAndCancelKeepsNothing) {
     EXPECT_EQ(result, wxID_OK);
     ASSERT_EQ(dialog.GetAppList().size(), 3u);
     EXPECT_EQ(dialog.GetAppList()[2], m_five[2]);
+}
+
+TEST_F(AutoRunTest, LongPathsAreCutInTheMiddleAndShownWholeUnderThePointer) {
+    // Programs of 255 bytes, apart only at their end.
+    const std::string folder = m_tree / std::string(241 - m_tree.Path().size(), 'W');
+    TestTree::MakeDirs(folder);
+    wxArrayString programs;
+    for (const char* name : {"/portal-start", "/portal-stop", "/portal-pause"}) {
+        TestTree::WriteFile(folder + name, "#!/bin/sh\n");
+        chmod((folder + name).c_str(), 0755);
+        programs.Add(wxString::FromUTF8((folder + name).c_str()));
+    }
+    AutoRunSettings dialog(nullptr, wxID_ANY);
+    dialog.SetAppList(wxArrayString(2, &programs[0]));
+    wxListBox* list = Named<wxListBox>(&dialog, "ID_LIST_APP");
+    const int result = RunModal(dialog, [&] {
+        m_chosen = programs[2];
+        Click(Named<wxButton>(&dialog, "ID_BTN_ADD"));
+        m_chosen = programs[0];
+        ModalDialogAnswerer::Get().Expect("This application is already in the list.", wxID_OK);
+        Click(Named<wxButton>(&dialog, "ID_BTN_ADD"));
+        RunEventLoopFor(100);
+        EXPECT_EQ(LayoutWalker::Check(&dialog), std::vector<std::string>());
+        ASSERT_EQ(list->GetCount(), 3u);
+        for (unsigned row = 0; row < 3; ++row) {
+            const wxString cell = list->GetString(row);
+            const wxString start = cell.BeforeFirst(wxUniChar(0x2026)), end = cell.AfterFirst(wxUniChar(0x2026));
+            EXPECT_TRUE(!start.empty() && programs[row].StartsWith(start) && programs[row].EndsWith(end) &&
+                        end.EndsWith(programs[row].AfterLast('/')))
+                << cell.utf8_str();
+            EXPECT_EQ(TipAt(list, OnRow(list, row), programs[row]).utf8_string(), programs[row].utf8_string()) << row;
+        }
+        // The rows below a deleted one keep their own paths.
+        Select(list, {0});
+        ModalDialogAnswerer::Get().Expect("Are you sure you want to delete this item?", wxID_YES);
+        Click(Named<wxButton>(&dialog, "ID_BTN_DELETE"));
+        EXPECT_EQ(TipAt(list, OnRow(list, 0), programs[1]).utf8_string(), programs[1].utf8_string());
+        Click(Named<wxButton>(&dialog, "ID_BTN_OK"));
+    });
+    EXPECT_EQ(result, wxID_OK);
+    const wxArrayString kept = dialog.GetAppList();
+    ASSERT_EQ(kept.size(), 2u);
+    EXPECT_EQ(kept[0], programs[1]);
+    EXPECT_EQ(kept[1], programs[2]);
 }

@@ -12,6 +12,7 @@
 #include <wx/dcclient.h>
 #include <wx/hyperlink.h>
 #include <wx/imaglist.h>
+#include <wx/listbox.h>
 #include <wx/listctrl.h>
 #include <wx/radiobut.h>
 #include <wx/statbmp.h>
@@ -111,6 +112,34 @@ Box DrawnTextBox(wxWindow* w, const wxSize& need) {
     return Box{x, r.y, width, std::min(need.y, r.height)};
 }
 
+// Whether a cell of a report list shows a picture before its text.
+bool HasColumnImage(wxListCtrl* list, long row, int col) {
+    wxListItem item;
+    item.SetId(row);
+    item.SetColumn(col);
+    item.SetMask(wxLIST_MASK_IMAGE);
+    return list->GetItem(item) && item.GetImage() >= 0;
+}
+
+// The rows of a list box against its width: the toolkit draws a row's text
+// 4 pixels in from each side.
+void CheckListBox(wxListBox* box, const std::string& path, std::vector<std::string>& findings) {
+    std::vector<LayoutRules::DrawnText> texts;
+    wxClientDC dc(box);
+    dc.SetFont(box->GetFont());
+    for (unsigned row = 0; row < box->GetCount(); ++row) {
+        const wxSize extent = dc.GetTextExtent(box->GetString(row));
+        LayoutRules::DrawnText t;
+        t.name = path + " row " + std::to_string(row) + " \"" + Utf8(box->GetString(row)) + "\"";
+        t.box = Box{0, 0, box->GetClientSize().x, extent.y};
+        t.textW = extent.x + 8;
+        t.textH = extent.y;
+        texts.push_back(t);
+    }
+    for (const std::string& f : LayoutRules::CheckDrawn(texts))
+        findings.push_back(f);
+}
+
 // The columns of a report list against the texts in them.
 void CheckColumns(wxListCtrl* list, const std::string& path, std::vector<std::string>& findings) {
     if (!list->InReportView())
@@ -134,7 +163,7 @@ void CheckColumns(wxListCtrl* list, const std::string& path, std::vector<std::st
                 continue;
             const wxSize extent = dc.GetTextExtent(text);
             int need = extent.x + kCellPadding;
-            if (row >= 0 && col == 0)
+            if (row >= 0 && (col == 0 || HasColumnImage(list, row, col)))
                 need += imageW + 2;
             LayoutRules::DrawnText t;
             t.name = path + " column " + std::to_string(col) + (row < 0 ? " heading" : " row " + std::to_string(row)) +
@@ -250,6 +279,8 @@ void Walk(wxWindow* window, const std::string& path, std::vector<std::string>& f
         CheckColumns(list, path, findings);
         CheckHeading(list, path, findings);
     }
+    if (auto* box = dynamic_cast<wxListBox*>(window))
+        CheckListBox(box, path, findings);
     CheckComboText(window, path, findings);
 
     const wxSize client = window->GetClientSize();

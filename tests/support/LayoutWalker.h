@@ -8,10 +8,10 @@ class wxWindow;
 
 // The layout check over a window as it is shown: walks it and every visible
 // child window and hands each window's children to LayoutRules.  Besides
-// the controls it measures the cells of report lists against their columns,
-// compares their heading row with a fresh painting of it (headings that did
-// not follow the rows' scroll), and checks that a drop-down shows its text
-// from the start.
+// the controls it measures the cells of report lists against their columns
+// and the rows of list boxes against their width, compares a report list's
+// heading row with a fresh painting of it (headings that did not follow the
+// rows' scroll), and checks that a drop-down shows its text from the start.
 // Each finding names the window's path ("<top>/<child>/...").
 namespace LayoutWalker {
 

@@ -2,7 +2,9 @@
 // two profiles of their own, then the new-profile wizard's three pages and
 // its network security dialog, and writes a PNG of each into the folder
 // given as the first argument.  Run under an X server of its own, with
-// TIDEWAVE_ROOT and HOME naming the demo settings (scripts/shots).
+// TIDEWAVE_ROOT and HOME naming the demo settings (scripts/shots).  With
+// "--long" the user's profiles and the wizard's fields take the longest
+// values the dialogs accept (ProfileLongValues.h).
 #include <functional>
 #include <string>
 
@@ -18,6 +20,7 @@
 #include "DataCenter.h"
 #include "ProfileFile.h"
 #include "ProfileGeneralSettings.h"
+#include "ProfileLongValues.h"
 #include "ProfileManagerDlg.h"
 #include "ProfileOtherSettings.h"
 #include "ProfileWirelessSettings.h"
@@ -28,6 +31,7 @@
 
 namespace {
 
+using ProfileLongValues::Fill;
 using WindowShots::Grab;
 using WindowShots::Pump;
 
@@ -52,7 +56,15 @@ void Click(wxWindow* button) {
     button->GetEventHandler()->ProcessEvent(click);
 }
 
-ProfileList_t UserProfile(const std::string& name, const std::string& ssid, const std::string& icon) {
+void Tick(wxCheckBox* box) {
+    box->SetValue(true);
+    wxCommandEvent ticked(wxEVT_CHECKBOX, box->GetId());
+    ticked.SetEventObject(box);
+    box->GetEventHandler()->ProcessEvent(ticked);
+}
+
+ProfileList_t UserProfile(const std::string& name, const std::string& ssid, const std::string& icon,
+                          const std::string& key = "at home 2024") {
     ProfileList_t p;
     p.name = name;
     p.permission = "user";
@@ -62,7 +74,7 @@ ProfileList_t UserProfile(const std::string& name, const std::string& ssid, cons
     p.WirelessSet.SSID = ssid;
     p.WirelessSet.WirlessType = "Automatic";
     p.WirelessSet.WlanSecurity = "wpa-psk";
-    p.WirelessSet.WPAKey = "at home 2024";
+    p.WirelessSet.WPAKey = key;
     p.WirelessSet.KeyIndex = "1";
     return p;
 }
@@ -71,6 +83,8 @@ class ShotApp : public wxApp {
 public:
     bool OnInit() override {
         if (!WindowShots::Begin(*this, false, m_folder))
+            return false;
+        if (!ProfileLongValues::Accepted())
             return false;
         CallAfter(&ShotApp::Run);
         return true;
@@ -86,8 +100,15 @@ private:
         // policy of the hub (no windows of its own).
         TWMUtil::OverrideUserIdForTesting("pupil");
         TWMUtil::MakeFolder(SystemPaths::UserProfileDir(), 0700);
-        ProfileFile::Write(UserProfile("Home", "Wohnung-5G", "1"), SystemPaths::UserProfileDir(), 0600, true);
-        ProfileFile::Write(UserProfile("Grandma's", "FamilyNet", "3"), SystemPaths::UserProfileDir(), 0600, true);
+        if (WindowShots::LongValues()) {
+            using namespace ProfileLongValues;
+            ProfileFile::Write(UserProfile(kName, kSsid, "1", kWpaKey), SystemPaths::UserProfileDir(), 0600, true);
+            ProfileFile::Write(UserProfile(kNameTwoByte, kSsidTwoByte, "3", kWpaKey), SystemPaths::UserProfileDir(),
+                               0600, true);
+        } else {
+            ProfileFile::Write(UserProfile("Home", "Wohnung-5G", "1"), SystemPaths::UserProfileDir(), 0600, true);
+            ProfileFile::Write(UserProfile("Grandma's", "FamilyNet", "3"), SystemPaths::UserProfileDir(), 0600, true);
+        }
         DataCenter::GetInstance()->CreateAll();
 
         auto* manager = new ProfileManagerDlg(nullptr, -1);
@@ -113,22 +134,27 @@ private:
     // Runs inside the wizard's modal loop: fills each page, shoots it, goes
     // on, and opens the network security dialog from the last page.
     bool ShootWizard(ProfileGeneralSettings* wizard) {
+        const bool longValues = WindowShots::LongValues();
         Pump(800);  // the window has just appeared: let it settle first
-        Named<wxTextCtrl>(wizard, "ID_NAMETEXTCTRL")->ChangeValue("Library");
-        bool ok = Shoot(wizard, Path("new-profile-general"));
+        bool ok = Fill(Named<wxTextCtrl>(wizard, "ID_NAMETEXTCTRL"),
+                       longValues ? ProfileLongValues::kNewName : "Library");
+        ok = Shoot(wizard, Path("new-profile-general")) && ok;
         Click(wizard->FindWindow(wxID_FORWARD));
         ProfileWirelessSettings* wireless = wizard->GetWirelessPage();
         if (wizard->GetCurrentPage() != wireless) {
             wizard->EndModal(wxID_CANCEL);
             return false;
         }
-        Named<wxTextCtrl>(wireless, "ID_WNNAMETEXTCTRL")->SetValue("Library-AP");
+        auto* ssid = Named<wxTextCtrl>(wireless, "ID_WNNAMETEXTCTRL");
+        ok = Fill(ssid, longValues ? ProfileLongValues::kSsid : "Library-AP") && ok;
+        // The longest key is a WPA one.
         auto* security = Named<wxComboBox>(wireless, "ID_STCOMBOBOX");
-        security->SetSelection(1);
+        security->SetSelection(longValues ? 2 : 1);
         wxCommandEvent picked(wxEVT_COMBOBOX, security->GetId());
         picked.SetEventObject(security);
         security->GetEventHandler()->ProcessEvent(picked);
-        Named<wxTextCtrl>(wireless, "ID_KEYTEXTCTRL")->ChangeValue("0123456789");
+        auto* key = Named<wxTextCtrl>(wireless, "ID_KEYTEXTCTRL");
+        ok = Fill(key, longValues ? ProfileLongValues::kWpaKey : "0123456789") && ok;
         ok = Shoot(wizard, Path("new-profile-wireless")) && ok;
         Click(wizard->FindWindow(wxID_FORWARD));
         ProfileOtherSettings* other = wizard->GetOtherPage();
@@ -136,13 +162,13 @@ private:
             wizard->EndModal(wxID_CANCEL);
             return false;
         }
+        if (longValues) {
+            Tick(Named<wxCheckBox>(other, "ID_HPCHECKBOX"));
+            ok = Fill(Named<wxTextCtrl>(other, "ID_HPTEXTCTRL"), ProfileLongValues::Homepage()) && ok;
+        }
         ok = Shoot(wizard, Path("new-profile-other")) && ok;
 
-        auto* box = Named<wxCheckBox>(other, "ID_NSCHECKBOX");
-        box->SetValue(true);
-        wxCommandEvent ticked(wxEVT_CHECKBOX, box->GetId());
-        ticked.SetEventObject(box);
-        box->GetEventHandler()->ProcessEvent(ticked);
+        Tick(Named<wxCheckBox>(other, "ID_NSCHECKBOX"));
         wizard->CallAfter([&ok, this] {
             wxWindow* dialog = wxWindow::FindWindowByLabel("Network Security");
             if (dialog == nullptr) {

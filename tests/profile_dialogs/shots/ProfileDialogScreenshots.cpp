@@ -2,7 +2,11 @@
 // its sub-dialogs, one at a time over a plain backdrop, and writes a PNG of
 // each into the folder given as the first argument (the second names the
 // program folder with the pictures).  Run under an X server of its own
-// (scripts/screenshots.sh).
+// (scripts/screenshots.sh).  With "--long" the profiles and dialogs hold the
+// longest values the dialogs accept (ProfileLongValues.h), and the wired
+// profile's first page is shown too.
+
+#include <string>
 
 #include <wx/app.h>
 #include <wx/checkbox.h>
@@ -17,11 +21,14 @@
 #include "EditProfileHub.h"
 #include "IPSettings.h"
 #include "NetSecrityDlg.h"
+#include "ProfileLongValues.h"
 #include "ProxySettings.h"
+#include "TWMUtil.h"
 #include "WindowShots.h"
 
 namespace {
 
+using ProfileLongValues::Fill;
 using WindowShots::Grab;
 using WindowShots::Pump;
 
@@ -37,7 +44,54 @@ public:
     bool PickAccessPoint(APStatus*) override { return false; }
 };
 
+std::string Utf8(const wxString& text) { return TWMUtil::WxStringToStdString(text); }
+
+wxTextCtrl* Field(wxWindow* top, const char* name) {
+    return dynamic_cast<wxTextCtrl*>(wxWindow::FindWindowByName(name, top));
+}
+
+ProfileList_t LongLibraryProfile() {
+    using namespace ProfileLongValues;
+    ProfileList_t p;
+    p.name = kName;
+    p.icon = "5";
+    p.GenernalSet.ConnecType = "wireless";
+    p.WirelessSet.SSID = kSsid;
+    p.WirelessSet.WirlessType = "802.11g";
+    p.WirelessSet.WlanSecurity = "wep";
+    p.WirelessSet.WEPKey = kWepKey;
+    p.WirelessSet.KeyIndex = "4";
+    ProfileOtherSet& o = p.OtherSet;
+    o.NetworkSecurity = "1";
+    o.ForbidShareInternet = "1";
+    o.AutoRunAppFlag = "1";
+    for (const wxString& program : Programs())
+        o.AutoRun.push_back(Utf8(program));
+    o.IPDNS = "1";
+    o.IPvalue = kIp;
+    o.SubnetAddress = kMask;
+    o.NetGateway = kGateway;
+    o.DNSvalue = kDns;
+    o.HomepageFlag = "1";
+    o.Homepage = Utf8(Homepage());
+    o.ProxyFlag = "1";
+    o.Proxy = Utf8(ProxyAddress());
+    o.Port = kPort;
+    return p;
+}
+
+ProfileList_t LongSchoolLanProfile() {
+    ProfileList_t p = LongLibraryProfile();
+    p.name = ProfileLongValues::kNameTwoByte;
+    p.icon = "0";
+    p.GenernalSet.ConnecType = "lan";
+    p.OtherSet.NetworkSecurity = "0";
+    return p;
+}
+
 ProfileList_t LibraryProfile() {
+    if (WindowShots::LongValues())
+        return LongLibraryProfile();
     ProfileList_t p;
     p.name = "Library";
     p.icon = "5";
@@ -62,6 +116,8 @@ ProfileList_t LibraryProfile() {
 }
 
 ProfileList_t SchoolLanProfile() {
+    if (WindowShots::LongValues())
+        return LongSchoolLanProfile();
     ProfileList_t p;
     p.name = "School LAN";
     p.icon = "0";
@@ -80,6 +136,8 @@ class ShotApp : public wxApp {
 public:
     bool OnInit() override {
         if (!WindowShots::Begin(*this, false, m_folder))
+            return false;
+        if (!ProfileLongValues::Accepted())
             return false;
         EditProfileHub::Install(&m_hub);
         CallAfter(&ShotApp::Run);
@@ -107,6 +165,11 @@ private:
             edit->Show();
             auto* notebook = dynamic_cast<wxNotebook*>(wxWindow::FindWindowByName("ID_EDITNOTEBOOK", edit));
             const char* pages[] = {"edit-profile-general", "edit-profile-wireless", "edit-profile-other"};
+            // What the dialog shows of the record, whole.
+            const ProfileList_t shown = LibraryProfile();
+            ok &= Fill(Field(edit, "ID_NAMETEXTCTRL"), wxString::FromUTF8(shown.name)) &&
+                  Fill(Field(edit, "ID_SSIDTEXTCTRL"), wxString::FromUTF8(shown.WirelessSet.SSID)) &&
+                  Fill(Field(edit, "ID_HOMEPAGETEXTCTRL"), wxString::FromUTF8(shown.OtherSet.Homepage));
             for (size_t i = 0; i < 3 && notebook != nullptr; ++i) {
                 notebook->SetSelection(i);
                 ok &= Grab(edit, pages[i]);
@@ -117,30 +180,34 @@ private:
             auto* wired = new EditProfileDialog(backdrop, SchoolLanProfile(), false);
             wired->Show();
             auto* notebook = dynamic_cast<wxNotebook*>(wxWindow::FindWindowByName("ID_EDITNOTEBOOK", wired));
+            if (notebook != nullptr && WindowShots::LongValues()) {
+                ok &= Fill(Field(wired, "ID_NAMETEXTCTRL"), wxString::FromUTF8(SchoolLanProfile().name));
+                ok &= Grab(wired, "edit-profile-wired-general");
+            }
             if (notebook != nullptr)
                 notebook->SetSelection(1);
             ok &= Grab(wired, "edit-profile-wired-other");
             wired->Destroy();
         }
+        // The sub-dialogs show the values of the two profiles.
+        const ProfileOtherSet wired = SchoolLanProfile().OtherSet;
+        const ProfileOtherSet wireless = LibraryProfile().OtherSet;
         {
             auto* ip = new IPSettings(backdrop);
-            ip->TCIP->SetValue("10.20.1.57");
-            ip->TCSM->SetValue("255.255.0.0");
-            ip->TCGA->SetValue("10.20.0.1");
-            ip->TCDNS->SetValue("10.20.0.2");
+            ok &= Fill(ip->TCIP, wired.IPvalue) && Fill(ip->TCSM, wired.SubnetAddress) &&
+                  Fill(ip->TCGA, wired.NetGateway) && Fill(ip->TCDNS, wired.DNSvalue);
             ok &= GrabAlone(ip, "ip-settings");
         }
         {
             auto* proxy = new ProxySettings(backdrop);
-            proxy->m_tcProxy->SetValue("proxy.school.example");
-            proxy->m_tcPort->SetValue("3128");
+            ok &= Fill(proxy->m_tcProxy, wxString::FromUTF8(wireless.Proxy)) && Fill(proxy->m_tcPort, wireless.Port);
             ok &= GrabAlone(proxy, "proxy-settings");
         }
         {
             auto* apps = new AutoRunSettings(backdrop, wxID_ANY);
             wxArrayString list;
-            list.Add("/usr/bin/school-portal");
-            list.Add("/opt/library/catalogue");
+            for (const std::string& program : wireless.AutoRun)
+                list.Add(wxString::FromUTF8(program));
             apps->SetAppList(list);
             ok &= GrabAlone(apps, "autorun-settings");
         }
