@@ -37,10 +37,11 @@ class DnsSdDaemonTest : public ::testing::Test {
 protected:
     void SetUp() override {
         REQUIRE_AVAHI_DAEMON();
-        end = std::chrono::steady_clock::now() + kTestTime;
+        deadline = std::chrono::steady_clock::now() + kTestTime;
         // What an earlier test or program announced lingers for a moment
-        // after it ends, and a name still held would be taken for this
-        // test's or push this test's record to another name.
+        // after it ends: a record still listed could be taken for this
+        // test's, and a name still held would push this test's record to
+        // another name.
         std::vector<std::string> left;
         ASSERT_TRUE(WaitFor(
             [&] {
@@ -68,7 +69,7 @@ protected:
     // slow the machine, and the test still ends by itself, withdrawing what
     // it announced, before ctest would end it.
     double Left() const {
-        return std::max(0.0, std::chrono::duration<double>(end - std::chrono::steady_clock::now()).count());
+        return std::max(0.0, std::chrono::duration<double>(deadline - std::chrono::steady_clock::now()).count());
     }
 
     // Ticks (50 ms apart, not 3 s) until the requests are served.
@@ -109,7 +110,7 @@ protected:
     std::unique_ptr<DnsSdThreads> threads;
     std::unique_ptr<DnsSdTick> tick;
     std::string host, mac;
-    std::chrono::steady_clock::time_point end;
+    std::chrono::steady_clock::time_point deadline;
 };
 
 }  // namespace
