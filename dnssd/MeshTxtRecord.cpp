@@ -40,10 +40,16 @@ MeshTxtRecord::ReadResult MeshTxtRecord::ReadServer(const AvahiAddress& address,
                                                     AvahiStringList* txt, const OwnHost& own, MeshServerEntity& out) {
     if (address.proto != AVAHI_PROTO_INET)
         return NOT_IPV4;
-    // A service resolved at the loopback address, as a daemon that serves
-    // this host alone gives it, is told by its name or its announced address.
-    if (IsOwnAddress(address.data.ipv4.address, own.addresses) ||
-        (serviceName != nullptr && !own.serviceName.empty() && own.serviceName == serviceName))
+    // A service resolved at one of this host's own addresses is its own.  One
+    // resolved at a loopback address, as a daemon that serves this host alone
+    // gives every service, is told by its name or its announced address; a
+    // service at any other address belongs to another host, whatever it is
+    // called or announces.
+    const uint32_t resolved = address.data.ipv4.address;
+    if (IsOwnAddress(resolved, own.addresses))
+        return OWN_SERVICE;
+    const bool loopback = (ntohl(resolved) >> 24) == 127;
+    if (loopback && serviceName != nullptr && !own.serviceName.empty() && own.serviceName == serviceName)
         return OWN_SERVICE;
     if (avahi_string_list_length(txt) < 5)
         return TOO_FEW_ITEMS;
@@ -56,7 +62,7 @@ MeshTxtRecord::ReadResult MeshTxtRecord::ReadServer(const AvahiAddress& address,
             return BAD_ITEMS;
         items[i].assign(text, size);
     }
-    if (!own.announcedAddress.empty() && items[0] == own.announcedAddress)
+    if (loopback && !own.announcedAddress.empty() && items[0] == own.announcedAddress)
         return OWN_SERVICE;
     out.SetName(serviceName != nullptr ? MeshText::DecodeOrEmpty(serviceName) : wxString());
     out.SetIPAddress(TWMUtil::StdStringToWxString(items[0]));

@@ -42,8 +42,9 @@ public:
         BAD_ITEMS       // an item too long, or not plain UTF-8 text
     };
     // What tells this host's own mesh-server service among the resolved
-    // ones: one of its addresses, the name it publishes the service under,
-    // the address the service announces.
+    // ones: one of its addresses; for a service resolved at a loopback
+    // address (127.0.0.0/8), also the name it publishes the service under
+    // and the address the service announces.
     struct OwnHost {
         std::vector<uint32_t> addresses;  // IPv4, network order; 127.0.0.1 never counts
         std::string serviceName;          // empty while no mesh-server service is published

@@ -45,16 +45,18 @@ cleanup() {
 trap cleanup EXIT
 
 # DNS-SD: the machine's avahi-daemon when one answers, else one of our own.
-avahi_start >/dev/null
-if [ "${TIDEWAVE_AVAHI:-}" = ready ]; then
-  avahi-publish -s laptop-12 _kxStudentServer._tcp 651 10.20.0.12 laptop-12 10.20.0.1 8.8.8.8 6 >/dev/null 2>&1 &
-  pids+=($!)
-  dnssd="a loopback-only avahi-daemon of the demo; it announces the mesh server laptop-12"
-elif [ -n "$(timeout 5 dbus-send --system --print-reply --dest=org.freedesktop.DBus / \
+if [ -n "$(timeout 5 dbus-send --system --print-reply --dest=org.freedesktop.DBus / \
   org.freedesktop.DBus.NameHasOwner string:org.freedesktop.Avahi 2>/dev/null | grep 'boolean true')" ]; then
   dnssd="this machine's avahi-daemon: the laptop is announced on the local network"
 else
-  dnssd="none ($TIDEWAVE_AVAHI_SKIP); the program retries every 30 s"
+  avahi_start >/dev/null
+  if [ "${TIDEWAVE_AVAHI:-}" = ready ]; then
+    avahi-publish -s laptop-12 _kxStudentServer._tcp 651 10.20.0.12 laptop-12 10.20.0.1 8.8.8.8 6 >/dev/null 2>&1 &
+    pids+=($!)
+    dnssd="a loopback-only avahi-daemon of the demo; it announces the mesh server laptop-12"
+  else
+    dnssd="none ($TIDEWAVE_AVAHI_SKIP); the program retries every 30 s"
+  fi
 fi
 
 if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then

@@ -27,55 +27,39 @@ session_stop() {
 }
 
 # --- avahi-daemon ------------------------------------------------------------
-# avahi_start: an avahi-daemon that serves the DNS-SD clients of this machine
-# (they stay outside and reach it over the D-Bus system bus) but sees only
-# the loopback interface of a network namespace of its own, so that nothing
-# it announces leaves the machine; services resolve to 127.0.0.1.  Ready when
-# it owns the avahi name on the bus and its GetState answers 2 (running), in
-# about a second.  Nothing here asks the bus for the avahi name before our
-# daemon owns it: the bus would start the machine's own avahi-daemon for such
-# a call (activation), on every interface.
+# avahi_start: an avahi-daemon for the DNS-SD clients of this run alone.  It
+# sits on a D-Bus bus of its own, which the clients reach through
+# DBUS_SYSTEM_BUS_ADDRESS (exported here; avahi's clients and dbus-send
+# --system honour it), and sees only the loopback interface of a network
+# namespace of its own, so that nothing it announces leaves the machine;
+# services resolve to 127.0.0.1.  Neither the machine's system bus nor an
+# avahi-daemon already on it is touched: a program that another run or
+# session starts on this machine cannot publish into this run's daemon, nor
+# this run into theirs, and several runs may each have one at the same time.
+# Its runtime folder (pid file, socket) is a private one too.  Ready when it
+# owns the avahi name on its bus and its GetState answers 2 (running), in
+# about a second.
 #
 # Sets TIDEWAVE_AVAHI=ready, or TIDEWAVE_AVAHI_SKIP to the reason there is no
-# daemon of our own (not root; a daemon already on the machine's bus, which is
-# left alone).  The DNS-SD tests skip with that reason, or fail where
-# TIDEWAVE_REQUIRE_AVAHI=1 (CI).  Never fails the caller.
+# daemon (not root, a tool missing, no network namespace).  The DNS-SD tests
+# skip with that reason, or fail where TIDEWAVE_REQUIRE_AVAHI=1 (CI).  Never
+# fails the caller.  avahi_stop ends both daemons and gives back the bus
+# address the caller had.
 
 _avahi_pids=()
 _avahi_netns=""
 _avahi_dir=""
+_avahi_bus_saved=""  # "set <address>" or "unset" while ours is exported
 
-_bus_call() {  # method [args...] on org.freedesktop.DBus, printed reply
+_bus_call() {  # method [args...] on org.freedesktop.DBus of the bus in use, printed reply
   timeout 5 dbus-send --system --print-reply --dest=org.freedesktop.DBus / "org.freedesktop.DBus.$1" "${@:2}" 2>/dev/null
 }
 
-# Whether a process still owns the system bus: the pid file names a running
-# dbus-daemon, or the socket takes a connection (one that is left behind
-# refuses it).
-_bus_alive() {
-  local pid
-  pid=$(cat /run/dbus/pid 2>/dev/null)
-  [ -n "$pid" ] && [ "$(cat "/proc/$pid/comm" 2>/dev/null)" = dbus-daemon ] && return 0
-  [ -S /run/dbus/system_bus_socket ] && timeout 5 socat -u /dev/null UNIX-CONNECT:/run/dbus/system_bus_socket 2>/dev/null
-}
-
-# The bus's unique name for the owner of the avahi name, empty while no one
-# owns it.  Neither this nor a call addressed to the unique name starts a
-# daemon.
-_avahi_owner() {
-  _bus_call GetNameOwner string:org.freedesktop.Avahi | awk -F'"' '/string/ {print $2}'
-}
-
-_avahi_state() {  # unique name
-  timeout 5 dbus-send --system --print-reply --dest="$1" / \
-    org.freedesktop.Avahi.Server.GetState 2>/dev/null | awk '/int32/ {print $2}'
-}
-
 _avahi_skip() {
+  avahi_stop
   export TIDEWAVE_AVAHI_SKIP="$1"
   unset TIDEWAVE_AVAHI
   echo "avahi-daemon for the DNS-SD tests: none ($1)"
-  avahi_stop
   return 0
 }
 
@@ -83,40 +67,41 @@ avahi_start() {
   unset TIDEWAVE_AVAHI TIDEWAVE_AVAHI_SKIP
   [ "$(id -u)" -eq 0 ] || { _avahi_skip "not root: a daemon in a network namespace of its own needs root"; return 0; }
   local tool
-  for tool in avahi-daemon dbus-daemon dbus-send ip socat; do
+  for tool in avahi-daemon dbus-daemon dbus-send ip; do
     command -v "$tool" >/dev/null || { _avahi_skip "$tool is not installed (scripts/install-deps.sh)"; return 0; }
   done
-
-  # The system bus: the machine's own when it answers (a slow one is given
-  # ten seconds), else one of ours in place of what a bus that is gone left
-  # behind.  A bus daemon that runs but does not answer is left alone.
-  if ! _bus_call GetId >/dev/null && _bus_alive; then
-    local end=$((SECONDS + 10))
-    until _bus_call GetId >/dev/null; do
-      if [ "$SECONDS" -ge "$end" ]; then
-        _avahi_skip "the D-Bus system bus does not answer, but its daemon runs; it is left alone"
-        return 0
-      fi
-      sleep 0.5
-    done
+  if [ "${DBUS_SYSTEM_BUS_ADDRESS+set}" = set ]; then
+    _avahi_bus_saved="set $DBUS_SYSTEM_BUS_ADDRESS"
+  else
+    _avahi_bus_saved=unset
   fi
-  if ! _bus_call GetId >/dev/null; then
-    rm -f /run/dbus/pid /run/dbus/system_bus_socket
-    mkdir -p /run/dbus
-    dbus-daemon --system --nofork --nopidfile >/dev/null 2>&1 &
-    _avahi_pids+=($!)
-    for _ in $(seq 1 50); do
-      _bus_call GetId >/dev/null && break
-      sleep 0.1
-    done
-    _bus_call GetId >/dev/null || { _avahi_skip "the D-Bus system bus did not start"; return 0; }
-  fi
-  if _bus_call NameHasOwner string:org.freedesktop.Avahi | grep -q "boolean true"; then
-    _avahi_skip "an avahi-daemon already runs on this machine's bus; it is left alone"
-    return 0
-  fi
-
   _avahi_dir=$(mktemp -d)
+
+  # The bus: anyone may connect, own a name and call (the run is root); no
+  # service is started on demand.
+  cat >"$_avahi_dir/bus.conf" <<CONF
+<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
+<busconfig>
+  <listen>unix:path=$_avahi_dir/bus</listen>
+  <auth>EXTERNAL</auth>
+  <policy context="default">
+    <allow user="*"/>
+    <allow own="*"/>
+    <allow send_destination="*" eavesdrop="true"/>
+    <allow eavesdrop="true"/>
+  </policy>
+</busconfig>
+CONF
+  dbus-daemon --config-file="$_avahi_dir/bus.conf" --nofork --nopidfile >"$_avahi_dir/bus.log" 2>&1 &
+  _avahi_pids+=($!)
+  export DBUS_SYSTEM_BUS_ADDRESS="unix:path=$_avahi_dir/bus"
+  for _ in $(seq 1 100); do
+    _bus_call GetId >/dev/null && break
+    sleep 0.1
+  done
+  _bus_call GetId >/dev/null || { _avahi_skip "its D-Bus bus did not start: $(tail -n 3 "$_avahi_dir/bus.log")"; return 0; }
+
   cat >"$_avahi_dir/avahi-daemon.conf" <<'CONF'
 [server]
 use-ipv4=yes
@@ -139,24 +124,24 @@ CONF
     return 0
   fi
   ip netns exec "$_avahi_netns" ip link set lo up
-  local pid=/run/avahi-daemon/pid
-  if [ -f "$pid" ] && ! kill -0 "$(cat "$pid" 2>/dev/null)" 2>/dev/null; then
-    rm -f "$pid"
-  fi
-  ip netns exec "$_avahi_netns" avahi-daemon -f "$_avahi_dir/avahi-daemon.conf" \
-    --no-drop-root --no-chroot --no-rlimits --no-proc-title >"$_avahi_dir/avahi-daemon.log" 2>&1 &
-  local daemon=$! owner="" owner_pid="" state=""
+  # "ip netns exec" runs the daemon in a mount namespace of its own, where
+  # an empty runtime folder hides the machine's (and its pid file, which
+  # would stop the daemon where the machine runs one of its own), and an
+  # empty folder of static services the machine's: the daemon announces
+  # only what the run publishes.
+  mkdir -p /run/avahi-daemon
+  ip netns exec "$_avahi_netns" sh -c 'mount -t tmpfs -o mode=0755 tmpfs /run/avahi-daemon &&
+    { [ ! -d /etc/avahi/services ] || mount -t tmpfs -o mode=0755 tmpfs /etc/avahi/services; } && exec "$@"' avahi \
+    avahi-daemon -f "$_avahi_dir/avahi-daemon.conf" --no-drop-root --no-chroot --no-rlimits --no-proc-title \
+    >"$_avahi_dir/avahi-daemon.log" 2>&1 &
+  local daemon=$! owner="" state=""
   _avahi_pids+=($daemon)
   for _ in $(seq 1 100); do
     kill -0 "$daemon" 2>/dev/null || break
-    owner=$(_avahi_owner)
+    owner=$(_bus_call GetNameOwner string:org.freedesktop.Avahi | awk -F'"' '/string/ {print $2}')
     if [ -n "$owner" ]; then
-      owner_pid=$(_bus_call GetConnectionUnixProcessID string:"$owner" | awk '/uint32/ {print $2}')
-      if [ -n "$owner_pid" ] && [ "$owner_pid" != "$daemon" ]; then
-        _avahi_skip "another avahi-daemon (pid $owner_pid) took the name on this machine's bus; it is left alone"
-        return 0
-      fi
-      state=$(_avahi_state "$owner")
+      state=$(timeout 5 dbus-send --system --print-reply --dest="$owner" / \
+        org.freedesktop.Avahi.Server.GetState 2>/dev/null | awk '/int32/ {print $2}')
       [ "$state" = 2 ] && break
     fi
     sleep 0.1
@@ -166,12 +151,12 @@ CONF
     return 0
   fi
   export TIDEWAVE_AVAHI=ready
-  echo "avahi-daemon for the DNS-SD tests: loopback only, network namespace $_avahi_netns"
+  echo "avahi-daemon for the DNS-SD tests: loopback only, network namespace $_avahi_netns, a D-Bus bus of its own"
 }
 
 avahi_stop() {
   local pid i
-  # The daemon first, then the bus it was registered on.
+  # The daemon first, then its bus.
   for ((i = ${#_avahi_pids[@]} - 1; i >= 0; i--)); do
     pid=${_avahi_pids[$i]}
     kill "$pid" 2>/dev/null
@@ -186,4 +171,9 @@ avahi_stop() {
     rm -rf "$_avahi_dir"
     _avahi_dir=""
   fi
+  case "$_avahi_bus_saved" in
+    unset) unset DBUS_SYSTEM_BUS_ADDRESS ;;
+    "set "*) export DBUS_SYSTEM_BUS_ADDRESS="${_avahi_bus_saved#set }" ;;
+  esac
+  _avahi_bus_saved=""
 }

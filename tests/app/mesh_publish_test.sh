@@ -33,9 +33,6 @@ source "$(dirname "$0")/program_test_lib.sh"
 mac=$("$macprog") && [ -n "$mac" ] || { echo "FAIL: $macprog gave no MAC text"; exit 1; }
 host=$(hostname -s)
 
-start_program "$program"
-mkdir -p "$work/push"
-
 # Sets $left to the seconds before the script's deadline, at most $1.
 seconds_left() {
   left=$((deadline - SECONDS))
@@ -43,17 +40,35 @@ seconds_left() {
   [ "$left" -gt 0 ] || fail "out of time before the test's limit"
 }
 
-# Waits (15 s at most) until avahi-browse shows the program's record with
-# these items (as avahi-browse prints them, last item first); sets $took to
-# the seconds it took.
+# What an earlier test or program announced lingers for a moment after it
+# ends; the program must find its name free, and its record must not be
+# confused with one left behind.  Waits until the daemon lists nothing.
+listed=""
+while :; do
+  # A service withdrawn while avahi-browse looks comes and goes again.
+  listed=$(timeout 10 avahi-browse -apt 2>/dev/null | awk -F';' '
+    $1 == "+" { s[$4 " (" $5 ")"] = 1 }
+    $1 == "-" { delete s[$4 " (" $5 ")"] }
+    END { for (k in s) print k }')
+  [ -n "$listed" ] || break
+  [ "$SECONDS" -lt "$deadline" ] || fail "still announced by an earlier test: $listed"
+  sleep 0.2
+done
+
+start_program "$program"
+mkdir -p "$work/push"
+
+# Waits (until the script's deadline at most) until avahi-browse shows the
+# program's record with these items (as avahi-browse prints them, last item
+# first); sets $took to the seconds it took.
 await_record() {
   local want=$1 start line end
-  seconds_left 15
+  seconds_left "$deadline"
   start=$(date +%s%N)
   end=$((SECONDS + left))
   while :; do
-    # Any of the lines: a record that another run left behind may linger.
-    line=$(timeout 3 avahi-browse -rpt _kxStudent._tcp 2>/dev/null | grep "^=;[^;]*;IPv4;$host;")
+    # Any of the lines: the record of the first push may linger.
+    line=$(timeout 10 avahi-browse -rpt _kxStudent._tcp 2>/dev/null | grep "^=;[^;]*;IPv4;$host;")
     if awk -F';' -v w="$want" '$10 == w { found = 1 } END { exit !found }' <<<"$line"; then
       took=$(awk -v ns=$(($(date +%s%N) - start)) 'BEGIN { printf "%.1f", ns / 1e9 }')
       return 0

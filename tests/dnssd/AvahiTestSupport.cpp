@@ -131,17 +131,30 @@ std::vector<std::string> Items(const std::string& text) {
 
 }  // namespace
 
-std::vector<BrowsedService> BrowseNow(const std::string& type) {
-    std::vector<BrowsedService> services;
-    FILE* out = popen(("avahi-browse -rpt " + type + " 2>/dev/null").c_str(), "r");
+namespace {
+
+// The fields of each parsable line of avahi-browse with these options.
+std::vector<std::vector<std::string>> BrowseLines(const std::string& arguments) {
+    std::vector<std::vector<std::string>> lines;
+    FILE* out = popen(("avahi-browse " + arguments + " 2>/dev/null").c_str(), "r");
     if (out == nullptr)
-        return services;
+        return lines;
     char line[4096];
     while (std::fgets(line, sizeof line, out) != nullptr) {
         std::string text(line);
         if (!text.empty() && text.back() == '\n')
             text.pop_back();
-        const std::vector<std::string> f = Fields(text);
+        lines.push_back(Fields(text));
+    }
+    pclose(out);
+    return lines;
+}
+
+}  // namespace
+
+std::vector<BrowsedService> BrowseNow(const std::string& type) {
+    std::vector<BrowsedService> services;
+    for (const std::vector<std::string>& f : BrowseLines("-rpt " + type)) {
         if (f.size() < 10 || f[0] != "=" || f[2] != "IPv4")
             continue;
         BrowsedService s;
@@ -151,7 +164,22 @@ std::vector<BrowsedService> BrowseNow(const std::string& type) {
         s.items = Items(f[9]);
         services.push_back(s);
     }
-    pclose(out);
+    return services;
+}
+
+std::vector<std::string> AnnouncedNow() {
+    std::vector<std::string> services;
+    // A service withdrawn while the browser looks comes and goes again.
+    for (const std::vector<std::string>& f : BrowseLines("-apt")) {
+        if (f.size() < 5 || (f[0] != "+" && f[0] != "-"))
+            continue;
+        const std::string service = Unescape(f[3]) + " (" + f[4] + ")";
+        const auto at = std::find(services.begin(), services.end(), service);
+        if (f[0] == "+" && at == services.end())
+            services.push_back(service);
+        else if (f[0] == "-" && at != services.end())
+            services.erase(at);
+    }
     return services;
 }
 

@@ -61,6 +61,9 @@ struct BrowsedService {
     std::vector<std::string> items;  // as the record carries them
 };
 std::vector<BrowsedService> BrowseNow(const std::string& type);
+// Every service the daemon lists now, of any type, resolvable or not: "name
+// (type)".
+std::vector<std::string> AnnouncedNow();
 
 // Polls until `done` holds or `seconds` pass.
 bool WaitFor(const std::function<bool()>& done, double seconds);

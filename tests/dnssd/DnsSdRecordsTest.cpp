@@ -127,23 +127,32 @@ TEST(MeshTxtRecord, ReadsAResolutionOrRefusesIt) {
     }
 }
 
-TEST(MeshTxtRecord, ThisHostsServiceIsToldByItsNameOrItsAnnouncedAddress) {
+TEST(MeshTxtRecord, ThisHostsServiceIsToldByItsAddressOrAtLoopbackByItsNameOrAnnouncedAddress) {
     MeshTxtRecord::OwnHost own;
+    own.addresses = {Ip("127.0.0.1"), Ip("192.168.10.57")};
     own.serviceName = "laptop-07";
     own.announcedAddress = "10.20.0.7";
     const struct {
+        const char* at;
         const char* name;
         const char* announced;
         MeshTxtRecord::ReadResult result;
     } cases[] = {
-        {"laptop-07", "10.20.0.12", MeshTxtRecord::OWN_SERVICE},
-        {"laptop-07 #2", "10.20.0.7", MeshTxtRecord::OWN_SERVICE},
-        {"laptop-12", "10.20.0.12", MeshTxtRecord::SERVER_READ},
+        {"127.0.0.1", "laptop-07", "10.20.0.12", MeshTxtRecord::OWN_SERVICE},
+        {"127.0.0.1", "laptop-07 #2", "10.20.0.7", MeshTxtRecord::OWN_SERVICE},
+        {"127.1.2.3", "laptop-07", "10.20.0.12", MeshTxtRecord::OWN_SERVICE},
+        {"127.0.0.1", "laptop-12", "10.20.0.12", MeshTxtRecord::SERVER_READ},
+        {"192.168.10.57", "laptop-12", "10.20.0.12", MeshTxtRecord::OWN_SERVICE},
+        // Another host that happens to share this host's name or address.
+        {"10.20.0.12", "laptop-07", "10.20.0.12", MeshTxtRecord::SERVER_READ},
+        {"10.20.0.12", "laptop-12", "10.20.0.7", MeshTxtRecord::SERVER_READ},
+        {"128.0.0.1", "laptop-07", "10.20.0.7", MeshTxtRecord::SERVER_READ},
     };
     for (const auto& c : cases) {
         AvahiStringList* txt = Resolved({c.announced, "laptop", "10.20.0.1", "8.8.8.8", "6"});
         MeshServerEntity server;
-        EXPECT_EQ(MeshTxtRecord::ReadServer(IPv4Address("127.0.0.1"), c.name, txt, own, server), c.result) << c.name;
+        EXPECT_EQ(MeshTxtRecord::ReadServer(IPv4Address(c.at), c.name, txt, own, server), c.result)
+            << c.name << " at " << c.at << " announcing " << c.announced;
         avahi_string_list_free(txt);
     }
 }

@@ -7,6 +7,7 @@
 
 #include "BoundedXmlFile.h"
 #include "TestTree.h"
+#include "Utf8EdgeCases.h"
 
 namespace {
 
@@ -95,4 +96,20 @@ TEST_F(BoundedXmlFileTest, AFileLongerThanItsMeasuredSizeIsReadToItsEnd) {
     EXPECT_EQ(BoundedXmlFile::Load("/proc/self/status", {64, 16, 3}, document), BoundedXmlFile::TOO_LARGE);
     EXPECT_EQ(BoundedXmlFile::Load("/proc/self/status", {1 << 20, 16, 3}, document),
               BoundedXmlFile::NOT_WELL_FORMED);
+}
+
+TEST_F(BoundedXmlFileTest, EachUtf8EdgeIsJudgedWhereverItMeetsAWholeWord) {
+    // The scan takes eight ASCII bytes at a time: a sequence that starts at
+    // the edge of such a word, or runs across it, or ends the file, is judged
+    // as it is anywhere else.
+    for (const Utf8EdgeCases::Sequence& c : Utf8EdgeCases::kSequences) {
+        for (size_t start = 16 - c.bytes.size(); start <= 16; ++start) {
+            const std::string before = "<a>" + std::string(start - 3, 'x');
+            EXPECT_EQ(LoadText(before + c.bytes + "</a>" + std::string(8, ' ')),
+                      c.valid ? BoundedXmlFile::READ : BoundedXmlFile::NOT_TEXT)
+                << c.what << " at byte " << start;
+            EXPECT_EQ(LoadText("<a/>" + std::string(start - 4, ' ') + c.bytes) == BoundedXmlFile::NOT_TEXT, !c.valid)
+                << c.what << " ending the file, at byte " << start;
+        }
+    }
 }
