@@ -7,14 +7,17 @@
 
 MeshTxtRecord::Items MeshTxtRecord::StudentItems(const std::string& mac, bool caPresent, bool versionRead,
                                                  const std::string& version) {
-    return {mac + (caPresent ? "@1" : "@0"), versionRead ? MeshText::CutUtf8(version, kMaxVersionBytes) : " "};
+    return {mac + (caPresent ? "@1" : "@0"), versionRead ? MeshText::CutUtf8(version, kMaxVersionBytes) : kNoValue};
 }
 
 MeshTxtRecord::Items MeshTxtRecord::ServerItems(const MeshServerEntity& server) {
     // Peers refuse a record with a longer text (a gateway field holds no
-    // more), and the platform may hand over 33 bytes without a NUL.
+    // more), and the platform may hand over 33 bytes without a NUL.  The
+    // daemon refuses a record with an empty item: a field the platform left
+    // empty (a machine with one DNS server) goes out as " ".
     auto item = [](const wxString& text) {
-        return MeshText::CutUtf8(TWMUtil::WxStringToStdString(text), kMaxServerItemBytes);
+        const std::string cut = MeshText::CutUtf8(TWMUtil::WxStringToStdString(text), kMaxServerItemBytes);
+        return cut.empty() ? std::string(kNoValue) : cut;
     };
     return {item(server.GetIPAddress()), item(server.GetHostName()), item(server.GetDNS()),
             item(server.GetDNS_back()), std::to_string(server.GetChannel())};
@@ -61,6 +64,8 @@ MeshTxtRecord::ReadResult MeshTxtRecord::ReadServer(const AvahiAddress& address,
         if ((i < 4 && size > kMaxServerItemBytes) || !MeshText::IsPlainText(text, size))
             return BAD_ITEMS;
         items[i].assign(text, size);
+        if (i < 4 && items[i] == kNoValue)
+            items[i].clear();
     }
     if (loopback && !own.announcedAddress.empty() && items[0] == own.announcedAddress)
         return OWN_SERVICE;

@@ -17,6 +17,8 @@
 // certificate present or not), then the settings version (" " when none).
 // "_kxStudentServer._tcp": IP address, host name, main DNS, secondary DNS
 // (each cut to 32 bytes at a character boundary), channel in decimal.
+// An item is never empty: a value that is not there goes out as " ", and
+// reads back as empty.
 class MeshTxtRecord {
 public:
     typedef std::vector<std::string> Items;
@@ -25,6 +27,8 @@ public:
     // of a mesh-server record (a gateway field holds no more).
     static constexpr size_t kMaxVersionBytes = 19;
     static constexpr size_t kMaxServerItemBytes = 32;
+    // What stands for a value that is not there.
+    static constexpr const char* kNoValue = " ";
 
     static Items StudentItems(const std::string& mac, bool caPresent, bool versionRead, const std::string& version);
     static Items ServerItems(const MeshServerEntity& server);

@@ -159,6 +159,17 @@ TEST_F(DnsSdDaemonTest, ShareAnnouncesTheServerUntilMeshGoesOff) {
     EXPECT_EQ(Find(Await("_kxStudentServer._tcp", host, false), host), nullptr);
 }
 
+TEST_F(DnsSdDaemonTest, AServerWithOneDnsServerIsAnnounced) {
+    MeshServerEntity own = OwnServerRecord();
+    own.SetDNS_back(wxString());
+    model.SetLocalMeshServer(own);
+    model.SetIsMeshServer(true);
+    tick->RequestPublish();
+    Serve();
+    const std::vector<std::string> serverItems = {"10.20.0.7", "laptop-07", "10.20.0.1", " ", "6"};
+    EXPECT_NE(Find(Await("_kxStudentServer._tcp", host, true, serverItems), host, serverItems), nullptr);
+}
+
 TEST_F(DnsSdDaemonTest, ANameTakenAlreadyIsPublishedAsTheAlternative) {
     AvahiPeer other(host, "_kxStudent._tcp", {"someone-else@0", " "});
     ASSERT_NE(Find(Await("_kxStudent._tcp", host, true, {"someone-else@0", " "}), host), nullptr);

@@ -34,6 +34,8 @@ AvahiStringList* Resolved(const MeshTxtRecord::Items& items) {
 
 TEST(MeshTxtRecord, RecordsCarryTheirItemsInTableOrder) {
     const MeshServerEntity own = OwnServerRecord();
+    MeshServerEntity oneDns = own;
+    oneDns.SetDNS_back(wxString());
     std::string longVersion = "2024.1";
     for (int i = 0; i < 7; ++i)
         longVersion += "\xC3\xA9";  // 20 bytes; byte 19 is inside a character
@@ -52,6 +54,7 @@ TEST(MeshTxtRecord, RecordsCarryTheirItemsInTableOrder) {
         {"a version of the longest length stays whole",
          MeshTxtRecord::StudentItems("m", true, true, "2024.10.31-build.77"), {"m@1", "2024.10.31-build.77"}},
         {"mesh server", MeshTxtRecord::ServerItems(own), {"10.20.0.7", "laptop-07", "10.20.0.1", "8.8.8.8", "6"}},
+        {"no item is empty", MeshTxtRecord::ServerItems(oneDns), {"10.20.0.7", "laptop-07", "10.20.0.1", " ", "6"}},
     };
     for (const Case& c : cases) {
         ASSERT_EQ(c.items, c.expected) << c.what;
@@ -125,6 +128,12 @@ TEST(MeshTxtRecord, ReadsAResolutionOrRefusesIt) {
         EXPECT_EQ(server.GetDNS_back(), wxString::FromUTF8(c.items[3].c_str())) << c.what;
         EXPECT_EQ(server.GetChannel(), c.channel) << c.what;
     }
+    // A value that is not there reads back as none.
+    AvahiStringList* txt = Resolved(with(3, " "));
+    MeshServerEntity server;
+    EXPECT_EQ(MeshTxtRecord::ReadServer(IPv4Address("10.0.0.5"), "s", txt, host, server), MeshTxtRecord::SERVER_READ);
+    EXPECT_EQ(server.GetDNS_back(), wxString());
+    avahi_string_list_free(txt);
 }
 
 TEST(MeshTxtRecord, ThisHostsServiceIsToldByItsAddressOrAtLoopbackByItsNameOrAnnouncedAddress) {
