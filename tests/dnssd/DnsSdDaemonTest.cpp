@@ -266,16 +266,18 @@ TEST_F(DnsSdDaemonTest, AServerWhoseHostAnswersInIPv6FirstIsListedByItsIPv4Addre
     AvahiPeer peer("laptop-14", "_kxStudentServer._tcp", {"10.20.0.14", "laptop-14", "10.20.0.1", "8.8.8.8", "6"},
                    peerHost);
     ASSERT_NE(Find(Await("_kxStudentServer._tcp", "laptop-14"), "laptop-14"), nullptr);
-    std::this_thread::sleep_for(1s);  // the browser has met the service by now
+    const auto listedAt = [&](const char* name) {
+        for (const MeshServerEntity& s : model.GetMeshServerInfoList())
+            if (s.GetName() == name)
+                return s.GetIPAddress();
+        return wxString();
+    };
+    // Announced after it: once this one is listed, the browser has met
+    // laptop-14 too, and its resolution has seen only the IPv6 address.
+    AvahiPeer later("laptop-15", "_kxStudentServer._tcp", {"10.20.0.15", "laptop-15", "10.20.0.1", "8.8.8.8", "6"});
+    ASSERT_TRUE(WaitFor([&] { return !listedAt("laptop-15").empty(); }, Left()));
     AvahiAddressRecord v4(peerHost, "127.0.0.14");
-    EXPECT_TRUE(WaitFor(
-        [&] {
-            for (const MeshServerEntity& s : model.GetMeshServerInfoList())
-                if (s.GetName() == "laptop-14")
-                    return s.GetIPAddress() == "10.20.0.14";
-            return false;
-        },
-        Left()));
+    EXPECT_TRUE(WaitFor([&] { return listedAt("laptop-14") == "10.20.0.14"; }, Left()));
 }
 
 TEST_F(DnsSdDaemonTest, TeacherResolutionStartsTheDeployServerWhenItIsWanted) {
