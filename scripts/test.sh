@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # The whole test run: installs what is needed, builds, and runs every test
 # once in a normal build and once under AddressSanitizer and
-# UndefinedBehaviorSanitizer (the window suites too, on the same X server),
+# UndefinedBehaviorSanitizer (the window suites too, on the same X servers),
 # and the suites that need no window once under ThreadSanitizer; then fuzzes
-# the readers of outside input for a bounded time.  It starts the X server
-# the window tests need and stops it afterwards.
+# the readers of outside input for a bounded time.  It starts the X servers
+# the window tests need and stops them afterwards.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 top=$PWD

@@ -1,4 +1,4 @@
-# Starts and stops what the tests need around them: an X server (Xvfb) and an
+# Starts and stops what the tests need around them: X servers (Xvfb) and an
 # avahi-daemon of their own for the DNS-SD tests.  Sourced by scripts/test.sh
 # (and, for the daemon alone, by scripts/run.sh); session_stop undoes
 # session_start.
@@ -7,10 +7,22 @@ source "$(dirname "${BASH_SOURCE[0]}")/xserver.sh"
 
 _session_pids=()
 
+# session_start [<X servers>]: as many X servers as asked (by default one for
+# every two processors, from one to four), named in TIDEWAVE_DISPLAYS; each
+# window test takes one that no other test holds (tests/support/TestDisplay),
+# so that window tests run side by side.  DISPLAY names the first.
 session_start() {
-  x_start 1280x1024x24 || { echo "Xvfb did not start" >&2; return 1; }
-  _session_pids+=("$X_PID")
-  echo "Xvfb on $DISPLAY"
+  local count=${1:-$(( $(nproc 2>/dev/null || echo 2) / 2 ))} displays="" first="" i
+  (( count < 1 )) && count=1
+  (( count > 4 )) && count=4
+  for ((i = 0; i < count; i++)); do
+    x_start 1280x1024x24 || { echo "Xvfb did not start" >&2; return 1; }
+    _session_pids+=("$X_PID")
+    displays+="${displays:+ }$DISPLAY"
+    first=${first:-$DISPLAY}
+  done
+  export TIDEWAVE_DISPLAYS=$displays DISPLAY=$first
+  echo "Xvfb on $TIDEWAVE_DISPLAYS"
   avahi_start
 }
 
@@ -24,6 +36,7 @@ session_stop() {
     wait "$pid" 2>/dev/null
   done
   _session_pids=()
+  unset TIDEWAVE_DISPLAYS
 }
 
 # --- avahi-daemon ------------------------------------------------------------

@@ -13,6 +13,8 @@ x_display_free() {
 # x_start <width>x<height>x<depth>: Xvfb on the first free display from :1
 # up, ready when it returns; sets DISPLAY and X_PID.  When another server
 # takes the same display at the same moment, the next free one is tried.
+# The server does not reset when its last client leaves: a window test that
+# starts as the one before it ends would find it resetting and be refused.
 x_start() {
   local n fdfile
   fdfile=$(mktemp)
@@ -20,7 +22,7 @@ x_start() {
   for ((n = 1; n < 500; n++)); do
     x_display_free "$n" || continue
     : >"$fdfile"
-    Xvfb ":$n" -displayfd 3 -screen 0 "$1" -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
+    Xvfb ":$n" -displayfd 3 -screen 0 "$1" -nolisten tcp -noreset 3>"$fdfile" >/dev/null 2>&1 &
     X_PID=$!
     for _ in $(seq 1 100); do
       [ -s "$fdfile" ] && break

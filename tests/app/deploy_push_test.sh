@@ -21,6 +21,7 @@ port=4711
 [ -n "${DISPLAY:-}" ] || { echo "FAIL: no DISPLAY; run under the test run's X server" >&2; exit 2; }
 
 source "$(dirname "$0")/program_test_lib.sh"
+take_display
 start_program "$program"
 settings=$TIDEWAVE_ROOT/etc/Lanternfield
 mkdir -p "$work/push"

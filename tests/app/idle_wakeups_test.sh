@@ -18,6 +18,7 @@ seconds=20
 limit=$seconds   # one a second
 
 source "$(dirname "$0")/program_test_lib.sh"
+take_display
 
 export TIDEWAVE_ROOT=$work/root HOME=$work/home TIDEWAVE_WORLD=$work/world.xml
 mkdir -p "$HOME" "$TIDEWAVE_ROOT/etc/Lanternfield" "$TIDEWAVE_ROOT/tmp"

@@ -28,6 +28,7 @@ if [ "${TIDEWAVE_AVAHI:-}" != ready ]; then
 fi
 
 source "$(dirname "$0")/program_test_lib.sh"
+take_display
 
 # The MAC text the program announces, read as the program reads it.
 mac=$("$macprog") && [ -n "$mac" ] || { echo "FAIL: $macprog gave no MAC text"; exit 1; }

@@ -14,6 +14,7 @@ program=$1
 make_world=$2
 
 source "$(dirname "$0")/program_test_lib.sh"
+take_display
 
 export TIDEWAVE_ROOT=$work/root HOME=$work/home TIDEWAVE_WORLD=$work/world.xml
 settings=$TIDEWAVE_ROOT/etc/Lanternfield

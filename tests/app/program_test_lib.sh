@@ -1,6 +1,9 @@
 # Sourced by the program-level test scripts: a private work folder, the
-# processes to end on exit, failure reports, and the program started from a
-# folder of its own with its deploy server listening.
+# processes to end on exit, failure reports, the program started from a
+# folder of its own with its deploy server listening, and take_display for
+# those that show it on one of the test run's X servers.
+
+source "$(dirname "${BASH_SOURCE[0]}")/../support/take_display.sh"
 
 work=$(mktemp -d)
 pids=()

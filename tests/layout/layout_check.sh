@@ -10,6 +10,8 @@ set -euo pipefail
   || { echo "usage: $0 <program> <program folder> <make demo> <resources> <samba> [--long]" >&2; exit 2; }
 program=$1 folder=$2 make_demo=$3 resources=$4 samba=$5
 long=("${@:6}")
+source "$(dirname "$0")/../support/take_display.sh"
+take_display
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/home" "$work/root/usr/share/Tidewave/resource"

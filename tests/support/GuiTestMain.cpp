@@ -1,5 +1,6 @@
-// Test entry for window tests: a wx application on the X display of the test
-// run (Xvfb under the test command), with the modal-dialog hook installed.
+// Test entry for window tests: a wx application on an X display of the test
+// run (Xvfb under the test command) that no other test holds, with the
+// modal-dialog hook installed.
 #include <chrono>
 #include <thread>
 
@@ -12,6 +13,7 @@
 
 #include "GuiTestSupport.h"
 #include "ModalDialogAnswerer.h"
+#include "TestDisplay.h"
 #include "TestEnvironment.h"
 
 namespace {
@@ -68,6 +70,7 @@ void RunEventLoopFor(int ms) {
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     TestEnvironment::Install();
+    TestDisplay::Take();
     wxApp::SetInstance(CreateTestApplication());
     if (!wxEntryStart(argc, argv)) {
         fprintf(stderr, "cannot start wx (is DISPLAY set?)\n");
