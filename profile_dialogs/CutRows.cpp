@@ -1,11 +1,10 @@
 #include "CutRows.h"
 
 #include <algorithm>
-#include <string>
 
 #include <wx/window.h>
 
-#include "TextFit.h"
+#include "WindowTextCut.h"
 
 CutRows::CutRows(wxWindow* list, RowAt rowAt) : m_list(list), m_rowAt(std::move(rowAt)) {
     m_list->Bind(wxEVT_MOTION, &CutRows::OnMotion, this);
@@ -22,10 +21,7 @@ wxString CutRows::Fit(int row, const wxString& text, int width) {
         return text;
     if (static_cast<size_t>(row) >= m_whole.size())
         Resize(row + 1);
-    const auto measure = [this](const std::string& part) {
-        return m_list->GetTextExtent(wxString::FromUTF8(part)).x;
-    };
-    const wxString shown = wxString::FromUTF8(TextFit::MiddleCut(std::string(text.utf8_str()), width, measure));
+    const wxString shown = WindowTextCut::Middle(*m_list, text, width);
     m_whole[static_cast<size_t>(row)] = shown == text ? wxString() : text;
     return shown;
 }
@@ -35,19 +31,12 @@ void CutRows::Resize(int rows) { m_whole.resize(static_cast<size_t>(std::max(row
 void CutRows::OnMotion(wxMouseEvent& event) {
     event.Skip();
     const int row = m_rowAt(event.GetPosition());
-    ShowTip(row >= 0 && static_cast<size_t>(row) < m_whole.size() ? m_whole[static_cast<size_t>(row)] : wxString());
+    WindowTextCut::ShowTip(*m_list, row >= 0 && static_cast<size_t>(row) < m_whole.size()
+                                        ? m_whole[static_cast<size_t>(row)]
+                                        : wxString());
 }
 
 void CutRows::OnLeave(wxMouseEvent& event) {
     event.Skip();
-    ShowTip(wxString());
-}
-
-void CutRows::ShowTip(const wxString& tip) {
-    if (tip == m_list->GetToolTipText())
-        return;
-    if (tip.empty())
-        m_list->UnsetToolTip();
-    else
-        m_list->SetToolTip(tip);
+    WindowTextCut::ShowTip(*m_list, wxString());
 }

@@ -32,7 +32,6 @@ public:
 private:
     void OnMotion(wxMouseEvent& event);
     void OnLeave(wxMouseEvent& event);
-    void ShowTip(const wxString& tip);
 
     wxWindow* m_list;
     RowAt m_rowAt;

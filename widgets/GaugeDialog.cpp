@@ -9,6 +9,7 @@
 #include "GaugeCycle.h"
 #include "PictureLoader.h"
 #include "TextFit.h"
+#include "WindowTextCut.h"
 
 const long GaugeDialog::ID_GAUGE = wxNewId();
 const long GaugeDialog::ID_STATICTEXT_LABEL = wxNewId();
@@ -47,10 +48,7 @@ void GaugeDialog::SetLabel(const wxString& text) {
     const std::string whole(text.utf8_str());
     const std::string shown = TextFit::CutInWidestWord(whole, kLineWidth, measure);
     m_pLabel->SetLabelText(wxString::FromUTF8(shown));
-    if (shown == whole)
-        m_pLabel->UnsetToolTip();
-    else
-        m_pLabel->SetToolTip(text);
+    WindowTextCut::ShowTip(*m_pLabel, shown == whole ? wxString() : text);
 }
 
 bool GaugeDialog::Show(bool show) {

@@ -4,10 +4,10 @@
 
 #include <wx/listctrl.h>
 
-void ListColumnFit::Widen(wxListCtrl* list, int first) {
+void ListColumnFit::Widen(wxListCtrl* list) {
     wxListItem heading;
     heading.SetMask(wxLIST_MASK_TEXT);
-    for (int col = first; col < list->GetColumnCount(); ++col) {
+    for (int col = 0; col < list->GetColumnCount(); ++col) {
         list->GetColumn(col, heading);
         int widest = list->GetTextExtent(heading.GetText()).GetWidth();
         for (long row = 0; row < list->GetItemCount(); ++row)

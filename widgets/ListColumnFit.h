@@ -10,11 +10,11 @@ public:
     // margins (4 pixels each side) and a little to spare.
     static constexpr int kCellMargin = 12;
 
-    // Widens each column from `first` on that is narrower than its heading or
-    // its widest cell (a host name of 32 bytes, as a peer may announce one);
-    // the list then scrolls sideways.  A column never becomes narrower than
-    // the width its window gave it.
-    static void Widen(wxListCtrl* list, int first = 0);
+    // Widens each column that is narrower than its heading or its widest
+    // cell (a host name of 32 bytes, as a peer may announce one); the list
+    // then scrolls sideways.  A column never becomes narrower than the width
+    // its window gave it.
+    static void Widen(wxListCtrl* list);
 };
 
 #endif

@@ -15,6 +15,7 @@
 #include "ProfileManagementControl.h"
 #include "ScanResultView.h"
 #include "TWMUtil.h"
+#include "WindowTextCut.h"
 
 bool NetworkManagerDlg::TrayApplyIdle() { return AppLink::Get().IsTrayApplyIdle(); }
 
@@ -63,11 +64,7 @@ void NetworkManagerDlg::SetSwitcherText(const wxString& text) {
     // A name too long for the box shows cut in its middle; the tooltip
     // gives it whole.
     wxString name = text;
-    name.Trim(false);
-    if (name.empty())
-        m_pProfileCombo->UnsetToolTip();
-    else
-        m_pProfileCombo->SetToolTip(name);
+    WindowTextCut::ShowTip(*m_pProfileCombo, name.Trim(false));
 }
 
 void NetworkManagerDlg::FillProfileCombo() { RebuildProfileCombo(true); }

@@ -20,7 +20,7 @@
 #include "PictureLoader.h"
 #include "ProfileManagementControl.h"
 #include "TWMUtil.h"
-#include "TextFit.h"
+#include "WindowTextCut.h"
 
 using MainWindowRules::Change;
 using MainWindowRules::Label;
@@ -83,15 +83,9 @@ void NetworkManagerDlg::SetCurrentProfileText(const wxString& text) {
     // longer name is cut in its middle and given whole in the tooltip.
     const wxRect box = m_pStatusBox->GetRect();
     const int width = box.GetWidth() - 2 * (m_pCurrentProfileText->GetPosition().x - box.GetX());
-    const auto measure = [this](const std::string& s) {
-        return m_pCurrentProfileText->GetTextExtent(wxString::FromUTF8(s)).GetWidth();
-    };
-    const wxString shown = wxString::FromUTF8(TextFit::MiddleCut(std::string(text.utf8_str()), width, measure));
+    const wxString shown = WindowTextCut::Middle(*m_pCurrentProfileText, text, width);
     m_pCurrentProfileText->SetLabelText(shown);
-    if (shown == text)
-        m_pCurrentProfileText->UnsetToolTip();
-    else
-        m_pCurrentProfileText->SetToolTip(text);
+    WindowTextCut::ShowTip(*m_pCurrentProfileText, shown == text ? wxString() : text);
 }
 
 bool NetworkManagerDlg::SwitcherIsEmpty() const { return MainWindowRules::IsBlank(m_strSwitcherText); }

@@ -5,9 +5,9 @@
 #include <wx/dialog.h>
 #include <wx/textctrl.h>
 #include <wx/tooltip.h>
-#include <wx/uiaction.h>
 
 #include "ModalDialogAnswerer.h"
+#include "Pointer.h"
 
 void ExpectRealModal(const std::function<void(wxDialog*)>& whileOpen) {
     ModalDialogAnswerer::Get().ExpectAny([whileOpen](wxDialog* dialog) {
@@ -66,8 +66,7 @@ bool HasFocus(wxWindow* window) {
 }
 
 wxString TipAt(wxWindow* window, const wxPoint& point, const wxString& tip) {
-    wxUIActionSimulator pointer;
-    pointer.MouseMove(window->ClientToScreen(point));
+    Pointer::MoveTo(window, point);
     RunEventLoopUntil([&] { return window->GetToolTipText() == tip; }, 3000);
     return window->GetToolTipText();
 }

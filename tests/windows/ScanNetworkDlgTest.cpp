@@ -10,7 +10,6 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/utils.h>
-#include <wx/uiaction.h>
 
 #include "ApStatusUtil.h"
 #include "GaugeDialog.h"
@@ -18,6 +17,7 @@
 #include "LayoutWalker.h"
 #include "ModalDialogAnswerer.h"
 #include "NetworkTypes.h"
+#include "Pointer.h"
 #include "ProfileFile.h"
 #include "ScanNetworkDlg.h"
 #include "SystemPaths.h"
@@ -46,17 +46,6 @@ protected:
         if (!key.empty())
             RunWhenShown([key](wxDialog* prompt) { Answer(prompt, key); });
         ClickButton(Scan(), "ID_BUTTON_CONNECT");
-    }
-    // A click as the pointer makes it, at a point of the window.
-    static void PointerClick(wxWindow* window, const wxPoint& at, bool doubleClick = false) {
-        wxUIActionSimulator pointer;
-        pointer.MouseMove(window->ClientToScreen(at));
-        RunEventLoopFor(50);
-        if (doubleClick)
-            pointer.MouseDblClick();
-        else
-            pointer.MouseClick();
-        RunEventLoopFor(50);
     }
     wxWindow* IconOf(long slot) {
         const DetectedIcon* icon = Scan()->GetRecorder().GetIcon(static_cast<int>(slot));
@@ -146,16 +135,16 @@ TEST_F(ScanWindowTest, SelectionSurvivesTheViewSwitchAndASortAndAMapClickClearsI
     // and on the empty map selects none.
     const long labelled = RowOf("Cafeteria");
     wxWindow* label = Scan()->GetRecorder().GetIcon(static_cast<int>(labelled))->label;
-    PointerClick(label, wxPoint(4, label->GetSize().GetHeight() / 2));
+    ASSERT_TRUE(Pointer::Click(label, wxPoint(4, label->GetSize().GetHeight() / 2)));
     EXPECT_TRUE(RunEventLoopUntil([&] { return Scan()->GetSelectedIcon() == labelled; }));
     bool asked = false;  // a double click connects: the key is asked
     RunWhenShown([&](wxDialog* prompt) {
         asked = true;
         ClickButton(prompt, wxID_CANCEL);
     });
-    PointerClick(label, wxPoint(4, label->GetSize().GetHeight() / 2), true);
+    ASSERT_TRUE(Pointer::Click(label, wxPoint(4, label->GetSize().GetHeight() / 2), true));
     EXPECT_TRUE(RunEventLoopUntil([&] { return asked; }));
-    PointerClick(Scan()->GetMap(), wxPoint(480, 390));
+    ASSERT_TRUE(Pointer::Click(Scan()->GetMap(), wxPoint(480, 390)));
     EXPECT_TRUE(RunEventLoopUntil([&] { return Scan()->GetSelectedIcon() == -1; }));
     EXPECT_FALSE(Enabled("ID_BUTTON_CONNECT"));
     EXPECT_EQ(Scan()->GetList()->GetSelectedItemCount(), 0);

@@ -8,16 +8,28 @@ namespace TextFit {
 
 namespace {
 
-// Where each character of `text` starts; a byte that begins no valid
-// sequence counts as a character of its own.
-std::vector<size_t> CharacterStarts(const std::string& text) {
-    std::vector<size_t> starts;
-    for (size_t i = 0; i < text.size();) {
-        starts.push_back(i);
-        i += std::max<size_t>(Utf8Text::SequenceLength(text, i), 1);
+// The characters of a UTF-8 text, counted whole; a byte that begins no
+// valid sequence counts as a character of its own.
+class Characters {
+public:
+    explicit Characters(const std::string& text) : m_text(text) {
+        for (size_t i = 0; i < text.size(); i += std::max<size_t>(Utf8Text::SequenceLength(text, i), 1))
+            m_starts.push_back(i);
     }
-    return starts;
-}
+    size_t Count() const { return m_starts.size(); }
+    // The byte where character `n` starts; the text's end from Count() on.
+    size_t At(size_t n) const { return n < m_starts.size() ? m_starts[n] : m_text.size(); }
+    // Characters [first, end).
+    std::string Slice(size_t first, size_t end) const { return m_text.substr(At(first), At(end) - At(first)); }
+    // The text without characters [first, end), `mark` in their place.
+    std::string Without(size_t first, size_t end, const std::string& mark) const {
+        return m_text.substr(0, At(first)) + mark + m_text.substr(At(end));
+    }
+
+private:
+    const std::string& m_text;
+    std::vector<size_t> m_starts;
+};
 
 bool BreaksAfter(char c) { return c == '-' || c == '_' || c == '.'; }
 
@@ -25,23 +37,22 @@ bool BreaksAfter(char c) { return c == '-' || c == '_' || c == '.'; }
 // (but one character).
 std::vector<std::string> BreakWord(const std::string& word, int width,
                                    const std::function<int(const std::string&)>& measure) {
-    const std::vector<size_t> starts = CharacterStarts(word);
-    const auto start = [&](size_t chars) { return chars < starts.size() ? starts[chars] : word.size(); };
+    const Characters chars(word);
     std::vector<std::string> pieces;
     size_t first = 0;
-    while (first < starts.size()) {
+    while (first < chars.Count()) {
         size_t end = first + 1;  // characters [first, end) fit
-        while (end < starts.size() && measure(word.substr(start(first), start(end + 1) - start(first))) <= width)
+        while (end < chars.Count() && measure(chars.Slice(first, end + 1)) <= width)
             ++end;
-        if (end < starts.size()) {
+        if (end < chars.Count()) {
             for (size_t at = end; at > first + 1; --at) {
-                if (BreaksAfter(word[start(at) - 1])) {
+                if (BreaksAfter(word[chars.At(at) - 1])) {
                     end = at;
                     break;
                 }
             }
         }
-        pieces.push_back(word.substr(start(first), start(end) - start(first)));
+        pieces.push_back(chars.Slice(first, end));
         first = end;
     }
     return pieces;
@@ -93,12 +104,11 @@ std::string MiddleCut(const std::string& text, int width, const std::function<in
                       const std::string& ellipsis) {
     if (measure(text) <= width)
         return text;
-    const std::vector<size_t> starts = CharacterStarts(text);
-    const size_t count = starts.size();
-    const auto start = [&](size_t chars) { return chars < count ? starts[chars] : text.size(); };
+    const Characters chars(text);
+    const size_t count = chars.Count();
     for (size_t kept = count - 1; kept > 0; --kept) {
         const size_t tail = kept / 2;
-        const std::string cut = text.substr(0, start(kept - tail)) + ellipsis + text.substr(start(count - tail));
+        const std::string cut = chars.Without(kept - tail, count - tail, ellipsis);
         if (measure(cut) <= width)
             return cut;
     }
@@ -109,18 +119,18 @@ std::string CutInWidestWord(const std::string& text, int width,
                             const std::function<int(const std::string&)>& measure, const std::string& ellipsis) {
     if (measure(text) <= width)
         return text;
-    const std::vector<size_t> starts = CharacterStarts(text);
-    const long count = static_cast<long>(starts.size());
-    const auto start = [&](long chars) { return chars < count ? starts[chars] : text.size(); };
+    const Characters chars(text);
+    const long count = static_cast<long>(chars.Count());
+    const auto byteOf = [&](long n) { return text[chars.At(static_cast<size_t>(n))]; };
     // The widest word, as characters [first, end).
     long wordFirst = 0, wordEnd = count;
     int widest = -1;
     for (long first = 0; first < count;) {
         long end = first;
-        while (end < count && text[start(end)] != ' ')
+        while (end < count && byteOf(end) != ' ')
             ++end;
         if (end > first) {
-            const int w = measure(text.substr(start(first), start(end) - start(first)));
+            const int w = measure(chars.Slice(static_cast<size_t>(first), static_cast<size_t>(end)));
             if (w > widest) {
                 widest = w;
                 wordFirst = first;
@@ -130,13 +140,13 @@ std::string CutInWidestWord(const std::string& text, int width,
         first = end + 1;
     }
     // Dots after a name ("Applying profile <name>...") are no part of it.
-    while (wordEnd > wordFirst + 1 && text[start(wordEnd - 1)] == '.')
+    while (wordEnd > wordFirst + 1 && byteOf(wordEnd - 1) == '.')
         --wordEnd;
     // Characters [from, from + gone) give way to the ellipsis, centred on the
     // word's middle (the start keeps the odd character) and within the text.
     for (long gone = 1; gone <= count; ++gone) {
         const long from = std::clamp((wordFirst + wordEnd - gone + 1) / 2, 0L, count - gone);
-        const std::string cut = text.substr(0, start(from)) + ellipsis + text.substr(start(from + gone));
+        const std::string cut = chars.Without(static_cast<size_t>(from), static_cast<size_t>(from + gone), ellipsis);
         if (measure(cut) <= width)
             return cut;
     }

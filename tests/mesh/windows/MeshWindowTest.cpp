@@ -12,7 +12,6 @@
 #include <wx/msgdlg.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
-#include <wx/uiaction.h>
 
 #include "GaugeDialog.h"
 #include "GuiTestSupport.h"
@@ -27,6 +26,7 @@
 #include "MeshUseOthersInternetDlg.h"
 #include "ModalDialogAnswerer.h"
 #include "NetworkTypes.h"
+#include "Pointer.h"
 #include "ProgramFolder.h"
 #include "TestEnvironment.h"
 #include "ViewMeshNeighborsDlg.h"
@@ -63,13 +63,7 @@ std::vector<std::string> Rows(wxListCtrl* list) {
 // A click of the pointer at a point of a window (client coordinates), as a
 // user makes it; true once `done` holds.
 bool PointerClick(wxWindow* window, const wxPoint& at, const std::function<bool()>& done) {
-    const wxPoint target = window->ClientToScreen(at);
-    wxUIActionSimulator pointer;
-    pointer.MouseMove(target);
-    if (!RunEventLoopUntil([&] { return wxGetMousePosition() == target; }))
-        return false;
-    pointer.MouseClick();
-    return RunEventLoopUntil(done);
+    return Pointer::Click(window, at) && RunEventLoopUntil(done);
 }
 
 bool PointerClick(wxWindow* window, const std::function<bool()>& done) {
