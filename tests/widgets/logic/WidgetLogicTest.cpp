@@ -1,3 +1,4 @@
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -67,16 +68,44 @@ int SixPerCharacter(const std::string& s) {
 }  // namespace
 
 TEST(TextFit, MiddleCutKeepsBothEndsAndWholeCharacters) {
+    const char* const twoByte = "\u0416\u0416\u0416\u0416\u0416\u0416\u0416\u0416";
+    const char* const threeByte = "\u20ac\u20ac\u20ac\u20ac\u20ac\u20ac";
+    const char* const fourByte = "a\U0001F600\U0001F600\U0001F600\U0001F600b";
     const struct { const char* text; int width; const char* cut; } cases[] = {
         {"Classroom-101", 78, "Classroom-101"},
         {"Classroom-101", 66, "Class\u2026m-101"},
         {"Classroom-102", 66, "Class\u2026m-102"},  // still told apart
-        {"\u0416\u0416\u0416\u0416\u0416\u0416\u0416\u0416", 30, "\u0416\u0416\u2026\u0416\u0416"},
+        // Characters of two, three and four bytes, at widths where a cut
+        // stepping bytes instead would end or start inside one (24 and 36
+        // for the two-byte one, among others).
+        {twoByte, 24, "\u0416\u0416\u2026\u0416"},
+        {twoByte, 30, "\u0416\u0416\u2026\u0416\u0416"},
+        {twoByte, 36, "\u0416\u0416\u0416\u2026\u0416\u0416"},
+        {threeByte, 24, "\u20ac\u20ac\u2026\u20ac"},
+        {threeByte, 30, "\u20ac\u20ac\u2026\u20ac\u20ac"},
+        {fourByte, 24, "a\U0001F600\u2026b"},
+        {fourByte, 30, "a\U0001F600\u2026\U0001F600b"},
         {"ab\xff\xfe" "cdef", 36, "ab\xff\u2026ef"},
         {"Gym", 5, "\u2026"},
+        {"Gym", -40, "\u2026"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(TextFit::MiddleCut(c.text, c.width, SixPerCharacter), c.cut) << c.text << " " << c.width;
+}
+
+TEST(TextFit, AnEmptyTextStaysEmptyAtAnyWidth) {
+    // A list column dragged narrow gives its cells a negative width.
+    int measures = 0;
+    const auto measure = [&measures](const std::string& s) {
+        if (++measures > 100)
+            throw std::runtime_error("measured without end");
+        return SixPerCharacter(s);
+    };
+    for (int width : {6, 0, -1, -40}) {
+        EXPECT_EQ(TextFit::MiddleCut("", width, measure), "") << width;
+        EXPECT_EQ(TextFit::CutInWidestWord("", width, measure), "") << width;
+        EXPECT_EQ(TextFit::Wrap("", width, measure), std::vector<std::string>{""}) << width;
+    }
 }
 
 TEST(TextFit, CutInWidestWordKeepsTheWordsAroundAName) {
