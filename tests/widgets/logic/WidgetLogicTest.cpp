@@ -1,9 +1,11 @@
+#include <cctype>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "AsciiWidthBound.h"
 #include "GaugeCycle.h"
 #include "TextFit.h"
 
@@ -120,4 +122,41 @@ TEST(TextFit, CutInWidestWordKeepsTheWordsAroundAName) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(TextFit::CutInWidestWord(c.text, c.width, SixPerCharacter), c.cut) << c.text << " " << c.width;
+}
+
+TEST(AsciiWidthBound, SparesTheMeasureOnlyOfPrintableAsciiThatSurelyFits) {
+    // 'W' 10 pixels, other characters 6, but a digit 5 alone and 7 after a
+    // letter (drawn in the letters' font there).
+    int measures = 0;
+    AsciiWidthBound bound([&measures](const std::string& s) {
+        ++measures;
+        int width = 0;
+        for (size_t i = 0; i < s.size(); ++i) {
+            const bool digit = s[i] >= '0' && s[i] <= '9';
+            width += s[i] == 'W' ? 10 : !digit ? 6 : i > 0 && std::isalpha(static_cast<unsigned char>(s[i - 1])) ? 7 : 5;
+        }
+        return width;
+    });
+    const struct { const char* text; int width; bool fits; } cases[] = {
+        {"", 0, true},
+        {"", -1, false},
+        {"Gym", 21, true},
+        {"Gym", 20, false},
+        {"WWi", 33, true},  // three times the widest, not the sum of 26
+        {"WWi", 32, false},
+        {"Room 1", 48, true},  // the digit as wide as after a letter
+        {"Room 1", 47, false},
+        {"\u0416", 1000, false},  // other characters are left to a measure
+        {"caf\u00e9", 1000, false},
+        {"a\tb", 1000, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(bound.SurelyFits(c.text, c.width), c.fits) << c.text << " " << c.width;
+
+    // A thousand names measure each of their characters once.
+    bound.Forget();
+    measures = 0;
+    for (int i = 1; i <= 1000; ++i)
+        EXPECT_TRUE(bound.SurelyFits("Classroom " + std::to_string(i), 200));
+    EXPECT_LE(measures, 2 * 18 + 1);
 }
