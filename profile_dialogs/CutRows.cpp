@@ -5,8 +5,9 @@
 #include <wx/window.h>
 
 #include "WindowTextCut.h"
+#include "WindowTextCutter.h"
 
-CutRows::CutRows(wxWindow* list, RowAt rowAt) : m_list(list), m_rowAt(std::move(rowAt)) {
+CutRows::CutRows(wxWindow* list, RowAt rowAt) : m_list(list), m_rowAt(std::move(rowAt)), m_cutter(*list) {
     m_list->Bind(wxEVT_MOTION, &CutRows::OnMotion, this);
     m_list->Bind(wxEVT_LEAVE_WINDOW, &CutRows::OnLeave, this);
 }
@@ -20,13 +21,16 @@ wxString CutRows::Fit(int row, const wxString& text, int width) {
     if (row < 0)
         return text;
     if (static_cast<size_t>(row) >= m_whole.size())
-        Resize(row + 1);
-    const wxString shown = WindowTextCut::Middle(*m_list, text, width);
+        m_whole.resize(static_cast<size_t>(row) + 1);
+    const wxString shown = m_cutter.Middle(text, width);
     m_whole[static_cast<size_t>(row)] = shown == text ? wxString() : text;
     return shown;
 }
 
-void CutRows::Resize(int rows) { m_whole.resize(static_cast<size_t>(std::max(rows, 0))); }
+void CutRows::Resize(int rows) {
+    m_whole.resize(static_cast<size_t>(std::max(rows, 0)));
+    m_cutter.Forget();
+}
 
 void CutRows::OnMotion(wxMouseEvent& event) {
     event.Skip();

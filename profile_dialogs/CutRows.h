@@ -7,6 +7,8 @@
 #include <wx/event.h>
 #include <wx/string.h>
 
+#include "WindowTextCutter.h"
+
 class wxWindow;
 
 // The rows of a list whose texts may be wider than the list shows them (a
@@ -26,7 +28,8 @@ public:
     // What `row` shows of `text` in `width` pixels of the list's font; its
     // whole text is kept for the tooltip when it had to be cut.
     wxString Fit(int row, const wxString& text, int width);
-    // The list holds `rows` rows from now on.
+    // The list holds `rows` rows from now on, to be fitted anew: their
+    // characters are measured again.
     void Resize(int rows);
 
 private:
@@ -35,6 +38,7 @@ private:
 
     wxWindow* m_list;
     RowAt m_rowAt;
+    WindowTextCutter m_cutter;
     // The whole text of each row shown cut; empty for a row shown whole.
     std::vector<wxString> m_whole;
 };

@@ -8,9 +8,11 @@
 #include <gtest/gtest.h>
 #include <wx/button.h>
 #include <wx/checkbox.h>
+#include <wx/imaglist.h>
 #include <wx/menu.h>
 #include <wx/uiaction.h>
 
+#include "AsciiWidthBound.h"
 #include "CommandRunner.h"
 #include "FileTar.h"
 #include "LayoutWalker.h"
@@ -18,6 +20,7 @@
 #include "ManagerTestSupport.h"
 #include "ModalDialogAnswerer.h"
 #include "ProfileFile.h"
+#include "ProfileListImages.h"
 #include "ProfileManagerDlg.h"
 #include "ProgramFolder.h"
 #include "ReceiveFolder.h"
@@ -28,6 +31,7 @@
 #include "TestCertificates.h"
 #include "TestEnvironment.h"
 #include "TestTree.h"
+#include "WindowTextCut.h"
 #include "wxCheckedListCtrl.h"
 
 namespace {
@@ -509,4 +513,54 @@ TEST_F(ManagerWindowTest, LongNamesAreCutInTheMiddleAndShownWholeUnderThePointer
     EXPECT_TRUE(RunEventLoopUntil([&] { return List()->GetColumnWidth(2) == 160; }));
     RunEventLoopUntil([&] { return LayoutWalker::Check(Manager()).empty(); }, 2000);
     EXPECT_EQ(LayoutWalker::Check(Manager()), std::vector<std::string>());
+}
+
+TEST_F(ManagerWindowTest, EveryRowShowsItsNameAsAMeasureOfTheWholeNameCutsIt) {
+    // Every length of the longest names, of the widest letter and of two-byte
+    // characters: the short ones fit without a measure, the long ones are
+    // cut, and each row shows what a measure of its whole name gives.
+    const std::string wide = LongValues::kProfileName;
+    const wxString twoByte = wxString::FromUTF8(LongValues::kProfileNameTwoByte);
+    std::vector<std::string> names;
+    for (size_t length = 1; length <= wide.size(); ++length) {
+        names.push_back(wide.substr(0, length));
+        names.push_back(twoByte.Left(length).utf8_string());
+    }
+    for (size_t i = 0; i < names.size(); ++i)
+        Place(hub.store->UserDir(), Profile(names[i], "user", std::to_string(i + 1)));
+    Manager()->ShowManager();
+    RunEventLoopFor(200);
+
+    // The list draws a name 4 pixels in from each side of its cell, after
+    // the profile's icon and 5 pixels.
+    int iconWidth = 0, iconHeight = 0;
+    List()->GetImageList(wxIMAGE_LIST_SMALL)->GetSize(ProfileListImages::FIRST_ICON, iconWidth, iconHeight);
+    const int width = List()->GetColumnWidth(2) - 8 - iconWidth - 5;
+    AsciiWidthBound bound([this](const std::string& s) { return List()->GetTextExtent(wxString::FromUTF8(s)).x; });
+    int lastUnmeasured = -1, lastCut = -1;
+    ASSERT_EQ(List()->GetItemCount(), static_cast<int>(names.size()));
+    for (int row = 0; row < List()->GetItemCount(); ++row) {
+        const wxString whole = wxString::FromUTF8(names[static_cast<size_t>(row)]);
+        const wxString measured = WindowTextCut::Middle(*List(), whole, width);
+        EXPECT_EQ(List()->GetItemText(row, 2).utf8_string(), measured.utf8_string()) << row;
+        if (bound.SurelyFits(names[static_cast<size_t>(row)], width))
+            lastUnmeasured = row;
+        if (measured != whole)
+            lastCut = row;
+    }
+
+    // The longest name shown without a measure has no tooltip, the longest
+    // name cut shows whole under the pointer.
+    ASSERT_GT(lastUnmeasured, 0);
+    ASSERT_GT(lastCut, lastUnmeasured);
+    for (int row : {lastCut, lastUnmeasured}) {
+        const wxString tip = row == lastCut ? wxString::FromUTF8(names[static_cast<size_t>(row)]) : wxString();
+        List()->EnsureVisible(row);
+        RunEventLoopFor(100);
+        wxRect cell;
+        ASSERT_TRUE(List()->GetSubItemRect(row, 2, cell));
+        EXPECT_EQ(TipAt(List(), cell.GetPosition() + wxPoint(60, cell.height / 2), tip).utf8_string(),
+                  tip.utf8_string())
+            << row;
+    }
 }

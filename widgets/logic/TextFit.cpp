@@ -102,7 +102,9 @@ std::vector<std::string> Wrap(const std::string& text, int width,
 
 std::string MiddleCut(const std::string& text, int width, const std::function<int(const std::string&)>& measure,
                       const std::string& ellipsis) {
-    if (measure(text) <= width)
+    // An empty text has nothing to cut, however narrow (a column dragged
+    // narrow gives a negative width).
+    if (text.empty() || measure(text) <= width)
         return text;
     const Characters chars(text);
     const size_t count = chars.Count();
@@ -117,7 +119,7 @@ std::string MiddleCut(const std::string& text, int width, const std::function<in
 
 std::string CutInWidestWord(const std::string& text, int width,
                             const std::function<int(const std::string&)>& measure, const std::string& ellipsis) {
-    if (measure(text) <= width)
+    if (text.empty() || measure(text) <= width)
         return text;
     const Characters chars(text);
     const long count = static_cast<long>(chars.Count());

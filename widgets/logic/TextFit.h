@@ -28,7 +28,7 @@ inline const char* const kEllipsis = "\u2026";
 // cut in the middle with `ellipsis`, keeping as much of its start and of its
 // end as fits (the start gets the odd character), so that names that differ
 // only at the end stay apart.  Cuts fall between characters; the ellipsis
-// alone when nothing else fits.
+// alone when nothing else fits.  An empty text stays empty.
 std::string MiddleCut(const std::string& text, int width, const std::function<int(const std::string&)>& measure,
                       const std::string& ellipsis = kEllipsis);
 
@@ -36,7 +36,7 @@ std::string MiddleCut(const std::string& text, int width, const std::function<in
 // widest word (the name in "Connecting to <name> ..."), as little as makes
 // it fit: where the word alone is not enough the cut reaches into the words
 // beside it.  Cuts fall between characters; the ellipsis alone when nothing
-// else fits.
+// else fits.  An empty text stays empty.
 std::string CutInWidestWord(const std::string& text, int width,
                             const std::function<int(const std::string&)>& measure,
                             const std::string& ellipsis = kEllipsis);

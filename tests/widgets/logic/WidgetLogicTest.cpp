@@ -1,8 +1,11 @@
+#include <cctype>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "AsciiWidthBound.h"
 #include "GaugeCycle.h"
 #include "TextFit.h"
 
@@ -67,16 +70,44 @@ int SixPerCharacter(const std::string& s) {
 }  // namespace
 
 TEST(TextFit, MiddleCutKeepsBothEndsAndWholeCharacters) {
+    const char* const twoByte = "\u0416\u0416\u0416\u0416\u0416\u0416\u0416\u0416";
+    const char* const threeByte = "\u20ac\u20ac\u20ac\u20ac\u20ac\u20ac";
+    const char* const fourByte = "a\U0001F600\U0001F600\U0001F600\U0001F600b";
     const struct { const char* text; int width; const char* cut; } cases[] = {
         {"Classroom-101", 78, "Classroom-101"},
         {"Classroom-101", 66, "Class\u2026m-101"},
         {"Classroom-102", 66, "Class\u2026m-102"},  // still told apart
-        {"\u0416\u0416\u0416\u0416\u0416\u0416\u0416\u0416", 30, "\u0416\u0416\u2026\u0416\u0416"},
+        // Characters of two, three and four bytes, at widths where a cut
+        // stepping bytes instead would end or start inside one (24 and 36
+        // for the two-byte one, among others).
+        {twoByte, 24, "\u0416\u0416\u2026\u0416"},
+        {twoByte, 30, "\u0416\u0416\u2026\u0416\u0416"},
+        {twoByte, 36, "\u0416\u0416\u0416\u2026\u0416\u0416"},
+        {threeByte, 24, "\u20ac\u20ac\u2026\u20ac"},
+        {threeByte, 30, "\u20ac\u20ac\u2026\u20ac\u20ac"},
+        {fourByte, 24, "a\U0001F600\u2026b"},
+        {fourByte, 30, "a\U0001F600\u2026\U0001F600b"},
         {"ab\xff\xfe" "cdef", 36, "ab\xff\u2026ef"},
         {"Gym", 5, "\u2026"},
+        {"Gym", -40, "\u2026"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(TextFit::MiddleCut(c.text, c.width, SixPerCharacter), c.cut) << c.text << " " << c.width;
+}
+
+TEST(TextFit, AnEmptyTextStaysEmptyAtAnyWidth) {
+    // A list column dragged narrow gives its cells a negative width.
+    int measures = 0;
+    const auto measure = [&measures](const std::string& s) {
+        if (++measures > 100)
+            throw std::runtime_error("measured without end");
+        return SixPerCharacter(s);
+    };
+    for (int width : {6, 0, -1, -40}) {
+        EXPECT_EQ(TextFit::MiddleCut("", width, measure), "") << width;
+        EXPECT_EQ(TextFit::CutInWidestWord("", width, measure), "") << width;
+        EXPECT_EQ(TextFit::Wrap("", width, measure), std::vector<std::string>{""}) << width;
+    }
 }
 
 TEST(TextFit, CutInWidestWordKeepsTheWordsAroundAName) {
@@ -91,4 +122,41 @@ TEST(TextFit, CutInWidestWordKeepsTheWordsAroundAName) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(TextFit::CutInWidestWord(c.text, c.width, SixPerCharacter), c.cut) << c.text << " " << c.width;
+}
+
+TEST(AsciiWidthBound, SparesTheMeasureOnlyOfPrintableAsciiThatSurelyFits) {
+    // 'W' 10 pixels, other characters 6, but a digit 5 alone and 7 after a
+    // letter (drawn in the letters' font there).
+    int measures = 0;
+    AsciiWidthBound bound([&measures](const std::string& s) {
+        ++measures;
+        int width = 0;
+        for (size_t i = 0; i < s.size(); ++i) {
+            const bool digit = s[i] >= '0' && s[i] <= '9';
+            width += s[i] == 'W' ? 10 : !digit ? 6 : i > 0 && std::isalpha(static_cast<unsigned char>(s[i - 1])) ? 7 : 5;
+        }
+        return width;
+    });
+    const struct { const char* text; int width; bool fits; } cases[] = {
+        {"", 0, true},
+        {"", -1, false},
+        {"Gym", 21, true},
+        {"Gym", 20, false},
+        {"WWi", 33, true},  // three times the widest, not the sum of 26
+        {"WWi", 32, false},
+        {"Room 1", 48, true},  // the digit as wide as after a letter
+        {"Room 1", 47, false},
+        {"\u0416", 1000, false},  // other characters are left to a measure
+        {"caf\u00e9", 1000, false},
+        {"a\tb", 1000, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(bound.SurelyFits(c.text, c.width), c.fits) << c.text << " " << c.width;
+
+    // A thousand names measure each of their characters once.
+    bound.Forget();
+    measures = 0;
+    for (int i = 1; i <= 1000; ++i)
+        EXPECT_TRUE(bound.SurelyFits("Classroom " + std::to_string(i), 200));
+    EXPECT_LE(measures, 2 * 18 + 1);
 }
