@@ -258,29 +258,32 @@ TEST_F(MainWindowTest, ACablePulledAfterWirelessWasTurnedOnAndOffAsksAndSaysDisc
 }
 
 TEST_F(MainWindowTest, NoCheckEndsWithTheNameOfAProfileWhoseLinkWentAway) {
+    const wxString classroom = wxString::FromUTF8(LongValues::kProfileName);  // wider than the label
     AddProfile("School LAN", "lan");
-    AddProfile("Classroom 101", "wireless", "Classroom-101", "lantern-wpa-key");
+    AddProfile(LongValues::kProfileName, "wireless", "Classroom-101", "lantern-wpa-key");
     TrayUserNotices trayNotices;  // the program's question and notice
     UserNotices::Install(&trayNotices);
     Main()->Show();
-    auto connect = [&](const char* name) {
+    wxWindow* label = wxWindow::FindWindowByName("ID_STCCURRENTPROF", Main());
+    auto connect = [&](const wxString& name) {
         Pick(Switcher()->FindString(name, true));
         ClickButton(Main(), "ID_BTNCTRLCONNECT");
         Control()->PrepareTick();
     };
-    connect("Classroom 101");
+    connect(classroom);
     FinishConnection(true);
     hub->OnStatusTimer();
-    ASSERT_EQ(Label("ID_STCCURRENTPROF"), "Classroom 101");
+    ASSERT_EQ(label->GetToolTipText(), classroom);
 
-    // Wireless turned off: the check that finds the wire again tells of the
-    // switch and no longer names the wireless profile.
+    // Wireless turned off: the check that finds the wire again no longer
+    // names the wireless profile, nor gives it in the tooltip.
     ClickButton(Main(), "ID_BTNCTRLWRLS");
     ASSERT_TRUE(RunEventLoopUntil([&] { return Enabled("ID_BTNCTRLWRLS"); }));
     hub->OnStatusTimer();
     ASSERT_EQ(hub->GetNetworkMode(), NETMODE_WIRED_CONNECTED);
     EXPECT_EQ(Label("ID_STCSTATUS"), "Connected");
     EXPECT_EQ(Label("ID_STCCURRENTPROF"), "Wired LAN");
+    EXPECT_EQ(label->GetToolTipText(), "");
 
     // The cable pulled under "School LAN": nothing names it while the switch
     // question is open, nor after it.
