@@ -55,7 +55,7 @@ void NetworkManagerDlg::OnWirelessOnOff(wxCommandEvent&) {
 }
 
 void NetworkManagerDlg::ToggleWireless() {
-    if (!TrayApplyIdle() || IsApplyingProfile())
+    if (ApplyRuns())
         return;
     m_pWirelessButton->Enable(false);
     m_wirelessTimer.StartOnce(kWirelessWaitMs);
@@ -69,8 +69,14 @@ void NetworkManagerDlg::ToggleWireless() {
 }
 
 void NetworkManagerDlg::OnSwitchAdapterEvent(SwitchAdapterEvent&) {
-    m_pWirelessButton->Enable(true);
     m_wirelessTimer.Stop();
+    m_pWirelessButton->Enable(!ApplyRuns());
+}
+
+void NetworkManagerDlg::OnWirelessButtonUpdate(wxUpdateUIEvent& event) {
+    // Asked at every idle time of the shown window, so the button follows
+    // an apply whoever started it, and comes back once it ended either way.
+    event.Enable(!m_wirelessTimer.IsRunning() && !ApplyRuns());
 }
 
 void NetworkManagerDlg::OnScanNetworks(wxCommandEvent&) {

@@ -266,6 +266,7 @@ void NetworkManagerDlg::ConnectHandlers() {
     Bind(wxEVT_BUTTON, &NetworkManagerDlg::OnViewNeighbors, this, Id(ID_BTNVIEWNGHBR));
     Bind(wxEVT_BUTTON, &NetworkManagerDlg::OnProfileManager, this, Id(ID_BTNPRFLMGR));
     Bind(wxEVT_BUTTON, &NetworkManagerDlg::OnWirelessOnOff, this, Id(ID_BTNCTRLWRLS));
+    Bind(wxEVT_UPDATE_UI, &NetworkManagerDlg::OnWirelessButtonUpdate, this, Id(ID_BTNCTRLWRLS));
     Bind(wxEVT_MENU, &NetworkManagerDlg::OnImportSchoolSettings, this, Id(ID_MENUIMPORT));
     Bind(wxEVT_MENU, &NetworkManagerDlg::OnExit, this, Id(ID_MENUEXIT));
     Bind(wxEVT_MENU, &NetworkManagerDlg::OnConnectMenu, this, Id(ID_MENUCONNECT));
@@ -279,10 +280,12 @@ void NetworkManagerDlg::ConnectHandlers() {
 }
 
 bool NetworkManagerDlg::Show(bool show) {
-    if (show)
+    if (show) {
         FillProfileCombo();
-    else
+        m_pWirelessButton->UpdateWindowUI();  // not followed while hidden
+    } else {
         m_pGaugeDialog->Show(false);
+    }
     const bool changed = wxFrame::Show(show);
     if (show && m_pGaugeDialog->IsShown())
         PlaceApplyingNotice();

@@ -128,6 +128,12 @@ private:
     void PlaceApplyingNotice();
     // True while the tray runs no wireless apply of its own.
     static bool TrayApplyIdle();
+    // An apply runs that the wireless command waits for: this window's own
+    // (or the tray menu's pick), or the tray's wireless apply.
+    bool ApplyRuns() { return !TrayApplyIdle() || IsApplyingProfile(); }
+    // The wireless button is usable while no switch it asked for is waiting
+    // and no apply runs; it is greyed otherwise.
+    void OnWirelessButtonUpdate(wxUpdateUIEvent& event);
     // The policy's answer, with its refusal shown.
     bool PolicyAllows(bool allowed, const wxString& refusal);
 

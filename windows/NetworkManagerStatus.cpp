@@ -117,7 +117,11 @@ void NetworkManagerDlg::FollowSwitcher() {
 }
 
 void NetworkManagerDlg::UpdateControls(int mode) {
+    // Called once the store has heard of the mode, which forgets the profile
+    // whose link went away: Connect and the current-profile label both
+    // follow what the store holds now.
     const MainWindowRules::Controls c = SetConnectByMode(mode);
+    UpdateCurrentProfileLabel();
 
     if (c.signal == Change::Enable)
         EnableSignalDisplay();
@@ -208,7 +212,7 @@ void NetworkManagerDlg::OnTimer(wxTimerEvent& event) {
         if (!SwitcherIsEmpty())
             EnableConnect(true);
     } else if (event.GetId() == m_wirelessTimer.GetId()) {
-        m_pWirelessButton->Enable(true);
+        m_pWirelessButton->Enable(!ApplyRuns());
     }
 }
 

@@ -8,6 +8,7 @@ class NetworkStatusView {
 public:
     virtual ~NetworkStatusView() = default;
     virtual void UpdateNetworkStatus(int mode, const MeshStatus& status) = 0;
+    // The commands of a mode, after the profile store was told of it.
     virtual void UpdateControls(int mode) = 0;
     virtual bool IsApplyingProfile() = 0;
     // The busy notice "Applying profile <name>..." (the tray's profile pick).

@@ -14,6 +14,7 @@
 #include <wx/textctrl.h>
 #include <wx/wizard.h>
 
+#include "AppLink.h"
 #include "AutoRunSettings.h"
 #include "DialogTestSupport.h"
 #include "EditProfileDialog.h"
@@ -27,6 +28,7 @@
 #include "NetSecrityDlg.h"
 #include "NetworkManagerDlg.h"
 #include "NetworkTypes.h"
+#include "Pointer.h"
 #include "ProfileEvent.h"
 #include "ProfileFile.h"
 #include "ProfileGeneralSettings.h"
@@ -153,6 +155,22 @@ protected:
     }
 };
 
+// The application as the running program has it once its tray is up: the
+// tray's own pending apply is the gate of the main window's commands.
+class TrayGate : public AppLink {
+public:
+    explicit TrayGate(TWMTaskTray* tray) : m_tray(tray) { AppLink::Install(this); }
+    ~TrayGate() override { AppLink::Install(&wxGetApp()); }
+    int GetMeshStatus() const override { return wxGetApp().GetMeshStatus(); }
+    bool TurnMeshOff() override { return wxGetApp().TurnMeshOff(); }
+    bool IsTrayApplyIdle() const override { return m_tray->GetApplyWirelessFlag(); }
+    void RequestPublish() override {}
+    void ForgetTaskTray(const TaskTrayLink*) override {}
+
+private:
+    TWMTaskTray* m_tray;
+};
+
 }  // namespace
 
 TEST_F(WindowLinksTest, TheMainWindowOpensTheManagerAndTellsItOfChangedLists) {
@@ -219,6 +237,39 @@ TEST_F(WindowLinksTest, ApplyResultsShowInTheMainWindowAndTheTrayIconWithoutWait
     EXPECT_EQ(TextOf(Main(), "ID_STCSQVAL"), "92%");
     EXPECT_EQ(TextOf(Main(), "ID_STCIPADDR"), "10.20.1.57");
     EXPECT_TRUE(Tray()->GetIconFile().EndsWith("pic/tray_wireless.png"));
+}
+
+TEST_F(WindowLinksTest, TheWirelessButtonIsGreyWhileTheTrayAppliesTheFirstWirelessProfile) {
+    AddProfile("School LAN", "1", "lan");
+    AddProfile("Classroom 101", "2", "wireless", "1", "Classroom-101", "lantern-wpa-key");
+    StartTray();
+    TrayGate gate(Tray());
+    Control()->PrepareTick();
+    WaitForSwitch("RVL_UpAdapter(1)");
+    PollWired(1);
+    hub->OnStatusTimer();
+    Main()->Show();
+    auto* wireless = Named<wxButton>(Main(), "ID_BTNCTRLWRLS");
+    const wxPoint middle(wireless->GetSize().GetWidth() / 2, wireless->GetSize().GetHeight() / 2);
+    ASSERT_EQ(wireless->GetLabel(), "Turn on wireless");
+    ASSERT_TRUE(Pointer::Click(wireless, middle));
+    ASSERT_TRUE(RunEventLoopUntil([&] { return wireless->IsEnabled(); })) << "switched";
+
+    // The next check has the tray apply the first wireless profile.
+    hub->OnStatusTimer();
+    ASSERT_FALSE(Tray()->GetApplyWirelessFlag());
+    RunEventLoopFor(50);
+    EXPECT_EQ(wireless->GetLabel(), "Turn off wireless");
+    EXPECT_FALSE(wireless->IsEnabled()) << "the apply would refuse it";
+    SimControl::ClearCallLog();
+    ASSERT_TRUE(Pointer::Click(wireless, middle));
+    Control()->PrepareTick();
+    ConnectWireless("10.20.1.57");
+    ASSERT_TRUE(RunEventLoopUntil([&] { return wireless->IsEnabled(); })) << "back when the apply ends";
+    EXPECT_EQ(wireless->GetLabel(), "Turn off wireless");
+    EXPECT_EQ(TextOf(Main(), "ID_STCCURRENTPROF"), "Classroom 101");
+    const std::vector<std::string> log = SimControl::CallLog();
+    EXPECT_EQ(std::find(log.begin(), log.end(), "RVL_DownAdapter(2)"), log.end()) << "wireless stayed on";
 }
 
 TEST_F(WindowLinksTest, AScannedNetworkBecomesAProfileInForceThroughTheEditorAndJoinsTheManager) {

@@ -17,6 +17,7 @@
 #include "NetworkManagerDlg.h"
 #include "NetworkTypes.h"
 #include "PolicyManager.h"
+#include "PopupDialog.h"
 #include "ProfileManagementControl.h"
 #include "ProgramFolder.h"
 #include "ScanNetworkDlg.h"
@@ -26,6 +27,7 @@
 #include "TWMUtil.h"
 #include "TestCertificates.h"
 #include "TestTree.h"
+#include "TrayUserNotices.h"
 #include "ViewAPNeighborsDlg.h"
 #include "sim/SimControl.h"
 
@@ -253,6 +255,57 @@ TEST_F(MainWindowTest, ACablePulledAfterWirelessWasTurnedOnAndOffAsksAndSaysDisc
     EXPECT_EQ(Label("ID_STCSTATUS"), "Disconnected");
     EXPECT_EQ(Label("ID_STCTYPE"), "");
     EXPECT_EQ(Label("ID_STCIPADDR"), "");
+}
+
+TEST_F(MainWindowTest, NoCheckEndsWithTheNameOfAProfileWhoseLinkWentAway) {
+    const wxString classroom = wxString::FromUTF8(LongValues::kProfileName);  // wider than the label
+    AddProfile("School LAN", "lan");
+    AddProfile(LongValues::kProfileName, "wireless", "Classroom-101", "lantern-wpa-key");
+    TrayUserNotices trayNotices;  // the program's question and notice
+    UserNotices::Install(&trayNotices);
+    Main()->Show();
+    wxWindow* label = wxWindow::FindWindowByName("ID_STCCURRENTPROF", Main());
+    auto connect = [&](const wxString& name) {
+        Pick(Switcher()->FindString(name, true));
+        ClickButton(Main(), "ID_BTNCTRLCONNECT");
+        Control()->PrepareTick();
+    };
+    connect(classroom);
+    FinishConnection(true);
+    hub->OnStatusTimer();
+    ASSERT_EQ(label->GetToolTipText(), classroom);
+
+    // Wireless turned off: the check that finds the wire again no longer
+    // names the wireless profile, nor gives it in the tooltip.
+    ClickButton(Main(), "ID_BTNCTRLWRLS");
+    ASSERT_TRUE(RunEventLoopUntil([&] { return Enabled("ID_BTNCTRLWRLS"); }));
+    hub->OnStatusTimer();
+    ASSERT_EQ(hub->GetNetworkMode(), NETMODE_WIRED_CONNECTED);
+    EXPECT_EQ(Label("ID_STCSTATUS"), "Connected");
+    EXPECT_EQ(Label("ID_STCCURRENTPROF"), "Wired LAN");
+    EXPECT_EQ(label->GetToolTipText(), "");
+
+    // The cable pulled under "School LAN": nothing names it while the switch
+    // question is open, nor after it.
+    connect("School LAN");
+    ASSERT_TRUE(RunEventLoopUntil([&] { return Label("ID_BTNCTRLCONNECT") == "Disconnect"; }));
+    hub->OnStatusTimer();
+    ASSERT_EQ(Label("ID_STCCURRENTPROF"), "School LAN");
+    SimControl::SetWiredLink(false);
+    ASSERT_TRUE(RunEventLoopUntil([] {
+        int up = 1;
+        return RVL_IsExistUpAdapter(ADAPTER_WIRED, &up) == 0 && up == 0;
+    }));
+    wxString whileAsked = "not asked";
+    ModalDialogAnswerer::Get().ExpectAny([&](wxDialog* question) {
+        EXPECT_NE(dynamic_cast<PopupDialog*>(question), nullptr) << "the switch question";
+        whileAsked = Label("ID_STCCURRENTPROF");
+        return wxID_CANCEL;
+    });
+    hub->OnStatusTimer();
+    EXPECT_EQ(Label("ID_STCSTATUS"), "Disconnected");
+    EXPECT_EQ(whileAsked, "");
+    EXPECT_EQ(Label("ID_STCCURRENTPROF"), "");
 }
 
 TEST_F(MainWindowTest, ImportAsksBeforeOverwritingListsFailuresAndReloadsThePolicy) {
