@@ -79,6 +79,12 @@ void NetworkManagerDlg::OnWirelessButtonUpdate(wxUpdateUIEvent& event) {
     event.Enable(!m_wirelessTimer.IsRunning() && !ApplyRuns());
 }
 
+void NetworkManagerDlg::OnWirelessMenuUpdate(wxUpdateUIEvent& event) {
+    // Asked as the menu opens.  A switch under way leaves the item usable;
+    // an apply would drop its pick without a word.
+    event.Enable(!ApplyRuns());
+}
+
 void NetworkManagerDlg::OnScanNetworks(wxCommandEvent&) {
     PolicyManager* policy = Policy();
     if (!PolicyAllows(policy == nullptr || policy->CanScanWireless(),

@@ -267,6 +267,7 @@ void NetworkManagerDlg::ConnectHandlers() {
     Bind(wxEVT_BUTTON, &NetworkManagerDlg::OnProfileManager, this, Id(ID_BTNPRFLMGR));
     Bind(wxEVT_BUTTON, &NetworkManagerDlg::OnWirelessOnOff, this, Id(ID_BTNCTRLWRLS));
     Bind(wxEVT_UPDATE_UI, &NetworkManagerDlg::OnWirelessButtonUpdate, this, Id(ID_BTNCTRLWRLS));
+    Bind(wxEVT_UPDATE_UI, &NetworkManagerDlg::OnWirelessMenuUpdate, this, Id(ID_MENUWIRELESS));
     Bind(wxEVT_MENU, &NetworkManagerDlg::OnImportSchoolSettings, this, Id(ID_MENUIMPORT));
     Bind(wxEVT_MENU, &NetworkManagerDlg::OnExit, this, Id(ID_MENUEXIT));
     Bind(wxEVT_MENU, &NetworkManagerDlg::OnConnectMenu, this, Id(ID_MENUCONNECT));

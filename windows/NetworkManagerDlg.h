@@ -134,6 +134,8 @@ private:
     // The wireless button is usable while no switch it asked for is waiting
     // and no apply runs; it is greyed otherwise.
     void OnWirelessButtonUpdate(wxUpdateUIEvent& event);
+    // Its menu item is greyed while an apply runs.
+    void OnWirelessMenuUpdate(wxUpdateUIEvent& event);
     // The policy's answer, with its refusal shown.
     bool PolicyAllows(bool allowed, const wxString& refusal);
 

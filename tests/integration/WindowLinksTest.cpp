@@ -12,6 +12,7 @@
 #include <wx/listctrl.h>
 #include <wx/menu.h>
 #include <wx/textctrl.h>
+#include <wx/uiaction.h>
 #include <wx/wizard.h>
 
 #include "AppLink.h"
@@ -171,6 +172,34 @@ private:
     TWMTaskTray* m_tray;
 };
 
+// Opens a menu of a frame from the keyboard, as a user does with its
+// mnemonic, and tells whether an item of it was usable while it was open.
+bool ItemUsableInOpenMenu(wxFrame* frame, char mnemonic, const wxString& menu, const wxString& item) {
+    wxMenuBar* bar = frame->GetMenuBar();
+    const int id = bar->FindMenuItem(menu, item);
+    if (id == wxNOT_FOUND) {
+        ADD_FAILURE() << item << " is not in " << menu;
+        return false;
+    }
+    bool open = false;
+    const auto opened = [&open](wxMenuEvent& event) {
+        open = true;
+        event.Skip();
+    };
+    frame->Bind(wxEVT_MENU_OPEN, opened);
+    frame->Raise();
+    frame->SetFocus();
+    RunEventLoopFor(100);
+    wxUIActionSimulator keys;
+    keys.Char(mnemonic, wxMOD_ALT);
+    EXPECT_TRUE(RunEventLoopUntil([&] { return open; })) << menu << " did not open";
+    const bool usable = bar->FindItem(id)->IsEnabled();
+    keys.Char(WXK_ESCAPE);
+    RunEventLoopFor(100);
+    frame->Unbind(wxEVT_MENU_OPEN, opened);
+    return usable;
+}
+
 }  // namespace
 
 TEST_F(WindowLinksTest, TheMainWindowOpensTheManagerAndTellsItOfChangedLists) {
@@ -261,12 +290,14 @@ TEST_F(WindowLinksTest, TheWirelessButtonIsGreyWhileTheTrayAppliesTheFirstWirele
     RunEventLoopFor(50);
     EXPECT_EQ(wireless->GetLabel(), "Turn off wireless");
     EXPECT_FALSE(wireless->IsEnabled()) << "the apply would refuse it";
+    EXPECT_FALSE(ItemUsableInOpenMenu(Main(), 's', "Settings", "Turn off wireless")) << "nor its menu item";
     SimControl::ClearCallLog();
     ASSERT_TRUE(Pointer::Click(wireless, middle));
     Control()->PrepareTick();
     ConnectWireless("10.20.1.57");
     ASSERT_TRUE(RunEventLoopUntil([&] { return wireless->IsEnabled(); })) << "back when the apply ends";
     EXPECT_EQ(wireless->GetLabel(), "Turn off wireless");
+    EXPECT_TRUE(ItemUsableInOpenMenu(Main(), 's', "Settings", "Turn off wireless"));
     EXPECT_EQ(TextOf(Main(), "ID_STCCURRENTPROF"), "Classroom 101");
     const std::vector<std::string> log = SimControl::CallLog();
     EXPECT_EQ(std::find(log.begin(), log.end(), "RVL_DownAdapter(2)"), log.end()) << "wireless stayed on";
