@@ -40,6 +40,8 @@ PopupConfirmDialog::PopupConfirmDialog(wxWindow* parent, const wxBitmap& backgro
     m_pLine1 = NoticeParts::MakeLine(this, ID_STATICTEXT_CONTENT_LINE1, "ID_STATICTEXT_CONTENT_LINE1", 40);
     m_pLine2 = NoticeParts::MakeLine(this, ID_STATICTEXT_CONTENT_LINE2, "ID_STATICTEXT_CONTENT_LINE2", 60);
     m_pLine3 = NoticeParts::MakeLine(this, ID_STATICTEXT_CONTENT_LINE3, "ID_STATICTEXT_CONTENT_LINE3", 80);
+    // The three lines are one text: a line too wide flows it anew.
+    m_fit.SetParagraph({m_pLine1, m_pLine2, m_pLine3});
 
     m_pBtnOk = NoticeParts::MakeButton(this, ID_BTN_OK, "ID_BTN_OK", wxPoint(150, 104));
     m_pLabelOk = NoticeParts::MakeWord(this, ID_STATICTEXTOK, "ID_STATICTEXTOK", _("OK"), wxPoint(188, 115));

@@ -42,6 +42,8 @@ PopupDialog::PopupDialog(wxWindow* parent, const wxBitmap& background, wxWindowI
     m_pLine1 = NoticeParts::MakeLine(this, ID_STATICTEXT_CONTENT_LINE1, "ID_STATICTEXT_CONTENT_LINE1", 40);
     m_pLine2 = NoticeParts::MakeLine(this, ID_STATICTEXT_CONTENT_LINE2, "ID_STATICTEXT_CONTENT_LINE2", 60);
     m_pLine3 = NoticeParts::MakeLine(this, ID_STATICTEXT_CONTENT_LINE3, "ID_STATICTEXT_CONTENT_LINE3", 80);
+    // The three lines are one text: a line too wide flows it anew.
+    m_fit.SetParagraph({m_pLine1, m_pLine2, m_pLine3});
 
     m_pBtnOk = NoticeParts::MakeButton(this, ID_BTN_OK, "ID_BTN_OK", wxPoint(40, 104));
     m_pBtnCancel = NoticeParts::MakeButton(this, ID_BTN_CANCEL, "ID_BTN_CANCEL", wxPoint(132, 104));

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include "LayoutRules.h"
@@ -84,4 +86,56 @@ TEST(LayoutRules, DrawnTextMustFitItsBox) {
     EXPECT_TRUE(LayoutRules::CheckDrawn({{"cell", {0, 0, 80, 16}, 80, 16}}).empty());
     EXPECT_EQ(LayoutRules::CheckDrawn({{"cell", {0, 0, 80, 16}, 81, 16}}).size(), 1u);
     EXPECT_EQ(LayoutRules::CheckDrawn({{"cell", {0, 0, 80, 16}, 10, 17}}).size(), 1u);
+}
+
+namespace {
+
+// A label at (x, y) showing `lines`, each 16 pixels high and 7 pixels a
+// character wide.
+Item Lines(const char* name, int x, int y, std::vector<std::string> lines) {
+    size_t widest = 0;
+    for (const std::string& line : lines)
+        widest = std::max(widest, line.size());
+    const Box text{x, y, static_cast<int>(widest) * 7, static_cast<int>(lines.size()) * 16};
+    Item item = Label(name, text, text);
+    item.lines = std::move(lines);
+    return item;
+}
+
+}  // namespace
+
+TEST(LayoutRules, FindsAWordLeftAloneBetweenLongerLinesOfAWrappedText) {
+    struct Case {
+        const char* what;
+        std::vector<Item> labels;
+        size_t found;
+    };
+    const std::vector<Case> cases = {
+        {"alone in the middle of one label", {Lines("a", 16, 40, {"The network connection", "has", "been switched"})},
+         1},
+        {"alone at the end of one label, the text going on below it",
+         {Lines("title", 16, 16, {"Confirm"}), Lines("1", 16, 40, {"The network connection has", "been"}),
+          Lines("2", 16, 72, {"switched from wireless LAN"}), Lines("3", 16, 88, {"to wired LAN."})},
+         1},
+        {"the same lines flowed anew",
+         {Lines("1", 16, 40, {"The network connection has"}), Lines("2", 16, 56, {"been switched from wireless"}),
+          Lines("3", 16, 72, {"LAN to wired LAN."})},
+         0},
+        {"a word alone on the first or the last line", {Lines("a", 16, 40, {"Connecting", "to the network", "now"})},
+         0},
+        {"between a one-word line and a longer one", {Lines("a", 16, 40, {"Network:", "Classroom", "Wired LAN"})}, 0},
+        {"the next text starts elsewhere",
+         {Lines("1", 16, 40, {"The network connection has", "been"}), Lines("2", 40, 72, {"switched from"})}, 0},
+        {"the next text stands a line lower",
+         {Lines("1", 16, 40, {"The network connection has", "been"}), Lines("2", 16, 88, {"switched from"})}, 0},
+        {"a form's column of labels, none wrapped",
+         {Lines("1", 16, 40, {"Profile name:"}), Lines("2", 16, 56, {"SSID:"}), Lines("3", 16, 72, {"Key type:"})},
+         0},
+    };
+    for (const Case& c : cases) {
+        const std::vector<std::string> found = LayoutRules::Check(Box{0, 0, 400, 200}, c.labels);
+        ASSERT_EQ(found.size(), c.found) << c.what << (found.empty() ? "" : ": " + found[0]);
+        for (const std::string& f : found)
+            EXPECT_EQ(f.rfind("lone word:", 0), 0u) << c.what << ": " << f;
+    }
 }

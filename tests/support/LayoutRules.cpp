@@ -1,5 +1,6 @@
 #include "LayoutRules.h"
 
+#include <algorithm>
 #include <sstream>
 
 namespace LayoutRules {
@@ -21,7 +22,59 @@ std::string Describe(const Box& b) {
     return out.str();
 }
 
+size_t WordCount(const std::string& line) {
+    std::istringstream words(line);
+    size_t count = 0;
+    for (std::string word; words >> word;)
+        ++count;
+    return count;
+}
+
+// The height of one line of a label's text.
+int LineHeight(const Item& label) { return label.text.h / static_cast<int>(label.lines.size()); }
+
 }  // namespace
+
+std::vector<std::string> LoneWords(const std::vector<Item>& children) {
+    std::vector<const Item*> labels;
+    for (const Item& item : children) {
+        if (!item.text.Empty() && !item.lines.empty())
+            labels.push_back(&item);
+    }
+    std::stable_sort(labels.begin(), labels.end(), [](const Item* a, const Item* b) { return a->text.y < b->text.y; });
+    // Each text: its labels, top to bottom.
+    std::vector<std::vector<const Item*>> texts;
+    for (const Item* label : labels) {
+        auto joins = [label](const std::vector<const Item*>& text) {
+            const Item& last = *text.back();
+            const int gap = label->text.y - last.text.Bottom();
+            return last.text.x == label->text.x && gap >= 0 && gap < LineHeight(last);
+        };
+        auto text = std::find_if(texts.begin(), texts.end(), joins);
+        if (text != texts.end())
+            text->push_back(label);
+        else
+            texts.push_back({label});
+    }
+    std::vector<std::string> findings;
+    for (const auto& text : texts) {
+        if (std::none_of(text.begin(), text.end(), [](const Item* l) { return l->lines.size() > 1; }))
+            continue;
+        std::vector<std::pair<std::string, const Item*>> lines;
+        for (const Item* label : text) {
+            for (const std::string& line : label->lines)
+                lines.emplace_back(line, label);
+        }
+        for (size_t i = 1; i + 1 < lines.size(); ++i) {
+            if (WordCount(lines[i].first) == 1 && WordCount(lines[i - 1].first) > 1 &&
+                WordCount(lines[i + 1].first) > 1)
+                findings.push_back("lone word: \"" + lines[i].first + "\" of " + lines[i].second->name +
+                                   " stands alone between \"" + lines[i - 1].first + "\" and \"" +
+                                   lines[i + 1].first + "\"");
+        }
+    }
+    return findings;
+}
 
 std::vector<std::string> Check(const Box& client, const std::vector<Item>& children) {
     std::vector<std::string> findings;
@@ -64,6 +117,8 @@ std::vector<std::string> Check(const Box& client, const std::vector<Item>& child
                                    children[j].name + " at " + Describe(b));
         }
     }
+    for (const std::string& f : LoneWords(children))
+        findings.push_back(f);
     return findings;
 }
 

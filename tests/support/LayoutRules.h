@@ -30,6 +30,9 @@ struct Item {
     // A picture: its box holds the picture's own margin, so a text may
     // come close to it.
     bool picture = false;
+    // The lines a label shows, top to bottom (its text at its line breaks);
+    // none for a child that draws no text itself.
+    std::vector<std::string> lines;
 };
 
 // The room a label's text keeps from its window's edges and from the
@@ -52,8 +55,18 @@ struct DrawnText {
 //    (a word over a picture button, the controls of a group box);
 //  - a label's text closer than kTextGap to the client area's left or right
 //    edge, or to a child beside it on the same line (to the text of a label
-//    beside it; pictures aside; a word inside a picture button may fill it).
+//    beside it; pictures aside; a word inside a picture button may fill it);
+//  - a lone word in a wrapped text: a line of one word between two lines of
+//    several (see LoneWords).
 std::vector<std::string> Check(const Box& client, const std::vector<Item>& children);
+
+// The labels among `children` that read as one text (their texts start at
+// the same left edge, each below the one before it by less than that one's
+// line height), where one of them at least shows more than one line (a
+// wrapped text): each line of a single word that stands between two lines
+// of several words.  Labels stacked as a form's column, none of them
+// wrapped, are not a text.
+std::vector<std::string> LoneWords(const std::vector<Item>& children);
 
 // A drawn text that does not fit its box, in width or height.
 std::vector<std::string> CheckDrawn(const std::vector<DrawnText>& texts);

@@ -4,6 +4,7 @@
 
 #include <gtk/gtk.h>
 
+#include <wx/arrstr.h>
 #include <wx/bookctrl.h>
 #include <wx/button.h>
 #include <wx/checkbox.h>
@@ -110,6 +111,18 @@ Box DrawnTextBox(wxWindow* w, const wxSize& need) {
     else if (w->HasFlag(wxALIGN_CENTRE_HORIZONTAL))
         x = r.x + (r.width - width) / 2;
     return Box{x, r.y, width, std::min(need.y, r.height)};
+}
+
+// The lines a label shows, at its line breaks.
+std::vector<std::string> ShownLines(wxWindow* w) {
+    std::vector<std::string> lines;
+    auto* text = dynamic_cast<wxStaticText*>(w);
+    if (text == nullptr)
+        return lines;
+    const wxString shown = wxControl::RemoveMnemonics(text->wxControl::GetLabel());
+    for (const wxString& line : wxSplit(shown, '\n', '\0'))
+        lines.push_back(Utf8(line));
+    return lines;
 }
 
 // Whether a cell of a report list shows a picture before its text.
@@ -306,6 +319,8 @@ void Walk(wxWindow* window, const std::string& path, std::vector<std::string>& f
         item.needW = need.x;
         item.needH = need.y;
         item.text = DrawnTextBox(child, need);
+        if (!item.text.Empty())
+            item.lines = ShownLines(child);
         item.picture = dynamic_cast<wxStaticBitmap*>(child) != nullptr;
         items.push_back(item);
         visible.emplace_back(child, name);
