@@ -19,7 +19,8 @@ constexpr int kStepSeconds = 30;
 constexpr int kFloorBytesPerSecond = 32 * 1024;
 // Places of the server: connections being received and deliveries waiting
 // for (or in) the hand-over together.  When they are taken, the connection
-// silent for longest makes room for a new one.
+// silent for longest makes room for a new one, unless it keeps up with the
+// floor rate.
 constexpr int kMaxConnections = 64;
 // Connections one source address may have in receipt at once.
 constexpr int kMaxPerSource = 4;

@@ -105,9 +105,10 @@ int AcceptHandler::handle_input(ACE_HANDLE) {
     const uint32_t source = peerAddress.get_ip_address();
     const DeployAdmission::Clock::time_point now = DeployAdmission::Clock::now();
     const DeployAdmission::Decision decision =
-        m_context.admission.Admit(source, m_context.handOver.Held(), HasBytesWaiting);
+        m_context.admission.Admit(source, m_context.handOver.Held(), now, HasBytesWaiting);
     if (!decision.admit) {
-        // Every place is taken by a peer that is sending, or by a delivery.
+        // Every place is taken by a peer that is sending or keeps up with the
+        // floor rate, or by a delivery.
         reader->handle_close(ACE_INVALID_HANDLE, ACE_Event_Handler::ALL_EVENTS_MASK);
         return 0;
     }

@@ -2,23 +2,39 @@
 
 #include <algorithm>
 
+#include "TransferDeadline.h"
+
 DeployAdmission::DeployAdmission(const Limits& limits) : m_limits(limits) {}
 
-DeployAdmission::Decision DeployAdmission::Admit(uint32_t source, int held, const SendingTest& sending) const {
+DeployAdmission::Decision DeployAdmission::Admit(uint32_t source, int held, Clock::time_point now,
+                                                 const SendingTest& sending) const {
     const int fromSource = static_cast<int>(std::count_if(
         m_entries.begin(), m_entries.end(), [source](const Entry& e) { return e.source == source; }));
     if (fromSource < m_limits.maxPerSource && Count() + held < m_limits.maxConnections)
         return Decision{true, nullptr};
-    const Key victim = Victim(fromSource >= m_limits.maxPerSource ? &source : nullptr, sending);
+    const Key victim = Victim(fromSource >= m_limits.maxPerSource ? &source : nullptr, now, sending);
     return Decision{victim != nullptr, victim};
 }
 
-DeployAdmission::Key DeployAdmission::Victim(const uint32_t* source, const SendingTest& sending) const {
+bool DeployAdmission::KeepsUp(const Entry& entry, Clock::time_point now) const {
+    // Strictly within what was earned: a connection that has received
+    // nothing has earned nothing and does not keep up, however young.  No
+    // grace is given to the young, because a silent crowd that churns
+    // fast enough is all young: a grace would let it shield every place.
+    // A teacher just connected, before its first bytes, is not shielded
+    // either, but it has been silent no longer than it has lived, so the
+    // silent-longest order reaches it after every connection silent for
+    // longer.
+    return now - entry.admitted < TransferDeadline::Earned(entry.received, m_limits.floorBytesPerSecond);
+}
+
+DeployAdmission::Key DeployAdmission::Victim(const uint32_t* source, Clock::time_point now,
+                                             const SendingTest& sending) const {
     // Silent longest first; each candidate is tested once.
     std::vector<const Entry*> candidates;
     candidates.reserve(m_entries.size());
     for (const Entry& e : m_entries) {
-        if (source == nullptr || e.source == *source)
+        if ((source == nullptr || e.source == *source) && !KeepsUp(e, now))
             candidates.push_back(&e);
     }
     std::stable_sort(candidates.begin(), candidates.end(),
@@ -31,12 +47,13 @@ DeployAdmission::Key DeployAdmission::Victim(const uint32_t* source, const Sendi
 }
 
 void DeployAdmission::Add(Key key, uint32_t source, Clock::time_point now) {
-    m_entries.push_back(Entry{key, source, now});
+    m_entries.push_back(Entry{key, source, now, now, 0});
 }
 
-void DeployAdmission::Progress(Key key, Clock::time_point now) {
+void DeployAdmission::Progress(Key key, int64_t bytes, Clock::time_point now) {
     for (Entry& e : m_entries) {
         if (e.key == key) {
+            e.received += std::max<int64_t>(bytes, 0);
             e.lastProgress = now;
             return;
         }

@@ -13,7 +13,8 @@ class HandOverWorker;
 struct DeployContext {
     DeployContext(const DeployLimits& deployLimits, HandOverWorker& worker)
         : limits(deployLimits),
-          admission(DeployAdmission::Limits{deployLimits.maxConnections, deployLimits.maxPerSource}),
+          admission(DeployAdmission::Limits{deployLimits.maxConnections, deployLimits.maxPerSource,
+                                            deployLimits.floorBytesPerSecond}),
           handOver(worker), readBuffer(kReadBufferSize) {}
 
     static constexpr size_t kReadBufferSize = 256 * 1024;

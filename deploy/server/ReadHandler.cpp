@@ -62,7 +62,7 @@ void ReadHandler::CancelDeadlineTimer() {
 void ReadHandler::Progress(int64_t received) {
     const TransferDeadline::Clock::time_point now = TransferDeadline::Clock::now();
     m_deadline.OnReceived(received, now);
-    m_context.admission.Progress(this, now);
+    m_context.admission.Progress(this, received, now);
 }
 
 int ReadHandler::handle_timeout(const ACE_Time_Value&, const void*) {

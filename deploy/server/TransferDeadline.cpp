@@ -11,9 +11,11 @@ void TransferDeadline::OnReceived(int64_t bytes, Clock::time_point now) {
     m_lastProgress = now;
 }
 
+TransferDeadline::Clock::duration TransferDeadline::Earned(int64_t bytes, int64_t floorBytesPerSecond) {
+    const int64_t floor = std::max<int64_t>(floorBytesPerSecond, 1);
+    return std::chrono::milliseconds((std::max<int64_t>(bytes, 0) * 1000 + floor - 1) / floor);
+}
+
 TransferDeadline::Clock::time_point TransferDeadline::Expiry() const {
-    // Whole milliseconds, rounded up, so that the floor rate is never asked
-    // of the peer more strictly than stated.
-    const int64_t ms = (m_received * 1000 + m_floorBytesPerSecond - 1) / m_floorBytesPerSecond;
-    return std::min(m_lastProgress + m_idle, m_start + m_idle + std::chrono::milliseconds(ms));
+    return std::min(m_lastProgress + m_idle, m_start + m_idle + Earned(m_received, m_floorBytesPerSecond));
 }

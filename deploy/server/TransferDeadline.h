@@ -23,6 +23,10 @@ public:
     void OnReceived(int64_t bytes, Clock::time_point now);
 
     Clock::time_point Expiry() const;
+    // The time that bytes received buy at the floor rate: whole
+    // milliseconds, rounded up, so that the floor rate is never asked of
+    // the peer more strictly than stated.
+    static Clock::duration Earned(int64_t bytes, int64_t floorBytesPerSecond);
     bool Expired(Clock::time_point now) const { return now >= Expiry(); }
 
 private:

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <thread>
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -93,5 +94,19 @@ std::string DeployClient::Push(unsigned short port, const std::string& payload, 
     DeployClient client(port, source);
     client.Send(Length(static_cast<int32_t>(payload.size())));
     client.Send(payload);
+    return client.ReadUntilClosed();
+}
+
+std::string DeployClient::PushPaced(unsigned short port, const std::string& payload, int writes,
+                                    std::chrono::milliseconds gap, const std::string& source) {
+    DeployClient client(port, source);
+    const size_t piece = (payload.size() + writes - 1) / writes;
+    std::string pending = Length(static_cast<int32_t>(payload.size()));
+    for (size_t sent = 0; sent < payload.size(); sent += piece) {
+        if (sent > 0)
+            std::this_thread::sleep_for(gap);
+        client.Send(pending + payload.substr(sent, piece));
+        pending.clear();
+    }
     return client.ReadUntilClosed();
 }

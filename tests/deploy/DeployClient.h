@@ -1,6 +1,7 @@
 #ifndef TIDEWAVE_TEST_DEPLOYCLIENT_H
 #define TIDEWAVE_TEST_DEPLOYCLIENT_H
 
+#include <chrono>
 #include <cstdint>
 #include <string>
 
@@ -31,6 +32,10 @@ public:
     // One whole delivery: length, payload, all answers until the close.
     static std::string Push(unsigned short port, const std::string& payload,
                             const std::string& source = std::string());
+    // The same in writes pieces, gap apart (the length with the first), as
+    // a program that writes in bursts or a link that waits to resend.
+    static std::string PushPaced(unsigned short port, const std::string& payload, int writes,
+                                 std::chrono::milliseconds gap, const std::string& source);
 
 private:
     int m_fd;

@@ -70,13 +70,16 @@ TEST(TransferDeadlineTest, SilenceAndWhatWasReceived) {
     }
 }
 
-TEST(DeployAdmissionTest, TheSilentLongestMakesRoom) {
-    // A cap of 4 places, 2 per source.
+TEST(DeployAdmissionTest, TheSilentLongestMakesRoomUnlessItKeepsUpWithTheFloorRate) {
+    // A cap of 4 places, 2 per source, the floor rate 32 KiB/s.
     const Clock::time_point t0{};
+    const int64_t kKiB = 1024;
     struct Peer {
         uint32_t source;
         int silentMs;
-        bool sending;  // bytes wait to be read
+        bool sending;          // bytes wait to be read
+        int64_t received = 0;  // since it came in,
+        int lifeMs = 0;        // lifeMs ago (when longer than its silence)
     };
     const int kAdmitted = -1, kRefused = -2;
     struct Case {
@@ -97,11 +100,26 @@ TEST(DeployAdmissionTest, TheSilentLongestMakesRoom) {
         {"at the quota, below the cap", {{1, 1, false}, {2, 9, false}, {1, 2, false}}, 0, 1, 2},
         {"at the quota, its own sending", {{1, 1, true}, {2, 9, false}, {1, 2, true}}, 0, 1, kRefused},
         {"at the quota and the cap", {{2, 9, false}, {1, 1, false}, {1, 0, true}, {3, 8, false}}, 0, 1, 1},
+        // 64 KiB in 1.9 s keeps up, however long its pause; 16 KiB in 1 s
+        // does not, nor does nothing at all in no time.
+        {"one keeping up stays though silent longest",
+         {{1, 490, false, 64 * kKiB, 1900}, {2, 5, false}, {3, 1, false}, {4, 0, false}}, 0, 5, 1},
+        {"half the floor rate does not keep up",
+         {{1, 490, false, 16 * kKiB, 1000}, {2, 5, false}, {3, 1, false}, {4, 0, false}}, 0, 5, 0},
+        {"just come in, nothing received",
+         {{1, 9, false, 64 * kKiB, 1900}, {2, 5, false, 4 * kKiB, 100}, {3, 0, false, 1, 0}, {4, 0, false}}, 0, 5, 3},
+        {"every place keeping up",
+         {{1, 90, false, 64 * kKiB, 1900}, {2, 5, false, 4 * kKiB, 100}, {3, 0, false, 1, 0}, {4, 0, true}}, 0, 5,
+         kRefused},
+        {"at the quota, its own keeping up", {{1, 400, false, 32 * kKiB, 900}, {2, 9, false}, {1, 2, true}}, 0, 1,
+         kRefused},
     };
     for (const Case& c : cases) {
-        DeployAdmission admission({4, 2});
-        for (const Peer& p : c.peers)
-            admission.Add(&p, p.source, t0 - std::chrono::milliseconds(p.silentMs));
+        DeployAdmission admission({4, 2, 32 * kKiB});
+        for (const Peer& p : c.peers) {
+            admission.Add(&p, p.source, t0 - std::chrono::milliseconds(std::max(p.silentMs, p.lifeMs)));
+            admission.Progress(&p, p.received, t0 - std::chrono::milliseconds(p.silentMs));
+        }
         // Each connection is to be asked once at most; a search that goes
         // round again is let out after a while, and fails below.
         std::map<DeployAdmission::Key, int> asked;
@@ -110,7 +128,7 @@ TEST(DeployAdmissionTest, TheSilentLongestMakesRoom) {
             ++asked[key];
             return ++asks < 100 && static_cast<const Peer*>(key)->sending;
         };
-        const DeployAdmission::Decision decision = admission.Admit(c.from, c.held, sending);
+        const DeployAdmission::Decision decision = admission.Admit(c.from, c.held, t0, sending);
         EXPECT_EQ(decision.admit, c.outcome != kRefused) << c.what;
         EXPECT_EQ(decision.evict, c.outcome >= 0 ? &c.peers[static_cast<size_t>(c.outcome)] : nullptr) << c.what;
         for (const auto& [key, times] : asked)
@@ -118,13 +136,13 @@ TEST(DeployAdmissionTest, TheSilentLongestMakesRoom) {
     }
     // Progress renews a place.
     const Peer peers[] = {{1, 0, false}, {2, 0, false}};
-    DeployAdmission admission({2, 2});
+    DeployAdmission admission({2, 2, 32 * kKiB});
     admission.Add(&peers[0], 1, t0);
     admission.Add(&peers[1], 2, t0 + 1ms);
-    admission.Progress(&peers[0], t0 + 2ms);
-    EXPECT_EQ(admission.Admit(3, 0, nullptr).evict, &peers[1]);
+    admission.Progress(&peers[0], 1, t0 + 2ms);
+    EXPECT_EQ(admission.Admit(3, 0, t0 + 1s, nullptr).evict, &peers[1]);
     admission.Remove(&peers[1]);
-    EXPECT_EQ(admission.Admit(3, 0, nullptr).evict, nullptr);
+    EXPECT_EQ(admission.Admit(3, 0, t0 + 1s, nullptr).evict, nullptr);
 }
 
 // Records each hand-over; can hold the one in progress until released.

@@ -1,12 +1,11 @@
+// The deploy server over loopback: what is stored, confirmed and handed
+// over, what is refused, and what a peer's stall or departure leaves.
 #include <algorithm>
-#include <atomic>
 #include <chrono>
-#include <condition_variable>
+#include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <map>
-#include <mutex>
-#include <cstdlib>
-#include <cstdio>
 #include <thread>
 
 #include <dirent.h>
@@ -14,151 +13,13 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <poll.h>
-#include <sys/socket.h>
 
-#include <gtest/gtest.h>
-
-#include "DeployClient.h"
-#include "DeployServer.h"
-#include "KXClientSubject.h"
-#include "ProgramFolder.h"
-#include "ReceiveFolder.h"
-#include "SilentChurn.h"
+#include "DeployServerFixture.h"
 #include "SystemPaths.h"
-#include "TestCertificates.h"
-#include "TestEnvironment.h"
-#include "TestTree.h"
-#include "Tricklers.h"
 
 namespace {
 
 using namespace std::chrono_literals;
-
-// Counts hand-overs; can take its time like a real import, or wait until
-// the test lets it end.
-class CountingObserver : public KXClientObserver {
-public:
-    void Republish() override {
-        std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
-        const std::string archive = ReceiveFolder::ArchivePath();
-        std::unique_lock<std::mutex> lock(m_mutex);
-        m_released.wait(lock, [this] { return !m_held; });
-        if (TestTree::Exists(archive))
-            m_archives.push_back(TestTree::ReadFile(archive));
-        ++calls;
-    }
-    // The archive each hand-over found in place.
-    std::vector<std::string> Archives() {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        return m_archives;
-    }
-    void Hold(bool held) {
-        {
-            std::lock_guard<std::mutex> lock(m_mutex);
-            m_held = held;
-        }
-        m_released.notify_all();
-    }
-    std::atomic<int> calls{0};
-    std::atomic<int> delayMs{0};
-
-private:
-    std::mutex m_mutex;
-    std::condition_variable m_released;
-    bool m_held = false;
-    std::vector<std::string> m_archives;
-};
-
-class DeployServerTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        TestEnvironment::ResetFolders();
-        m_program = m_tree / "program";
-        TestTree::MakeDirs(m_program);
-        ProgramFolder::Set(m_program);
-        m_certs = std::make_unique<TestCertificates>(m_tree.Path());
-        KXClientSubject::GetInstance()->SetObserver(&m_observer);
-        StartServer(Limits(1s));
-    }
-    static DeployLimits Limits(std::chrono::milliseconds step) {
-        DeployLimits limits;
-        limits.step = step;
-        return limits;
-    }
-    void StartServer(const DeployLimits& limits) {
-        m_server.reset();
-        m_server = std::make_unique<DeployServer>(ACE_INET_Addr(static_cast<u_short>(0), "127.0.0.1"), limits);
-        ASSERT_EQ(m_server->Open(), 0);
-        ASSERT_EQ(m_server->Start(), 0);
-        m_port = m_server->Port();
-        ASSERT_NE(m_port, 0);
-    }
-    void TearDown() override {
-        m_observer.Hold(false);
-        m_server.reset();
-        KXClientSubject::GetInstance()->SetObserver(nullptr);
-    }
-
-    std::string CaFile() const { return m_program + "/cacert.pem"; }
-    std::string Ca() const { return TestTree::ReadFile(m_certs->caFile); }
-    // With a CA in place every delivery is a settings archive.
-    void TrustCa() { TestTree::WriteFile(CaFile(), Ca()); }
-    static std::string ArchiveFile() { return ReceiveFolder::ArchivePath(); }
-    static std::set<std::string> Listing(const std::string& folder) {
-        std::set<std::string> names;
-        if (DIR* d = opendir(folder.c_str())) {
-            while (dirent* e = readdir(d))
-                names.insert(e->d_name);
-            closedir(d);
-        }
-        names.erase(".");
-        names.erase("..");
-        return names;
-    }
-    static int OpenDescriptors() { return static_cast<int>(Listing("/proc/self/fd").size()); }
-    // The teacher's machine pushes a settings archive count times, spacing
-    // apart, from an address of its own; how many pushes were confirmed.
-    int HonestPushes(int count, std::chrono::milliseconds spacing) {
-        int confirmed = 0;
-        for (int i = 0; i < count; ++i) {
-            const auto start = std::chrono::steady_clock::now();
-            const std::string archive(64 * 1024, static_cast<char>('a' + i));
-            confirmed += DeployClient::Push(m_port, archive, "127.0.0.9") == "KK";
-            std::this_thread::sleep_until(start + spacing);
-        }
-        return confirmed;
-    }
-    // Nine of ten pushes confirmed while silent connections churn at
-    // perSecond, from before the first push until after the last.  The
-    // pushes come 1.3 s apart (a teacher's 2 s, shortened), a spacing that
-    // does not fall into step with the churn's own rhythm.
-    void PushTenTimesDuringAChurn(int perSecond) {
-        StartServer(DeployLimits());
-        TrustCa();
-        SilentChurn churn(m_port, perSecond);
-        ASSERT_TRUE(Await([&] { return churn.Closed() > 0; })) << "the churn fills every place";
-        const auto start = std::chrono::steady_clock::now();
-        EXPECT_GE(HonestPushes(10, 1300ms), 9);
-        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        churn.Stop();
-        EXPECT_GE(churn.Opened(), perSecond * seconds / 2) << "the churn kept up its pace";
-    }
-    // Waits (up to 10 s) until ready() holds.
-    template <typename Ready>
-    static bool Await(Ready ready) {
-        for (int i = 0; i < 1000 && !ready(); ++i)
-            std::this_thread::sleep_for(10ms);
-        return ready();
-    }
-
-    TestTree m_tree;
-    std::string m_program;
-    std::unique_ptr<TestCertificates> m_certs;
-    CountingObserver m_observer;
-    std::unique_ptr<DeployServer> m_server;
-    unsigned short m_port = 0;
-};
 
 TEST_F(DeployServerTest, FirstDeliveryIsTheCertificateThenArchives) {
     EXPECT_EQ(DeployClient::Push(m_port, Ca()), "KK");
@@ -401,134 +262,6 @@ TEST_F(DeployServerTest, PlantedLinksBlockNothing) {
     EXPECT_FALSE(TestTree::Exists(m_tree / "nowhere"));
     ASSERT_EQ(lstat(shared.c_str(), &st), 0);
     EXPECT_TRUE(S_ISLNK(st.st_mode)) << "the shared temporary folder is not used";
-}
-
-TEST_F(DeployServerTest, OneHostHoldingSixtyFourLeavesRoomForHonestPushes) {
-    // A host keeps 64 connections open and reopens each one dropped, while
-    // another pushes 20 times.
-    StartServer(Limits(500ms));
-    TrustCa();
-    std::atomic<bool> stop{false};
-    std::atomic<int> reopened{0};
-    // A connection a millisecond, so that the listen queue takes them all.
-    const auto open = [this] {
-        std::this_thread::sleep_for(1ms);
-        return std::make_unique<DeployClient>(m_port, "127.0.0.2");
-    };
-    std::thread hostile([&] {
-        std::vector<std::unique_ptr<DeployClient>> held;
-        for (int i = 0; i < 64; ++i)
-            held.push_back(open());
-        while (!stop) {
-            std::vector<pollfd> fds;
-            for (auto& c : held)
-                fds.push_back(pollfd{c->Fd(), POLLIN, 0});
-            ::poll(fds.data(), fds.size(), 10);
-            for (size_t i = 0; i < held.size(); ++i) {
-                char c;
-                if (fds[i].fd < 0 || (fds[i].revents != 0 && ::recv(fds[i].fd, &c, 1, MSG_DONTWAIT) <= 0)) {
-                    held[i] = open();
-                    ++reopened;
-                }
-            }
-        }
-    });
-    std::this_thread::sleep_for(200ms);
-    int confirmed = 0;
-    for (int i = 0; i < 20; ++i) {
-        confirmed += DeployClient::Push(m_port, "push " + std::to_string(i), "127.0.0.3") == "KK";
-        std::this_thread::sleep_for(100ms);
-    }
-    stop = true;
-    hostile.join();
-    EXPECT_GE(confirmed, 19);
-    EXPECT_GT(reopened.load(), 64) << "the host did keep reopening";
-}
-
-TEST_F(DeployServerTest, AnHonestPushGetsInAtOnceBehindThreeHundredStalledPeers) {
-    StartServer(DeployLimits());
-    TrustCa();
-    // Half a length word, a length and nothing more, part of a payload,
-    // nothing at all; from 240 addresses.
-    const std::string stalls[] = {std::string("\x05\x00", 2), DeployClient::Length(1000),
-                                  DeployClient::Length(1000) + std::string(500, 'p'), ""};
-    std::vector<std::unique_ptr<DeployClient>> stalled;
-    for (int i = 0; i < 300; ++i) {
-        stalled.push_back(std::make_unique<DeployClient>(m_port, "127.0.1." + std::to_string(1 + i % 240)));
-        stalled.back()->Send(stalls[i % 4]);
-        std::this_thread::sleep_for(1ms);  // within the listen backlog
-    }
-
-    const std::string honest(4096, 'h');
-    const auto start = std::chrono::steady_clock::now();
-    EXPECT_EQ(DeployClient::Push(m_port, honest, "127.0.0.9"), "KK");
-    EXPECT_LT(std::chrono::steady_clock::now() - start, 2s);
-    EXPECT_EQ(TestTree::ReadFile(ArchiveFile()), honest);
-    EXPECT_EQ(m_observer.calls.load(), 1);
-}
-
-TEST_F(DeployServerTest, HonestPushesGetInDuringAChurnOfTwoHundredSilentConnectionsASecond) {
-    PushTenTimesDuringAChurn(200);
-}
-
-TEST_F(DeployServerTest, HonestPushesGetInDuringAChurnOfAThousandSilentConnectionsASecond) {
-    PushTenTimesDuringAChurn(1000);
-}
-
-TEST_F(DeployServerTest, HonestPushesGetInWhileEveryPlaceTrickles) {
-    // A step of 3 s for the real 30 s: a trickler, which announces 64 MiB,
-    // is cut within 4 s as it is within 40 s with the real step.
-    StartServer(Limits(3s));
-    TrustCa();
-    Tricklers tricklers(m_port);
-    ASSERT_TRUE(Await([&] { return tricklers.Answered() >= 64; })) << "the tricklers hold every place";
-    EXPECT_GE(HonestPushes(5, 2s), 4);
-    const std::vector<Tricklers::Clock::duration> lives = tricklers.Stop();
-    EXPECT_GE(tricklers.Cut(), 64);
-    EXPECT_LT(*std::max_element(lives.begin(), lives.end()), 4s) << "a trickler held its place too long";
-}
-
-TEST_F(DeployServerTest, AtTheCapTheSilentLongestMakesRoomNotSendersOrDeliveries) {
-    DeployLimits limits = Limits(20s);
-    limits.maxConnections = 3;
-    StartServer(limits);
-    TrustCa();
-    // Place 1: a delivery whose import runs.
-    m_observer.Hold(true);
-    DeployClient importing(m_port, "127.0.0.2");
-    importing.Send(DeployClient::Length(3) + "abc");
-    EXPECT_EQ(importing.ReadUntilClosed(1000), "KK");
-    EXPECT_FALSE(importing.ClosedByServer());
-    // Place 2: a silent peer; place 3: one that keeps sending.
-    DeployClient silent(m_port, "127.0.0.4");
-    std::atomic<bool> stop{false};
-    DeployClient sender(m_port, "127.0.0.3");
-    sender.Send(DeployClient::Length(1000));
-    std::thread sending([&] {
-        for (int i = 0; i < 999 && !stop; ++i) {
-            sender.Send("s");
-            std::this_thread::sleep_for(10ms);
-        }
-    });
-    std::this_thread::sleep_for(500ms);
-
-    DeployClient newcomer(m_port, "127.0.0.5");
-    EXPECT_EQ(silent.ReadUntilClosed(2000), "") << "the silent one makes room";
-    EXPECT_TRUE(silent.ClosedByServer());
-    // Silent since it came in, the newcomer is the next to make room.
-    std::this_thread::sleep_for(500ms);
-    DeployClient next(m_port, "127.0.0.6");
-    EXPECT_EQ(newcomer.ReadUntilClosed(2000), "");
-    EXPECT_TRUE(newcomer.ClosedByServer());
-    stop = true;
-    sending.join();
-    EXPECT_EQ(sender.ReadUntilClosed(300), "K") << "the sender kept its place";
-    EXPECT_FALSE(sender.ClosedByServer());
-    m_observer.Hold(false);
-    EXPECT_EQ(importing.ReadUntilClosed(), "");
-    EXPECT_TRUE(importing.ClosedByServer());
-    next.Send(DeployClient::Length(4) + "data");
-    EXPECT_EQ(next.ReadUntilClosed(), "KK");
 }
 
 TEST_F(DeployServerTest, ABurstWhileTheImportRunsHoldsFewDescriptors) {

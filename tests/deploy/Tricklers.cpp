@@ -11,11 +11,8 @@
 
 namespace {
 
-using namespace std::chrono_literals;
-
 const int kPeers = 64;
 const int kSources = 16;
-const Tricklers::Clock::duration kEvery = 500ms;
 const int32_t kAnnounced = 64 * 1024 * 1024;
 
 struct Peer {
@@ -26,7 +23,8 @@ struct Peer {
 
 }  // namespace
 
-Tricklers::Tricklers(unsigned short port) : m_port(port), m_thread([this] { Run(); }) {}
+Tricklers::Tricklers(unsigned short port, size_t piece, Clock::duration every)
+    : m_port(port), m_piece(piece, 't'), m_every(every), m_thread([this] { Run(); }) {}
 
 Tricklers::~Tricklers() { Stop(); }
 
@@ -41,24 +39,24 @@ void Tricklers::Run() {
     std::vector<Peer> peers(kPeers);
     const Clock::time_point start = Clock::now();
     for (int i = 0; i < kPeers; ++i)
-        peers[i].due = start + kEvery * i / kPeers;
+        peers[i].due = start + m_every * i / kPeers;
     while (!m_stop) {
         Clock::time_point now = Clock::now();
-        Clock::time_point nextDue = now + kEvery;
+        Clock::time_point nextDue = now + m_every;
         for (int i = 0; i < kPeers; ++i) {
             Peer& p = peers[i];
             if (p.due <= now) {
                 if (p.client) {
-                    p.client->Send("t");
+                    p.client->Send(m_piece);
                 } else {
                     p.client = std::make_unique<DeployClient>(m_port, "127.0.3." + std::to_string(1 + i % kSources));
                     p.opened = Clock::now();
                     if (p.client->Connected())
-                        p.client->Send(DeployClient::Length(kAnnounced));
+                        p.client->Send(DeployClient::Length(kAnnounced) + m_piece);
                     else
                         p.client.reset();
                 }
-                p.due += kEvery;
+                p.due += m_every;
             }
             nextDue = std::min(nextDue, p.due);
         }
