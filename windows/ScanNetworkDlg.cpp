@@ -108,10 +108,12 @@ ScanNetworkDlg::ScanNetworkDlg(wxWindow* parent, wxWindowID, const wxPoint&, con
     m_pButtonDetail->Bind(wxEVT_BUTTON, &ScanNetworkDlg::OnDetail, this);
     // A click on the map away from the icons: on the picture, or on the
     // panel where the toolkit gives the picture no mouse input of its own.
-    // The labels take none either, so a click on a label arrives here too.
+    // The labels take none either, so a click on a label arrives here too;
+    // so does the pointer's motion over the icons and labels.
     for (wxWindow* map : {static_cast<wxWindow*>(m_pBackgroundImage), static_cast<wxWindow*>(m_pScrolledWindow)}) {
         map->Bind(wxEVT_LEFT_UP, &ScanNetworkDlg::OnMapClicked, this);
         map->Bind(wxEVT_LEFT_DCLICK, &ScanNetworkDlg::OnMapDoubleClicked, this);
+        map->Bind(wxEVT_MOTION, &ScanNetworkDlg::OnMapMotion, this);
     }
     // A click on any icon button reaches the window.
     Bind(wxEVT_BUTTON, &ScanNetworkDlg::SelectListItem, this, ICON_ID_BASE,
@@ -378,16 +380,9 @@ void ScanNetworkDlg::OnListColBeginDrag(wxListEvent& event) {
         event.Allow();
 }
 
-int ScanNetworkDlg::LabelSlotUnder(const wxMouseEvent& event) const {
-    const auto* from = static_cast<const wxWindow*>(event.GetEventObject());
-    if (from == nullptr)
-        return -1;
-    return LabelSlotAt(m_pScrolledWindow->ScreenToClient(from->ClientToScreen(event.GetPosition())));
-}
-
 void ScanNetworkDlg::OnMapClicked(wxMouseEvent& event) {
     event.Skip();
-    const int slot = LabelSlotUnder(event);
+    const int slot = SlotUnder(event);
     if (slot < 0) {
         ClearSelection();
         return;
@@ -399,7 +394,7 @@ void ScanNetworkDlg::OnMapClicked(wxMouseEvent& event) {
 
 void ScanNetworkDlg::OnMapDoubleClicked(wxMouseEvent& event) {
     event.Skip();
-    if (LabelSlotUnder(event) >= 0)
+    if (SlotUnder(event) >= 0)
         OnIconDoubleClicked(event);
 }
 
