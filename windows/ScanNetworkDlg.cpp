@@ -1,6 +1,7 @@
 #include "ScanNetworkDlg.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 
 #include <wx/bmpbuttn.h>
@@ -101,6 +102,7 @@ ScanNetworkDlg::ScanNetworkDlg(wxWindow* parent, wxWindowID, const wxPoint&, con
                                 wxEVT_SCROLLWIN_LINEDOWN, wxEVT_SCROLLWIN_PAGEUP, wxEVT_SCROLLWIN_PAGEDOWN,
                                 wxEVT_SCROLLWIN_THUMBTRACK, wxEVT_SCROLLWIN_THUMBRELEASE})
         m_pListDetail->Bind(scroll, &ScanNetworkDlg::OnListScrolled, this);
+    m_pListDetail->Bind(wxEVT_MOUSEWHEEL, &ScanNetworkDlg::OnListWheel, this);
 
     m_pButtonRefresh->Bind(wxEVT_BUTTON, &ScanNetworkDlg::OnRefresh, this);
     m_pButtonConnect->Bind(wxEVT_BUTTON, &ScanNetworkDlg::OnConnect, this);
@@ -371,6 +373,25 @@ void ScanNetworkDlg::OnListScrolled(wxScrollWinEvent& event) {
     event.Skip();
     if (event.GetOrientation() == wxHORIZONTAL)
         CallAfter([this] { m_pListDetail->Refresh(); });
+}
+
+void ScanNetworkDlg::OnListWheel(wxMouseEvent& event) {
+    if (!event.ShiftDown() || event.GetWheelAxis() != wxMOUSE_WHEEL_VERTICAL) {
+        event.Skip();
+        return;
+    }
+    // Shift turns the wheel sideways, as everywhere else on the desktop:
+    // down to the right, up to the left.  The list's own wheel handling
+    // knows only up and down, and its rows fit its height.
+    m_nSidewaysWheel += event.GetWheelRotation();
+    const int notches = m_nSidewaysWheel / event.GetWheelDelta();
+    m_nSidewaysWheel -= notches * event.GetWheelDelta();
+    // Line by line, as its scroll bar would: the headings follow the rows.
+    for (int line = 0; line < std::abs(notches) * event.GetColumnsPerAction(); ++line) {
+        wxScrollWinEvent scroll(notches < 0 ? wxEVT_SCROLLWIN_LINEDOWN : wxEVT_SCROLLWIN_LINEUP, 0, wxHORIZONTAL);
+        scroll.SetEventObject(m_pListDetail);
+        m_pListDetail->GetEventHandler()->ProcessEvent(scroll);
+    }
 }
 
 void ScanNetworkDlg::OnListColBeginDrag(wxListEvent& event) {

@@ -96,6 +96,7 @@ private:
     int SlotUnder(const wxMouseEvent& event) const;
     void OnListColBeginDrag(wxListEvent& event);
     void OnListScrolled(wxScrollWinEvent& event);
+    void OnListWheel(wxMouseEvent& event);
     void OnListItemSelected(wxListEvent& event);
     void OnListItemDeselected(wxListEvent& event);
     void OnListItemActivated(wxListEvent& event);
@@ -156,6 +157,8 @@ private:
     bool m_bScanWaiting = false;
     int m_nWaitingResult = 0;
     AccessPointList m_waitingScan{};
+    // What turns of the wheel under Shift left short of a whole notch.
+    int m_nSidewaysWheel = 0;
 
     wxDECLARE_EVENT_TABLE();
 };

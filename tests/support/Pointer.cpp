@@ -7,6 +7,12 @@
 
 #include "GuiTestSupport.h"
 
+// Last: the X headers' macros would clash with names of the others.
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+#include <gdk/gdkx.h>
+
 namespace Pointer {
 
 namespace {
@@ -44,6 +50,22 @@ bool Click(wxWindow* window, const wxPoint& at, bool doubleClick) {
         pointer.MouseDblClick();
     else
         pointer.MouseClick();
+    RunEventLoopFor(50);
+    return true;
+}
+
+bool Turn(wxWindow* window, const wxPoint& at, Wheel turn, bool shift) {
+    if (!MoveTo(window, at))
+        return false;
+    Display* display = GDK_DISPLAY_XDISPLAY(gdk_display_get_default());
+    const KeyCode shiftKey = XKeysymToKeycode(display, XK_Shift_L);
+    if (shift)
+        XTestFakeKeyEvent(display, shiftKey, True, CurrentTime);
+    XTestFakeButtonEvent(display, static_cast<unsigned>(turn), True, CurrentTime);
+    XTestFakeButtonEvent(display, static_cast<unsigned>(turn), False, CurrentTime);
+    if (shift)
+        XTestFakeKeyEvent(display, shiftKey, False, CurrentTime);
+    XSync(display, False);
     RunEventLoopFor(50);
     return true;
 }

@@ -17,6 +17,12 @@ bool MoveTo(wxWindow* window, const wxPoint& at);
 // brought handled; false when the pointer never got there.
 bool Click(wxWindow* window, const wxPoint& at, bool doubleClick = false);
 
+// The wheel's turns, as the X server numbers its buttons.
+enum class Wheel { Up = 4, Down = 5, Left = 6, Right = 7 };
+// One turn of the wheel at a point of `window`, with Shift held through it
+// when asked, and the events it brought handled.
+bool Turn(wxWindow* window, const wxPoint& at, Wheel turn, bool shift = false);
+
 // The text of the tooltip the toolkit shows; empty while none shows.
 wxString Tooltip();
 // Runs the event loop until the tooltip shown reads `text` (empty: until

@@ -1,12 +1,15 @@
-// The scan map under a real pointer, with names of a network
+// The scan window under a real pointer and wheel, with names of a network
 // name's full 32 bytes.
+#include <memory>
 #include <string>
 
 #include <wx/bmpbuttn.h>
+#include <wx/listctrl.h>
 #include <wx/panel.h>
 #include <wx/stattext.h>
 
 #include "HubWindowTest.h"
+#include "LayoutWalker.h"
 #include "LongValues.h"
 #include "Pointer.h"
 #include "ScanNetworkDlg.h"
@@ -52,4 +55,44 @@ TEST_F(ScanMapPointerTest, TheWholeNameShowsUnderThePointerOnACutLabelAndOnItsIc
     }
     ASSERT_TRUE(Pointer::MoveTo(Scan()->GetMap(), wxPoint(480, 390)));
     EXPECT_EQ(Pointer::WaitForTooltip(""), "");
+}
+
+TEST_F(ScanMapPointerTest, TheWheelSidewaysOrWithShiftScrollsTheDetailListItsHeadingsAlong) {
+    ShowLongNames();
+    ClickButton(Scan(), "ID_BUTTON_DETAIL");
+    wxListCtrl* list = Scan()->GetList();
+    // Where the rows stood when the heading row was last painted.
+    auto paintedAt = std::make_shared<int>(0);
+    for (wxWindow* child : list->GetChildren()) {
+        if (child->GetName() == "wxlistctrlcolumntitles")
+            child->Bind(wxEVT_PAINT, [list, paintedAt](wxPaintEvent& paint) {
+                paint.Skip();
+                list->GetViewStart(paintedAt.get(), nullptr);
+            });
+    }
+    RunEventLoopFor(100);
+    const auto viewStart = [list] {
+        int x = 0;
+        list->GetViewStart(&x, nullptr);
+        return x;
+    };
+    // Under Shift, a turn down scrolls to the right and one up to the left,
+    // as a sideways turn does; the rows fit the list's height.
+    const struct { Pointer::Wheel turn; bool shift; bool right; } turns[] = {
+        {Pointer::Wheel::Right, false, true}, {Pointer::Wheel::Down, true, true},
+        {Pointer::Wheel::Down, true, true},   {Pointer::Wheel::Up, true, false},
+        {Pointer::Wheel::Left, false, false},
+    };
+    const wxPoint middle(list->GetClientSize().GetWidth() / 2, list->GetClientSize().GetHeight() / 2);
+    for (const auto& t : turns) {
+        const int before = viewStart();
+        ASSERT_TRUE(Pointer::Turn(list, middle, t.turn, t.shift));
+        ASSERT_TRUE(RunEventLoopUntil([&] { return t.right ? viewStart() > before : viewStart() < before; }))
+            << "turn " << static_cast<int>(t.turn) << (t.shift ? " with Shift" : "") << " from " << before;
+        RunEventLoopUntil([&] { return *paintedAt == viewStart(); }, 2000);  // painted for where the rows stand
+        // The columns fit their texts and headings, and the headings stand
+        // over them.
+        for (const std::string& finding : LayoutWalker::Check(Scan()))
+            ADD_FAILURE() << "scrolled to " << viewStart() << ": " << finding;
+    }
 }
