@@ -1,6 +1,7 @@
 #include "ScanNetworkDlg.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 
 #include <wx/bmpbuttn.h>
@@ -101,6 +102,7 @@ ScanNetworkDlg::ScanNetworkDlg(wxWindow* parent, wxWindowID, const wxPoint&, con
                                 wxEVT_SCROLLWIN_LINEDOWN, wxEVT_SCROLLWIN_PAGEUP, wxEVT_SCROLLWIN_PAGEDOWN,
                                 wxEVT_SCROLLWIN_THUMBTRACK, wxEVT_SCROLLWIN_THUMBRELEASE})
         m_pListDetail->Bind(scroll, &ScanNetworkDlg::OnListScrolled, this);
+    m_pListDetail->Bind(wxEVT_MOUSEWHEEL, &ScanNetworkDlg::OnListWheel, this);
 
     m_pButtonRefresh->Bind(wxEVT_BUTTON, &ScanNetworkDlg::OnRefresh, this);
     m_pButtonConnect->Bind(wxEVT_BUTTON, &ScanNetworkDlg::OnConnect, this);
@@ -108,10 +110,12 @@ ScanNetworkDlg::ScanNetworkDlg(wxWindow* parent, wxWindowID, const wxPoint&, con
     m_pButtonDetail->Bind(wxEVT_BUTTON, &ScanNetworkDlg::OnDetail, this);
     // A click on the map away from the icons: on the picture, or on the
     // panel where the toolkit gives the picture no mouse input of its own.
-    // The labels take none either, so a click on a label arrives here too.
+    // The labels take none either, so a click on a label arrives here too;
+    // so does the pointer's motion over the icons and labels.
     for (wxWindow* map : {static_cast<wxWindow*>(m_pBackgroundImage), static_cast<wxWindow*>(m_pScrolledWindow)}) {
         map->Bind(wxEVT_LEFT_UP, &ScanNetworkDlg::OnMapClicked, this);
         map->Bind(wxEVT_LEFT_DCLICK, &ScanNetworkDlg::OnMapDoubleClicked, this);
+        map->Bind(wxEVT_MOTION, &ScanNetworkDlg::OnMapMotion, this);
     }
     // A click on any icon button reaches the window.
     Bind(wxEVT_BUTTON, &ScanNetworkDlg::SelectListItem, this, ICON_ID_BASE,
@@ -371,6 +375,25 @@ void ScanNetworkDlg::OnListScrolled(wxScrollWinEvent& event) {
         CallAfter([this] { m_pListDetail->Refresh(); });
 }
 
+void ScanNetworkDlg::OnListWheel(wxMouseEvent& event) {
+    if (!event.ShiftDown() || event.GetWheelAxis() != wxMOUSE_WHEEL_VERTICAL) {
+        event.Skip();
+        return;
+    }
+    // Shift turns the wheel sideways, as everywhere else on the desktop:
+    // down to the right, up to the left.  The list's own wheel handling
+    // knows only up and down, and its rows fit its height.
+    m_nSidewaysWheel += event.GetWheelRotation();
+    const int notches = m_nSidewaysWheel / event.GetWheelDelta();
+    m_nSidewaysWheel -= notches * event.GetWheelDelta();
+    // Line by line, as its scroll bar would: the headings follow the rows.
+    for (int line = 0; line < std::abs(notches) * event.GetColumnsPerAction(); ++line) {
+        wxScrollWinEvent scroll(notches < 0 ? wxEVT_SCROLLWIN_LINEDOWN : wxEVT_SCROLLWIN_LINEUP, 0, wxHORIZONTAL);
+        scroll.SetEventObject(m_pListDetail);
+        m_pListDetail->GetEventHandler()->ProcessEvent(scroll);
+    }
+}
+
 void ScanNetworkDlg::OnListColBeginDrag(wxListEvent& event) {
     if (event.GetColumn() == 0)
         event.Veto();
@@ -378,16 +401,9 @@ void ScanNetworkDlg::OnListColBeginDrag(wxListEvent& event) {
         event.Allow();
 }
 
-int ScanNetworkDlg::LabelSlotUnder(const wxMouseEvent& event) const {
-    const auto* from = static_cast<const wxWindow*>(event.GetEventObject());
-    if (from == nullptr)
-        return -1;
-    return LabelSlotAt(m_pScrolledWindow->ScreenToClient(from->ClientToScreen(event.GetPosition())));
-}
-
 void ScanNetworkDlg::OnMapClicked(wxMouseEvent& event) {
     event.Skip();
-    const int slot = LabelSlotUnder(event);
+    const int slot = SlotUnder(event);
     if (slot < 0) {
         ClearSelection();
         return;
@@ -399,7 +415,7 @@ void ScanNetworkDlg::OnMapClicked(wxMouseEvent& event) {
 
 void ScanNetworkDlg::OnMapDoubleClicked(wxMouseEvent& event) {
     event.Skip();
-    if (LabelSlotUnder(event) >= 0)
+    if (SlotUnder(event) >= 0)
         OnIconDoubleClicked(event);
 }
 

@@ -16,6 +16,7 @@ class WlanAcmEvent;
 class wxButton;
 class wxListCtrl;
 class wxListEvent;
+class wxMouseEvent;
 class wxPanel;
 class wxScrollWinEvent;
 class wxStaticBitmap;
@@ -88,12 +89,14 @@ private:
     void OnConnect(wxCommandEvent& event);
     void OnMapClicked(wxMouseEvent& event);
     void OnMapDoubleClicked(wxMouseEvent& event);
-    // The slot whose label lies at a point of the map, or under a mouse
-    // event of the map; -1 for none.
-    int LabelSlotAt(const wxPoint& mapPoint) const;
-    int LabelSlotUnder(const wxMouseEvent& event) const;
+    void OnMapMotion(wxMouseEvent& event);
+    // The slot whose icon or label lies at a point of the map, or under a
+    // mouse event of the map; -1 for none.
+    int SlotAt(const wxPoint& mapPoint) const;
+    int SlotUnder(const wxMouseEvent& event) const;
     void OnListColBeginDrag(wxListEvent& event);
     void OnListScrolled(wxScrollWinEvent& event);
+    void OnListWheel(wxMouseEvent& event);
     void OnListItemSelected(wxListEvent& event);
     void OnListItemDeselected(wxListEvent& event);
     void OnListItemActivated(wxListEvent& event);
@@ -154,6 +157,8 @@ private:
     bool m_bScanWaiting = false;
     int m_nWaitingResult = 0;
     AccessPointList m_waitingScan{};
+    // What turns of the wheel under Shift left short of a whole notch.
+    int m_nSidewaysWheel = 0;
 
     wxDECLARE_EVENT_TABLE();
 };

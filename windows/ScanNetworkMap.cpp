@@ -8,11 +8,13 @@
 #include <wx/image.h>
 #include <wx/intl.h>
 #include <wx/panel.h>
+#include <wx/statbmp.h>
 #include <wx/stattext.h>
 
 #include "DataCenter.h"
 #include "PictureLoader.h"
 #include "ScanMapRules.h"
+#include "WindowTextCut.h"
 
 int ScanNetworkDlg::GetIconIndex(const APStatus* ap, bool selected) {
     return ScanMapRules::IconIndex(ap->nSecurity != 0, IsCurrent(ap), selected);
@@ -64,13 +66,34 @@ void ScanNetworkDlg::CreateIconButton(const wxPoint& centre, int slot, const wxS
     label->Show(!m_bShowDetail);
 }
 
-int ScanNetworkDlg::LabelSlotAt(const wxPoint& mapPoint) const {
+int ScanNetworkDlg::SlotAt(const wxPoint& mapPoint) const {
     for (int slot = 0; slot < ScanRecorder::SLOT_COUNT; ++slot) {
         const DetectedIcon* icon = m_recorder.GetIcon(slot);
-        if (icon != nullptr && icon->label != nullptr && icon->label->GetRect().Contains(mapPoint))
-            return slot;
+        if (icon == nullptr)
+            continue;
+        for (const wxWindow* shown : {static_cast<wxWindow*>(icon->button), static_cast<wxWindow*>(icon->label)}) {
+            if (shown != nullptr && shown->GetRect().Contains(mapPoint))
+                return slot;
+        }
     }
     return -1;
+}
+
+int ScanNetworkDlg::SlotUnder(const wxMouseEvent& event) const {
+    const auto* from = static_cast<const wxWindow*>(event.GetEventObject());
+    if (from == nullptr)
+        return -1;
+    return SlotAt(m_pScrolledWindow->ScreenToClient(from->ClientToScreen(event.GetPosition())));
+}
+
+void ScanNetworkDlg::OnMapMotion(wxMouseEvent& event) {
+    event.Skip();
+    // The toolkit looks for a tooltip on the first of the map's children
+    // under the pointer, which is always the background picture beneath
+    // the icons and labels: their own tooltips never show.  The picture
+    // carries the whole name of the network under the pointer instead.
+    const DetectedIcon* icon = m_recorder.GetIcon(SlotUnder(event));
+    WindowTextCut::ShowTip(*m_pBackgroundImage, icon != nullptr ? icon->text : wxString());
 }
 
 void ScanNetworkDlg::ClearDetectedAP() {

@@ -1,12 +1,39 @@
 #include "Pointer.h"
 
+#include <gtk/gtk.h>
 #include <wx/uiaction.h>
 #include <wx/utils.h>
 #include <wx/window.h>
 
 #include "GuiTestSupport.h"
 
+// Last: the X headers' macros would clash with names of the others.
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+#include <gdk/gdkx.h>
+
 namespace Pointer {
+
+namespace {
+
+// The first shown label inside `widget`: a tooltip window's text.
+GtkLabel* ShownLabel(GtkWidget* widget) {
+    if (!gtk_widget_get_visible(widget))
+        return nullptr;
+    if (GTK_IS_LABEL(widget))
+        return GTK_LABEL(widget);
+    GtkLabel* found = nullptr;
+    if (GTK_IS_CONTAINER(widget)) {
+        GList* children = gtk_container_get_children(GTK_CONTAINER(widget));
+        for (GList* c = children; c != nullptr && found == nullptr; c = c->next)
+            found = ShownLabel(GTK_WIDGET(c->data));
+        g_list_free(children);
+    }
+    return found;
+}
+
+}  // namespace
 
 bool MoveTo(wxWindow* window, const wxPoint& at) {
     const wxPoint target = window->ClientToScreen(at);
@@ -25,6 +52,44 @@ bool Click(wxWindow* window, const wxPoint& at, bool doubleClick) {
         pointer.MouseClick();
     RunEventLoopFor(50);
     return true;
+}
+
+bool Turn(wxWindow* window, const wxPoint& at, Wheel turn, bool shift) {
+    if (!MoveTo(window, at))
+        return false;
+    Display* display = GDK_DISPLAY_XDISPLAY(gdk_display_get_default());
+    const KeyCode shiftKey = XKeysymToKeycode(display, XK_Shift_L);
+    if (shift)
+        XTestFakeKeyEvent(display, shiftKey, True, CurrentTime);
+    XTestFakeButtonEvent(display, static_cast<unsigned>(turn), True, CurrentTime);
+    XTestFakeButtonEvent(display, static_cast<unsigned>(turn), False, CurrentTime);
+    if (shift)
+        XTestFakeKeyEvent(display, shiftKey, False, CurrentTime);
+    XSync(display, False);
+    RunEventLoopFor(50);
+    return true;
+}
+
+wxString Tooltip() {
+    wxString text;
+    GList* toplevels = gtk_window_list_toplevels();
+    for (GList* t = toplevels; t != nullptr && text.empty(); t = t->next) {
+        GtkWidget* widget = GTK_WIDGET(t->data);
+        if (!GTK_IS_WINDOW(widget) || !gtk_widget_get_mapped(widget) ||
+            gtk_window_get_window_type(GTK_WINDOW(widget)) != GTK_WINDOW_POPUP ||
+            gtk_window_get_type_hint(GTK_WINDOW(widget)) != GDK_WINDOW_TYPE_HINT_TOOLTIP)
+            continue;
+        if (GtkLabel* label = ShownLabel(widget))
+            text = wxString::FromUTF8(gtk_label_get_text(label));
+    }
+    g_list_free(toplevels);
+    return text;
+}
+
+wxString WaitForTooltip(const wxString& text, int timeoutMs) {
+    wxString shown;
+    RunEventLoopUntil([&] { return (shown = Tooltip()) == text; }, timeoutMs);
+    return shown;
 }
 
 }  // namespace Pointer

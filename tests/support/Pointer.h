@@ -2,6 +2,7 @@
 #define TIDEWAVE_POINTER_H
 
 #include <wx/gdicmn.h>
+#include <wx/string.h>
 
 class wxWindow;
 
@@ -15,6 +16,18 @@ bool MoveTo(wxWindow* window, const wxPoint& at);
 // A click, or a double click, at a point of `window`, and the events it
 // brought handled; false when the pointer never got there.
 bool Click(wxWindow* window, const wxPoint& at, bool doubleClick = false);
+
+// The wheel's turns, as the X server numbers its buttons.
+enum class Wheel { Up = 4, Down = 5, Left = 6, Right = 7 };
+// One turn of the wheel at a point of `window`, with Shift held through it
+// when asked, and the events it brought handled.
+bool Turn(wxWindow* window, const wxPoint& at, Wheel turn, bool shift = false);
+
+// The text of the tooltip the toolkit shows; empty while none shows.
+wxString Tooltip();
+// Runs the event loop until the tooltip shown reads `text` (empty: until
+// none shows), for up to `timeoutMs`; returns what it read last.
+wxString WaitForTooltip(const wxString& text, int timeoutMs = 3000);
 
 }  // namespace Pointer
 

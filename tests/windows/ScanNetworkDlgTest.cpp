@@ -1,5 +1,4 @@
 #include <cstring>
-#include <memory>
 
 #include <wx/bmpbuttn.h>
 #include <wx/button.h>
@@ -9,12 +8,10 @@
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
-#include <wx/utils.h>
 
 #include "ApStatusUtil.h"
 #include "GaugeDialog.h"
 #include "HubWindowTest.h"
-#include "LayoutWalker.h"
 #include "ModalDialogAnswerer.h"
 #include "NetworkTypes.h"
 #include "Pointer.h"
@@ -148,41 +145,6 @@ TEST_F(ScanWindowTest, SelectionSurvivesTheViewSwitchAndASortAndAMapClickClearsI
     EXPECT_TRUE(RunEventLoopUntil([&] { return Scan()->GetSelectedIcon() == -1; }));
     EXPECT_FALSE(Enabled("ID_BUTTON_CONNECT"));
     EXPECT_EQ(Scan()->GetList()->GetSelectedItemCount(), 0);
-}
-
-TEST_F(ScanWindowTest, TheDetailListScrolledByTheWheelKeepsItsHeadingsOverItsColumns) {
-    ShowScanWindow();
-    ClickButton(Scan(), "ID_BUTTON_DETAIL");
-    wxListCtrl* list = Scan()->GetList();
-    // Where the rows stood when the heading row was last painted.
-    auto paintedAt = std::make_shared<int>(0);
-    for (wxWindow* child : list->GetChildren()) {
-        if (child->GetName() == "wxlistctrlcolumntitles")
-            child->Bind(wxEVT_PAINT, [list, paintedAt](wxPaintEvent& paint) {
-                paint.Skip();
-                list->GetViewStart(paintedAt.get(), nullptr);
-            });
-    }
-    RunEventLoopFor(100);
-    const wxRect area = list->GetScreenRect();
-    int scrolled = 0;
-    for (int step = 1; step <= 2; ++step) {  // a turn of the wheel to the right, then one more
-        ASSERT_EQ(wxExecute(wxString::Format("xdotool mousemove %d %d click 7", area.x + area.width / 2,
-                                             area.y + area.height / 2),
-                            wxEXEC_SYNC | wxEXEC_NODISABLE),
-                  0);
-        ASSERT_TRUE(RunEventLoopUntil([&] {
-            int x = 0;
-            list->GetViewStart(&x, nullptr);
-            return x > scrolled;
-        }));
-        list->GetViewStart(&scrolled, nullptr);
-        RunEventLoopUntil([&] { return *paintedAt == scrolled; }, 2000);  // painted for where the rows stand
-        // The columns fit their texts and headings, and the headings stand
-        // over them.
-        for (const std::string& finding : LayoutWalker::Check(Scan()))
-            ADD_FAILURE() << "after " << step << " turns: " << finding;
-    }
 }
 
 TEST_F(ScanWindowTest, ANewNetworkBecomesAStoredProfileThroughTheEditor) {
