@@ -71,6 +71,9 @@ void HubWindowTest::SetUp() {
 }
 
 void HubWindowTest::TearDown() {
+    // A scan still under way reports to the scan window: its result is let
+    // in while the window lives, not in the event pump that follows its end.
+    EXPECT_TRUE(RunEventLoopUntil([this] { return !hub->IsScanning(); })) << "a scan never ended";
     // The main window only hides or ends the program when closed.
     if (auto* main = dynamic_cast<wxTopLevelWindow*>(hub->GetMainWindow()))
         main->wxTopLevelWindowBase::Destroy();
