@@ -38,6 +38,8 @@ void TrayTest::SetUp() {
 void TrayTest::TearDown() {
     delete tray;  // removes the icon and its balloons
     tray = nullptr;
+    // A scan still under way reports to the scan window while it lives.
+    EXPECT_TRUE(RunEventLoopUntil([this] { return !hub->IsScanning(); })) << "a scan never ended";
     // The main window only hides or ends the program when closed; the
     // hub's windows go with the test.
     if (auto* main = dynamic_cast<wxTopLevelWindow*>(hub->GetMainWindow()))
