@@ -6,23 +6,28 @@
 source "$(dirname "${BASH_SOURCE[0]}")/xserver.sh"
 
 _session_pids=()
+_session_dir=""
 
 # session_start [<X servers>]: as many X servers as asked (by default one for
-# every two processors, from one to four), named in TIDEWAVE_DISPLAYS; each
-# window test takes one that no other test holds (tests/support/TestDisplay),
-# so that window tests run side by side.  DISPLAY names the first.
+# every two processors, from one to four), listed as CTest resources in
+# TIDEWAVE_DISPLAY_SPEC, the file to give ctest --resource-spec-file: CTest
+# then gives each window test a display no other test holds
+# (tests/support/TestDisplay.h), so that window tests run side by side and
+# each starts only when a display is free.  DISPLAY names the first.
 session_start() {
-  local count=${1:-$(( $(nproc 2>/dev/null || echo 2) / 2 ))} displays="" first="" i
+  local count=${1:-$(( $(nproc 2>/dev/null || echo 2) / 2 ))} ids="" names="" i
   (( count < 1 )) && count=1
   (( count > 4 )) && count=4
   for ((i = 0; i < count; i++)); do
     x_start 1280x1024x24 || { echo "Xvfb did not start" >&2; return 1; }
     _session_pids+=("$X_PID")
-    displays+="${displays:+ }$DISPLAY"
-    first=${first:-$DISPLAY}
+    ids+="${ids:+, }{\"id\": \"display_${DISPLAY#:}\", \"slots\": 1}"
+    names+="${names:+ }$DISPLAY"
   done
-  export TIDEWAVE_DISPLAYS=$displays DISPLAY=$first
-  echo "Xvfb on $TIDEWAVE_DISPLAYS"
+  _session_dir=$(mktemp -d)
+  export TIDEWAVE_DISPLAY_SPEC=$_session_dir/displays.json DISPLAY=${names%% *}
+  printf '{"version": {"major": 1, "minor": 0}, "local": [{"displays": [%s]}]}\n' "$ids" >"$TIDEWAVE_DISPLAY_SPEC"
+  echo "Xvfb on $names"
   avahi_start
 }
 
@@ -36,7 +41,9 @@ session_stop() {
     wait "$pid" 2>/dev/null
   done
   _session_pids=()
-  unset TIDEWAVE_DISPLAYS
+  [ -z "$_session_dir" ] || rm -rf "$_session_dir"
+  _session_dir=""
+  unset TIDEWAVE_DISPLAY_SPEC
 }
 
 # --- avahi-daemon ------------------------------------------------------------

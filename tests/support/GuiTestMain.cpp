@@ -70,7 +70,8 @@ void RunEventLoopFor(int ms) {
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     TestEnvironment::Install();
-    TestDisplay::Take();
+    if (!TestDisplay::Take())
+        return 2;
     wxApp::SetInstance(CreateTestApplication());
     if (!wxEntryStart(argc, argv)) {
         fprintf(stderr, "cannot start wx (is DISPLAY set?)\n");

@@ -1,58 +1,31 @@
 #include "TestDisplay.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
-
-#include <chrono>
+#include <cstdio>
 #include <cstdlib>
-#include <sstream>
 #include <string>
-#include <thread>
-#include <vector>
 
 namespace TestDisplay {
 
-namespace {
-
-// The lock of a display, shared with take_display.sh.
-std::string LockPath(const std::string& display) {
-    const char* tmp = std::getenv("TMPDIR");
-    std::string name;
-    for (char c : display)
-        name += (c == '/' ? '_' : c);
-    return std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") + "/tidewave-display" + name + ".lock";
-}
-
-}  // namespace
-
-void Take() {
-    std::vector<std::string> displays;
-    if (const char* pool = std::getenv("TIDEWAVE_DISPLAYS")) {
-        std::istringstream words(pool);
-        for (std::string d; words >> d;)
-            displays.push_back(d);
+bool Take() {
+    // "id:<id>,slots:1"
+    const char* given = std::getenv("CTEST_RESOURCE_GROUP_0_DISPLAYS");
+    if (given == nullptr || *given == '\0')
+        return true;
+    std::string id = given;
+    if (id.compare(0, 3, "id:") == 0)
+        id.erase(0, 3);
+    id = id.substr(0, id.find(','));
+    if (id == "current")
+        return true;
+    const std::string prefix = "display_";
+    const std::string number = id.compare(0, prefix.size(), prefix) == 0 ? id.substr(prefix.size()) : "";
+    if (number.empty() || number.find_first_not_of("0123456789") != std::string::npos) {
+        std::fprintf(stderr, "no X display has the id \"%s\" (from CTEST_RESOURCE_GROUP_0_DISPLAYS=%s)\n",
+                     id.c_str(), given);
+        return false;
     }
-    if (displays.empty()) {
-        const char* display = std::getenv("DISPLAY");
-        if (display == nullptr || *display == '\0')
-            return;  // the toolkit says what is missing
-        displays.push_back(display);
-    }
-    for (;;) {
-        for (const std::string& d : displays) {
-            // Kept open for the life of the process: the lock goes with it.
-            const int fd = ::open(LockPath(d).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-            if (fd < 0)
-                continue;
-            if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
-                ::setenv("DISPLAY", d.c_str(), 1);
-                return;
-            }
-            ::close(fd);
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
+    ::setenv("DISPLAY", (":" + number).c_str(), 1);
+    return true;
 }
 
 }  // namespace TestDisplay

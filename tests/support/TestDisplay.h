@@ -1,17 +1,20 @@
 #ifndef TIDEWAVE_TESTDISPLAY_H
 #define TIDEWAVE_TESTDISPLAY_H
 
-// The X display a window test runs on.  The test command starts a few X
-// servers and names them in TIDEWAVE_DISPLAYS (":1 :2 ..."); a test process
-// takes one that no other test holds, for its whole life, so that window
-// tests run side by side and each has its own screen, pointer and keyboard.
-// Without that list the display in DISPLAY is taken, one test at a time.
-// tests/support/take_display.sh does the same for test scripts, on the same
-// locks.
+// The X display a window test runs on.  CTest hands the displays out: every
+// window test asks for one "displays" resource (tests/CMakeLists.txt) and
+// starts only when one is free, so that its time-out measures its own run
+// and no two tests share a screen, pointer and keyboard.  The id of the
+// display CTest gave names it: "display_<n>" is ":<n>" (the test command
+// lists the X servers it started so), "current" the one in DISPLAY (the
+// list the build writes, for a run under a single X server).  Outside CTest
+// the display in DISPLAY is used.  tests/support/take_display.sh does the
+// same for test scripts.
 namespace TestDisplay {
 
-// Waits until a display is free, takes it and sets DISPLAY to it.
-void Take();
+// Sets DISPLAY to the display CTest gave this test; false, with the reason
+// on stderr, when its id names no display.
+bool Take();
 
 }  // namespace TestDisplay
 
