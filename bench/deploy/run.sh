@@ -16,7 +16,7 @@ build=${1:-build/bench}
 command -v socat >/dev/null || { echo "socat is needed"; exit 1; }
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DTIDEWAVE_GUI=OFF -DTIDEWAVE_TESTS=OFF >/dev/null
 cmake --build "$build" -j3 --target tw_bench_deploy >/dev/null
-driver=$PWD/$build/bench/deploy/tw_bench_deploy
+driver=$(cd "$build" && pwd)/bench/deploy/tw_bench_deploy
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 now() { date +%s.%N; }
