@@ -141,6 +141,17 @@ TEST_F(ScanWindowTest, SelectionSurvivesTheViewSwitchAndASortAndAMapClickClearsI
     });
     ASSERT_TRUE(Pointer::Click(label, wxPoint(4, label->GetSize().GetHeight() / 2), true));
     EXPECT_TRUE(RunEventLoopUntil([&] { return asked; }));
+    // On its icon too, once: the icon and the map beneath it both see the
+    // pointer, but the key is asked one time (a second prompt fails the hook).
+    asked = false;
+    RunWhenShown([&](wxDialog* prompt) {
+        asked = true;
+        ClickButton(prompt, wxID_CANCEL);
+    });
+    wxWindow* icon = Scan()->GetRecorder().GetIcon(static_cast<int>(labelled))->button;
+    ASSERT_TRUE(Pointer::Click(icon, wxPoint(icon->GetSize().GetWidth() / 2, icon->GetSize().GetHeight() / 2), true));
+    EXPECT_TRUE(RunEventLoopUntil([&] { return asked; }));
+    RunEventLoopFor(300);
     ASSERT_TRUE(Pointer::Click(Scan()->GetMap(), wxPoint(480, 390)));
     EXPECT_TRUE(RunEventLoopUntil([&] { return Scan()->GetSelectedIcon() == -1; }));
     EXPECT_FALSE(Enabled("ID_BUTTON_CONNECT"));
