@@ -39,7 +39,7 @@ echo "== Sanitizer build: suites without windows"
 (cd build/asan && ctest --output-on-failure -j "$jobs" -LE '^display$') || status=1
 
 echo "== Sanitizer build: window suites"
-(cd build/asan && ctest --output-on-failure -j "$jobs" -L '^display$' --resource-spec-file "$TIDEWAVE_DISPLAY_SPEC") || status=1
+session_ctest build/asan --output-on-failure -j "$jobs" -L '^display$' || status=1
 
 echo "== ThreadSanitizer build: suites without windows"
 (cd build/tsan && TSAN_OPTIONS="suppressions=$top/tests/tsan.supp second_deadlock_stack=1" \
@@ -49,6 +49,6 @@ echo "== Fuzzing the readers of outside input (30 s each)"
 fuzz/build-and-run.sh 30 || status=1
 
 echo "== Normal build: every suite"
-(cd build/test && ctest --output-on-failure -j "$jobs" --resource-spec-file "$TIDEWAVE_DISPLAY_SPEC") || status=1
+session_ctest build/test --output-on-failure -j "$jobs" || status=1
 
 exit $status

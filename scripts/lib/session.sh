@@ -7,11 +7,12 @@ source "$(dirname "${BASH_SOURCE[0]}")/xserver.sh"
 
 _session_pids=()
 _session_dir=""
+_session_list=""  # a build's display list while session_ctest has replaced it
 
 # session_start [<X servers>]: as many X servers as asked (by default one for
-# every two processors, from one to four), listed as CTest resources in
-# TIDEWAVE_DISPLAY_SPEC, the file to give ctest --resource-spec-file: CTest
-# then gives each window test a display no other test holds
+# every two processors, from one to four), listed as CTest resources in the
+# file TIDEWAVE_DISPLAY_LIST names; session_ctest runs CTest on them, which
+# gives each window test a display no other test holds
 # (tests/support/TestDisplay.h), so that window tests run side by side and
 # each starts only when a display is free.  DISPLAY names the first.
 session_start() {
@@ -25,14 +26,15 @@ session_start() {
     names+="${names:+ }$DISPLAY"
   done
   _session_dir=$(mktemp -d)
-  export TIDEWAVE_DISPLAY_SPEC=$_session_dir/displays.json DISPLAY=${names%% *}
-  printf '{"version": {"major": 1, "minor": 0}, "local": [{"displays": [%s]}]}\n' "$ids" >"$TIDEWAVE_DISPLAY_SPEC"
+  export TIDEWAVE_DISPLAY_LIST=$_session_dir/displays.json DISPLAY=${names%% *}
+  printf '{"version": {"major": 1, "minor": 0}, "local": [{"displays": [%s]}]}\n' "$ids" >"$TIDEWAVE_DISPLAY_LIST"
   echo "Xvfb on $names"
   avahi_start
 }
 
 session_stop() {
   local pid
+  _session_own_list
   avahi_stop
   for pid in "${_session_pids[@]}"; do
     kill "$pid" 2>/dev/null
@@ -43,7 +45,29 @@ session_stop() {
   _session_pids=()
   [ -z "$_session_dir" ] || rm -rf "$_session_dir"
   _session_dir=""
-  unset TIDEWAVE_DISPLAY_SPEC
+  unset TIDEWAVE_DISPLAY_LIST
+}
+
+# session_ctest <build folder> [ctest options...]: ctest in a build, handing
+# out the session's X servers.  CTest takes its displays from the build's
+# tests/displays.json, which names the one display in DISPLAY (see
+# tests/CMakeLists.txt); for this run it lists the session's servers, and
+# the build's own list is back afterwards.
+session_ctest() {
+  local status
+  _session_list=$1/tests/displays.json
+  cp "$_session_list" "$_session_list.own" || return 1
+  cp "$TIDEWAVE_DISPLAY_LIST" "$_session_list" || { _session_own_list; return 1; }
+  (cd "$1" && ctest "${@:2}")
+  status=$?
+  _session_own_list
+  return $status
+}
+
+# Puts back the build's own display list (also when a run was interrupted).
+_session_own_list() {
+  [ -n "$_session_list" ] && [ -f "$_session_list.own" ] && mv "$_session_list.own" "$_session_list"
+  _session_list=""
 }
 
 # --- avahi-daemon ------------------------------------------------------------
