@@ -57,8 +57,8 @@ void NetworkManagerDlg::OnWirelessOnOff(wxCommandEvent&) {
 void NetworkManagerDlg::ToggleWireless() {
     if (ApplyRuns())
         return;
-    m_pWirelessButton->Enable(false);
     m_wirelessTimer.StartOnce(kWirelessWaitMs);
+    m_pWirelessButton->UpdateWindowUI();
     DataCenter* hub = DataCenter::GetInstance();
     const MainWindowRules::WirelessSwitch request = MainWindowRules::WirelessSwitchFor(hub->GetNetworkMode());
     if (!request.queue)
@@ -70,12 +70,13 @@ void NetworkManagerDlg::ToggleWireless() {
 
 void NetworkManagerDlg::OnSwitchAdapterEvent(SwitchAdapterEvent&) {
     m_wirelessTimer.Stop();
-    m_pWirelessButton->Enable(!ApplyRuns());
+    m_pWirelessButton->UpdateWindowUI();
 }
 
 void NetworkManagerDlg::OnWirelessButtonUpdate(wxUpdateUIEvent& event) {
-    // Asked at every idle time of the shown window, so the button follows
-    // an apply whoever started it, and comes back once it ended either way.
+    // The one rule of the button: asked at every idle time of the shown
+    // window, so it follows an apply whoever started it and comes back once
+    // it ended either way, and at once when a switch starts or ends.
     event.Enable(!m_wirelessTimer.IsRunning() && !ApplyRuns());
 }
 

@@ -212,7 +212,7 @@ void NetworkManagerDlg::OnTimer(wxTimerEvent& event) {
         if (!SwitcherIsEmpty())
             EnableConnect(true);
     } else if (event.GetId() == m_wirelessTimer.GetId()) {
-        m_pWirelessButton->Enable(!ApplyRuns());
+        m_pWirelessButton->UpdateWindowUI();
     }
 }
 
