@@ -21,16 +21,13 @@ wxString CutRows::Fit(int row, const wxString& text, int width) {
     if (row < 0)
         return text;
     if (static_cast<size_t>(row) >= m_whole.size())
-        m_whole.resize(static_cast<size_t>(row) + 1);
+        Resize(row + 1);
     const wxString shown = m_cutter.Middle(text, width);
     m_whole[static_cast<size_t>(row)] = shown == text ? wxString() : text;
     return shown;
 }
 
-void CutRows::Resize(int rows) {
-    m_whole.resize(static_cast<size_t>(std::max(rows, 0)));
-    m_cutter.Forget();
-}
+void CutRows::Resize(int rows) { m_whole.resize(static_cast<size_t>(std::max(rows, 0))); }
 
 void CutRows::OnMotion(wxMouseEvent& event) {
     event.Skip();

@@ -28,8 +28,7 @@ public:
     // What `row` shows of `text` in `width` pixels of the list's font; its
     // whole text is kept for the tooltip when it had to be cut.
     wxString Fit(int row, const wxString& text, int width);
-    // The list holds `rows` rows from now on, to be fitted anew: their
-    // characters are measured again.
+    // The list holds `rows` rows from now on.
     void Resize(int rows);
 
 private:

@@ -15,10 +15,10 @@ class WindowTextCutter {
 public:
     explicit WindowTextCutter(const wxWindow& window);
 
-    // What WindowTextCut::Middle(window, text, width) gives.
+    // What WindowTextCut::Middle(window, text, width) gives.  The widths of
+    // characters measured for earlier texts serve until the window's font
+    // changes.
     wxString Middle(const wxString& text, int width);
-    // Measures the characters again from the next text on.
-    void Forget() { m_bound.Forget(); }
 
 private:
     const wxWindow& m_window;
