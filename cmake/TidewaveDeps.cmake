@@ -48,6 +48,9 @@ set_target_properties(tw::tinyxml PROPERTIES
 find_package(OpenSSL 3 REQUIRED)
 pkg_check_modules(AVAHI IMPORTED_TARGET avahi-client)
 pkg_check_modules(GTK3 IMPORTED_TARGET gtk+-3.0)
+# Pango alone, without windows: where a text cursor can stand, for the text
+# cuts that the window-free logic makes (in every build).
+pkg_check_modules(PANGO REQUIRED IMPORTED_TARGET pango)
 find_package(X11)
 
 find_library(ACE_LIB ACE)

@@ -7,7 +7,7 @@ packages=(
   # build
   cmake g++ pkg-config make gettext librsvg2-bin
   libwxgtk3.2-dev libace-dev libace-ssl-dev libssl-dev libavahi-client-dev
-  libtinyxml-dev libx11-dev libgtk-3-dev
+  libtinyxml-dev libx11-dev libgtk-3-dev libpango1.0-dev
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev clang
   xvfb xauth x11-utils xdotool imagemagick dbus avahi-daemon avahi-utils trayer

@@ -4,6 +4,7 @@
 #include <wx/window.h>
 
 #include "CustomStaticText.h"
+#include "NoticeBalloon.h"
 #include "NoticeParts.h"
 #include "NoticePlacement.h"
 
@@ -21,12 +22,12 @@ CustomStaticText* BalloonParts::MakeHeadline(wxWindow* parent, long id, const wx
     return headline;
 }
 
-void BalloonParts::Place(wxWindow* balloon) {
+void BalloonParts::Place(NoticeBalloon* balloon) {
     balloon->Centre(wxBOTH);
     const wxRect area = wxGetClientDisplayRect();
     const NoticePlacement::Point at =
         NoticePlacement::ConnectionBalloon(area.GetX(), area.GetY(), area.GetWidth());
-    balloon->Move(at.x, at.y);
+    balloon->SetHome(wxPoint(at.x, at.y));
 }
 
 BalloonParts::ConnectionLines BalloonParts::MakeConnectionLines(wxWindow* parent, const ConnectionIds& ids) {

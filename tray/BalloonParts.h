@@ -5,6 +5,7 @@
 #include <wx/string.h>
 
 class CustomStaticText;
+class NoticeBalloon;
 class wxWindow;
 
 // Pieces shared by the wireless and wired connection balloons.
@@ -26,8 +27,8 @@ public:
     };
     static ConnectionLines MakeConnectionLines(wxWindow* parent, const ConnectionIds& ids);
 
-    // Centred, then moved to its place near the work area's top right.
-    static void Place(wxWindow* balloon);
+    // Centred, then moved to its home near the work area's top right.
+    static void Place(NoticeBalloon* balloon);
 };
 
 #endif

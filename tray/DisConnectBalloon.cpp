@@ -15,7 +15,7 @@ const long ID_HYPERLINK_SCAN = wxNewId();
 }  // namespace
 
 DisConnectBalloon::DisConnectBalloon(wxWindow* parent)
-    : wxBitmapDialog(PictureLoader::LoadOrPanel("pic/balloon.png", wxSize(270, 160)), parent, wxID_ANY,
+    : NoticeBalloon(PictureLoader::LoadOrPanel("pic/balloon.png", wxSize(270, 160)), parent, wxID_ANY,
                      wxEmptyString) {
     m_pHeadline = BalloonParts::MakeHeadline(this, ID_STATICTEXT_DISCONNECTED, "ID_STATICTEXT_DISCONNECTED");
     m_pHeadline->SetSize(wxSize(200, 14));

@@ -1,7 +1,7 @@
 #ifndef TIDEWAVE_DISCONNECTBALLOON_H
 #define TIDEWAVE_DISCONNECTBALLOON_H
 
-#include "wxBitmapDialog.h"
+#include "NoticeBalloon.h"
 
 class CustomStaticText;
 class wxHyperlinkCtrl;
@@ -10,7 +10,7 @@ class wxHyperlinkEvent;
 // The not-connected balloon: "Disconnected", and, when the wireless adapter
 // is up, a link that opens the scan window.  The tray's balloon timer closes
 // it.
-class DisConnectBalloon : public wxBitmapDialog {
+class DisConnectBalloon : public NoticeBalloon {
 public:
     explicit DisConnectBalloon(wxWindow* parent);
 

@@ -8,6 +8,7 @@
 #include "CustomStaticText.h"
 #include "NoticeParts.h"
 #include "NoticePlacement.h"
+#include "NoticeStack.h"
 #include "wxBitmapDialog.h"
 
 const long PopupConfirmDialog::ID_STATICTEXT_TITLE = wxNewId();
@@ -100,7 +101,7 @@ void PopupConfirmDialog::OnTimer(wxTimerEvent&) {
 void PopupConfirmDialog::PlaceAndStartTimer(wxInitDialogEvent& event) {
     m_timer.Start(kClosePeriodMs, wxTIMER_ONE_SHOT);
     const NoticePlacement::Point at = NoticePlacement::TopRightNotice(wxGetDisplaySize().GetWidth());
-    Move(at.x, at.y);
+    NoticeStack::Place(this, wxPoint(at.x, at.y));
     event.Skip();
 }
 

@@ -8,6 +8,7 @@
 #include "CustomStaticText.h"
 #include "NoticeParts.h"
 #include "NoticePlacement.h"
+#include "NoticeStack.h"
 #include "wxBitmapDialog.h"
 
 const long PopupDialog::ID_STATICTEXT_TITLE = wxNewId();
@@ -98,7 +99,7 @@ void PopupDialog::OnTimer(wxTimerEvent&) {
 
 void PopupDialog::PlaceWindow(wxInitDialogEvent& event) {
     const NoticePlacement::Point at = NoticePlacement::TopRightNotice(wxGetDisplaySize().GetWidth());
-    Move(at.x, at.y);
+    NoticeStack::Place(this, wxPoint(at.x, at.y));
     event.Skip();
 }
 

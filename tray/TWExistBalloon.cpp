@@ -7,11 +7,11 @@
 #include "NoticePlacement.h"
 #include "PictureLoader.h"
 
-wxBEGIN_EVENT_TABLE(TWExistBalloon, wxBitmapDialog)
+wxBEGIN_EVENT_TABLE(TWExistBalloon, NoticeBalloon)
 wxEND_EVENT_TABLE()
 
 TWExistBalloon::TWExistBalloon(wxWindow* parent)
-    : wxBitmapDialog(PictureLoader::LoadOrPanel("pic/Shape_balloon.png", PictureSize()), parent,
+    : NoticeBalloon(PictureLoader::LoadOrPanel("pic/Shape_balloon.png", PictureSize()), parent,
                      wxEmptyString) {
     m_pTipIcon = new wxStaticBitmap(this, wxID_ANY, PictureLoader::Load("pic/tip.png"),
                                     wxPoint(10, 15), wxDefaultSize, 0);
@@ -26,7 +26,7 @@ TWExistBalloon::TWExistBalloon(wxWindow* parent)
     const wxRect area = wxGetClientDisplayRect();
     const NoticePlacement::Point at =
         NoticePlacement::ExistBalloon(area.GetX(), area.GetY(), area.GetWidth(), size.GetWidth());
-    Move(at.x, at.y);
+    SetHome(wxPoint(at.x, at.y));
 }
 
 TWExistBalloon::~TWExistBalloon() = default;

@@ -1,7 +1,7 @@
 #ifndef TIDEWAVE_TWEXISTBALLOON_H
 #define TIDEWAVE_TWEXISTBALLOON_H
 
-#include "wxBitmapDialog.h"
+#include "NoticeBalloon.h"
 
 class wxStaticBitmap;
 class wxStaticText;
@@ -9,7 +9,7 @@ class wxStaticText;
 // The speech balloon at the top right of the work area that says the program
 // runs in the tray.  Made hidden and already placed; its owner shows it and
 // hides and deletes it on a timer of its own.
-class TWExistBalloon : public wxBitmapDialog {
+class TWExistBalloon : public NoticeBalloon {
 public:
     // Size of "pic/Shape_balloon.png", used when the picture is missing.
     static wxSize PictureSize() { return wxSize(300, 84); }

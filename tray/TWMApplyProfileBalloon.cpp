@@ -35,12 +35,12 @@ wxBitmap CloseButtonBitmap() {
 
 }  // namespace
 
-wxBEGIN_EVENT_TABLE(TWMApplyProfileBalloon, wxBitmapDialog)
+wxBEGIN_EVENT_TABLE(TWMApplyProfileBalloon, NoticeBalloon)
     EVT_TIMER(TWMApplyProfileBalloon::ID_TIMER_APPLYBALLOON, TWMApplyProfileBalloon::OnGaugeTimer)
 wxEND_EVENT_TABLE()
 
 TWMApplyProfileBalloon::TWMApplyProfileBalloon(wxWindow* parent)
-    : wxBitmapDialog(PictureLoader::LoadOrPanel("pic/balloon.png", wxSize(270, 160)), parent, wxID_ANY,
+    : NoticeBalloon(PictureLoader::LoadOrPanel("pic/balloon.png", wxSize(270, 160)), parent, wxID_ANY,
                      wxEmptyString),
       m_gaugeTimer(this, ID_TIMER_APPLYBALLOON) {
     m_pProfileText = BalloonParts::MakeHeadline(this, ID_STATICTEXT_PROFILENAME, "ID_STATICTEXT_PROFILENAME");
@@ -74,7 +74,7 @@ bool TWMApplyProfileBalloon::Show(bool show) {
     } else {
         m_gaugeTimer.Stop();
     }
-    return wxBitmapDialog::Show(show);
+    return NoticeBalloon::Show(show);
 }
 
 void TWMApplyProfileBalloon::OnGaugeTimer(wxTimerEvent&) {

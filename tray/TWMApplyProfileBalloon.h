@@ -3,7 +3,7 @@
 
 #include <wx/timer.h>
 
-#include "wxBitmapDialog.h"
+#include "NoticeBalloon.h"
 
 class CustomStaticText;
 class wxGauge;
@@ -11,7 +11,7 @@ class wxGauge;
 // The apply-progress balloon: "Applying profile <name>..." over an endlessly
 // filling gauge, where the connection balloons stand.  Its Close hides it;
 // the apply goes on and the tray destroys the balloon when the apply ends.
-class TWMApplyProfileBalloon : public wxBitmapDialog {
+class TWMApplyProfileBalloon : public NoticeBalloon {
 public:
     static const long ID_STATICTEXT_PROFILENAME;
     static const long ID_GAUGE_APPLYBALLOON;

@@ -18,11 +18,11 @@ const long TaskBarBalloon::ID_STATICTEXT_SIGNALQUALITYTIP = wxNewId();
 const long TaskBarBalloon::ID_STATICBITMAP_SIGNALQUALITY = wxNewId();
 const long TaskBarBalloon::ID_STATICTEXT_SIGNALQUALITY = wxNewId();
 
-wxBEGIN_EVENT_TABLE(TaskBarBalloon, wxBitmapDialog)
+wxBEGIN_EVENT_TABLE(TaskBarBalloon, NoticeBalloon)
 wxEND_EVENT_TABLE()
 
 TaskBarBalloon::TaskBarBalloon(wxWindow* parent, const wxString& /*name*/)
-    : wxBitmapDialog(PictureLoader::LoadOrPanel("pic/balloon.png", PictureSize()), parent, -1,
+    : NoticeBalloon(PictureLoader::LoadOrPanel("pic/balloon.png", PictureSize()), parent, -1,
                      wxEmptyString) {
     const BalloonParts::ConnectionLines lines = BalloonParts::MakeConnectionLines(
         this, {ID_STATICTEXT_SUCCTIP, ID_STATICTEXT_TYPETIP, ID_STATICTEXT_TYPE, ID_STATICTEXT_SPEEDTIP,

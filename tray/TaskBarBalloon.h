@@ -1,7 +1,7 @@
 #ifndef TIDEWAVE_TASKBARBALLOON_H
 #define TIDEWAVE_TASKBARBALLOON_H
 
-#include "wxBitmapDialog.h"
+#include "NoticeBalloon.h"
 
 class CustomStaticText;
 class wxStaticBitmap;
@@ -9,7 +9,7 @@ class wxStaticBitmap;
 // The balloon that reports a wireless connection near the top right of the
 // screen: a headline and the name, type, speed and signal-quality lines.
 // Made hidden and already placed; the tray fills, shows and closes it.
-class TaskBarBalloon : public wxBitmapDialog {
+class TaskBarBalloon : public NoticeBalloon {
 public:
     static const long ID_STATICTEXT_SUCCTIP;
     static const long ID_STATICTEXT_TYPETIP;

@@ -15,11 +15,11 @@ const long TaskBarBalloonLAN::ID_STATICTEXT_SIGNALQUALITYTIP = wxNewId();
 const long TaskBarBalloonLAN::ID_STATICBITMAP_SIGNALQUALITY = wxNewId();
 const long TaskBarBalloonLAN::ID_STATICTEXT_SIGNALQUALITY = wxNewId();
 
-wxBEGIN_EVENT_TABLE(TaskBarBalloonLAN, wxBitmapDialog)
+wxBEGIN_EVENT_TABLE(TaskBarBalloonLAN, NoticeBalloon)
 wxEND_EVENT_TABLE()
 
 TaskBarBalloonLAN::TaskBarBalloonLAN(wxWindow* parent, const wxString& /*name*/)
-    : wxBitmapDialog(PictureLoader::LoadOrPanel("pic/balloon_LAN.png", PictureSize()), parent, -1,
+    : NoticeBalloon(PictureLoader::LoadOrPanel("pic/balloon_LAN.png", PictureSize()), parent, -1,
                      wxEmptyString) {
     const BalloonParts::ConnectionLines lines = BalloonParts::MakeConnectionLines(
         this, {ID_STATICTEXT_SUCCTIP, ID_STATICTEXT_TYPETIP, ID_STATICTEXT_TYPE, ID_STATICTEXT_SPEEDTIP,

@@ -1,14 +1,14 @@
 #ifndef TIDEWAVE_TASKBARBALLOONLAN_H
 #define TIDEWAVE_TASKBARBALLOONLAN_H
 
-#include "wxBitmapDialog.h"
+#include "NoticeBalloon.h"
 
 class CustomStaticText;
 
 // The balloon that reports a wired connection: the wireless balloon's
 // headline and name, type and speed lines, on a picture of its own and
 // without a signal line.  It stands where the wireless balloon stands.
-class TaskBarBalloonLAN : public wxBitmapDialog {
+class TaskBarBalloonLAN : public NoticeBalloon {
 public:
     static const long ID_STATICTEXT_SUCCTIP;
     static const long ID_STATICTEXT_TYPETIP;

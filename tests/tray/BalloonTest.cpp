@@ -4,9 +4,11 @@
 #include <wx/stattext.h>
 
 #include "LongValues.h"
+#include "NoticeParts.h"
 #include "NoticeTestSupport.h"
 #include "PictureLoader.h"
 #include "PictureTextFit.h"
+#include "PopupConfirmDialog.h"
 #include "TWExistBalloon.h"
 #include "TWMApplyProfileBalloon.h"
 #include "TaskBarBalloon.h"
@@ -194,4 +196,38 @@ TEST_F(BalloonTest, LongNamesBreakIntoLinesInsideThePictureAndShowWhole) {
             b.balloon->Destroy();
         }
     }
+}
+
+// At a start with the cable pulled the success balloon of the wireless
+// profile shows, then the status check's first tick brings the start tip;
+// an OK notice of the tray comes on top, and a pointer over the tray icon
+// shows the balloon again.
+TEST_F(BalloonTest, NoNoticeStandsOverAnotherOnesText) {
+    auto* success = new TaskBarBalloon(nullptr, "balloon");
+    success->SetSuccessTip("Successfully Connected!");
+    success->SetStatus(wxString::FromUTF8(LongValues::kProfileName));  // a taller balloon
+    success->Show(true);
+    auto* tip = new TWExistBalloon(nullptr);
+    tip->Show(true);
+    auto* notice = new PopupConfirmDialog(nullptr, NoticeParts::LoadBackground(), wxID_ANY);
+    notice->SetContentLine1("The network connection has been");
+    notice->Show(true);
+    RunEventLoopFor(200);
+    success->Show(true);
+    RunEventLoopFor(100);
+
+    const wxRect area = wxGetClientDisplayRect();
+    const std::pair<const char*, wxWindow*> shown[] = {{"success", success}, {"tip", tip}, {"notice", notice}};
+    for (const auto& [name, window] : shown) {
+        EXPECT_TRUE(window->IsShown()) << name;
+        EXPECT_TRUE(area.Contains(window->GetScreenRect())) << name;
+        for (const auto& [otherName, other] : shown) {
+            if (other != window) {
+                EXPECT_FALSE(window->GetScreenRect().Intersects(other->GetScreenRect())) << name << " on " << otherName;
+            }
+        }
+    }
+    EXPECT_EQ(success->GetScreenPosition(), ConnectionBalloonPlace()) << "the first keeps its place";
+    EXPECT_EQ(tip->GetScreenRect().GetRight(), area.GetRight() - 15) << "the tip keeps its right edge";
+    EXPECT_EQ(notice->GetScreenPosition().x, wxGetDisplaySize().GetWidth() - 247);
 }

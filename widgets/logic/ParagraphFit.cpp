@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <limits>
-#include <sstream>
 #include <tuple>
 
+#include "Graphemes.h"
 #include "TextFit.h"
 
 namespace ParagraphFit {
@@ -31,9 +31,8 @@ std::vector<std::string> Flow(const std::vector<std::string>& lines, int width,
         return lines;
     std::vector<std::string> words;
     for (const std::string& line : lines) {
-        std::istringstream in(line);
-        for (std::string word; in >> word;)
-            words.push_back(word);
+        const std::vector<std::string> more = Graphemes(line).Words(" \t\n\v\f\r");
+        words.insert(words.end(), more.begin(), more.end());
     }
     const size_t n = words.size();
     if (n == 0 || std::any_of(words.begin(), words.end(), [&](const std::string& w) { return measure(w) > width; }))

@@ -2,34 +2,11 @@
 
 #include <algorithm>
 
-#include "Utf8Text.h"
+#include "Graphemes.h"
 
 namespace TextFit {
 
 namespace {
-
-// The characters of a UTF-8 text, counted whole; a byte that begins no
-// valid sequence counts as a character of its own.
-class Characters {
-public:
-    explicit Characters(const std::string& text) : m_text(text) {
-        for (size_t i = 0; i < text.size(); i += std::max<size_t>(Utf8Text::SequenceLength(text, i), 1))
-            m_starts.push_back(i);
-    }
-    size_t Count() const { return m_starts.size(); }
-    // The byte where character `n` starts; the text's end from Count() on.
-    size_t At(size_t n) const { return n < m_starts.size() ? m_starts[n] : m_text.size(); }
-    // Characters [first, end).
-    std::string Slice(size_t first, size_t end) const { return m_text.substr(At(first), At(end) - At(first)); }
-    // The text without characters [first, end), `mark` in their place.
-    std::string Without(size_t first, size_t end, const std::string& mark) const {
-        return m_text.substr(0, At(first)) + mark + m_text.substr(At(end));
-    }
-
-private:
-    const std::string& m_text;
-    std::vector<size_t> m_starts;
-};
 
 bool BreaksAfter(char c) { return c == '-' || c == '_' || c == '.'; }
 
@@ -37,7 +14,7 @@ bool BreaksAfter(char c) { return c == '-' || c == '_' || c == '.'; }
 // (but one character).
 std::vector<std::string> BreakWord(const std::string& word, int width,
                                    const std::function<int(const std::string&)>& measure) {
-    const Characters chars(word);
+    const Graphemes chars(word);
     std::vector<std::string> pieces;
     size_t first = 0;
     while (first < chars.Count()) {
@@ -64,17 +41,7 @@ std::vector<std::string> Wrap(const std::string& text, int width,
                               const std::function<int(const std::string&)>& measure) {
     if (measure(text) <= width)
         return {text};
-    std::vector<std::string> words;
-    size_t start = 0;
-    while (start <= text.size()) {
-        const size_t space = text.find(' ', start);
-        const size_t end = space == std::string::npos ? text.size() : space;
-        if (end > start)
-            words.push_back(text.substr(start, end - start));
-        if (space == std::string::npos)
-            break;
-        start = space + 1;
-    }
+    const std::vector<std::string> words = Graphemes(text).Words();
     std::vector<std::string> lines;
     std::string line;
     for (const std::string& word : words) {
@@ -106,7 +73,7 @@ std::string MiddleCut(const std::string& text, int width, const std::function<in
     // narrow gives a negative width).
     if (text.empty() || measure(text) <= width)
         return text;
-    const Characters chars(text);
+    const Graphemes chars(text);
     const size_t count = chars.Count();
     for (size_t kept = count - 1; kept > 0; --kept) {
         const size_t tail = kept / 2;
@@ -121,15 +88,16 @@ std::string CutInWidestWord(const std::string& text, int width,
                             const std::function<int(const std::string&)>& measure, const std::string& ellipsis) {
     if (text.empty() || measure(text) <= width)
         return text;
-    const Characters chars(text);
+    const Graphemes chars(text);
     const long count = static_cast<long>(chars.Count());
-    const auto byteOf = [&](long n) { return text[chars.At(static_cast<size_t>(n))]; };
+    const auto blank = [&](long n) { return chars.IsBlank(static_cast<size_t>(n)); };
+    const auto dot = [&](long n) { return chars.IsBlank(static_cast<size_t>(n), "."); };
     // The widest word, as characters [first, end).
     long wordFirst = 0, wordEnd = count;
     int widest = -1;
     for (long first = 0; first < count;) {
         long end = first;
-        while (end < count && byteOf(end) != ' ')
+        while (end < count && !blank(end))
             ++end;
         if (end > first) {
             const int w = measure(chars.Slice(static_cast<size_t>(first), static_cast<size_t>(end)));
@@ -142,7 +110,7 @@ std::string CutInWidestWord(const std::string& text, int width,
         first = end + 1;
     }
     // Dots after a name ("Applying profile <name>...") are no part of it.
-    while (wordEnd > wordFirst + 1 && byteOf(wordEnd - 1) == '.')
+    while (wordEnd > wordFirst + 1 && dot(wordEnd - 1))
         --wordEnd;
     // Characters [from, from + gone) give way to the ellipsis, centred on the
     // word's middle (the start keeps the odd character) and within the text.

@@ -17,7 +17,9 @@ namespace TextFit {
 // (UTF-8 in), at spaces.  A word wider than `width` starts a line of its own
 // and is broken within: after the last hyphen, underscore or dot that leaves
 // a fitting piece, else after the last whole character that fits (one
-// character a line at least).  A text that fits stays one line.
+// character a line at least).  A text that fits stays one line.  Characters
+// here and below are those a reader sees (Graphemes): no break or cut
+// parts an accent from its letter or the pieces of one emoji.
 std::vector<std::string> Wrap(const std::string& text, int width,
                               const std::function<int(const std::string&)>& measure);
 
