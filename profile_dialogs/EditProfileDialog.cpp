@@ -318,6 +318,9 @@ void EditProfileDialog::OnOK(wxCommandEvent&) {
     case ProfileField::Ssid:
         focus = m_ssidText;
         break;
+    case ProfileField::Key:
+        focus = m_keyText;
+        break;
     case ProfileField::IpSettingsButton:
         focus = m_defaultButton;
         break;

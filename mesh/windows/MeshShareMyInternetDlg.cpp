@@ -98,14 +98,17 @@ void MeshShareMyInternetDlg::OnOK(wxCommandEvent&) {
     const long row = m_pList->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED);
     if (row < 0) {
         wxMessageBox(_("Please choose an interface to share the internet."), title, wxOK, this);
+        m_pList->SetFocus();
         return;
     }
     const wxString name = m_pList->GetItemText(row, 0);
     // A share that could not be announced is refused before the question;
     // the dialog stays for another choice.
     MeshStateMachine* mesh = MeshStateMachine::Current();
-    if (mesh != nullptr && !mesh->CanShare(name))
+    if (mesh != nullptr && !mesh->CanShare(name)) {
+        m_pList->SetFocus();
         return;
+    }
     if (wxMessageBox(_("Are you sure to make the local machine as Mesh Server?"), title,
                      wxYES_NO | wxNO_DEFAULT | wxICON_WARNING, this) != wxYES) {
         EndModal(wxID_CANCEL);

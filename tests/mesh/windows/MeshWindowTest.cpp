@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstring>
+#include <functional>
 #include <thread>
 
 #include <gtest/gtest.h>
@@ -17,6 +18,7 @@
 #include "GuiTestSupport.h"
 #include "IPDlg.h"
 #include "InterfaceTable.h"
+#include "Keyboard.h"
 #include "LongValues.h"
 #include "MeshConfigurationDlg.h"
 #include "MeshInfoManager.h"
@@ -354,6 +356,23 @@ TEST_F(MeshWindowTest, ServerDialogEndsWithCancelWhenNothingWasShared) {
 
     MeshShareMyInternetDlg closed(nullptr);
     EXPECT_EQ(RunModal(closed, [](wxDialog& d) { d.Close(); }), wxID_CANCEL) << "the close box";
+}
+
+// A wired interface without an address is refused after a click on OK;
+// the arrow keys then move on in the list.
+TEST_F(MeshWindowTest, ServerDialogGivesTheListTheKeysBackAfterARefusal) {
+    SimControl::SetWiredLink(false);
+    interfaces.interfaces = {{"eth0", "", true, true}, {"ra0", "", false, true}};
+    ShareThroughTheDialog([](wxDialog& d) {
+        auto* list = Child<wxListCtrl>(&d, "ID_LISTCTRL");
+        ModalDialogAnswerer::Get().Expect("eth0 cannot be shared", wxID_OK);
+        ASSERT_TRUE(PointerClick(Child<wxButton>(&d, "ID_BUTTON_OK"),
+                                 [] { return ModalDialogAnswerer::Get().PendingExpectations() == 0; }));
+        Keyboard::Press(WXK_DOWN);
+        EXPECT_EQ(list->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED), 1);
+        Click(&d, "ID_BUTTON_CANCEL");
+    });
+    EXPECT_EQ(Calls("RVL_EnableMeshServer"), 0u);
 }
 
 TEST_F(MeshWindowTest, ClientDialogFollowsTheModelAndJoinsTheChosenServer) {
