@@ -10,6 +10,7 @@
 #include <wx/stattext.h>
 
 #include "DataCenter.h"
+#include "EscapeKey.h"
 #include "MeshInfoManager.h"
 #include "MeshStateMachine.h"
 #include "MeshWindowParts.h"
@@ -58,6 +59,7 @@ MeshShareMyInternetDlg::MeshShareMyInternetDlg(wxWindow* parent, wxWindowID, con
     Bind(wxEVT_BUTTON, &MeshShareMyInternetDlg::OnRefresh, this, ID_BUTTON_REFRESH);
     Bind(wxEVT_BUTTON, &MeshShareMyInternetDlg::OnOK, this, ID_BUTTON_OK);
     Bind(wxEVT_BUTTON, &MeshShareMyInternetDlg::OnCancel, this, ID_BUTTON_CANCEL);
+    EscapeKey::ClosesWindow(this);
 
     m_pList->InsertColumn(0, _("Interface"));
     m_pList->SetColumnWidth(0, 200);

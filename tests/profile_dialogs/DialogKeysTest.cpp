@@ -1,5 +1,6 @@
-// The profile windows under real keys: what is typed after a refused OK
-// lands in the refused field.
+// The profile windows under real keys: Enter presses a dialog's OK, Escape
+// does what its close box does (the manager's save question included), and
+// what is typed after a refused OK lands in the refused field.
 #include <functional>
 
 #include <gtest/gtest.h>
@@ -49,6 +50,82 @@ bool TypedInto(wxTextCtrl* field) {
 }
 
 }  // namespace
+
+TEST_F(DialogKeysTest, EnterPressesOkAndEscapeClosesAsTheCloseBoxDoes) {
+    const auto ip = [](wxWindow* parent) {
+        auto* d = new IPSettings(parent);
+        d->TCIP->ChangeValue("192.168.1.10");
+        d->TCSM->ChangeValue("255.255.255.0");
+        d->TCGA->ChangeValue("192.168.1.1");
+        d->TCDNS->ChangeValue("192.168.1.2");
+        return static_cast<wxDialog*>(d);
+    };
+    const auto proxy = [](wxWindow* parent) {
+        auto* d = new ProxySettings(parent);
+        d->m_tcProxy->ChangeValue("proxy.school");
+        d->m_tcPort->ChangeValue("3128");
+        return static_cast<wxDialog*>(d);
+    };
+    const auto security = [](wxWindow* parent) -> wxDialog* {
+        return new NetSecrityDlg(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize);
+    };
+    const struct {
+        std::function<wxDialog*(wxWindow*)> make;
+        const char* focus;  // the control holding the keyboard focus
+        int key;
+        int result;  // wxID_ABORT: the key did nothing
+    } cases[] = {
+        {[](wxWindow* parent) -> wxDialog* { return new EditProfileDialog(parent, Wpa("long enough"), false); },
+         "ID_NAMETEXTCTRL", WXK_RETURN, wxID_OK},
+        {ip, "ID_TCDNS", WXK_RETURN, wxID_OK},
+        {ip, "ID_TCIP", WXK_ESCAPE, wxID_CANCEL},
+        {proxy, "ID_TCPORT", WXK_RETURN, wxID_OK},
+        {proxy, "ID_TCPROXY", WXK_ESCAPE, wxID_CANCEL},
+        {security, "ID_CBINTERNET", WXK_RETURN, wxID_OK},
+        {security, "ID_CBINTERNET", WXK_ESCAPE, wxID_CANCEL},
+        {[](wxWindow* parent) -> wxDialog* { return new AutoRunSettings(parent, wxID_ANY); }, "ID_BTN_ADD",
+         WXK_ESCAPE, wxID_CANCEL},
+    };
+    Manager()->Show(true);
+    for (const auto& c : cases) {
+        wxDialog* dialog = c.make(Manager());
+        const wxString what = dialog->GetTitle() + ", " + c.focus + (c.key == WXK_RETURN ? ", Enter" : ", Escape");
+        const int result = RunModal(*dialog, [&] {
+            Keyboard::Press(Named<wxWindow>(dialog, c.focus), c.key);
+            RunEventLoopUntil([&] { return !dialog->IsModal(); }, 1000);
+        });
+        EXPECT_EQ(result, c.result) << what;
+        dialog->Destroy();
+    }
+}
+
+TEST_F(DialogKeysTest, EscapeClosesTheManagerAsItsCloseBoxDoesWithTheSaveQuestion) {
+    Place(hub.store->UserDir(), Profile("U1", "user", "1"));
+    Place(hub.store->UserDir(), Profile("U2", "user", "2"));
+    Manager()->Show(true);
+    auto* list = Named<wxCheckedListCtrl>(Manager(), "ID_PROFILELISTCTRL");
+    Keyboard::Press(list, WXK_ESCAPE);
+    EXPECT_FALSE(Manager()->IsShown()) << "nothing changed, nothing asked";
+
+    // Escape in the edit dialog over it ends that dialog only.
+    Manager()->Show(true);
+    list->SetItemState(0, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+    ExpectRealModal([](wxDialog* edit) {
+        ExpectQuestion("Are you sure you want to cancel the operation?", wxID_YES);
+        Keyboard::Press(Named<wxWindow>(edit, "ID_NAMETEXTCTRL"), WXK_ESCAPE);
+        EXPECT_FALSE(edit->IsModal());
+    });
+    Click(Named<wxButton>(Manager(), "ID_EDITBUTTON"));
+    EXPECT_TRUE(Manager()->IsShown());
+
+    // A deleted profile: Escape asks, and No keeps the file.
+    ExpectQuestion("Are you sure you want to delete this profile?", wxID_YES);
+    Click(Named<wxButton>(Manager(), "ID_DELETEBUTTON"));
+    ExpectQuestion("One or more profiles may be changed.", wxID_NO);
+    Keyboard::Press(list, WXK_ESCAPE);
+    EXPECT_FALSE(Manager()->IsShown());
+    EXPECT_TRUE(Stored(hub.store->UserDir(), "U1"));
+}
 
 // OK clicked with the pointer puts the keyboard focus on OK; after the
 // refusal the user types on into the key.

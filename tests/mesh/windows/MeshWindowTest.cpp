@@ -4,6 +4,7 @@
 #include <climits>
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <thread>
 
 #include <gtest/gtest.h>
@@ -373,6 +374,38 @@ TEST_F(MeshWindowTest, ServerDialogGivesTheListTheKeysBackAfterARefusal) {
         Click(&d, "ID_BUTTON_CANCEL");
     });
     EXPECT_EQ(Calls("RVL_EnableMeshServer"), 0u);
+}
+
+// Escape ends a mesh window as its close box does; Enter in a field presses
+// OK.
+TEST_F(MeshWindowTest, EscapeAndEnterEndTheDialogs) {
+    const struct {
+        std::function<wxDialog*()> make;
+        const char* focus;
+        int key;
+        int result;
+    } cases[] = {
+        {[] { return new MeshConfigurationDlg(nullptr); }, "ID_TEXTCTRL_LOCAL_HOST_NAME", WXK_ESCAPE, wxID_CANCEL},
+        {[] { return new MeshConfigurationDlg(nullptr); }, "ID_TEXTCTRL_MESH_CHANNEL", WXK_RETURN, wxID_OK},
+        {[] { return new MeshShareMyInternetDlg(nullptr); }, "ID_LISTCTRL", WXK_ESCAPE, wxID_CANCEL},
+        {[] { return new ViewMeshNeighborsDlg(nullptr); }, "ID_LISTCTRL", WXK_ESCAPE, wxID_CANCEL},
+    };
+    for (const auto& c : cases) {
+        std::unique_ptr<wxDialog> dialog(c.make());
+        const wxString what = dialog->GetTitle() + (c.key == WXK_ESCAPE ? ", Escape" : ", Enter");
+        const int result = RunModal(*dialog, [&](wxDialog& d) {
+            Keyboard::Press(Child<wxWindow>(&d, c.focus), c.key);
+            RunEventLoopUntil([&] { return !d.IsModal(); }, 1000);
+        });
+        EXPECT_EQ(result, c.result) << what;  // wxID_ABORT: the key did nothing
+    }
+    EXPECT_EQ(Calls("RVL_SetMeshChannel"), 1u) << "Enter saved the configuration once";
+
+    auto* client = new MeshUseOthersInternetDlg(nullptr, wxID_ANY);
+    client->Show(true);
+    Keyboard::Press(Child<wxWindow>(client, "ID_LISTCTRL1"), WXK_ESCAPE);
+    EXPECT_FALSE(client->IsShown()) << "Mesh Client Mode, Escape";
+    client->Destroy();
 }
 
 TEST_F(MeshWindowTest, ClientDialogFollowsTheModelAndJoinsTheChosenServer) {
