@@ -11,6 +11,7 @@
 
 #include "CutRows.h"
 #include "DialogMessages.h"
+#include "EscapeKey.h"
 #include "ProfileFieldRules.h"
 
 const long AutoRunSettings::ID_LIST_APP = wxNewId();
@@ -49,6 +50,7 @@ AutoRunSettings::AutoRunSettings(wxWindow* parent, wxWindowID id) {
     m_okButton->SetDefault();
     m_cancelButton = new wxButton(this, ID_BTN_CANCEL, _("Cancel"), wxPoint(305, 256), wxSize(80, 27), 0,
                                   wxDefaultValidator, "ID_BTN_CANCEL");
+    EscapeKey::ClosesWindow(this);
     m_cutRows = std::make_unique<CutRows>(m_list, [this](const wxPoint& point) { return m_list->HitTest(point); });
 }
 

@@ -117,8 +117,9 @@ EditProfileDialog::EditProfileDialog(wxWindow* parent, const ProfileList_t& prof
     Connect(ID_SCANBUTTON, wxEVT_BUTTON, wxCommandEventHandler(EditProfileDialog::OnScan));
     Connect(wxID_ANY, wxEVT_INIT_DIALOG, wxInitDialogEventHandler(EditProfileDialog::OnInitDialog));
     InstallHelpKey(this, ID_HELPCOMMAND, &EditProfileDialog::OnHelp);
-    // Escape asks like Cancel does.
+    // Escape asks like Cancel does; Enter in a text field presses OK.
     SetEscapeId(ID_CANCLEBUTTON);
+    m_okButton->SetDefault();
 }
 
 EditProfileDialog::~EditProfileDialog() = default;
@@ -317,6 +318,9 @@ void EditProfileDialog::OnOK(wxCommandEvent&) {
         break;
     case ProfileField::Ssid:
         focus = m_ssidText;
+        break;
+    case ProfileField::Key:
+        focus = m_keyText;
         break;
     case ProfileField::IpSettingsButton:
         focus = m_defaultButton;

@@ -7,6 +7,7 @@
 #include <wx/textctrl.h>
 
 #include "DialogMessages.h"
+#include "EscapeKey.h"
 #include "HelpKey.h"
 #include "ProfileFieldRules.h"
 
@@ -54,6 +55,8 @@ IPSettings::IPSettings(wxWindow* parent) {
                                   wxDefaultValidator, "ID_BUTTONCANCEL");
     for (wxTextCtrl* text : {TCIP, TCSM, TCGA, TCDNS})
         text->SetMaxLength(15);
+    m_okButton->SetDefault();  // Enter in a field
+    EscapeKey::ClosesWindow(this);
     InstallHelpKey(this, ID_HELPCOMMAND, &IPSettings::OnHelp);
 }
 

@@ -4,6 +4,7 @@
 #include <wx/checkbox.h>
 #include <wx/intl.h>
 
+#include "EscapeKey.h"
 #include "HelpKey.h"
 
 const long NetSecrityDlg::ID_CBINTERNET = wxNewId();
@@ -28,6 +29,8 @@ NetSecrityDlg::NetSecrityDlg(wxWindow* parent, wxWindowID id, const wxPoint& /*p
     Connect(ID_BTNOK, wxEVT_BUTTON, wxCommandEventHandler(NetSecrityDlg::OnOK));
     Connect(ID_BTNCANCEL, wxEVT_BUTTON, wxCommandEventHandler(NetSecrityDlg::OnCancel));
     Connect(wxID_ANY, wxEVT_INIT_DIALOG, wxInitDialogEventHandler(NetSecrityDlg::OnInitDialog));
+    m_pOKButton->SetDefault();  // Enter on the check box
+    EscapeKey::ClosesWindow(this);
     InstallHelpKey(this, ID_HELPCOMMAND, &NetSecrityDlg::OnHelp);
 }
 

@@ -151,6 +151,8 @@ void ProfileGeneralSettings::OnPageChanging(wxWizardEvent& event) {
             m_pNameTextCtrl->SetFocus();
         else if (outcome.verdict.focus == ProfileField::Ssid)
             m_pWirelessPage->GetSsidCtrl()->SetFocus();
+        else if (outcome.verdict.focus == ProfileField::Key)
+            m_pWirelessPage->GetKeyCtrl()->SetFocus();
         else
             m_pOtherPage->FocusOn(outcome.verdict.focus);
         return;

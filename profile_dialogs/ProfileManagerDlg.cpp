@@ -17,6 +17,7 @@
 #include "CommandRunner.h"
 #include "CutRows.h"
 #include "EditProfileDialog.h"
+#include "EscapeKey.h"
 #include "NetworkTypes.h"
 #include "PictureLoader.h"
 #include "ProfileEvent.h"
@@ -83,6 +84,7 @@ ProfileManagerDlg::ProfileManagerDlg(wxWindow* parent, wxWindowID) {
            wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX | wxMINIMIZE_BOX | wxCLIP_CHILDREN);
     SetClientSize(500, 380);
     CreateControls();
+    EscapeKey::ClosesWindow(this);
     SetIcon([] {
         wxIcon icon;
         icon.CopyFromBitmap(ProfileListImages::WindowIcon());

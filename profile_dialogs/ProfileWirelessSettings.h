@@ -35,6 +35,7 @@ public:
     bool IsSsidChanged() const { return m_bSSIDChanged; }
     void SetSsidChanged(bool changed) { m_bSSIDChanged = changed; }
     wxTextCtrl* GetSsidCtrl() const { return m_pSsidTextCtrl; }
+    wxTextCtrl* GetKeyCtrl() const { return m_pKeyTextCtrl; }
 
 private:
     // Key field, key index and hint as the chosen security asks; the key is

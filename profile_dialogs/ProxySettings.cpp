@@ -8,6 +8,7 @@
 #include <wx/textctrl.h>
 
 #include "DialogMessages.h"
+#include "EscapeKey.h"
 #include "HelpKey.h"
 #include "ProfileFieldRules.h"
 
@@ -49,6 +50,8 @@ ProxySettings::ProxySettings(wxWindow* parent) {
     Connect(ID_BUTTONOK, wxEVT_BUTTON, wxCommandEventHandler(ProxySettings::OnOK));
     Connect(ID_BUTTONCANCEL, wxEVT_BUTTON, wxCommandEventHandler(ProxySettings::OnCancel));
     Connect(wxID_ANY, wxEVT_INIT_DIALOG, wxInitDialogEventHandler(ProxySettings::OnInitDialog));
+    m_okButton->SetDefault();  // Enter in a field
+    EscapeKey::ClosesWindow(this);
     InstallHelpKey(this, ID_HELPCOMMAND, &ProxySettings::OnHelp);
 }
 

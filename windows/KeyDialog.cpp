@@ -56,6 +56,7 @@ void KeyDialog::OnButton(wxCommandEvent& event) {
     const wxString key = m_pKeyText->GetValue();
     if (key.empty()) {
         wxMessageBox(_("Please input a key!"), _("Message"), wxOK | wxICON_INFORMATION, this);
+        m_pKeyText->SetFocus();
         return;
     }
     m_key = key;

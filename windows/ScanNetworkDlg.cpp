@@ -16,6 +16,7 @@
 #include "ApStatusUtil.h"
 #include "ButtonWidth.h"
 #include "DataCenter.h"
+#include "EscapeKey.h"
 #include "GaugeDialog.h"
 #include "MacFunctions.h"
 #include "NetworkTypes.h"
@@ -120,6 +121,7 @@ ScanNetworkDlg::ScanNetworkDlg(wxWindow* parent, wxWindowID, const wxPoint&, con
     // A click on any icon button reaches the window.
     Bind(wxEVT_BUTTON, &ScanNetworkDlg::SelectListItem, this, ICON_ID_BASE,
          ICON_ID_BASE + ScanRecorder::SLOT_COUNT - 1);
+    EscapeKey::ClosesWindow(this);
     CentreOnScreen(wxBOTH);
 
     m_bUsedForConnect = true;

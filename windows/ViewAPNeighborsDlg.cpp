@@ -13,6 +13,7 @@
 #include <wx/thread.h>
 
 #include "CommandRunner.h"
+#include "EscapeKey.h"
 #include "GaugeDialog.h"
 #include "NetworkTypes.h"
 #include "PictureLoader.h"
@@ -132,6 +133,7 @@ ViewAPNeighborsDlg::ViewAPNeighborsDlg(wxWindow* parent, wxWindowID, const wxPoi
     m_pGaugeDialog = new GaugeDialog(this, -1);
     wxAcceleratorEntry help(wxACCEL_NORMAL, WXK_F1, Id(ID_HELP_VIEWAPNEIGHBORS));
     SetAcceleratorTable(wxAcceleratorTable(1, &help));
+    EscapeKey::ClosesWindow(this);
 }
 
 ViewAPNeighborsDlg::~ViewAPNeighborsDlg() {

@@ -9,6 +9,7 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include "EscapeKey.h"
 #include "MeshConfigurationStore.h"
 #include "MeshConfigurationValidator.h"
 #include "MeshWindowParts.h"
@@ -86,6 +87,8 @@ MeshConfigurationDlg::MeshConfigurationDlg(wxWindow* parent, wxWindowID, const w
     Bind(wxEVT_BUTTON, &MeshConfigurationDlg::OnOK, this, ID_BUTTON_OK);
     Bind(wxEVT_BUTTON, &MeshConfigurationDlg::OnCancel, this, ID_BUTTON_CANCEL);
     Bind(wxEVT_INIT_DIALOG, &MeshConfigurationDlg::OnInit, this);
+    m_pOK->SetDefault();  // Enter in a field
+    EscapeKey::ClosesWindow(this);
     SetIcon(MeshWindowParts::Icon(kPicture, wxBITMAP_TYPE_PNG));
 }
 

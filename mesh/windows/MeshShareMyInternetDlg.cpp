@@ -10,6 +10,7 @@
 #include <wx/stattext.h>
 
 #include "DataCenter.h"
+#include "EscapeKey.h"
 #include "MeshInfoManager.h"
 #include "MeshStateMachine.h"
 #include "MeshWindowParts.h"
@@ -58,6 +59,7 @@ MeshShareMyInternetDlg::MeshShareMyInternetDlg(wxWindow* parent, wxWindowID, con
     Bind(wxEVT_BUTTON, &MeshShareMyInternetDlg::OnRefresh, this, ID_BUTTON_REFRESH);
     Bind(wxEVT_BUTTON, &MeshShareMyInternetDlg::OnOK, this, ID_BUTTON_OK);
     Bind(wxEVT_BUTTON, &MeshShareMyInternetDlg::OnCancel, this, ID_BUTTON_CANCEL);
+    EscapeKey::ClosesWindow(this);
 
     m_pList->InsertColumn(0, _("Interface"));
     m_pList->SetColumnWidth(0, 200);
@@ -98,14 +100,17 @@ void MeshShareMyInternetDlg::OnOK(wxCommandEvent&) {
     const long row = m_pList->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED);
     if (row < 0) {
         wxMessageBox(_("Please choose an interface to share the internet."), title, wxOK, this);
+        m_pList->SetFocus();
         return;
     }
     const wxString name = m_pList->GetItemText(row, 0);
     // A share that could not be announced is refused before the question;
     // the dialog stays for another choice.
     MeshStateMachine* mesh = MeshStateMachine::Current();
-    if (mesh != nullptr && !mesh->CanShare(name))
+    if (mesh != nullptr && !mesh->CanShare(name)) {
+        m_pList->SetFocus();
         return;
+    }
     if (wxMessageBox(_("Are you sure to make the local machine as Mesh Server?"), title,
                      wxYES_NO | wxNO_DEFAULT | wxICON_WARNING, this) != wxYES) {
         EndModal(wxID_CANCEL);

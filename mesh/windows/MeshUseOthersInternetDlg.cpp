@@ -9,6 +9,7 @@
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
 
+#include "EscapeKey.h"
 #include "ListColumnFit.h"
 #include "MeshInfoManager.h"
 #include "MeshStateMachine.h"
@@ -55,6 +56,7 @@ MeshUseOthersInternetDlg::MeshUseOthersInternetDlg(wxWindow* parent, wxWindowID,
     Bind(wxEVT_BUTTON, &MeshUseOthersInternetDlg::OnRefresh, this, ID_BUTTON_REFRESH);
     Bind(wxEVT_BUTTON, &MeshUseOthersInternetDlg::OnOK, this, ID_BUTTON_OK);
     Bind(wxEVT_BUTTON, &MeshUseOthersInternetDlg::OnCancel, this, ID_BUTTON_CANCEL);
+    EscapeKey::ClosesWindow(this);
 
     m_pList->InsertColumn(0, _("Hostname"));
     m_pList->SetColumnWidth(0, 130);

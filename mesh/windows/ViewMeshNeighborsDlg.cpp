@@ -10,6 +10,7 @@
 #include <wx/statline.h>
 #include <wx/stattext.h>
 
+#include "EscapeKey.h"
 #include "GaugeDialog.h"
 #include "ListColumnFit.h"
 #include "MeshNeighborRows.h"
@@ -57,6 +58,7 @@ ViewMeshNeighborsDlg::ViewMeshNeighborsDlg(wxWindow* parent, wxWindowID, const w
     Bind(wxEVT_INIT_DIALOG, &ViewMeshNeighborsDlg::OnInitDialog, this);
     Bind(wxEVT_BUTTON, &ViewMeshNeighborsDlg::OnRefresh, this, ID_BUTTON_REFRESH);
     Bind(wxEVT_BUTTON, &ViewMeshNeighborsDlg::OnOK, this, ID_BUTTON_OK);
+    EscapeKey::ClosesWindow(this);
 
     m_pList->InsertColumn(0, _("Hostname "));
     m_pList->SetColumnWidth(0, 180);

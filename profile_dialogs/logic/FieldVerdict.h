@@ -9,6 +9,7 @@ enum class ProfileField {
     None,
     Name,
     Ssid,
+    Key,
     IpAddress,
     SubnetMask,
     Gateway,

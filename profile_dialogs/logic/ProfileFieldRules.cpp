@@ -111,30 +111,30 @@ FieldVerdict CheckSsid(const wxString& text, bool typed, SsidMessage style) {
 
 FieldVerdict CheckWepKey(const wxString& key) {
     if (key.empty())
-        return FieldVerdict::Refuse(_("WEP key cannot be empty!"), ProfileField::None);
+        return FieldVerdict::Refuse(_("WEP key cannot be empty!"), ProfileField::Key);
     const size_t length = key.length();
     if (length == 10 || length == 26) {
         if (AllOf(key, IsHexDigit))
             return FieldVerdict::Accept();
         return FieldVerdict::Refuse(
             _("WEP key must be hexadecimal. \n(Must contain only numbers 0-9 and letters a-f)"),
-            ProfileField::None);
+            ProfileField::Key);
     }
     if ((length == 5 || length == 13) && AllOf(key, IsPrintableAscii))
         return FieldVerdict::Accept();
     return FieldVerdict::Refuse(_("WEP key must be 10 or 26 hexadecimal digits, or 5 or 13 ASCII characters!"),
-                                ProfileField::None);
+                                ProfileField::Key);
 }
 
 FieldVerdict CheckWpaKey(const wxString& key) {
     if (key.empty())
-        return FieldVerdict::Refuse(_("WPA key cannot be empty!"), ProfileField::None);
+        return FieldVerdict::Refuse(_("WPA key cannot be empty!"), ProfileField::Key);
     const size_t length = key.length();
     if ((length == 64 && AllOf(key, IsHexDigit)) ||
         (length >= 8 && length <= 63 && AllOf(key, IsPrintableAscii)))
         return FieldVerdict::Accept();
     return FieldVerdict::Refuse(_("WPA key must be 8 to 63 ASCII characters, or 64 hexadecimal digits!"),
-                                ProfileField::None);
+                                ProfileField::Key);
 }
 
 FieldVerdict CheckIpSettings(const wxString& ip, const wxString& mask, const wxString& gateway,

@@ -43,7 +43,7 @@ FieldVerdict CheckSsid(const wxString& text, bool typed, SsidMessage style = Ssi
 // A WEP key: 10 or 26 hexadecimal digits, or 5 or 13 printable ASCII
 // characters.  A WPA-PSK key: 8 to 63 printable ASCII characters, or 64
 // hexadecimal digits.  Keys are taken as typed (no trimming); a refused key
-// leaves the focus where it is.
+// sends the user back to the key field.
 FieldVerdict CheckWepKey(const wxString& key);
 FieldVerdict CheckWpaKey(const wxString& key);
 

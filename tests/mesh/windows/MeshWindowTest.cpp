@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <climits>
 #include <cstring>
+#include <functional>
+#include <memory>
 #include <thread>
 
 #include <gtest/gtest.h>
@@ -17,6 +19,7 @@
 #include "GuiTestSupport.h"
 #include "IPDlg.h"
 #include "InterfaceTable.h"
+#include "Keyboard.h"
 #include "LongValues.h"
 #include "MeshConfigurationDlg.h"
 #include "MeshInfoManager.h"
@@ -354,6 +357,55 @@ TEST_F(MeshWindowTest, ServerDialogEndsWithCancelWhenNothingWasShared) {
 
     MeshShareMyInternetDlg closed(nullptr);
     EXPECT_EQ(RunModal(closed, [](wxDialog& d) { d.Close(); }), wxID_CANCEL) << "the close box";
+}
+
+// A wired interface without an address is refused after a click on OK;
+// the arrow keys then move on in the list.
+TEST_F(MeshWindowTest, ServerDialogGivesTheListTheKeysBackAfterARefusal) {
+    SimControl::SetWiredLink(false);
+    interfaces.interfaces = {{"eth0", "", true, true}, {"ra0", "", false, true}};
+    ShareThroughTheDialog([](wxDialog& d) {
+        auto* list = Child<wxListCtrl>(&d, "ID_LISTCTRL");
+        ModalDialogAnswerer::Get().Expect("eth0 cannot be shared", wxID_OK);
+        ASSERT_TRUE(PointerClick(Child<wxButton>(&d, "ID_BUTTON_OK"),
+                                 [] { return ModalDialogAnswerer::Get().PendingExpectations() == 0; }));
+        Keyboard::Press(WXK_DOWN);
+        EXPECT_EQ(list->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED), 1);
+        Click(&d, "ID_BUTTON_CANCEL");
+    });
+    EXPECT_EQ(Calls("RVL_EnableMeshServer"), 0u);
+}
+
+// Escape ends a mesh window as its close box does; Enter in a field presses
+// OK.
+TEST_F(MeshWindowTest, EscapeAndEnterEndTheDialogs) {
+    const struct {
+        std::function<wxDialog*()> make;
+        const char* focus;
+        int key;
+        int result;
+    } cases[] = {
+        {[] { return new MeshConfigurationDlg(nullptr); }, "ID_TEXTCTRL_LOCAL_HOST_NAME", WXK_ESCAPE, wxID_CANCEL},
+        {[] { return new MeshConfigurationDlg(nullptr); }, "ID_TEXTCTRL_MESH_CHANNEL", WXK_RETURN, wxID_OK},
+        {[] { return new MeshShareMyInternetDlg(nullptr); }, "ID_LISTCTRL", WXK_ESCAPE, wxID_CANCEL},
+        {[] { return new ViewMeshNeighborsDlg(nullptr); }, "ID_LISTCTRL", WXK_ESCAPE, wxID_CANCEL},
+    };
+    for (const auto& c : cases) {
+        std::unique_ptr<wxDialog> dialog(c.make());
+        const wxString what = dialog->GetTitle() + (c.key == WXK_ESCAPE ? ", Escape" : ", Enter");
+        const int result = RunModal(*dialog, [&](wxDialog& d) {
+            Keyboard::Press(Child<wxWindow>(&d, c.focus), c.key);
+            RunEventLoopUntil([&] { return !d.IsModal(); }, 1000);
+        });
+        EXPECT_EQ(result, c.result) << what;  // wxID_ABORT: the key did nothing
+    }
+    EXPECT_EQ(Calls("RVL_SetMeshChannel"), 1u) << "Enter saved the configuration once";
+
+    auto* client = new MeshUseOthersInternetDlg(nullptr, wxID_ANY);
+    client->Show(true);
+    Keyboard::Press(Child<wxWindow>(client, "ID_LISTCTRL1"), WXK_ESCAPE);
+    EXPECT_FALSE(client->IsShown()) << "Mesh Client Mode, Escape";
+    client->Destroy();
 }
 
 TEST_F(MeshWindowTest, ClientDialogFollowsTheModelAndJoinsTheChosenServer) {

@@ -128,7 +128,7 @@ TEST(ProfileFieldRules, Keys) {
         const wxString key = wxString::FromUTF8(r.key.c_str());
         const FieldVerdict v = r.wep ? CheckWepKey(key) : CheckWpaKey(key);
         EXPECT_EQ(Outcome(v), r.expected) << (r.wep ? "WEP " : "WPA ") << r.key;
-        EXPECT_EQ(v.focus, ProfileField::None);
+        EXPECT_EQ(v.focus, v.accepted ? ProfileField::None : ProfileField::Key);
     }
 }
 
