@@ -18,30 +18,51 @@ struct CertFree { void operator()(X509* c) const { X509_free(c); } };
 struct FileClose { void operator()(FILE* f) const { std::fclose(f); } };
 struct OpenSslFree { void operator()(void* p) const { OPENSSL_free(p); } };
 
+CertificateVerifier::Verdict VerdictOf(int error) {
+    switch (error) {
+    case X509_V_ERR_CERT_HAS_EXPIRED:
+        return CertificateVerifier::Verdict::EXPIRED;
+    case X509_V_ERR_CERT_NOT_YET_VALID:
+        return CertificateVerifier::Verdict::NOT_YET_VALID;
+    case X509_V_ERR_UNABLE_TO_GET_ISSUER_CERT:
+    case X509_V_ERR_UNABLE_TO_GET_ISSUER_CERT_LOCALLY:
+    case X509_V_ERR_UNABLE_TO_VERIFY_LEAF_SIGNATURE:
+    case X509_V_ERR_DEPTH_ZERO_SELF_SIGNED_CERT:
+    case X509_V_ERR_SELF_SIGNED_CERT_IN_CHAIN:
+    case X509_V_ERR_CERT_SIGNATURE_FAILURE:
+    case X509_V_ERR_UNABLE_TO_DECRYPT_CERT_SIGNATURE:
+        return CertificateVerifier::Verdict::NOT_SIGNED;
+    default:
+        return CertificateVerifier::Verdict::REFUSED;
+    }
+}
+
 }  // namespace
 
-bool CertificateVerifier::Verify(const std::string& caFile, const std::string& certFile) {
+CertificateVerifier::Verdict CertificateVerifier::Check(const std::string& caFile, const std::string& certFile) {
     std::unique_ptr<X509_STORE, StoreFree> store(X509_STORE_new());
-    if (!store || X509_STORE_load_file(store.get(), caFile.c_str()) != 1) {
+    if (!store || X509_STORE_load_file(store.get(), caFile.c_str()) != 1 ||
+        sk_X509_OBJECT_num(X509_STORE_get0_objects(store.get())) == 0) {
         ERR_clear_error();
-        return false;
+        return Verdict::NO_CA;
     }
     std::unique_ptr<FILE, FileClose> file(std::fopen(certFile.c_str(), "r"));
     if (!file)
-        return false;
+        return Verdict::UNREADABLE;
     std::unique_ptr<X509, CertFree> cert(PEM_read_X509(file.get(), nullptr, nullptr, nullptr));
     if (!cert) {
         ERR_clear_error();
-        return false;
+        return Verdict::UNREADABLE;
     }
     std::unique_ptr<X509_STORE_CTX, CtxFree> ctx(X509_STORE_CTX_new());
     if (!ctx || X509_STORE_CTX_init(ctx.get(), store.get(), cert.get(), nullptr) != 1) {
         ERR_clear_error();
-        return false;
+        return Verdict::REFUSED;
     }
     const bool ok = X509_verify_cert(ctx.get()) == 1;
+    const int error = X509_STORE_CTX_get_error(ctx.get());
     ERR_clear_error();
-    return ok;
+    return ok ? Verdict::TRUSTED : VerdictOf(error);
 }
 
 bool CertificateVerifier::IsOnePemCertificate(const std::string& file) {

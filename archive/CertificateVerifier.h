@@ -8,10 +8,25 @@
 // trusted, so a certificate from a public CA does not verify.
 class CertificateVerifier {
 public:
-    // True only when certFile holds a certificate that chains to a
+    enum class Verdict {
+        TRUSTED,
+        NO_CA,            // caFile missing, unreadable, or without a certificate
+        UNREADABLE,       // certFile missing or not a PEM certificate
+        NOT_SIGNED,       // no chain from the certificate to a certificate of caFile
+        EXPIRED,
+        NOT_YET_VALID,
+        REFUSED,          // any other failure of the verification
+    };
+
+    // TRUSTED only when certFile holds a certificate that chains to a
     // certificate of caFile and passes OpenSSL's default verification (dates
-    // included).  A missing, unreadable or malformed file gives false.
-    static bool Verify(const std::string& caFile, const std::string& certFile);
+    // included); otherwise why not.
+    static Verdict Check(const std::string& caFile, const std::string& certFile);
+
+    // Whether Check trusts the certificate.
+    static bool Verify(const std::string& caFile, const std::string& certFile) {
+        return Check(caFile, certFile) == Verdict::TRUSTED;
+    }
 
     // True when the file holds exactly one PEM block, a certificate that
     // parses as X.509 to its last byte, and nothing else but text around

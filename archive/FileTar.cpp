@@ -72,9 +72,11 @@ struct Extraction {
 };
 
 // Opens the archive and reads magic and header; returns the descriptor or
-// -1.  headerBytes receives how many header bytes the file really holds.
-int OpenArchive(const wxString& archivePath, off_t& fileSize,
-                FileTarHeader& header, size_t& headerBytes) {
+// -1 with the reason in `refusal`.  headerBytes receives how many header
+// bytes the file really holds.
+int OpenArchive(const wxString& archivePath, off_t& fileSize, FileTarHeader& header, size_t& headerBytes,
+                FileTar::Refusal& refusal) {
+    refusal = FileTar::Refusal::CANNOT_OPEN;
     const std::string path = FsPath(archivePath);
     if (path.empty())
         return -1;
@@ -85,8 +87,13 @@ int OpenArchive(const wxString& archivePath, off_t& fileSize,
     if (::fstat(opened.get(), &st) != 0 || !S_ISREG(st.st_mode))
         return -1;
     unsigned char magic[4];
-    if (ReadAt(opened.get(), magic, 4, 0) != 4 || FileTarBytes::GetU32(magic) != FileTar::kMagic)
+    const ssize_t gotMagic = ReadAt(opened.get(), magic, 4, 0);
+    if (gotMagic < 0)
         return -1;
+    refusal = FileTar::Refusal::NOT_AN_ARCHIVE;
+    if (gotMagic != 4 || FileTarBytes::GetU32(magic) != FileTar::kMagic)
+        return -1;
+    refusal = FileTar::Refusal::CANNOT_OPEN;
     unsigned char raw[FileTarHeader::kBytes] = {};
     const ssize_t got = ReadAt(opened.get(), raw, sizeof raw, kHeaderOffset);
     if (got < 0)
@@ -139,7 +146,8 @@ bool ExtractOne(int archive, int dir, const Extraction& file) {
 int FileTar::ReadHeader(const wxString& archivePath, FileTarHeader& header) {
     off_t fileSize = 0;
     size_t headerBytes = 0;
-    Fd fd(OpenArchive(archivePath, fileSize, header, headerBytes));
+    Refusal refusal;
+    Fd fd(OpenArchive(archivePath, fileSize, header, headerBytes, refusal));
     return fd.get() < 0 ? 1 : 0;
 }
 
@@ -148,25 +156,32 @@ int FileTar::UnTar(const wxString& archivePath, const wxString& destFolder) {
 }
 
 int FileTar::UnTar(const wxString& archivePath, const wxString& destFolder, const wxString& firstName,
-                   const std::function<bool()>& firstAccepted) {
+                   const std::function<bool()>& firstAccepted, Refusal* refusal) {
+    const auto refuse = [refusal](Refusal why) {
+        if (refusal != nullptr)
+            *refusal = why;
+        return 1;
+    };
     const bool firstRequired = static_cast<bool>(firstAccepted);
     FileTarHeader header;
     off_t fileSize = 0;
     size_t headerBytes = 0;
-    Fd archive(OpenArchive(archivePath, fileSize, header, headerBytes));
+    Refusal opening;
+    Fd archive(OpenArchive(archivePath, fileSize, header, headerBytes, opening));
     if (archive.get() < 0)
-        return 1;
+        return refuse(opening);
     const int32_t count = header.GetCount();
     if (count <= 0)
-        return firstRequired ? 1 : 0;
+        return firstRequired ? refuse(Refusal::NO_FIRST_ENTRY) : 0;
     if (count > FileTarHeader::kMaxCount || headerBytes < FileTarHeader::kBytes)
-        return 1;
+        return refuse(Refusal::DAMAGED);
 
     // The whole table, checked before anything is written.
     const size_t tableBytes = static_cast<size_t>(count) * FileTarEntry::kBytes;
     std::unique_ptr<unsigned char[]> table(new unsigned char[tableBytes]);
-    if (ReadAt(archive.get(), table.get(), tableBytes, kTableOffset) != static_cast<ssize_t>(tableBytes))
-        return 1;
+    const ssize_t gotTable = ReadAt(archive.get(), table.get(), tableBytes, kTableOffset);
+    if (gotTable != static_cast<ssize_t>(tableBytes))
+        return refuse(gotTable < 0 ? Refusal::CANNOT_OPEN : Refusal::DAMAGED);
     std::vector<Extraction> files;
     files.reserve(static_cast<size_t>(count));
     for (int32_t k = 0; k < count; ++k) {
@@ -174,36 +189,39 @@ int FileTar::UnTar(const wxString& archivePath, const wxString& destFolder, cons
         entry.Deserialize(table.get() + static_cast<size_t>(k) * FileTarEntry::kBytes);
         wxString name;
         if (!entry.SafeName(name))
-            return 1;
+            return refuse(Refusal::DAMAGED);
         if (static_cast<uint64_t>(entry.offset) + entry.size > static_cast<uint64_t>(fileSize))
-            return 1;
+            return refuse(Refusal::DAMAGED);
         const std::string bytes = FsPath(name);
         if (bytes.empty() || bytes.find('/') != std::string::npos)
-            return 1;
+            return refuse(Refusal::DAMAGED);
         files.push_back(Extraction{bytes, entry.offset, entry.size});
     }
     if (!DataRangesApart(files, static_cast<uint64_t>(kTableOffset) + tableBytes))
-        return 1;
+        return refuse(Refusal::DAMAGED);
 
     const std::string dest = FsPath(destFolder);
     if (dest.empty())
-        return 1;
+        return refuse(Refusal::CANNOT_WRITE);
     Fd dir(::open(dest.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dir.get() < 0)
-        return 1;
+        return refuse(Refusal::CANNOT_WRITE);
     const std::string first = firstRequired ? FsPath(firstName) : std::string();
     if (firstRequired) {
         const auto last = std::find_if(files.rbegin(), files.rend(),
                                        [&first](const Extraction& f) { return f.name == first; });
-        if (first.empty() || last == files.rend() || !ExtractOne(archive.get(), dir.get(), *last) ||
-            !firstAccepted())
-            return 1;
+        if (first.empty() || last == files.rend())
+            return refuse(Refusal::NO_FIRST_ENTRY);
+        if (!ExtractOne(archive.get(), dir.get(), *last))
+            return refuse(Refusal::CANNOT_WRITE);
+        if (!firstAccepted())
+            return refuse(Refusal::FIRST_NOT_ACCEPTED);
     }
     for (const Extraction& file : files) {
         if (firstRequired && file.name == first)
             continue;
         if (!ExtractOne(archive.get(), dir.get(), file))
-            return 1;
+            return refuse(Refusal::CANNOT_WRITE);
     }
     return 0;
 }

@@ -26,15 +26,26 @@ public:
     static constexpr size_t kCopyBlock = 8092;
     static constexpr size_t kWriteBlock = 32368;
 
+    // Why UnTar gave 1.
+    enum class Refusal {
+        CANNOT_OPEN,         // missing, unreadable, or not a regular file
+        NOT_AN_ARCHIVE,      // no settings archive's magic number
+        DAMAGED,             // header, entry table or file bytes not as checked above
+        CANNOT_WRITE,        // an entry could not be written into the folder
+        NO_FIRST_ENTRY,      // no entry of the name that was to come first
+        FIRST_NOT_ACCEPTED,  // that entry was written and not accepted
+    };
+
     // Extracts every entry into destFolder (with or without the trailing
     // separator).  0 on success, 1 on any refusal or failure.
     static int UnTar(const wxString& archivePath, const wxString& destFolder);
     // As UnTar, but the entry named firstName (the last of that name) is
     // written first and firstAccepted, which may read it, decides whether
     // any other entry is written.  1 when there is no such entry or it is
-    // not accepted; the entries of that name are not written again.
+    // not accepted; the entries of that name are not written again.  On 1
+    // the reason goes to `refusal` when given.
     static int UnTar(const wxString& archivePath, const wxString& destFolder, const wxString& firstName,
-                     const std::function<bool()>& firstAccepted);
+                     const std::function<bool()>& firstAccepted, Refusal* refusal = nullptr);
 
     // Checks the magic and reads the header; bytes missing at the end of a
     // short file read as zero.  0 on success, 1 otherwise.

@@ -6,6 +6,7 @@
 #include <wx/arrstr.h>
 #include <wx/string.h>
 
+#include "CertificateVerifier.h"
 #include "RvlSdk.h"
 
 // Imports a settings archive: unpacks its "sslservercert.pem" into a private
@@ -33,20 +34,42 @@ public:
     void SetOverwriteQuestion(OverwriteQuestion question) { m_question = std::move(question); }
     void SetFileWriter(FileWriter writer) { m_writer = std::move(writer); }
 
+    // Why an import returned false.
+    enum class Refusal {
+        NO_WORK_FOLDER,
+        CANNOT_OPEN,               // the archive is missing or cannot be read
+        NOT_AN_ARCHIVE,
+        DAMAGED_ARCHIVE,
+        CANNOT_UNPACK,             // a file could not be written to the work folder
+        NO_SERVER_CERTIFICATE,
+        NO_CA_CERTIFICATE,         // this laptop's CA file is missing or holds none
+        CERTIFICATE_UNREADABLE,
+        CERTIFICATE_NOT_SIGNED,    // not signed by the CA of this laptop
+        CERTIFICATE_EXPIRED,
+        CERTIFICATE_NOT_YET_VALID,
+        CERTIFICATE_REFUSED,       // refused for another reason
+        NOT_COPIED,                // a file was not copied into the settings folder
+    };
+
     // True when the certificate verified and every file that was to be
     // copied was copied.  Names of files not copied are appended to
     // notImported (may be null).  A refused archive or certificate copies
-    // nothing and returns false.
-    bool Import(const wxString& archivePath, wxArrayString* notImported);
+    // nothing and returns false.  On false the reason goes to `refusal`
+    // when given.
+    bool Import(const wxString& archivePath, wxArrayString* notImported, Refusal* refusal = nullptr);
     bool LoadSchoolSetting(const wxString& archivePath, wxArrayString* notImported);
 
-    // numberedFolder without a trailing separator.
-    static bool CheckServerCertification(const wxString& numberedFolder);
+    // The reason, as one translated sentence for the user.
+    static wxString RefusalText(Refusal refusal);
+
+    // The server certificate of the unpacked archive against this laptop's
+    // CA file; numberedFolder without a trailing separator.
+    static CertificateVerifier::Verdict CheckServerCertification(const wxString& numberedFolder);
     // wxID_YES when the file may be replaced.
     int ConfirmOverwrite(const wxString& fileName);
 
 private:
-    bool Run(const wxString& archivePath, wxArrayString* notImported, bool interactive);
+    bool Run(const wxString& archivePath, wxArrayString* notImported, bool interactive, Refusal* refusal);
 
     int m_counter;
     OverwriteQuestion m_question;

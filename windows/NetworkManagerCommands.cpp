@@ -161,7 +161,8 @@ void NetworkManagerDlg::OnImportSchoolSettings(wxCommandEvent&) {
 
 void NetworkManagerDlg::ImportArchive(const wxString& path) {
     wxArrayString notImported;
-    if (m_importer.Import(path, &notImported)) {
+    SchoolSettingImporter::Refusal refusal = SchoolSettingImporter::Refusal::NOT_COPIED;
+    if (m_importer.Import(path, &notImported, &refusal)) {
         wxMessageBox(_("Import successful."), _("Message"), wxOK | wxICON_INFORMATION, this);
         FillProfileCombo();
     } else {
@@ -170,6 +171,8 @@ void NetworkManagerDlg::ImportArchive(const wxString& path) {
             text += _("\nThe following files were not imported.");
             for (const wxString& name : notImported)
                 text += "\n" + name;
+        } else {
+            text += "\n" + SchoolSettingImporter::RefusalText(refusal);
         }
         wxMessageBox(text, _("Message"), wxOK | wxICON_INFORMATION, this);
     }

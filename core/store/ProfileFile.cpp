@@ -8,6 +8,9 @@
 #include <cstring>
 #include <deque>
 #include <initializer_list>
+#include <map>
+#include <mutex>
+#include <tuple>
 #include <utility>
 
 #include <dirent.h>
@@ -254,35 +257,69 @@ ProfileFile::Refusal RefusalOf(BoundedXmlFile::Result result) {
     }
 }
 
-}  // namespace
+struct ReadOutcome {
+    bool read;
+    ProfileFile::Refusal refusal;
+    // Why, in a few English words; null when there is no file to read
+    // (nothing at the path, or a folder, device or pipe).
+    const char* reason;
+};
 
-bool ProfileFile::Read(const std::string& path, ProfileList_t& profile, Refusal* refusal) {
-    const auto refuse = [&](Refusal why, const char* what) {
-        if (what != nullptr)
-            Log(std::string("unreadable profile (") + what + "): " + path);
-        if (refusal != nullptr)
-            *refusal = why;
-        return false;
-    };
-    const std::string name = NameFromPath(path);
+// ProfileFile::Read without its trace line.
+ReadOutcome ReadProfile(const std::string& path, ProfileList_t& profile) {
+    using Refusal = ProfileFile::Refusal;
+    const std::string name = ProfileFile::NameFromPath(path);
     if (name.empty())
-        return refuse(Refusal::NO_NAME, "empty name");
+        return {false, Refusal::NO_NAME, "empty name"};
 
     TiXmlDocument document;
     const BoundedXmlFile::Result loaded = BoundedXmlFile::Load(path, kProfileLimits, document);
     if (loaded != BoundedXmlFile::READ) {
         const bool quiet = loaded == BoundedXmlFile::MISSING || loaded == BoundedXmlFile::NOT_A_FILE;
-        return refuse(RefusalOf(loaded), quiet ? nullptr : BoundedXmlFile::Describe(loaded));
+        return {false, RefusalOf(loaded), quiet ? nullptr : BoundedXmlFile::Describe(loaded)};
     }
     const TiXmlElement* root = document.RootElement();
     if (root->ValueStr() != ProfileTags::PROFILE)
-        return refuse(Refusal::NOT_A_PROFILE, "not a profile document");
+        return {false, Refusal::NOT_A_PROFILE, "not a profile document"};
     ProfileList_t read;
     if (!ReadDocument(root, read))
-        return refuse(Refusal::NOT_A_PROFILE, "value does not decode");
+        return {false, Refusal::NOT_A_PROFILE, "value does not decode"};
     read.name = name;
     profile = std::move(read);
-    return true;
+    return {true, Refusal::NOT_A_PROFILE, nullptr};
+}
+
+// Tells on standard error that a profile file of a folder was skipped, and
+// why.  The lists are loaded whenever a window or the tray menu shows them,
+// so a file is told of once in each state: again only after it was changed
+// or made anew and is still refused.
+void TellSkipped(const std::string& path, const char* reason) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        st = {};  // it went in the meantime
+    auto state = std::make_tuple(std::string(reason), st.st_dev, st.st_ino, st.st_size, st.st_mtim.tv_sec,
+                                 st.st_mtim.tv_nsec, st.st_ctim.tv_sec, st.st_ctim.tv_nsec);
+    static std::mutex mutex;
+    static std::map<std::string, decltype(state)> told;
+    std::lock_guard<std::mutex> lock(mutex);
+    const auto known = told.find(path);
+    if (known != told.end() && known->second == state)
+        return;
+    told[path] = std::move(state);
+    std::fprintf(stderr, "Tidewave: %s ignored (%s)\n", path.c_str(), reason);
+}
+
+}  // namespace
+
+bool ProfileFile::Read(const std::string& path, ProfileList_t& profile, Refusal* refusal) {
+    const ReadOutcome outcome = ReadProfile(path, profile);
+    if (outcome.read)
+        return true;
+    if (outcome.reason != nullptr)
+        Log(std::string("unreadable profile (") + outcome.reason + "): " + path);
+    if (refusal != nullptr)
+        *refusal = outcome.refusal;
+    return false;
 }
 
 wxString ProfileFile::RefusalText(Refusal refusal) {
@@ -417,10 +454,15 @@ bool ProfileFile::ReadFolder(const std::string& folder, std::vector<ProfileList_
         found.emplace_back();
         // A name the store cannot write back ("...profile" gives "..")
         // would fail every save of the list.
-        if (IsWritableName(NameFromPath(fileNames[i])) && Read(path, found.back())) {
+        const ReadOutcome outcome = IsWritableName(NameFromPath(fileNames[i]))
+                                        ? ReadProfile(path, found.back())
+                                        : ReadOutcome{false, Refusal::NO_NAME, "a name no profile can have"};
+        if (outcome.read) {
             order.push_back({PriorityValue(found.back().priority), i, found.size() - 1});
         } else {
             found.pop_back();
+            if (outcome.reason != nullptr)
+                TellSkipped(path, outcome.reason);
             Log("skipped " + path);
         }
     }

@@ -67,7 +67,8 @@ public:
     // Reads the regular ".profile" files of a folder, skipping files that are
     // not readable as profiles or whose name is not writable, in ascending
     // priority with ties in file-name byte order.  A missing folder reads as empty.  False, with `profiles`
-    // unchanged, only when the folder exists but cannot be listed.
+    // unchanged, only when the folder exists but cannot be listed.  A skipped
+    // file is named on standard error with the reason, once until it changes.
     static bool ReadFolder(const std::string& folder, std::vector<ProfileList_t>& profiles);
 
     // A priority text read the way atoi reads it (leading blanks, optional

@@ -6,9 +6,9 @@
 
 #include <dirent.h>
 
-#include "FileTar.h"
 #include "ProgramFolder.h"
 #include "SystemPaths.h"
+#include "TestArchive.h"
 #include "TestEnvironment.h"
 
 void ImportFixture::SetUp() {
@@ -29,16 +29,7 @@ void ImportFixture::TearDown() { unsetenv("TMPDIR"); }
 
 std::string ImportFixture::MakeArchive(const std::string& archiveName,
                                        const std::vector<std::pair<std::string, std::string>>& files) {
-    const std::string src = m_tree / ("src-" + archiveName);
-    TestTree::MakeDirs(src);
-    FileTar tar;
-    tar.SetBasePath(wxString::FromUTF8(src.c_str()) + wxT("/"));
-    for (const auto& f : files) {
-        TestTree::WriteFile(src + "/" + f.first, f.second);
-        EXPECT_EQ(tar.AddFile(wxString::FromUTF8(f.first.c_str()), wxT("")), 0);
-    }
-    EXPECT_EQ(tar.Tar(wxString::FromUTF8(archiveName.c_str()), wxString::FromUTF8(m_tree.Path().c_str()) + wxT("/")), 0);
-    return m_tree / archiveName;
+    return TestArchive::Make(m_tree.Path(), archiveName, files);
 }
 
 SchoolSettingImporter::FileWriter ImportFixture::Writer() {

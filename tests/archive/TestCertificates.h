@@ -5,7 +5,8 @@
 
 // Certificates made for one test run in a folder of the caller's: a CA,
 // a server certificate it signed (with its key), one signed by another CA,
-// an expired one signed by the first CA, and a garbage file.
+// an expired one and one not valid yet, both signed by the first CA, and a
+// garbage file.
 class TestCertificates {
 public:
     explicit TestCertificates(const std::string& folder);
@@ -17,6 +18,7 @@ public:
     std::string foreignCert;     // foreign.pem, signed by otherca.pem
     std::string foreignKey;      // foreign.key
     std::string expiredCert;     // expired.pem, signed by ca.pem, expired
+    std::string futureCert;      // future.pem, signed by ca.pem, valid from tomorrow
     std::string garbageFile;     // garbage.pem
 };
 

@@ -127,6 +127,40 @@ TEST_F(ProfileStoreTest, MissingFoldersAndCorruptFilesDoNotStopTheLoad) {
     EXPECT_TRUE(TestTree::Exists(store->UserDir() + "/Broken.profile"));
 }
 
+TEST_F(ProfileStoreTest, ASkippedProfileFileIsToldOnceWithItsReason) {
+    const std::string xml = ProfileFile::ToXml(MakeFullProfile("x"));
+    const std::string randomBytes("\x9c\xff\x00\x13\xe2\x82<profile>\x80\x07", 14);
+    struct Case {
+        std::string folder;
+        std::string content;
+        const char* reason;
+    };
+    const std::vector<Case> cases = {
+        {store->AdminDir(), randomBytes, "not UTF-8 text"},
+        {store->UserDir(), xml.substr(0, xml.size() / 2), "not well-formed"},
+        {store->GuestDir(), xml.substr(0, xml.rfind("</profile>")), "not well-formed"},
+    };
+    std::string expected;
+    for (const Case& c : cases) {
+        Place(c.folder, MakeFullProfile("Good", "user", "1"));
+        TestTree::WriteFile(c.folder + "/Broken.profile", c.content);
+        expected += "Tidewave: " + c.folder + "/Broken.profile ignored (" + c.reason + ")\n";
+    }
+    const auto load = [&] {
+        testing::internal::CaptureStderr();
+        std::vector<ProfileList_t> list;
+        EXPECT_TRUE(store->GetProfileList(list, false, true));
+        EXPECT_EQ(NamesOf(list), (std::vector<std::string>{"Good", "Good", "Good"}));
+        return testing::internal::GetCapturedStderr();
+    };
+    EXPECT_EQ(load(), expected);
+    // The lists are loaded at every showing of a window or the tray menu.
+    EXPECT_EQ(load(), "");
+    // Changed and still refused: told again.
+    TestTree::WriteFile(store->UserDir() + "/Broken.profile", randomBytes + randomBytes);
+    EXPECT_EQ(load(), "Tidewave: " + store->UserDir() + "/Broken.profile ignored (not UTF-8 text)\n");
+}
+
 TEST_F(ProfileStoreTest, UnlistableFolderFailsTheLoadAndKeepsTheLists) {
     Place(store->AdminDir(), MakeFullProfile("A1", "admin", "1"));
     std::vector<ProfileList_t> list;
