@@ -7,7 +7,6 @@ source "$(dirname "${BASH_SOURCE[0]}")/xserver.sh"
 
 _session_pids=()
 _session_dir=""
-_session_list=""  # a build's display list while session_ctest has replaced it
 
 # session_start [<X servers>]: as many X servers as asked (by default one for
 # every two processors, from one to four), listed as CTest resources in the
@@ -34,7 +33,6 @@ session_start() {
 
 session_stop() {
   local pid
-  _session_own_list
   avahi_stop
   for pid in "${_session_pids[@]}"; do
     kill "$pid" 2>/dev/null
@@ -49,25 +47,12 @@ session_stop() {
 }
 
 # session_ctest <build folder> [ctest options...]: ctest in a build, handing
-# out the session's X servers.  CTest takes its displays from the build's
-# tests/displays.json, which names the one display in DISPLAY (see
-# tests/CMakeLists.txt); for this run it lists the session's servers, and
-# the build's own list is back afterwards.
+# out the session's X servers.  Their list is given to CTest for this run
+# alone; the build's own tests/displays.json, which names the one display in
+# DISPLAY (see tests/CMakeLists.txt), is never written, so that a run killed
+# at any moment leaves a plain ctest in the build as it was.
 session_ctest() {
-  local status
-  _session_list=$1/tests/displays.json
-  cp "$_session_list" "$_session_list.own" || return 1
-  cp "$TIDEWAVE_DISPLAY_LIST" "$_session_list" || { _session_own_list; return 1; }
-  (cd "$1" && ctest "${@:2}")
-  status=$?
-  _session_own_list
-  return $status
-}
-
-# Puts back the build's own display list (also when a run was interrupted).
-_session_own_list() {
-  [ -n "$_session_list" ] && [ -f "$_session_list.own" ] && mv "$_session_list.own" "$_session_list"
-  _session_list=""
+  (cd "$1" && ctest --resource-spec-file "$TIDEWAVE_DISPLAY_LIST" "${@:2}")
 }
 
 # --- avahi-daemon ------------------------------------------------------------

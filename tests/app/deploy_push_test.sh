@@ -8,7 +8,8 @@
 #  - an archive whose certificate another CA signed changes nothing.
 # The program runs as first instance from a folder of its own (so that
 # cacert.pem lands there), under a temporary root and home, on the test run's
-# display.  The deploy port must be free on this machine.
+# display, in a network namespace of its own where the machine allows it
+# (program_test_lib.sh); elsewhere the deploy port must be free.
 #
 #   deploy_push_test.sh <tidewave> <tidewave_test_push>
 set -u
@@ -21,6 +22,7 @@ port=4711
 [ -n "${DISPLAY:-}" ] || { echo "FAIL: no DISPLAY; run under the test run's X server" >&2; exit 2; }
 
 source "$(dirname "$0")/program_test_lib.sh"
+own_network "$@"
 take_display
 start_program "$program"
 settings=$TIDEWAVE_ROOT/etc/Lanternfield

@@ -4,7 +4,9 @@
 # ("<MAC>@1"), and a settings archive with settings version "7" makes the
 # record carry "7".  Uses the test command's avahi-daemon (loopback only);
 # without one the test is skipped (exit 77) with the reason, or fails where
-# TIDEWAVE_REQUIRE_AVAHI=1.
+# TIDEWAVE_REQUIRE_AVAHI=1.  The program and the pushes run in a network
+# namespace of their own where the machine allows it (program_test_lib.sh);
+# the program and avahi-browse reach the daemon over its D-Bus bus.
 #
 #   mesh_publish_test.sh <tidewave> <tidewave_test_push> <tidewave_test_mac>
 set -u
@@ -28,6 +30,7 @@ if [ "${TIDEWAVE_AVAHI:-}" != ready ]; then
 fi
 
 source "$(dirname "$0")/program_test_lib.sh"
+own_network "$@"
 take_display
 
 # The MAC text the program announces, read as the program reads it.
