@@ -14,6 +14,7 @@
 #include <wx/stattext.h>
 
 #include "ApStatusUtil.h"
+#include "AreaTooltip.h"
 #include "ButtonWidth.h"
 #include "DataCenter.h"
 #include "EscapeKey.h"
@@ -64,6 +65,12 @@ ScanNetworkDlg::ScanNetworkDlg(wxWindow* parent, wxWindowID, const wxPoint&, con
     m_pBackgroundImage = new wxStaticBitmap(m_pScrolledWindow, Id(ID_STATICBITMAP_BACKGROUND_IMAGE), m_bmpBackground,
                                             wxPoint(0, 0), wxSize(500, 400), wxSTATIC_BORDER,
                                             "ID_STATICBITMAP_BACKGROUND_IMAGE");
+    // The toolkit looks for a tooltip on the first of the map's children
+    // under the pointer, which is always the picture beneath the icons and
+    // labels, so their own tooltips never show: the picture gives the whole
+    // name of the network whose icon or label is under the pointer then.
+    m_pMapTip = std::make_unique<AreaTooltip>(
+        *m_pBackgroundImage, [this](const wxPoint& at, wxRect* area) { return TipAt(at, area); });
     m_pButtonRefresh = new wxButton(this, Id(ID_BUTTON_REFRESH), _("&Refresh"), wxPoint(16, 444), wxSize(90, 30), 0,
                                     wxDefaultValidator, "ID_BUTTON_REFRESH");
     m_pButtonConnect = new wxButton(this, Id(ID_BUTTON_CONNECT), _("C&onnect"), wxPoint(300, 444), wxSize(90, 30),
@@ -134,6 +141,7 @@ ScanNetworkDlg::ScanNetworkDlg(wxWindow* parent, wxWindowID, const wxPoint&, con
 }
 
 ScanNetworkDlg::~ScanNetworkDlg() {
+    m_pMapTip.reset();
     ClearDetectedAP();
     m_nAPCount = 0;
     if (m_pGauge != nullptr) {
@@ -285,6 +293,8 @@ void ScanNetworkDlg::UpdateUI(AccessPointList* list) {
     }
     FitColumns();
     RefreshIcons(m_nSelectedIcon);
+    // A still pointer is now over what this list placed there.
+    m_pMapTip->Requery();
 }
 
 void ScanNetworkDlg::FitColumns() {

@@ -1,6 +1,8 @@
 #ifndef TIDEWAVE_SCANNETWORKDLG_H
 #define TIDEWAVE_SCANNETWORKDLG_H
 
+#include <memory>
+
 #include <wx/bitmap.h>
 #include <wx/dialog.h>
 #include <wx/imaglist.h>
@@ -11,6 +13,7 @@
 #include "ScanRecorder.h"
 #include "ScanResultView.h"
 
+class AreaTooltip;
 class GaugeDialog;
 class WlanAcmEvent;
 class wxButton;
@@ -90,10 +93,14 @@ private:
     void OnMapClicked(wxMouseEvent& event);
     void OnMapDoubleClicked(wxMouseEvent& event);
     void OnMapMotion(wxMouseEvent& event);
-    // The slot whose icon or label lies at a point of the map, or under a
-    // mouse event of the map; -1 for none.
-    int SlotAt(const wxPoint& mapPoint) const;
+    // The slot whose icon or label lies at a point of the map (with that
+    // icon's or label's place), or under a mouse event of the map; -1 for
+    // none.
+    int SlotAt(const wxPoint& mapPoint, wxRect* place = nullptr) const;
     int SlotUnder(const wxMouseEvent& event) const;
+    // The whole name of the network whose icon or label lies at a point of
+    // the screen, with the screen area of that icon or label.
+    wxString TipAt(const wxPoint& screenPoint, wxRect* area) const;
     void OnListColBeginDrag(wxListEvent& event);
     void OnListScrolled(wxScrollWinEvent& event);
     void OnListWheel(wxMouseEvent& event);
@@ -126,6 +133,8 @@ private:
     wxButton* m_pButtonCancel;
     wxPanel* m_pScrolledWindow;
     wxStaticBitmap* m_pBackgroundImage;
+    // The map's tooltip: the name under the pointer.
+    std::unique_ptr<AreaTooltip> m_pMapTip;
     GaugeDialog* m_pGauge = nullptr;
     wxImageList m_imageList;
     wxListCtrl* m_pListDetail;

@@ -11,10 +11,10 @@
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
 
+#include "AreaTooltip.h"
 #include "DataCenter.h"
 #include "PictureLoader.h"
 #include "ScanMapRules.h"
-#include "WindowTextCut.h"
 
 int ScanNetworkDlg::GetIconIndex(const APStatus* ap, bool selected) {
     return ScanMapRules::IconIndex(ap->nSecurity != 0, IsCurrent(ap), selected);
@@ -66,14 +66,17 @@ void ScanNetworkDlg::CreateIconButton(const wxPoint& centre, int slot, const wxS
     label->Show(!m_bShowDetail);
 }
 
-int ScanNetworkDlg::SlotAt(const wxPoint& mapPoint) const {
+int ScanNetworkDlg::SlotAt(const wxPoint& mapPoint, wxRect* place) const {
     for (int slot = 0; slot < ScanRecorder::SLOT_COUNT; ++slot) {
         const DetectedIcon* icon = m_recorder.GetIcon(slot);
         if (icon == nullptr)
             continue;
         for (const wxWindow* shown : {static_cast<wxWindow*>(icon->button), static_cast<wxWindow*>(icon->label)}) {
-            if (shown != nullptr && shown->GetRect().Contains(mapPoint))
-                return slot;
+            if (shown == nullptr || !shown->GetRect().Contains(mapPoint))
+                continue;
+            if (place != nullptr)
+                *place = shown->GetRect();
+            return slot;
         }
     }
     return -1;
@@ -86,14 +89,21 @@ int ScanNetworkDlg::SlotUnder(const wxMouseEvent& event) const {
     return SlotAt(m_pScrolledWindow->ScreenToClient(from->ClientToScreen(event.GetPosition())));
 }
 
+wxString ScanNetworkDlg::TipAt(const wxPoint& screenPoint, wxRect* area) const {
+    wxRect place;
+    const DetectedIcon* icon = m_recorder.GetIcon(SlotAt(m_pScrolledWindow->ScreenToClient(screenPoint), &place));
+    if (icon == nullptr)
+        return wxString();
+    *area = wxRect(m_pScrolledWindow->ClientToScreen(place.GetPosition()), place.GetSize());
+    return icon->text;
+}
+
 void ScanNetworkDlg::OnMapMotion(wxMouseEvent& event) {
     event.Skip();
-    // The toolkit looks for a tooltip on the first of the map's children
-    // under the pointer, which is always the background picture beneath
-    // the icons and labels: their own tooltips never show.  The picture
-    // carries the whole name of the network under the pointer instead.
-    const DetectedIcon* icon = m_recorder.GetIcon(SlotUnder(event));
-    WindowTextCut::ShowTip(*m_pBackgroundImage, icon != nullptr ? icon->text : wxString());
+    // Off one name, perhaps straight onto the next: that one shows beside
+    // the pointer.
+    if (const auto* from = static_cast<const wxWindow*>(event.GetEventObject()))
+        m_pMapTip->Follow(from->ClientToScreen(event.GetPosition()));
 }
 
 void ScanNetworkDlg::ClearDetectedAP() {
@@ -108,6 +118,9 @@ void ScanNetworkDlg::ClearDetectedAP() {
         icon.label = nullptr;
     });
     m_calculator.Reset();
+    // No name of the map just emptied stays under a still pointer.
+    if (m_pMapTip != nullptr)
+        m_pMapTip->Requery();
 }
 
 void ScanNetworkDlg::RefreshIcons(int selected) {

@@ -33,6 +33,23 @@ GtkLabel* ShownLabel(GtkWidget* widget) {
     return found;
 }
 
+// The shown tooltip window with its label; null while none shows.
+GtkWidget* ShownTooltip(GtkLabel** label) {
+    GtkWidget* shown = nullptr;
+    GList* toplevels = gtk_window_list_toplevels();
+    for (GList* t = toplevels; t != nullptr && shown == nullptr; t = t->next) {
+        GtkWidget* widget = GTK_WIDGET(t->data);
+        if (!GTK_IS_WINDOW(widget) || !gtk_widget_get_mapped(widget) ||
+            gtk_window_get_window_type(GTK_WINDOW(widget)) != GTK_WINDOW_POPUP ||
+            gtk_window_get_type_hint(GTK_WINDOW(widget)) != GDK_WINDOW_TYPE_HINT_TOOLTIP)
+            continue;
+        if ((*label = ShownLabel(widget)) != nullptr)
+            shown = widget;
+    }
+    g_list_free(toplevels);
+    return shown;
+}
+
 }  // namespace
 
 bool MoveTo(wxWindow* window, const wxPoint& at) {
@@ -71,19 +88,18 @@ bool Turn(wxWindow* window, const wxPoint& at, Wheel turn, bool shift) {
 }
 
 wxString Tooltip() {
-    wxString text;
-    GList* toplevels = gtk_window_list_toplevels();
-    for (GList* t = toplevels; t != nullptr && text.empty(); t = t->next) {
-        GtkWidget* widget = GTK_WIDGET(t->data);
-        if (!GTK_IS_WINDOW(widget) || !gtk_widget_get_mapped(widget) ||
-            gtk_window_get_window_type(GTK_WINDOW(widget)) != GTK_WINDOW_POPUP ||
-            gtk_window_get_type_hint(GTK_WINDOW(widget)) != GDK_WINDOW_TYPE_HINT_TOOLTIP)
-            continue;
-        if (GtkLabel* label = ShownLabel(widget))
-            text = wxString::FromUTF8(gtk_label_get_text(label));
-    }
-    g_list_free(toplevels);
-    return text;
+    GtkLabel* label = nullptr;
+    return ShownTooltip(&label) != nullptr ? wxString::FromUTF8(gtk_label_get_text(label)) : wxString();
+}
+
+wxRect TooltipRect() {
+    GtkLabel* label = nullptr;
+    GtkWidget* shown = ShownTooltip(&label);
+    if (shown == nullptr)
+        return wxRect();
+    int x = 0, y = 0;
+    gdk_window_get_origin(gtk_widget_get_window(shown), &x, &y);
+    return wxRect(x, y, gtk_widget_get_allocated_width(shown), gtk_widget_get_allocated_height(shown));
 }
 
 wxString WaitForTooltip(const wxString& text, int timeoutMs) {

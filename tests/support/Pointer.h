@@ -25,6 +25,8 @@ bool Turn(wxWindow* window, const wxPoint& at, Wheel turn, bool shift = false);
 
 // The text of the tooltip the toolkit shows; empty while none shows.
 wxString Tooltip();
+// Where the tooltip shows, in screen coordinates; empty while none shows.
+wxRect TooltipRect();
 // Runs the event loop until the tooltip shown reads `text` (empty: until
 // none shows), for up to `timeoutMs`; returns what it read last.
 wxString WaitForTooltip(const wxString& text, int timeoutMs = 3000);
