@@ -12,6 +12,7 @@
 #include "HubWindowTest.h"
 #include "LayoutWalker.h"
 #include "LongValues.h"
+#include "MainWindowTest.h"
 #include "ModalDialogAnswerer.h"
 #include "NotificationArea.h"
 #include "NetworkManagerDlg.h"
@@ -32,40 +33,6 @@
 #include "sim/SimControl.h"
 
 namespace {
-
-class MainWindowTest : public HubWindowTest {
-protected:
-    wxString Label(const char* name) {
-        return wxControl::RemoveMnemonics(wxWindow::FindWindowByName(name, Main())->GetLabel());
-    }
-    bool Enabled(const char* name) { return wxWindow::FindWindowByName(name, Main())->IsEnabled(); }
-    wxMenuItem* MenuItem(const char* menu, const char* item) {
-        const int id = Main()->GetMenus()->FindMenuItem(menu, item);
-        EXPECT_NE(id, wxNOT_FOUND) << item;
-        return Main()->GetMenus()->FindItem(id);
-    }
-    void Menu(const char* menu, const char* item) {
-        wxCommandEvent e(wxEVT_MENU, MenuItem(menu, item)->GetId());
-        Main()->GetEventHandler()->ProcessEvent(e);
-    }
-    wxBitmapComboBox* Switcher() {
-        return static_cast<wxBitmapComboBox*>(wxWindow::FindWindowByName("ID_CMBSWITCHPRFL", Main()));
-    }
-    void Pick(int index) {
-        Switcher()->SetSelection(index);
-        wxCommandEvent e(wxEVT_COMBOBOX, Switcher()->GetId());
-        e.SetInt(index);
-        e.SetEventObject(Switcher());
-        Switcher()->GetEventHandler()->ProcessEvent(e);
-    }
-    static void WritePolicy(bool mesh, bool scan, bool profiles, bool wireless) {
-        auto v = [](bool b) { return b ? "1" : "0"; };
-        TestTree::WriteFile(SystemPaths::AdminDir() + "/NetworkPolicy.xml",
-                            std::string("<?xml version=\"1.0\"?><Policy><Mesh value=\"") + v(mesh) +
-                                "\"/><Scan value=\"" + v(scan) + "\"/><Profiles value=\"" + v(profiles) +
-                                "\"/><Wireless value=\"" + v(wireless) + "\"/></Policy>");
-    }
-};
 
 // The main window with the program's ending recorded instead of done.
 class RecordedExitMain : public NetworkManagerDlg {
