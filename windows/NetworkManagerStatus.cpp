@@ -189,7 +189,8 @@ void NetworkManagerDlg::EnableNeighbors() {
 
 void NetworkManagerDlg::ShowApplyingProfile(const wxString& profileName, bool show) {
     m_bApplyingProfile = show;
-    m_pGaugeDialog->SetLabel(_("Applying profile ") + profileName + "...");
+    // A long name is cut in its middle; the words around it stay whole.
+    m_pGaugeDialog->SetLabelAround(_("Applying profile "), profileName, "...");
     PlaceApplyingNotice();
     m_pGaugeDialog->Show(show);
 }

@@ -1,5 +1,10 @@
 #include <cstring>
 
+#include <wx/stattext.h>
+
+#include "GaugeDialog.h"
+#include "LayoutWalker.h"
+#include "LongValues.h"
 #include "MainWindowTest.h"
 #include "NetworkTypes.h"
 #include "ProfileManagementControl.h"
@@ -67,4 +72,34 @@ TEST_F(MainWindowTest, DuringAnApplyNoCheckNamesTheProfileWhoseLinkItTookDown) {
         hub->OnStatusTimer();
         EXPECT_EQ(Label("ID_STCCURRENTPROF"), a.profile);
     }
+}
+
+TEST_F(MainWindowTest, TheBusyTextKeepsItsWordsWholeAndCutsALongNameInItsMiddle) {
+    Main()->Show();
+    GaugeDialog* notice = Main()->GetGauge();
+    auto* line = static_cast<wxStaticText*>(wxWindow::FindWindowByName("ID_STATICTEXT_LABEL", notice));
+    const wxRect bar = wxWindow::FindWindowByName("ID_GAUGE", notice)->GetRect();
+    const wxString before = "Applying profile ", after = "...";
+    for (const wxString& name : {wxString::FromUTF8(LongValues::kProfileName),
+                                 wxString::FromUTF8(LongValues::kProfileNameTwoByte),
+                                 wxString("Riverside Primary Staff Wing 101"),
+                                 wxString("WWWWWWWWWWWWWWWW WWWWWWWWWWWWWWW")}) {
+        Main()->ShowApplyingProfile(name, true);  // as the tray menu's pick does
+        RunEventLoopFor(50);
+        const wxString shown = line->GetLabelText();
+        SCOPED_TRACE(std::string(shown.utf8_str()));
+        EXPECT_EQ(line->GetToolTipText(), before + name + after);
+        ASSERT_TRUE(shown.StartsWith(before) && shown.EndsWith(after));
+        const wxString cut = shown.Mid(before.length(), shown.length() - before.length() - after.length());
+        const wxString head = cut.BeforeFirst(L'\u2026'), tail = cut.AfterFirst(L'\u2026');
+        EXPECT_EQ(head.length() + 1 + tail.length(), cut.length()) << "one cut";
+        EXPECT_TRUE(!head.empty() && name.StartsWith(head));
+        EXPECT_TRUE(!tail.empty() && name.EndsWith(tail));
+        EXPECT_LE(line->GetRect().GetRight(), bar.GetRight());
+        for (const std::string& finding : LayoutWalker::Check(notice))
+            ADD_FAILURE() << finding;
+    }
+    Main()->ShowApplyingProfile("Classroom 101", true);
+    EXPECT_EQ(line->GetLabelText(), "Applying profile Classroom 101...");
+    EXPECT_EQ(line->GetToolTipText(), "") << "nothing cut";
 }
