@@ -7,7 +7,12 @@
 #include "LongValues.h"
 #include "MainWindowTest.h"
 #include "NetworkTypes.h"
+#include "ProfileFile.h"
 #include "ProfileManagementControl.h"
+#include "ReceiveFolder.h"
+#include "SettingsArchives.h"
+#include "SettingsRepublisher.h"
+#include "TWMApp.h"
 #include "sim/SimControl.h"
 
 namespace {
@@ -102,4 +107,53 @@ TEST_F(MainWindowTest, TheBusyTextKeepsItsWordsWholeAndCutsALongNameInItsMiddle)
     Main()->ShowApplyingProfile("Classroom 101", true);
     EXPECT_EQ(line->GetLabelText(), "Applying profile Classroom 101...");
     EXPECT_EQ(line->GetToolTipText(), "") << "nothing cut";
+}
+
+TEST_F(MainWindowTest, AfterADeployedImportTheSwitcherShowsTheProfileInForce) {
+    AddProfile("School LAN", "lan");
+    AddProfile("Classroom 101", "wireless", "Classroom-101", "lantern-wpa-key");
+    SettingsArchives archives;
+    ProfileList_t library;
+    library.name = "Library";
+    library.show = "1";
+    library.GenernalSet.ConnecType = "lan";
+    ASSERT_TRUE(ProfileFile::Write(library, archives.tree.Path(), 0644, true));
+    const std::string libraryFile = TestTree::ReadFile(ProfileFile::PathFor(archives.tree.Path(), "Library"));
+    // An archive received from the teacher's machine, imported and followed
+    // by the application's refresh, as after a delivery.
+    auto deliver = [&](const std::string& name) {
+        const wxString archive =
+            archives.Make(name, {{"sslservercert.pem", archives.ServerCert()}, {"Library.profile", libraryFile}});
+        ASSERT_TRUE(ReceiveFolder::Make());
+        TestTree::WriteFile(ReceiveFolder::ArchivePath(), TestTree::ReadFile(std::string(archive.utf8_str())));
+        SettingsRepublisher::Hooks hooks = wxGetApp().RepublishHooks();
+        hooks.runOnGuiThread = nullptr;  // this is the GUI thread
+        SettingsRepublisher(hooks).Republish();
+        ASSERT_NE(Switcher()->FindString("Library", true), wxNOT_FOUND) << "imported";
+    };
+    Main()->Show();
+    Pick(Switcher()->FindString("School LAN", true));
+    ClickButton(Main(), "ID_BTNCTRLCONNECT");
+    Control()->PrepareTick();
+    ASSERT_TRUE(RunEventLoopUntil([&] { return CalledPlatform("RVL_UpAdapter(1)"); }));
+    RunEventLoopFor(30);
+    Control()->WiredPollTick();
+    ASSERT_TRUE(RunEventLoopUntil([&] { return !Main()->IsApplyingProfile(); }));
+    hub->OnStatusTimer();
+
+    deliver("connected.tar");
+    EXPECT_EQ(Switcher()->GetStringSelection(), "School LAN");
+    EXPECT_EQ(Label("ID_BTNCTRLCONNECT"), "Disconnect");
+    EXPECT_TRUE(Enabled("ID_BTNCTRLCONNECT"));
+
+    // Disconnected: the switcher stays blank and Connect greyed.
+    ClickButton(Main(), "ID_BTNCTRLCONNECT");
+    ASSERT_TRUE(RunEventLoopUntil([&] { return CalledPlatform("RVL_DownAdapter(1)"); }));
+    RunEventLoopFor(30);
+    hub->OnStatusTimer();
+    ASSERT_EQ(Control()->GetCurrentProfileName(), "");
+    deliver("disconnected.tar");
+    EXPECT_EQ(Switcher()->GetSelection(), wxNOT_FOUND);
+    EXPECT_EQ(Label("ID_BTNCTRLCONNECT"), "Connect");
+    EXPECT_FALSE(Enabled("ID_BTNCTRLCONNECT"));
 }

@@ -7,7 +7,6 @@
 #include <wx/gauge.h>
 #include <wx/menu.h>
 
-#include "FileTar.h"
 #include "GaugeDialog.h"
 #include "HubWindowTest.h"
 #include "LayoutWalker.h"
@@ -20,8 +19,8 @@
 #include "PolicyManager.h"
 #include "PopupDialog.h"
 #include "ProfileManagementControl.h"
-#include "ProgramFolder.h"
 #include "ScanNetworkDlg.h"
+#include "SettingsArchives.h"
 #include "StandInRunner.h"
 #include "SystemPaths.h"
 #include "TWMApp.h"
@@ -276,26 +275,8 @@ TEST_F(MainWindowTest, NoCheckEndsWithTheNameOfAProfileWhoseLinkWentAway) {
 }
 
 TEST_F(MainWindowTest, ImportAsksBeforeOverwritingListsFailuresAndReloadsThePolicy) {
-    TestTree tree;
-    TestCertificates certs(tree.Path());
-    const std::string program = tree / "program";
-    TestTree::MakeDirs(program);
-    TestTree::WriteFile(program + "/cacert.pem", TestTree::ReadFile(certs.caFile));
-    const std::string pictures = TIDEWAVE_PICTURE_DIR;
-    symlink(pictures.c_str(), (program + "/pic").c_str());
-    ProgramFolder::Set(program);
-    auto archive = [&](const std::string& name, const std::vector<std::pair<std::string, std::string>>& files) {
-        const std::string src = tree / ("src-" + name);
-        TestTree::MakeDirs(src);
-        FileTar tar;
-        tar.SetBasePath(wxString::FromUTF8(src.c_str()) + "/");
-        for (const auto& f : files) {
-            TestTree::WriteFile(src + "/" + f.first, f.second);
-            tar.AddFile(wxString::FromUTF8(f.first.c_str()), "");
-        }
-        tar.Tar(wxString::FromUTF8(name.c_str()), wxString::FromUTF8(tree.Path().c_str()) + "/");
-        return wxString::FromUTF8((tree / name).c_str());
-    };
+    SettingsArchives archives;
+    const TestCertificates& certs = archives.certs;
     AddProfile("Home", "lan");
     const std::string home = SystemPaths::AdminDir() + "/Home.profile";
     const std::string before = TestTree::ReadFile(home);
@@ -316,7 +297,7 @@ TEST_F(MainWindowTest, ImportAsksBeforeOverwritingListsFailuresAndReloadsThePoli
 
     // A profile and a policy that forbids scanning; the profile is kept.
     const std::string scanOff = "<Policy><a value=\"1\"/><b value=\"0\"/><c value=\"1\"/><d value=\"1\"/></Policy>";
-    const wxString first = archive("first.tar", {{"sslservercert.pem", TestTree::ReadFile(certs.serverCert)},
+    const wxString first = archives.Make("first.tar", {{"sslservercert.pem", TestTree::ReadFile(certs.serverCert)},
                                                  {"Home.profile", "replaced"},
                                                  {"NetworkPolicy.xml", scanOff}});
     ModalDialogAnswerer::Get().Expect("Home.profile already exists.", wxID_NO);
@@ -333,12 +314,12 @@ TEST_F(MainWindowTest, ImportAsksBeforeOverwritingListsFailuresAndReloadsThePoli
     Main()->GetImporter().SetFileWriter([](char word[RVL_TEXT_BUFFER]) {
         return std::string(word).find("Bad.profile") != std::string::npos ? 1 : RVL_WriteFile(word);
     });
-    const wxString second = archive("second.tar", {{"sslservercert.pem", TestTree::ReadFile(certs.serverCert)},
+    const wxString second = archives.Make("second.tar", {{"sslservercert.pem", TestTree::ReadFile(certs.serverCert)},
                                                    {"Bad.profile", "x"}});
     ModalDialogAnswerer::Get().Expect(
         "Failed to import school settings.\n\nThe following files were not imported.\nBad.profile", wxID_OK);
     Main()->ImportArchive(second);
-    const wxString foreign = archive("third.tar", {{"sslservercert.pem", TestTree::ReadFile(certs.foreignCert)}});
+    const wxString foreign = archives.Make("third.tar", {{"sslservercert.pem", TestTree::ReadFile(certs.foreignCert)}});
     ModalDialogAnswerer::Get().ExpectAny([](wxDialog* box) {
         EXPECT_TRUE(ModalDialogAnswerer::Describe(box).EndsWith("Failed to import school settings.\n"));
         return wxID_OK;
