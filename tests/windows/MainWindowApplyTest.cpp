@@ -1,3 +1,4 @@
+#include <cstdio>
 #include <cstring>
 
 #include <wx/stattext.h>
@@ -7,7 +8,6 @@
 #include "LongValues.h"
 #include "MainWindowTest.h"
 #include "NetworkTypes.h"
-#include "ProfileFile.h"
 #include "ProfileManagementControl.h"
 #include "ReceiveFolder.h"
 #include "SettingsArchives.h"
@@ -31,17 +31,7 @@ TEST_F(MainWindowTest, DuringAnApplyNoCheckNamesTheProfileWhoseLinkItTookDown) {
     AddProfile("Classroom 102", "wireless", "Classroom-102", "lantern-wpa-key-2");
     Main()->Show();
     wxWindow* label = wxWindow::FindWindowByName("ID_STCCURRENTPROF", Main());
-    auto apply = [&](const char* name) {
-        Pick(Switcher()->FindString(name, true));
-        ClickButton(Main(), "ID_BTNCTRLCONNECT");
-        Control()->PrepareTick();
-    };
-    apply("School LAN");
-    ASSERT_TRUE(RunEventLoopUntil([&] { return CalledPlatform("RVL_UpAdapter(1)"); }));
-    RunEventLoopFor(30);
-    Control()->WiredPollTick();
-    ASSERT_TRUE(RunEventLoopUntil([&] { return !Main()->IsApplyingProfile(); }));
-    hub->OnStatusTimer();
+    ConnectWired("School LAN");
     ASSERT_EQ(Label("ID_STCCURRENTPROF"), "School LAN");
 
     // Each apply takes the link of the profile before it down; the checks
@@ -59,7 +49,7 @@ TEST_F(MainWindowTest, DuringAnApplyNoCheckNamesTheProfileWhoseLinkItTookDown) {
     };
     for (const auto& a : applies) {
         SCOPED_TRACE(a.profile);
-        apply(a.profile);
+        StartApply(a.profile);
         ASSERT_TRUE(RunEventLoopUntil([&] { return hub->IsAllocatorTimerRunning(); }));
         hub->OnStatusTimer();
         EXPECT_EQ(hub->GetNetworkMode(), NETMODE_WIRELESS_NOLINK) << "still associating";
@@ -112,13 +102,11 @@ TEST_F(MainWindowTest, TheBusyTextKeepsItsWordsWholeAndCutsALongNameInItsMiddle)
 TEST_F(MainWindowTest, AfterADeployedImportTheSwitcherShowsTheProfileInForce) {
     AddProfile("School LAN", "lan");
     AddProfile("Classroom 101", "wireless", "Classroom-101", "lantern-wpa-key");
+    AddProfile("Library", "lan");  // a profile the archive brings
+    const std::string libraryPath = SystemPaths::AdminDir() + "/Library.profile";
+    const std::string libraryFile = TestTree::ReadFile(libraryPath);
+    std::remove(libraryPath.c_str());
     SettingsArchives archives;
-    ProfileList_t library;
-    library.name = "Library";
-    library.show = "1";
-    library.GenernalSet.ConnecType = "lan";
-    ASSERT_TRUE(ProfileFile::Write(library, archives.tree.Path(), 0644, true));
-    const std::string libraryFile = TestTree::ReadFile(ProfileFile::PathFor(archives.tree.Path(), "Library"));
     // An archive received from the teacher's machine, imported and followed
     // by the application's refresh, as after a delivery.
     auto deliver = [&](const std::string& name) {
@@ -132,15 +120,7 @@ TEST_F(MainWindowTest, AfterADeployedImportTheSwitcherShowsTheProfileInForce) {
         ASSERT_NE(Switcher()->FindString("Library", true), wxNOT_FOUND) << "imported";
     };
     Main()->Show();
-    Pick(Switcher()->FindString("School LAN", true));
-    ClickButton(Main(), "ID_BTNCTRLCONNECT");
-    Control()->PrepareTick();
-    ASSERT_TRUE(RunEventLoopUntil([&] { return CalledPlatform("RVL_UpAdapter(1)"); }));
-    RunEventLoopFor(30);
-    Control()->WiredPollTick();
-    ASSERT_TRUE(RunEventLoopUntil([&] { return !Main()->IsApplyingProfile(); }));
-    hub->OnStatusTimer();
-
+    ConnectWired("School LAN");
     deliver("connected.tar");
     EXPECT_EQ(Switcher()->GetStringSelection(), "School LAN");
     EXPECT_EQ(Label("ID_BTNCTRLCONNECT"), "Disconnect");

@@ -10,6 +10,7 @@
 
 #include "HubWindowTest.h"
 #include "NetworkManagerDlg.h"
+#include "ProfileManagementControl.h"
 #include "SystemPaths.h"
 #include "TestTree.h"
 
@@ -42,6 +43,21 @@ protected:
         e.SetInt(index);
         e.SetEventObject(Switcher());
         Switcher()->GetEventHandler()->ProcessEvent(e);
+    }
+    // Picks a profile and presses Connect; the apply's preparation is done.
+    void StartApply(const char* name) {
+        Pick(Switcher()->FindString(wxString::FromUTF8(name), true));
+        ClickButton(Main(), "ID_BTNCTRLCONNECT");
+        Control()->PrepareTick();
+    }
+    // Applies a wired profile through the window, then a status check runs.
+    void ConnectWired(const char* name) {
+        StartApply(name);
+        ASSERT_TRUE(RunEventLoopUntil([&] { return CalledPlatform("RVL_UpAdapter(1)"); }));
+        RunEventLoopFor(30);
+        Control()->WiredPollTick();
+        ASSERT_TRUE(RunEventLoopUntil([&] { return !Main()->IsApplyingProfile(); }));
+        hub->OnStatusTimer();
     }
     static void WritePolicy(bool mesh, bool scan, bool profiles, bool wireless) {
         auto v = [](bool b) { return b ? "1" : "0"; };
