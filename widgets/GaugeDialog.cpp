@@ -45,7 +45,8 @@ void GaugeDialog::SetLabel(const wxString& text) {
 void GaugeDialog::SetLabelAround(const wxString& before, const wxString& name, const wxString& after) {
     const std::string head(before.utf8_str()), tail(after.utf8_str());
     const auto measure = [&](const std::string& s) { return LineWidth(head + s + tail); };
-    ShowLine(before + name + after, head + TextFit::MiddleCut(std::string(name.utf8_str()), kLineWidth, measure) + tail);
+    const std::string cut = TextFit::MiddleCut(std::string(name.utf8_str()), kLineWidth, measure);
+    ShowLine(before + name + after, head + cut + tail);
 }
 
 int GaugeDialog::LineWidth(const std::string& text) const {

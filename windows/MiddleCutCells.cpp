@@ -11,14 +11,14 @@
 namespace {
 
 // A text cell that cuts its text itself before drawing it.
-struct MiddleCutText {
+struct TidewaveMiddleCutText {
     GtkCellRendererText parent;
 };
-struct MiddleCutTextClass {
+struct TidewaveMiddleCutTextClass {
     GtkCellRendererTextClass parentClass;
 };
 
-G_DEFINE_TYPE(MiddleCutText, middle_cut_text, GTK_TYPE_CELL_RENDERER_TEXT)
+G_DEFINE_TYPE(TidewaveMiddleCutText, middle_cut_text, GTK_TYPE_CELL_RENDERER_TEXT)
 
 void RenderCut(GtkCellRenderer* cell, cairo_t* cr, GtkWidget* widget, const GdkRectangle* background,
                const GdkRectangle* area, GtkCellRendererState flags) {
@@ -44,9 +44,11 @@ void RenderCut(GtkCellRenderer* cell, cairo_t* cr, GtkWidget* widget, const GdkR
     GTK_CELL_RENDERER_CLASS(middle_cut_text_parent_class)->render(cell, cr, widget, background, area, flags);
 }
 
-void middle_cut_text_class_init(MiddleCutTextClass* type) { GTK_CELL_RENDERER_CLASS(type)->render = RenderCut; }
+void middle_cut_text_class_init(TidewaveMiddleCutTextClass* type) {
+    GTK_CELL_RENDERER_CLASS(type)->render = RenderCut;
+}
 
-void middle_cut_text_init(MiddleCutText*) {}
+void middle_cut_text_init(TidewaveMiddleCutText*) {}
 
 }  // namespace
 
