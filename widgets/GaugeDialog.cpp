@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include <wx/dcclient.h>
 #include <wx/gauge.h>
 #include <wx/stattext.h>
 
@@ -39,16 +38,25 @@ void GaugeDialog::SetLabel(const wxString& text) {
     // One line above the bar, as wide as the bar: a longer text is cut in
     // the middle of the network or profile name it holds, whole in the
     // tooltip.
-    wxClientDC dc(m_pLabel);
-    dc.SetFont(m_pLabel->GetFont());
+    const auto measure = [this](const std::string& s) { return LineWidth(s); };
+    ShowLine(text, TextFit::CutInWidestWord(std::string(text.utf8_str()), kLineWidth, measure));
+}
+
+void GaugeDialog::SetLabelAround(const wxString& before, const wxString& name, const wxString& after) {
+    const std::string head(before.utf8_str()), tail(after.utf8_str());
+    const auto measure = [&](const std::string& s) { return LineWidth(head + s + tail); };
+    const std::string cut = TextFit::MiddleCut(std::string(name.utf8_str()), kLineWidth, measure);
+    ShowLine(before + name + after, head + cut + tail);
+}
+
+int GaugeDialog::LineWidth(const std::string& text) const {
     // The label takes a pixel or two more than its text.
-    const auto measure = [&dc](const std::string& s) {
-        return dc.GetTextExtent(wxString::FromUTF8(s)).GetWidth() + 2;
-    };
-    const std::string whole(text.utf8_str());
-    const std::string shown = TextFit::CutInWidestWord(whole, kLineWidth, measure);
+    return m_pLabel->GetTextExtent(wxString::FromUTF8(text)).GetWidth() + 2;
+}
+
+void GaugeDialog::ShowLine(const wxString& whole, const std::string& shown) {
     m_pLabel->SetLabelText(wxString::FromUTF8(shown));
-    WindowTextCut::ShowTip(*m_pLabel, shown == whole ? wxString() : text);
+    WindowTextCut::ShowTip(*m_pLabel, shown == std::string(whole.utf8_str()) ? wxString() : whole);
 }
 
 bool GaugeDialog::Show(bool show) {

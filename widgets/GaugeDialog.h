@@ -1,6 +1,8 @@
 #ifndef TIDEWAVE_GAUGEDIALOG_H
 #define TIDEWAVE_GAUGEDIALOG_H
 
+#include <string>
+
 #include <wx/timer.h>
 
 #include "wxBitmapDialog.h"
@@ -29,6 +31,10 @@ public:
     // of its widest word, the name it holds, and given whole as the line's
     // tooltip.  Visibility and bar are left alone.
     void SetLabel(const wxString& text) override;
+    // The text line `before` + `name` + `after`; where it is wider than the
+    // bar, the name is cut in its middle, the words around it kept whole,
+    // and the whole text given in the line's tooltip.
+    void SetLabelAround(const wxString& before, const wxString& name, const wxString& after);
 
     // Showing, also when already shown, empties the bar and (re)starts the
     // 500 ms steps; hiding releases a held mouse capture and stops them.
@@ -44,6 +50,11 @@ protected:
 private:
     // The width of the bar and of the text line above it.
     static constexpr int kLineWidth = 240;
+
+    // How wide the line is with this text (UTF-8).
+    int LineWidth(const std::string& text) const;
+    // Shows `shown` on the line, with `whole` in the tooltip when they differ.
+    void ShowLine(const wxString& whole, const std::string& shown);
 
     wxStaticText* m_pLabel;
     wxGauge* m_pGauge;

@@ -1,7 +1,5 @@
 #include "NetworkManagerDlg.h"
 
-#include <gtk/gtk.h>
-
 #include <wx/app.h>
 #include <wx/bmpcbox.h>
 #include <wx/button.h>
@@ -18,6 +16,7 @@
 #include "DataCenter.h"
 #include "GaugeDialog.h"
 #include "HubWindowFactory.h"
+#include "MiddleCutCells.h"
 #include "NetworkManagerIcon.xpm"
 #include "NetworkTypes.h"
 #include "OverwriteQuestionBox.h"
@@ -90,23 +89,6 @@ wxStaticText* StatusText(wxWindow* parent, long id, const char* name, const wxSt
     return text;
 }
 
-// A drop-down of this toolkit keeps its cell as wide as the widest text it
-// has shown and lets the cell stick out of the box, so after a long name a
-// short one is shown from its middle.  With its texts cut in the middle
-// ("…") where the box is narrower, the cell keeps to the box: each name is
-// shown from its start, a long one with its start and end.
-void CutTextsInTheMiddle(wxWindow* combo) {
-    GtkWidget* widget = combo->GetHandle();
-    if (widget == nullptr || !GTK_IS_CELL_LAYOUT(widget))
-        return;
-    GList* cells = gtk_cell_layout_get_cells(GTK_CELL_LAYOUT(widget));
-    for (GList* cell = cells; cell != nullptr; cell = cell->next) {
-        if (GTK_IS_CELL_RENDERER_TEXT(cell->data))
-            g_object_set(cell->data, "ellipsize", PANGO_ELLIPSIZE_MIDDLE, nullptr);
-    }
-    g_list_free(cells);
-}
-
 }  // namespace
 
 wxBEGIN_EVENT_TABLE(NetworkManagerDlg, wxFrame)
@@ -172,7 +154,11 @@ void NetworkManagerDlg::CreateLeftPanel() {
     const int comboX = m_pProfileTitle->GetRect().GetRight() + 1 + kGap;
     m_pConnectButton->SetSize(connectX, 23, connectWidth, 29);
     m_pProfileCombo->SetSize(comboX, 24, connectX - kGap - comboX, 27);
-    CutTextsInTheMiddle(m_pProfileCombo);
+    // A drop-down of this toolkit keeps its cell as wide as the widest text
+    // it has shown and lets the cell stick out of the box, so after a long
+    // name a short one would show from its middle: the names are cut in the
+    // middle where the box is narrower, each shown from its start.
+    MiddleCutCells::Install(m_pProfileCombo);
     m_pStatusBox = new wxStaticBox(m_pPanelLeft, Id(ID_STBNWINFO), _("Network Status"), wxPoint(8, 68),
                                    wxSize(408, 278), 0, "ID_STBNWINFO");
     m_pStatusBox->SetForegroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_HIGHLIGHT));

@@ -111,8 +111,9 @@ private:
     void EnableNeighbors();
     void SetConnectLabels(bool disconnect);
     void EnableConnect(bool enable);
-    // Rebuilds the switcher; true when the store could be read.
-    bool RebuildProfileCombo(bool selectCurrent);
+    // Rebuilds the switcher with the current profile chosen; true when the
+    // store could be read.
+    bool RebuildProfileCombo();
     bool SwitcherIsEmpty() const;
     // The current-profile label, fitted to the status box.
     void SetCurrentProfileText(const wxString& text);

@@ -19,7 +19,7 @@
 
 bool NetworkManagerDlg::TrayApplyIdle() { return AppLink::Get().IsTrayApplyIdle(); }
 
-bool NetworkManagerDlg::RebuildProfileCombo(bool selectCurrent) {
+bool NetworkManagerDlg::RebuildProfileCombo() {
     ProfileManagementControl* control = DataCenter::GetInstance()->GetProfileManagementControl();
     if (control == nullptr)
         return false;
@@ -49,12 +49,9 @@ bool NetworkManagerDlg::RebuildProfileCombo(bool selectCurrent) {
         m_pProfileCombo->Append(item.name, m_itemBitmap);
         m_comboIndex.push_back(item.index);
     }
-    if (selectCurrent) {
-        m_pProfileCombo->SetSelection(choices.selection);
-    } else {
-        SetSwitcherText("        " + currentName);
-        m_pProfileCombo->SetValue(m_strSwitcherText);
-    }
+    // The current profile shows as its entry: a read-only combo box of this
+    // toolkit shows no text that is not one of its entries.
+    m_pProfileCombo->SetSelection(choices.selection);
     m_nSelectedProfile = choices.selection;
     return true;
 }
@@ -63,13 +60,14 @@ void NetworkManagerDlg::SetSwitcherText(const wxString& text) {
     m_strSwitcherText = text;
     // A name too long for the box shows cut in its middle; the tooltip
     // gives it whole.
-    wxString name = text;
-    WindowTextCut::ShowTip(*m_pProfileCombo, name.Trim(false));
+    WindowTextCut::ShowTip(*m_pProfileCombo, text);
 }
 
-void NetworkManagerDlg::FillProfileCombo() { RebuildProfileCombo(true); }
+void NetworkManagerDlg::FillProfileCombo() { RebuildProfileCombo(); }
 
-void NetworkManagerDlg::RefreshProfileCombo() { RebuildProfileCombo(false); }
+// After a deployed import: the same refill, so that the switcher shows the
+// profile in force beside its Disconnect.
+void NetworkManagerDlg::RefreshProfileCombo() { RebuildProfileCombo(); }
 
 void NetworkManagerDlg::OnProfileSelected(wxCommandEvent& event) {
     if (m_pProfileCombo->GetCount() == 0)

@@ -67,7 +67,9 @@ void NetworkManagerDlg::UpdateCurrentProfileLabel() {
     DataCenter* hub = DataCenter::GetInstance();
     ProfileManagementControl* control = hub->GetProfileManagementControl();
     wxString text = control != nullptr ? control->GetCurrentProfileName() : wxString();
-    if (text.empty()) {
+    // A network is named only while the laptop is on it: while a connection
+    // is still being made the hub already holds the network asked for.
+    if (text.empty() && hub->GetNetworkMode() == NETMODE_WIRELESS_CONNECTED) {
         if (const APStatus* ap = hub->GetCurrentAPStatus())
             text = TWMUtil::StdStringToWxString(ApStatusUtil::SsidBytesToNul(*ap));
     }
@@ -187,7 +189,8 @@ void NetworkManagerDlg::EnableNeighbors() {
 
 void NetworkManagerDlg::ShowApplyingProfile(const wxString& profileName, bool show) {
     m_bApplyingProfile = show;
-    m_pGaugeDialog->SetLabel(_("Applying profile ") + profileName + "...");
+    // A long name is cut in its middle; the words around it stay whole.
+    m_pGaugeDialog->SetLabelAround(_("Applying profile "), profileName, "...");
     PlaceApplyingNotice();
     m_pGaugeDialog->Show(show);
 }

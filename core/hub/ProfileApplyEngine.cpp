@@ -80,8 +80,12 @@ void ProfileManagementControl::ApplyProfile(const ProfileList_t& profile) {
     m_bBusy = true;
     m_nPhase = PHASE_PREPARING;
     {
+        // The profile in force until now is not once its link is taken down
+        // for this one, and this one is not before it connected: no name is
+        // given out while the apply runs.
         wxMutexLocker lock(m_storeMutex);
         m_currentUsedProfile = profile;
+        m_strCurrentProfileName.clear();
     }
     m_strKey.clear();
     m_nKeyIndex = 0;

@@ -52,7 +52,8 @@ public:
     // Number of administrator entries at the head of GetProfileList's list.
     int GetAdminProfileCount();
 
-    // Name of the profile in force, or empty.
+    // Name of the profile in force, or empty; empty too from the start of an
+    // apply until it connected.
     wxString GetCurrentProfileName();
     // The profile being applied or last applied.
     ProfileList_t& GetCurrentUsedProfile();

@@ -88,6 +88,29 @@ TEST(LayoutRules, DrawnTextMustFitItsBox) {
     EXPECT_EQ(LayoutRules::CheckDrawn({{"cell", {0, 0, 80, 16}, 10, 17}}).size(), 1u);
 }
 
+TEST(LayoutRules, FindsACutTextWithAWideGapInside) {
+    // '#' a column with ink, '.' a blank one.
+    const struct {
+        const char* columns;
+        size_t found;
+    } cases[] = {
+        {"..####.##..###..##.##.##......", 0},  // the room left after the text
+        {"..####.##..###.........####...", 1},  // the room put into it
+        {"..####.##..###....####........", 0},  // as wide as a word gap
+        {"..####.##..###.....####.......", 1},  // one column wider
+        {"..............................", 0},
+    };
+    for (const auto& c : cases) {
+        std::vector<bool> ink;
+        for (const char* p = c.columns; *p != '\0'; ++p)
+            ink.push_back(*p == '#');
+        const std::vector<std::string> found = LayoutRules::CheckCutGap("switcher", ink, 4);
+        ASSERT_EQ(found.size(), c.found) << c.columns;
+        for (const std::string& f : found)
+            EXPECT_EQ(f.rfind("wide gap: switcher", 0), 0u) << f;
+    }
+}
+
 namespace {
 
 // A label at (x, y) showing `lines`, each 16 pixels high and 7 pixels a

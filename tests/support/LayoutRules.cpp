@@ -133,4 +133,22 @@ std::vector<std::string> CheckDrawn(const std::vector<DrawnText>& texts) {
     return findings;
 }
 
+std::vector<std::string> CheckCutGap(const std::string& name, const std::vector<bool>& ink, int widestBlank) {
+    int blank = 0, widest = 0;
+    bool started = false;
+    for (const bool drawn : ink) {
+        if (drawn) {
+            widest = std::max(widest, blank);
+            blank = 0;
+            started = true;
+        } else if (started) {
+            ++blank;
+        }
+    }
+    if (widest <= widestBlank)
+        return {};
+    return {"wide gap: " + name + " leaves " + std::to_string(widest) + " px blank inside its cut text, where its " +
+            "words leave at most " + std::to_string(widestBlank)};
+}
+
 }  // namespace LayoutRules

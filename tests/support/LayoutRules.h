@@ -71,6 +71,13 @@ std::vector<std::string> LoneWords(const std::vector<Item>& children);
 // A drawn text that does not fit its box, in width or height.
 std::vector<std::string> CheckDrawn(const std::vector<DrawnText>& texts);
 
+// A text cut to its field, as drawn: `ink` tells for each column of the
+// field whether something is drawn in it.  A blank inside the text (between
+// its first and last ink) wider than `widestBlank`, the widest its own word
+// gaps leave, is a wide gap: the room the cut left was put into the text
+// instead of after it.
+std::vector<std::string> CheckCutGap(const std::string& name, const std::vector<bool>& ink, int widestBlank);
+
 }  // namespace LayoutRules
 
 #endif

@@ -1,6 +1,7 @@
 #include "LayoutWalker.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include <gtk/gtk.h>
 
@@ -263,6 +264,68 @@ std::vector<unsigned char> ScreenPixels(const wxRect& r) {
     return pixels;
 }
 
+// Which columns of a screen area hold ink: a pixel clearly unlike the
+// area's first one, its background.
+std::vector<bool> InkColumns(const wxRect& r) {
+    const std::vector<unsigned char> pixels = ScreenPixels(r);
+    std::vector<bool> ink(static_cast<size_t>(std::max(0, r.width)), false);
+    const size_t channels = r.width > 0 && r.height > 0 ? pixels.size() / (static_cast<size_t>(r.width) * r.height) : 0;
+    if (channels < 3)
+        return ink;
+    for (size_t i = 0; i < pixels.size(); i += channels) {
+        const int difference = std::abs(pixels[i] - pixels[0]) + std::abs(pixels[i + 1] - pixels[1]) +
+                               std::abs(pixels[i + 2] - pixels[2]);
+        if (difference > 60)
+            ink[(i / channels) % static_cast<size_t>(r.width)] = true;
+    }
+    return ink;
+}
+
+// A drop-down whose chosen text is cut to its cell leaves no blank inside
+// the text wider than its own word gaps: the toolkit's middle ellipsis puts
+// the cell's spare room into the middle of the text.
+void CheckComboCutGap(wxWindow* w, const std::string& path, std::vector<std::string>& findings) {
+    GtkWidget* combo = w->GetHandle();
+    if (combo == nullptr || !GTK_IS_COMBO_BOX(combo))
+        return;
+    const wxString text = ShownValue(w);
+    const int space = w->GetTextExtent("n n").x - w->GetTextExtent("nn").x;
+    std::vector<GtkWidget*> inner;
+    InnerWidgets(combo, inner);
+    for (GtkWidget* view : inner) {
+        if (!GTK_IS_CELL_VIEW(view) || !gtk_widget_get_visible(view))
+            continue;
+        GtkCellArea* area = gtk_cell_layout_get_area(GTK_CELL_LAYOUT(view));
+        GtkCellAreaContext* context = nullptr;
+        g_object_get(view, "cell-area-context", &context, nullptr);
+        GtkAllocation box;
+        gtk_widget_get_allocation(view, &box);
+        const GdkRectangle whole{0, 0, box.width, box.height};
+        int x = 0, y = 0;
+        gdk_window_get_origin(gtk_widget_get_window(view), &x, &y);
+        GList* cells = gtk_cell_layout_get_cells(GTK_CELL_LAYOUT(view));
+        for (GList* c = cells; c != nullptr && context != nullptr; c = c->next) {
+            auto* cell = GTK_CELL_RENDERER(c->data);
+            if (!GTK_IS_CELL_RENDERER_TEXT(cell) || !gtk_cell_renderer_get_visible(cell))
+                continue;
+            GdkRectangle at;
+            gtk_cell_area_get_cell_allocation(area, context, view, cell, &whole, &at);
+            int pad = 0;
+            gtk_cell_renderer_get_padding(cell, &pad, nullptr);
+            const wxRect field(x + box.x + at.x + pad, y + box.y + at.y, at.width - 2 * pad, at.height);
+            if (w->GetTextExtent(text).x <= field.width)
+                continue;  // shown whole
+            const std::string name = path + " \"" + Utf8(text) + "\"";
+            for (const std::string& f :
+                 LayoutRules::CheckCutGap(name, InkColumns(field), text.Contains(" ") ? 2 * space : space))
+                findings.push_back(f);
+        }
+        g_list_free(cells);
+        if (context != nullptr)
+            g_object_unref(context);
+    }
+}
+
 // The column headings of a report list stand over their columns however
 // far the rows are scrolled: what the heading row shows now is what it
 // shows when painted afresh.
@@ -295,6 +358,7 @@ void Walk(wxWindow* window, const std::string& path, std::vector<std::string>& f
     if (auto* box = dynamic_cast<wxListBox*>(window))
         CheckListBox(box, path, findings);
     CheckComboText(window, path, findings);
+    CheckComboCutGap(window, path, findings);
 
     const wxSize client = window->GetClientSize();
     Box area{0, 0, client.x, client.y};

@@ -1,10 +1,9 @@
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
-
-#include <unistd.h>
 
 #include <wx/filedlg.h>
 #include <wx/menu.h>
@@ -13,9 +12,8 @@
 #include "HubWindowTest.h"
 #include "ModalDialogAnswerer.h"
 #include "NetworkManagerDlg.h"
-#include "ProgramFolder.h"
+#include "SettingsArchives.h"
 #include "SystemPaths.h"
-#include "TestArchive.h"
 #include "TestCertificates.h"
 #include "TestTree.h"
 
@@ -25,17 +23,14 @@ class ImportRefusalTest : public HubWindowTest {
 protected:
     void SetUp() override {
         HubWindowTest::SetUp();
-        certs = std::make_unique<TestCertificates>(tree.Path());
-        program = tree / "program";
-        TestTree::MakeDirs(program);
-        TestTree::WriteFile(program + "/cacert.pem", TestTree::ReadFile(certs->caFile));
-        const std::string pictures = TIDEWAVE_PICTURE_DIR;
-        symlink(pictures.c_str(), (program + "/pic").c_str());
-        ProgramFolder::Set(program);
+        archives = std::make_unique<SettingsArchives>();  // its program folder over the fixture's
+        tree = &archives->tree;
+        certs = &archives->certs;
+        program = archives->tree / "program";
     }
 
     std::string Archive(const std::string& name, const TestArchive::Files& files) {
-        return TestArchive::Make(tree.Path(), name, files);
+        return archives->Make(name, files).utf8_string();
     }
     std::string WithCertificate(const std::string& name, const std::string& certificate) {
         return Archive(name, {{"sslservercert.pem", TestTree::ReadFile(certificate)}, {"Home.profile", "x"}});
@@ -66,8 +61,9 @@ protected:
         return said.utf8_string();
     }
 
-    TestTree tree;
-    std::unique_ptr<TestCertificates> certs;
+    std::unique_ptr<SettingsArchives> archives;
+    TestTree* tree = nullptr;
+    TestCertificates* certs = nullptr;
     std::string program;
 };
 
@@ -80,15 +76,15 @@ TEST_F(ImportRefusalTest, AFailedImportSaysWhy) {
     const std::vector<Case> cases = {
         {"random bytes",
          [&] {
-             TestTree::WriteFile(tree / "random.tar", std::string("\x8f\x01\xfe\x22 not an archive", 20));
-             return tree / "random.tar";
+             TestTree::WriteFile(*tree / "random.tar", std::string("\x8f\x01\xfe\x22 not an archive", 20));
+             return *tree / "random.tar";
          },
          "The file is not a school settings archive."},
         {"cut short",
          [&] {
              const std::string whole = TestTree::ReadFile(WithCertificate("whole.tar", certs->serverCert));
-             TestTree::WriteFile(tree / "short.tar", whole.substr(0, whole.size() - 10));
-             return tree / "short.tar";
+             TestTree::WriteFile(*tree / "short.tar", whole.substr(0, whole.size() - 10));
+             return *tree / "short.tar";
          },
          "The school settings archive is damaged."},
         {"no certificate", [&] { return Archive("nocert.tar", {{"Home.profile", "x"}}); },

@@ -11,6 +11,7 @@
 #include "HubWindowTest.h"
 #include "LayoutWalker.h"
 #include "LongValues.h"
+#include "MainWindowTest.h"
 #include "ModalDialogAnswerer.h"
 #include "NotificationArea.h"
 #include "NetworkManagerDlg.h"
@@ -18,8 +19,8 @@
 #include "PolicyManager.h"
 #include "PopupDialog.h"
 #include "ProfileManagementControl.h"
-#include "ProgramFolder.h"
 #include "ScanNetworkDlg.h"
+#include "SettingsArchives.h"
 #include "StandInRunner.h"
 #include "SystemPaths.h"
 #include "TWMApp.h"
@@ -32,40 +33,6 @@
 #include "sim/SimControl.h"
 
 namespace {
-
-class MainWindowTest : public HubWindowTest {
-protected:
-    wxString Label(const char* name) {
-        return wxControl::RemoveMnemonics(wxWindow::FindWindowByName(name, Main())->GetLabel());
-    }
-    bool Enabled(const char* name) { return wxWindow::FindWindowByName(name, Main())->IsEnabled(); }
-    wxMenuItem* MenuItem(const char* menu, const char* item) {
-        const int id = Main()->GetMenus()->FindMenuItem(menu, item);
-        EXPECT_NE(id, wxNOT_FOUND) << item;
-        return Main()->GetMenus()->FindItem(id);
-    }
-    void Menu(const char* menu, const char* item) {
-        wxCommandEvent e(wxEVT_MENU, MenuItem(menu, item)->GetId());
-        Main()->GetEventHandler()->ProcessEvent(e);
-    }
-    wxBitmapComboBox* Switcher() {
-        return static_cast<wxBitmapComboBox*>(wxWindow::FindWindowByName("ID_CMBSWITCHPRFL", Main()));
-    }
-    void Pick(int index) {
-        Switcher()->SetSelection(index);
-        wxCommandEvent e(wxEVT_COMBOBOX, Switcher()->GetId());
-        e.SetInt(index);
-        e.SetEventObject(Switcher());
-        Switcher()->GetEventHandler()->ProcessEvent(e);
-    }
-    static void WritePolicy(bool mesh, bool scan, bool profiles, bool wireless) {
-        auto v = [](bool b) { return b ? "1" : "0"; };
-        TestTree::WriteFile(SystemPaths::AdminDir() + "/NetworkPolicy.xml",
-                            std::string("<?xml version=\"1.0\"?><Policy><Mesh value=\"") + v(mesh) +
-                                "\"/><Scan value=\"" + v(scan) + "\"/><Profiles value=\"" + v(profiles) +
-                                "\"/><Wireless value=\"" + v(wireless) + "\"/></Policy>");
-    }
-};
 
 // The main window with the program's ending recorded instead of done.
 class RecordedExitMain : public NetworkManagerDlg {
@@ -309,17 +276,8 @@ TEST_F(MainWindowTest, NoCheckEndsWithTheNameOfAProfileWhoseLinkWentAway) {
 }
 
 TEST_F(MainWindowTest, ImportAsksBeforeOverwritingListsFailuresAndReloadsThePolicy) {
-    TestTree tree;
-    TestCertificates certs(tree.Path());
-    const std::string program = tree / "program";
-    TestTree::MakeDirs(program);
-    TestTree::WriteFile(program + "/cacert.pem", TestTree::ReadFile(certs.caFile));
-    const std::string pictures = TIDEWAVE_PICTURE_DIR;
-    symlink(pictures.c_str(), (program + "/pic").c_str());
-    ProgramFolder::Set(program);
-    auto archive = [&](const std::string& name, const TestArchive::Files& files) {
-        return wxString::FromUTF8(TestArchive::Make(tree.Path(), name, files).c_str());
-    };
+    SettingsArchives archives;
+    const TestCertificates& certs = archives.certs;
     AddProfile("Home", "lan");
     const std::string home = SystemPaths::AdminDir() + "/Home.profile";
     const std::string before = TestTree::ReadFile(home);
@@ -340,7 +298,7 @@ TEST_F(MainWindowTest, ImportAsksBeforeOverwritingListsFailuresAndReloadsThePoli
 
     // A profile and a policy that forbids scanning; the profile is kept.
     const std::string scanOff = "<Policy><a value=\"1\"/><b value=\"0\"/><c value=\"1\"/><d value=\"1\"/></Policy>";
-    const wxString first = archive("first.tar", {{"sslservercert.pem", TestTree::ReadFile(certs.serverCert)},
+    const wxString first = archives.Make("first.tar", {{"sslservercert.pem", TestTree::ReadFile(certs.serverCert)},
                                                  {"Home.profile", "replaced"},
                                                  {"NetworkPolicy.xml", scanOff}});
     ModalDialogAnswerer::Get().Expect("Home.profile already exists.", wxID_NO);
@@ -357,7 +315,7 @@ TEST_F(MainWindowTest, ImportAsksBeforeOverwritingListsFailuresAndReloadsThePoli
     Main()->GetImporter().SetFileWriter([](char word[RVL_TEXT_BUFFER]) {
         return std::string(word).find("Bad.profile") != std::string::npos ? 1 : RVL_WriteFile(word);
     });
-    const wxString second = archive("second.tar", {{"sslservercert.pem", TestTree::ReadFile(certs.serverCert)},
+    const wxString second = archives.Make("second.tar", {{"sslservercert.pem", TestTree::ReadFile(certs.serverCert)},
                                                    {"Bad.profile", "x"}});
     ModalDialogAnswerer::Get().Expect(
         "Failed to import school settings.\n\nThe following files were not imported.\nBad.profile", wxID_OK);
