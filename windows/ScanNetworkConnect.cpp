@@ -203,7 +203,8 @@ void ScanNetworkDlg::ConnectAP() {
     }
     m_bRebuildWaiting = false;  // the attempt's own result rebuilds the map
 
-    m_pGauge->SetLabel(_("Connecting to ") + ApStatusUtil::SsidText(ap) + " ...");
+    // A long name is cut in its middle; the words around it stay whole.
+    m_pGauge->SetLabelAround(_("Connecting to "), ApStatusUtil::SsidText(ap), " ...");
     m_pGauge->CentreOnParent();
     m_pGauge->Show(true);
     DataCenter* hub = DataCenter::GetInstance();

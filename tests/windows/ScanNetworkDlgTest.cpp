@@ -12,6 +12,7 @@
 #include "ApStatusUtil.h"
 #include "GaugeDialog.h"
 #include "HubWindowTest.h"
+#include "LongValues.h"
 #include "ModalDialogAnswerer.h"
 #include "NetworkTypes.h"
 #include "Pointer.h"
@@ -156,6 +157,38 @@ TEST_F(ScanWindowTest, SelectionSurvivesTheViewSwitchAndASortAndAMapClickClearsI
     EXPECT_TRUE(RunEventLoopUntil([&] { return Scan()->GetSelectedIcon() == -1; }));
     EXPECT_FALSE(Enabled("ID_BUTTON_CONNECT"));
     EXPECT_EQ(Scan()->GetList()->GetSelectedItemCount(), 0);
+}
+
+TEST_F(ScanWindowTest, TheConnectingTextKeepsItsWordsWholeAndCutsALongNameInItsMiddle) {
+    const char* const names[] = {LongValues::kSsid, "Riverside Primary Staff Wing 101",
+                                 "WWWWWWWWWWWWWWWW WWWWWWWWWWWWWWW"};
+    std::string xml = "<world scanDelayMs=\"0\"><wireless up=\"1\"/>";
+    for (int i = 0; i < 3; ++i)
+        xml += std::string("<accessPoint ssid=\"") + names[i] + "\" bssid=\"00:1a:2b:3c:4d:0" + std::to_string(i + 1) +
+               "\" channel=\"6\" phy=\"g\" security=\"open\" dhcpDelayMs=\"0\" dhcpAddress=\"10.20.9.5" +
+               std::to_string(i) + "\" signal=\"" + std::to_string(90 - 10 * i) + "\"/>";
+    ASSERT_TRUE(SimControl::ResetToXml(xml + "</world>"));
+    ShowScanWindow(3);
+    auto* line = static_cast<wxStaticText*>(wxWindow::FindWindowByName("ID_STATICTEXT_LABEL", Scan()->GetGauge()));
+    const wxString before = "Connecting to ", after = " ...";
+    for (int i = 0; i < 3; ++i) {
+        const wxString name = wxString::FromUTF8(names[i]);
+        SCOPED_TRACE(names[i]);
+        ConnectTo(name, "");
+        ASSERT_TRUE(Scan()->GetGauge()->IsShown());
+        const wxString shown = line->GetLabelText();
+        EXPECT_EQ(line->GetToolTipText(), before + name + after);
+        ASSERT_TRUE(shown.StartsWith(before) && shown.EndsWith(after)) << shown.utf8_str();
+        const wxString cut = shown.Mid(before.length(), shown.length() - before.length() - after.length());
+        EXPECT_TRUE(name.StartsWith(cut.BeforeFirst(L'\u2026')) && name.EndsWith(cut.AfterFirst(L'\u2026')));
+        ASSERT_TRUE(RunEventLoopUntil([&] {
+            char ip[RVL_TEXT_BUFFER] = {};
+            return hub->IsAllocatorTimerRunning() && RVL_GetIPAddressHLAN(ADAPTER_WIRELESS, ip) == 0 &&
+                   ip == "10.20.9.5" + std::to_string(i);
+        }));
+        hub->OnAllocatorTimer();
+        ASSERT_TRUE(RunEventLoopUntil([&] { return !Scan()->GetGauge()->IsShown(); }));
+    }
 }
 
 TEST_F(ScanWindowTest, ANewNetworkBecomesAStoredProfileThroughTheEditor) {
