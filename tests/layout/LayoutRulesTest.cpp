@@ -139,3 +139,14 @@ TEST(LayoutRules, FindsAWordLeftAloneBetweenLongerLinesOfAWrappedText) {
             EXPECT_EQ(f.rfind("lone word:", 0), 0u) << c.what << ": " << f;
     }
 }
+
+TEST(LayoutRules, AFieldShowsItsTextFromItsStartUnlessTheUserTypesInIt) {
+    const std::vector<LayoutRules::FieldText> fields = {
+        {"from its start", "Riverside Primary Staff Wing 101", 0, false},
+        {"scrolled to its end", "Riverside Primary Staff Wing 101", 40, false},
+        {"typed into", "Riverside Primary Staff Wing 101", 40, true},
+    };
+    const std::vector<std::string> found = LayoutRules::CheckFieldStarts(fields);
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0].rfind("scrolled text: scrolled to its end", 0), 0u) << found[0];
+}

@@ -71,6 +71,20 @@ std::vector<std::string> LoneWords(const std::vector<Item>& children);
 // A drawn text that does not fit its box, in width or height.
 std::vector<std::string> CheckDrawn(const std::vector<DrawnText>& texts);
 
+// A single-line text field: how far its shown text is scrolled in from the
+// text's start, in pixels, and whether the user types in it (it has the
+// keyboard focus and takes input), where the text follows the cursor.
+struct FieldText {
+    std::string name;
+    std::string text;
+    int offset = 0;
+    bool typing = false;
+};
+
+// A field that the user is not typing in and that shows its text from
+// other than its start (a name shown by its end reads as another name).
+std::vector<std::string> CheckFieldStarts(const std::vector<FieldText>& fields);
+
 }  // namespace LayoutRules
 
 #endif

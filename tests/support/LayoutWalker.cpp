@@ -247,6 +247,22 @@ void CheckComboText(wxWindow* w, const std::string& path, std::vector<std::strin
     }
 }
 
+// A single-line text field shows its text from the start, unless the user
+// types in it.
+void CheckFieldStart(wxWindow* w, const std::string& path, std::vector<std::string>& findings) {
+    GtkWidget* entry = w->GetHandle();
+    if (entry == nullptr || !GTK_IS_ENTRY(entry))
+        return;
+    LayoutRules::FieldText field;
+    field.name = path;
+    field.text = gtk_entry_get_text(GTK_ENTRY(entry));
+    g_object_get(entry, "scroll-offset", &field.offset, nullptr);
+    field.typing = gtk_widget_is_focus(entry) && gtk_widget_is_sensitive(entry) &&
+                   gtk_editable_get_editable(GTK_EDITABLE(entry));
+    for (const std::string& f : LayoutRules::CheckFieldStarts({field}))
+        findings.push_back(f);
+}
+
 // Pixels of a screen area as the X server holds them.
 std::vector<unsigned char> ScreenPixels(const wxRect& r) {
     std::vector<unsigned char> pixels;
@@ -295,6 +311,7 @@ void Walk(wxWindow* window, const std::string& path, std::vector<std::string>& f
     if (auto* box = dynamic_cast<wxListBox*>(window))
         CheckListBox(box, path, findings);
     CheckComboText(window, path, findings);
+    CheckFieldStart(window, path, findings);
 
     const wxSize client = window->GetClientSize();
     Box area{0, 0, client.x, client.y};
