@@ -496,11 +496,13 @@ TEST_F(ManagerWindowTest, LongNamesAreCutInTheMiddleAndShownWholeUnderThePointer
         EXPECT_EQ(TipAt(List(), onName, tip).utf8_string(), tip.utf8_string()) << row;
     }
 
-    // The name column's border dragged 60 pixels to the left: the names are
-    // cut again to the narrower column.
+    // The name column's border, at the list's right edge, taken by its last
+    // pixel and dragged 60 pixels to the left: the names are cut again to
+    // the narrower column.
     wxRect first;
     ASSERT_TRUE(List()->GetSubItemRect(0, 2, first));
-    const wxPoint border = List()->ClientToScreen(wxPoint(first.GetRight() + 1, first.y / 2));
+    const int dragged = first.width - 1 - 60;
+    const wxPoint border = List()->ClientToScreen(wxPoint(first.GetRight(), first.y / 2));
     wxUIActionSimulator pointer;
     pointer.MouseMove(border);
     RunEventLoopFor(100);
@@ -510,7 +512,7 @@ TEST_F(ManagerWindowTest, LongNamesAreCutInTheMiddleAndShownWholeUnderThePointer
         RunEventLoopFor(30);
     }
     pointer.MouseUp();
-    EXPECT_TRUE(RunEventLoopUntil([&] { return List()->GetColumnWidth(2) == 160; }));
+    EXPECT_TRUE(RunEventLoopUntil([&] { return List()->GetColumnWidth(2) == dragged; }));
     RunEventLoopUntil([&] { return LayoutWalker::Check(Manager()).empty(); }, 2000);
     EXPECT_EQ(LayoutWalker::Check(Manager()), std::vector<std::string>());
 }
