@@ -37,12 +37,14 @@ ProfileListColumns::ProfileListColumns(wxCheckedListCtrl* list, std::function<vo
         event.Skip();
         m_list->CallAfter(m_refit);
     });
+    m_cut.OnMeasureChange([this] { MeasureChanged(); });
 }
 
 // A row's number has the most digits in the last row; the desktop's fonts
 // give every digit one width.
 void ProfileListColumns::Fit(int rows) {
     m_cut.Resize(rows);
+    m_rows = rows;
     const int show = std::max(ListColumnFit::Need(*m_list, {_("Show")}),
                               ListColumnFit::Need(*m_list, {wxString()}, PictureWidth(m_list, 0)));
     const wxString last = wxString::FromAscii(std::to_string(rows).c_str());
@@ -61,4 +63,10 @@ void ProfileListColumns::Fit(int rows) {
 wxString ProfileListColumns::NameCell(int row, const wxString& name) {
     const int icon = PictureWidth(m_list, ProfileListImages::FIRST_ICON);
     return m_cut.Fit(row, name, m_list->GetColumnWidth(kName) - 8 - icon - ListColumnFit::kPictureMargin);
+}
+
+void ProfileListColumns::MeasureChanged() {
+    m_show = m_priority = -1;
+    Fit(m_rows);
+    m_refit();
 }

@@ -14,7 +14,8 @@ class wxCheckedListCtrl;
 // name).  Show and Priority are as wide as their headings and cells need;
 // the name column takes the rest of the list, and a name too wide for it is
 // cut in the middle and shown whole under the pointer (CutRows).  The names
-// are cut again when a column's border is dragged.
+// are cut again when a column's border is dragged and, with the columns
+// fitted anew, when the desktop's text scaling changes.
 class ProfileListColumns {
 public:
     // Puts the columns on `list`, whose pictures are installed;
@@ -30,9 +31,12 @@ public:
     wxString NameCell(int row, const wxString& name);
 
 private:
+    void MeasureChanged();
+
     wxCheckedListCtrl* m_list;
     std::function<void()> m_refit;
     CutRows m_cut;
+    int m_rows = 0;
     // The widths Show and Priority were last given; -1 for none.
     int m_show = -1, m_priority = -1;
 };

@@ -31,7 +31,6 @@
 #include "TestCertificates.h"
 #include "TestEnvironment.h"
 #include "TestTree.h"
-#include "WindowTextCut.h"
 #include "wxCheckedListCtrl.h"
 
 namespace {
@@ -533,8 +532,6 @@ TEST_F(ManagerWindowTest, EveryRowShowsItsNameAsAMeasureOfTheWholeNameCutsIt) {
     Manager()->ShowManager();
     RunEventLoopFor(200);
 
-    // The list draws a name 4 pixels in from each side of its cell, after
-    // the profile's icon and 5 pixels.
     int iconWidth = 0, iconHeight = 0;
     List()->GetImageList(wxIMAGE_LIST_SMALL)->GetSize(ProfileListImages::FIRST_ICON, iconWidth, iconHeight);
     const int width = List()->GetColumnWidth(2) - 8 - iconWidth - 5;
@@ -543,7 +540,7 @@ TEST_F(ManagerWindowTest, EveryRowShowsItsNameAsAMeasureOfTheWholeNameCutsIt) {
     ASSERT_EQ(List()->GetItemCount(), static_cast<int>(names.size()));
     for (int row = 0; row < List()->GetItemCount(); ++row) {
         const wxString whole = wxString::FromUTF8(names[static_cast<size_t>(row)]);
-        const wxString measured = WindowTextCut::Middle(*List(), whole, width);
+        const wxString measured = MeasuredNameCell(List(), whole);
         EXPECT_EQ(List()->GetItemText(row, 2).utf8_string(), measured.utf8_string()) << row;
         if (bound.SurelyFits(names[static_cast<size_t>(row)], width))
             lastUnmeasured = row;
