@@ -30,6 +30,9 @@ public:
     wxString Fit(int row, const wxString& text, int width);
     // The list holds `rows` rows from now on.
     void Resize(int rows);
+    // Calls `changed` after the list's text came to measure otherwise (the
+    // desktop's text scaling changed): its rows are to be fitted again.
+    void OnMeasureChange(std::function<void()> changed) { m_cutter.OnMeasureChange(std::move(changed)); }
 
 private:
     void OnMotion(wxMouseEvent& event);

@@ -299,9 +299,13 @@ void EditProfileDialog::OnInitDialog(wxInitDialogEvent&) {
         return;
     EditProfileHub& hub = EditProfileHub::Current();
     m_scanButton->Enable(WirelessMode(hub.GetNetworkMode()) && hub.HasScanWindow());
-    // The profile in use keeps its name.
+    // The profile in use keeps its name, shown from its start: the focus
+    // given to the field selected the name and put the cursor at its end.
     const wxString inUse = hub.GetCurrentProfileName();
-    m_nameText->Enable(inUse.empty() || m_model.OldName() != inUse);
+    const bool renamable = inUse.empty() || m_model.OldName() != inUse;
+    m_nameText->Enable(renamable);
+    if (!renamable)
+        m_nameText->SetInsertionPoint(0);
 }
 
 void EditProfileDialog::OnOK(wxCommandEvent&) {

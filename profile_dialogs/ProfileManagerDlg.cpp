@@ -15,7 +15,6 @@
 #include <wx/panel.h>
 
 #include "CommandRunner.h"
-#include "CutRows.h"
 #include "EditProfileDialog.h"
 #include "EscapeKey.h"
 #include "NetworkTypes.h"
@@ -23,6 +22,7 @@
 #include "ProfileEvent.h"
 #include "ProfileFile.h"
 #include "ProfileGeneralSettings.h"
+#include "ProfileListColumns.h"
 #include "ProfileListImages.h"
 #include "ProfileManagementControl.h"
 #include "ProfileManagerHub.h"
@@ -94,7 +94,7 @@ ProfileManagerDlg::ProfileManagerDlg(wxWindow* parent, wxWindowID) {
 }
 
 ProfileManagerDlg::~ProfileManagerDlg() {
-    m_cutNames.reset();
+    m_columns.reset();
     if (m_pProfileListCtrl != nullptr)
         m_pProfileListCtrl->SetImageList(nullptr, wxIMAGE_LIST_SMALL);
     delete m_pImages;
@@ -168,22 +168,9 @@ void ProfileManagerDlg::CreateControls() {
             wxListEventHandler(ProfileManagerDlg::OnListItemActivated));
     Connect(ID_MENU_HELP, wxEVT_COMMAND_MENU_SELECTED, wxCommandEventHandler(ProfileManagerDlg::OnHelp));
 
-    m_pProfileListCtrl->InsertColumn(0, _("Show"), wxLIST_FORMAT_LEFT, 80);
-    m_pProfileListCtrl->InsertColumn(1, _("Priority"), wxLIST_FORMAT_LEFT, 80);
-    m_pProfileListCtrl->InsertColumn(2, _("Profile Name"), wxLIST_FORMAT_LEFT, 220);
-
     m_pImages = ProfileListImages::Create();
     m_pProfileListCtrl->SetImageList(m_pImages, wxIMAGE_LIST_SMALL);
-    wxCheckedListCtrl* list = m_pProfileListCtrl;
-    m_cutNames = std::make_unique<CutRows>(list, [list](const wxPoint& point) {
-        int flags = 0;
-        return static_cast<int>(list->HitTest(point, flags));
-    });
-    // A column dragged to another width shows as much of each name as fits.
-    list->Bind(wxEVT_LIST_COL_END_DRAG, [this](wxListEvent& event) {
-        event.Skip();
-        CallAfter(&ProfileManagerDlg::FitNames);
-    });
+    m_columns = std::make_unique<ProfileListColumns>(m_pProfileListCtrl, [this] { FitNames(); });
 
     m_pUpButton->Enable(false);
     m_pDownButton->Enable(false);
@@ -257,7 +244,7 @@ void ProfileManagerDlg::FillList(int select) {
     while (list->GetItemCount() > n)
         list->DeleteItem(list->GetItemCount() - 1);
 
-    m_cutNames->Resize(n);
+    m_columns->Fit(n);
     const std::vector<ProfileManagerModel::RowLook> looks = m_model.Looks();
     const wxColour textColour = list->GetForegroundColour();
     for (int row = 0; row < n; ++row) {
@@ -288,13 +275,8 @@ void ProfileManagerDlg::FillList(int select) {
     m_pShowAllCheckBox->SetValue(all);
 }
 
-// The list draws a cell's text 4 pixels in from each side, after the
-// profile's icon and 5 pixels.
 wxString ProfileManagerDlg::NameCell(int row) {
-    int iconWidth = 0, iconHeight = 0;
-    m_pImages->GetSize(ProfileListImages::FIRST_ICON, iconWidth, iconHeight);
-    const int width = m_pProfileListCtrl->GetColumnWidth(2) - 8 - iconWidth - 5;
-    return m_cutNames->Fit(row, FromUtf8(m_model.Profiles()[static_cast<size_t>(row)].name), width);
+    return m_columns->NameCell(row, FromUtf8(m_model.Profiles()[static_cast<size_t>(row)].name));
 }
 
 void ProfileManagerDlg::FitNames() {

@@ -10,7 +10,6 @@
 #include "ProfileManagerModel.h"
 #include "ProfileManagerView.h"
 
-class CutRows;
 class wxBitmapButton;
 class wxButton;
 class wxCheckBox;
@@ -22,6 +21,7 @@ class wxMenuBar;
 class wxMenuItem;
 class wxPanel;
 class ProfileEvent;
+class ProfileListColumns;
 class ProfileManagementControl;
 
 // The "Network Profile Manager" window: every profile in priority order with
@@ -127,7 +127,7 @@ private:
     bool m_bInitialized = false;
     wxMutex m_listMutex;
     wxImageList* m_pImages = nullptr;
-    std::unique_ptr<CutRows> m_cutNames;
+    std::unique_ptr<ProfileListColumns> m_columns;
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -162,3 +162,38 @@ TEST(LayoutRules, FindsAWordLeftAloneBetweenLongerLinesOfAWrappedText) {
             EXPECT_EQ(f.rfind("lone word:", 0), 0u) << c.what << ": " << f;
     }
 }
+
+TEST(LayoutRules, AFieldShowsItsTextFromItsStartUnlessTheUserTypesInIt) {
+    const std::vector<LayoutRules::FieldText> fields = {
+        {"from its start", "Riverside Primary Staff Wing 101", 0, false},
+        {"scrolled to its end", "Riverside Primary Staff Wing 101", 40, false},
+        {"typed into", "Riverside Primary Staff Wing 101", 40, true},
+    };
+    const std::vector<std::string> found = LayoutRules::CheckFieldStarts(fields);
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0].rfind("scrolled text: scrolled to its end", 0), 0u) << found[0];
+}
+
+TEST(LayoutRules, ACutColumnGetsTheRoomOtherColumnsDoNotNeed) {
+    struct Case {
+        const char* what;
+        std::vector<LayoutRules::ListColumn> columns;
+        size_t found;
+    };
+    const LayoutRules::ListColumn cutName{"name", 220, 220, true};
+    const std::vector<Case> cases = {
+        {"a narrow column with room to spare", {{"show", 80, 43, false}, cutName}, 1},
+        {"two of them", {{"show", 80, 43, false}, {"priority", 80, 55, false}, cutName}, 2},
+        {"narrow columns with a few pixels more than their texts need",
+         {{"show", 50, 43, false}, {"priority", 59, 55, false}, cutName}, 0},
+        {"nothing cut", {{"show", 80, 43, false}, {"name", 220, 200, false}}, 0},
+        {"a text wider than its column", {{"show", 80, 43, false}, {"name", 220, 260, true}}, 1},
+        {"a hidden column", {{"hidden", 0, 26, true}, {"show", 80, 43, false}, {"name", 220, 200, false}}, 0},
+    };
+    for (const Case& c : cases) {
+        const std::vector<std::string> found = LayoutRules::CheckColumnShares(c.columns);
+        ASSERT_EQ(found.size(), c.found) << c.what << (found.empty() ? "" : ": " + found[0]);
+        for (const std::string& f : found)
+            EXPECT_EQ(f.rfind("column room:", 0), 0u) << c.what << ": " << f;
+    }
+}

@@ -1,15 +1,18 @@
 #include "ManagerTestSupport.h"
 
 #include <wx/bmpbuttn.h>
+#include <wx/imaglist.h>
 #include <wx/menu.h>
 
 #include "ModalDialogAnswerer.h"
 #include "ProfileFile.h"
+#include "ProfileListImages.h"
 #include "ProfileManagerDlg.h"
 #include "ProgramFolder.h"
 #include "TWMUtil.h"
 #include "TestEnvironment.h"
 #include "TestTree.h"
+#include "WindowTextCut.h"
 #include "wxCheckedListCtrl.h"
 
 void ProfileDialogsTest::SetUp() {
@@ -90,6 +93,13 @@ std::vector<std::string> Names(ProfileManagerDlg* manager) {
     for (int row = 0; row < list->GetItemCount(); ++row)
         names.push_back(list->GetItemText(row, 2).ToStdString());
     return names;
+}
+
+wxString MeasuredNameCell(wxWindow* list, const wxString& name) {
+    auto* names = static_cast<wxCheckedListCtrl*>(list);
+    int iconWidth = 0, iconHeight = 0;
+    names->GetImageList(wxIMAGE_LIST_SMALL)->GetSize(ProfileListImages::FIRST_ICON, iconWidth, iconHeight);
+    return WindowTextCut::Middle(*names, name, names->GetColumnWidth(2) - 8 - iconWidth - 5);
 }
 
 void ExpectQuestion(const wxString& text, int answer, const std::function<void()>& during) {

@@ -88,6 +88,10 @@ protected:
 wxMenuItem* MenuItem(ProfileManagerDlg* manager, const wxString& label);
 wxWindow* MoveButton(ProfileManagerDlg* manager, bool up);
 std::vector<std::string> Names(ProfileManagerDlg* manager);
+// What a measure of the whole `name` gives in the name column of the
+// manager's `list` as wide as it is now: the list draws a name 4 pixels in
+// from each side of its cell, after the profile's icon and 5 pixels.
+wxString MeasuredNameCell(wxWindow* list, const wxString& name);
 // The next modal dialog whose text holds `text`, answered with `answer`
 // after `during` ran (while the question is up).
 void ExpectQuestion(const wxString& text, int answer, const std::function<void()>& during = nullptr);

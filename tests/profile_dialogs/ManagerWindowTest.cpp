@@ -31,7 +31,6 @@
 #include "TestCertificates.h"
 #include "TestEnvironment.h"
 #include "TestTree.h"
-#include "WindowTextCut.h"
 #include "wxCheckedListCtrl.h"
 
 namespace {
@@ -496,11 +495,13 @@ TEST_F(ManagerWindowTest, LongNamesAreCutInTheMiddleAndShownWholeUnderThePointer
         EXPECT_EQ(TipAt(List(), onName, tip).utf8_string(), tip.utf8_string()) << row;
     }
 
-    // The name column's border dragged 60 pixels to the left: the names are
-    // cut again to the narrower column.
+    // The name column's border, at the list's right edge, taken by its last
+    // pixel and dragged 60 pixels to the left: the names are cut again to
+    // the narrower column.
     wxRect first;
     ASSERT_TRUE(List()->GetSubItemRect(0, 2, first));
-    const wxPoint border = List()->ClientToScreen(wxPoint(first.GetRight() + 1, first.y / 2));
+    const int dragged = first.width - 1 - 60;
+    const wxPoint border = List()->ClientToScreen(wxPoint(first.GetRight(), first.y / 2));
     wxUIActionSimulator pointer;
     pointer.MouseMove(border);
     RunEventLoopFor(100);
@@ -510,7 +511,7 @@ TEST_F(ManagerWindowTest, LongNamesAreCutInTheMiddleAndShownWholeUnderThePointer
         RunEventLoopFor(30);
     }
     pointer.MouseUp();
-    EXPECT_TRUE(RunEventLoopUntil([&] { return List()->GetColumnWidth(2) == 160; }));
+    EXPECT_TRUE(RunEventLoopUntil([&] { return List()->GetColumnWidth(2) == dragged; }));
     RunEventLoopUntil([&] { return LayoutWalker::Check(Manager()).empty(); }, 2000);
     EXPECT_EQ(LayoutWalker::Check(Manager()), std::vector<std::string>());
 }
@@ -531,8 +532,6 @@ TEST_F(ManagerWindowTest, EveryRowShowsItsNameAsAMeasureOfTheWholeNameCutsIt) {
     Manager()->ShowManager();
     RunEventLoopFor(200);
 
-    // The list draws a name 4 pixels in from each side of its cell, after
-    // the profile's icon and 5 pixels.
     int iconWidth = 0, iconHeight = 0;
     List()->GetImageList(wxIMAGE_LIST_SMALL)->GetSize(ProfileListImages::FIRST_ICON, iconWidth, iconHeight);
     const int width = List()->GetColumnWidth(2) - 8 - iconWidth - 5;
@@ -541,7 +540,7 @@ TEST_F(ManagerWindowTest, EveryRowShowsItsNameAsAMeasureOfTheWholeNameCutsIt) {
     ASSERT_EQ(List()->GetItemCount(), static_cast<int>(names.size()));
     for (int row = 0; row < List()->GetItemCount(); ++row) {
         const wxString whole = wxString::FromUTF8(names[static_cast<size_t>(row)]);
-        const wxString measured = WindowTextCut::Middle(*List(), whole, width);
+        const wxString measured = MeasuredNameCell(List(), whole);
         EXPECT_EQ(List()->GetItemText(row, 2).utf8_string(), measured.utf8_string()) << row;
         if (bound.SurelyFits(names[static_cast<size_t>(row)], width))
             lastUnmeasured = row;

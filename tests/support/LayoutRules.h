@@ -78,6 +78,39 @@ std::vector<std::string> CheckDrawn(const std::vector<DrawnText>& texts);
 // instead of after it.
 std::vector<std::string> CheckCutGap(const std::string& name, const std::vector<bool>& ink, int widestBlank);
 
+// A single-line text field: how far its shown text is scrolled in from the
+// text's start, in pixels, and whether the user types in it (it has the
+// keyboard focus and takes input), where the text follows the cursor.
+struct FieldText {
+    std::string name;
+    std::string text;
+    int offset = 0;
+    bool typing = false;
+};
+
+// A field that the user is not typing in and that shows its text from
+// other than its start (a name shown by its end reads as another name).
+std::vector<std::string> CheckFieldStarts(const std::vector<FieldText>& fields);
+
+// One column of a report list: its width, the width its widest text needs
+// (heading or cell, with the cell's margins and picture), and whether one
+// of its texts is cut (shown with the cut mark or wider than the column).
+struct ListColumn {
+    std::string name;
+    int width = 0;
+    int need = 0;
+    bool cut = false;
+};
+
+// Room beyond a column's widest text that counts as spare: about a
+// character of the desktop's font.
+constexpr int kSpareColumnRoom = 8;
+
+// A column whose text is cut while another column of the same list keeps
+// kSpareColumnRoom or more beyond its widest text: that room belongs to the
+// cut column.  A column of no width is hidden, and neither cut nor spare.
+std::vector<std::string> CheckColumnShares(const std::vector<ListColumn>& columns);
+
 }  // namespace LayoutRules
 
 #endif

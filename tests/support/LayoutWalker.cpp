@@ -154,41 +154,56 @@ void CheckListBox(wxListBox* box, const std::string& path, std::vector<std::stri
         findings.push_back(f);
 }
 
-// The columns of a report list against the texts in them.
+// The width a cell of a report list needs for `text`: the generic list
+// draws it 4 pixels in from each side, after the cell's picture.
+int CellNeed(wxListCtrl* list, long row, int col, int textW, int imageW) {
+    int need = textW + 8;
+    if (row >= 0 && (col == 0 || HasColumnImage(list, row, col)))
+        need += imageW + 2;
+    return need;
+}
+
+// The columns of a report list against the texts in them, and how the
+// list's width is shared among them.
 void CheckColumns(wxListCtrl* list, const std::string& path, std::vector<std::string>& findings) {
     if (!list->InReportView())
         return;
     std::vector<LayoutRules::DrawnText> texts;
+    std::vector<LayoutRules::ListColumn> columns;
     wxClientDC dc(list);
     dc.SetFont(list->GetFont());
     int imageW = 0, imageH = 0;
     if (wxImageList* images = list->GetImageList(wxIMAGE_LIST_SMALL))
         images->GetSize(0, imageW, imageH);
-    // The generic list draws a cell's text 4 pixels in from each side.
-    const int kCellPadding = 8;
     for (int col = 0; col < list->GetColumnCount(); ++col) {
         const int width = list->GetColumnWidth(col);
+        LayoutRules::ListColumn column;
+        column.name = path + " column " + std::to_string(col);
+        column.width = width;
         wxListItem heading;
         heading.SetMask(wxLIST_MASK_TEXT);
         list->GetColumn(col, heading);
         for (long row = -1; row < list->GetItemCount(); ++row) {
             const wxString text = row < 0 ? heading.GetText() : list->GetItemText(row, col);
+            const wxSize extent = text.empty() ? wxSize() : dc.GetTextExtent(text);
+            const int need = CellNeed(list, row, col, extent.x, imageW);
+            if (row >= 0 || !text.empty())
+                column.need = std::max(column.need, need);
+            column.cut = column.cut || need > width || text.Find(wxUniChar(0x2026)) != wxNOT_FOUND;
             if (text.empty())
                 continue;
-            const wxSize extent = dc.GetTextExtent(text);
-            int need = extent.x + kCellPadding;
-            if (row >= 0 && (col == 0 || HasColumnImage(list, row, col)))
-                need += imageW + 2;
             LayoutRules::DrawnText t;
-            t.name = path + " column " + std::to_string(col) + (row < 0 ? " heading" : " row " + std::to_string(row)) +
-                     " \"" + Utf8(text) + "\"";
+            t.name = column.name + (row < 0 ? " heading" : " row " + std::to_string(row)) + " \"" + Utf8(text) + "\"";
             t.box = Box{0, 0, width, extent.y};
             t.textW = need;
             t.textH = extent.y;
             texts.push_back(t);
         }
+        columns.push_back(column);
     }
     for (const std::string& f : LayoutRules::CheckDrawn(texts))
+        findings.push_back(f);
+    for (const std::string& f : LayoutRules::CheckColumnShares(columns))
         findings.push_back(f);
 }
 
@@ -246,6 +261,22 @@ void CheckComboText(wxWindow* w, const std::string& path, std::vector<std::strin
                                    std::to_string(cell.x - box.x) + " in a box of " + std::to_string(box.width));
         }
     }
+}
+
+// A single-line text field shows its text from the start, unless the user
+// types in it.
+void CheckFieldStart(wxWindow* w, const std::string& path, std::vector<std::string>& findings) {
+    GtkWidget* entry = w->GetHandle();
+    if (entry == nullptr || !GTK_IS_ENTRY(entry))
+        return;
+    LayoutRules::FieldText field;
+    field.name = path;
+    field.text = gtk_entry_get_text(GTK_ENTRY(entry));
+    g_object_get(entry, "scroll-offset", &field.offset, nullptr);
+    field.typing = gtk_widget_is_focus(entry) && gtk_widget_is_sensitive(entry) &&
+                   gtk_editable_get_editable(GTK_EDITABLE(entry));
+    for (const std::string& f : LayoutRules::CheckFieldStarts({field}))
+        findings.push_back(f);
 }
 
 // Pixels of a screen area as the X server holds them.
@@ -359,6 +390,7 @@ void Walk(wxWindow* window, const std::string& path, std::vector<std::string>& f
         CheckListBox(box, path, findings);
     CheckComboText(window, path, findings);
     CheckComboCutGap(window, path, findings);
+    CheckFieldStart(window, path, findings);
 
     const wxSize client = window->GetClientSize();
     Box area{0, 0, client.x, client.y};

@@ -32,11 +32,12 @@ using ProfileLongValues::Fill;
 using WindowShots::Grab;
 using WindowShots::Pump;
 
-// A laptop with its wireless adapter up, a scan window, nothing in use.
+// A laptop with its wireless adapter up, a scan window, the wired profile
+// in use (its name cannot be changed).
 class DemoHub : public EditProfileHub {
 public:
     int GetNetworkMode() override { return 2; }
-    wxString GetCurrentProfileName() override { return wxString(); }
+    wxString GetCurrentProfileName() override;
     bool CanScanWireless() override { return true; }
     bool IsNameTaken(const wxString&, const wxString&) override { return false; }
     bool IsNameStored(const wxString&) override { return false; }
@@ -131,6 +132,8 @@ ProfileList_t SchoolLanProfile() {
     o.DNSvalue = "10.20.0.2";
     return p;
 }
+
+wxString DemoHub::GetCurrentProfileName() { return wxString::FromUTF8(SchoolLanProfile().name); }
 
 class ShotApp : public wxApp {
 public:
