@@ -74,12 +74,15 @@ TEST(DeployAdmissionTest, TheSilentLongestMakesRoomUnlessItKeepsUpWithTheFloorRa
     // A cap of 4 places, 2 per source, the floor rate 32 KiB/s.
     const Clock::time_point t0{};
     const int64_t kKiB = 1024;
+    const int64_t kMiB = 1024 * kKiB;
     struct Peer {
         uint32_t source;
         int silentMs;
         bool sending;          // bytes wait to be read
-        int64_t received = 0;  // since it came in,
+        int64_t received = 0;  // silentMs ago, since it came in
         int lifeMs = 0;        // lifeMs ago (when longer than its silence)
+        int64_t burst = 0;     // before, 1 s after it came in,
+        int trickleMs = 0;     // then a byte every trickleMs until received
     };
     const int kAdmitted = -1, kRefused = -2;
     struct Case {
@@ -113,12 +116,29 @@ TEST(DeployAdmissionTest, TheSilentLongestMakesRoomUnlessItKeepsUpWithTheFloorRa
          kRefused},
         {"at the quota, its own keeping up", {{1, 400, false, 32 * kKiB, 900}, {2, 9, false}, {1, 2, true}}, 0, 1,
          kRefused},
+        // Keeping up is judged over the last 10 s: a burst shields its
+        // holder for that span and no longer, however large.
+        {"a burst 9 s ago shields its holder", {{1, 1000, false, 1, 10000, 64 * kMiB}, {2, 5, true}, {3, 1, true}}, 2,
+         5, kRefused},
+        {"a burst 10 s ago no longer does", {{1, 1000, false, 1, 11000, 64 * kMiB}, {2, 5, true}, {3, 1, true}}, 2, 5,
+         0},
+        {"a burst 34 min ago, a byte every 29 s since",
+         {{1, 9000, false, 1, 2040000, 64 * kMiB, 29000}, {2, 5, false}, {3, 1, false}, {4, 0, true}}, 0, 5, 0},
+        {"320 KiB over the last 10 s, after a pause", {{1, 1500, false, 320 * kKiB, 30000, 1}, {2, 5, false}}, 2, 5,
+         1},
     };
     for (const Case& c : cases) {
-        DeployAdmission admission({4, 2, 32 * kKiB});
+        DeployAdmission admission({4, 2, 32 * kKiB, 10s});
         for (const Peer& p : c.peers) {
-            admission.Add(&p, p.source, t0 - std::chrono::milliseconds(std::max(p.silentMs, p.lifeMs)));
-            admission.Progress(&p, p.received, t0 - std::chrono::milliseconds(p.silentMs));
+            const Clock::time_point admitted = t0 - std::chrono::milliseconds(std::max(p.silentMs, p.lifeMs));
+            const Clock::time_point last = t0 - std::chrono::milliseconds(p.silentMs);
+            admission.Add(&p, p.source, admitted);
+            if (p.burst > 0)
+                admission.Progress(&p, p.burst, admitted + 1s);
+            for (auto t = admitted + 1s + std::chrono::milliseconds(p.trickleMs); p.trickleMs > 0 && t < last;
+                 t += std::chrono::milliseconds(p.trickleMs))
+                admission.Progress(&p, 1, t);
+            admission.Progress(&p, p.received, last);
         }
         // Each connection is to be asked once at most; a search that goes
         // round again is let out after a while, and fails below.
@@ -136,7 +156,7 @@ TEST(DeployAdmissionTest, TheSilentLongestMakesRoomUnlessItKeepsUpWithTheFloorRa
     }
     // Progress renews a place.
     const Peer peers[] = {{1, 0, false}, {2, 0, false}};
-    DeployAdmission admission({2, 2, 32 * kKiB});
+    DeployAdmission admission({2, 2, 32 * kKiB, 10s});
     admission.Add(&peers[0], 1, t0);
     admission.Add(&peers[1], 2, t0 + 1ms);
     admission.Progress(&peers[0], 1, t0 + 2ms);
