@@ -7,9 +7,10 @@
 #include <functional>
 #include <vector>
 
-// Who may hold one of the deploy server's places.  The connections being
-// received are kept here with their source address, when they came in, what
-// they sent lately and the time of their last progress; deliveries waiting
+// Who may hold one of the deploy server's places, and the room on disk set
+// aside for them.  The connections being received are kept here with their
+// source address, when they came in, what they sent lately, the time of
+// their last progress and the length they announced; deliveries waiting
 // for (or in) the hand-over are counted by the caller and take places too,
 // but are never closed to make room.
 //
@@ -29,6 +30,11 @@
 //   ago the server last read from it.
 // When every candidate is one of these, the newcomer is turned away: every
 // place is then held by a peer that really sends, or by a delivery.
+//
+// An announced length is let in when it fits, with the lengths still to
+// come on the other connections, in the room the caller finds on disk;
+// otherwise connections are closed in the same order, of any source, when
+// that frees enough.
 class DeployAdmission {
 public:
     using Clock = std::chrono::steady_clock;
@@ -44,6 +50,10 @@ public:
         bool admit;
         Key evict;  // to close first; null when none
     };
+    struct RoomDecision {
+        bool fits;
+        std::vector<Key> evict;  // to close first, when it fits
+    };
     // True when the connection has bytes waiting to be read.
     using SendingTest = std::function<bool(Key)>;
 
@@ -54,8 +64,16 @@ public:
     // connection.  Adds nothing: the caller adds what it lets in.
     Decision Admit(uint32_t source, int held, Clock::time_point now, const SendingTest& sending) const;
     void Add(Key key, uint32_t source, Clock::time_point now);
-    // bytes arrived on the connection at now.
+    // bytes arrived on the connection at now; once its length is set
+    // aside, they are the payload, written to disk.
     void Progress(Key key, int64_t bytes, Clock::time_point now);
+    // Sets room aside for the length the connection announced (what its
+    // file takes on disk), when it fits in room (the free space less the
+    // reserve, as found now) beside what the connections in receipt have
+    // still to write; else when closing the connections in evict frees
+    // enough, each taking what was set aside for it along.  Asks the
+    // sending test at most once for each connection.
+    RoomDecision Reserve(Key key, int64_t length, int64_t room, Clock::time_point now, const SendingTest& sending);
     void Remove(Key key);
     int Count() const { return static_cast<int>(m_entries.size()); }
 
@@ -70,12 +88,16 @@ private:
         Clock::time_point lastProgress;
         std::array<int64_t, kTenths> received;  // by tenth, the newest at newestTenth
         int64_t newestTenth;
+        int64_t reserved;   // set aside on disk for its length
+        int64_t unwritten;  // of that, still to come
     };
     int64_t TenthOf(const Entry& entry, Clock::time_point t) const;
     bool KeepsUp(const Entry& entry, Clock::time_point now) const;
-    // The entry (of source, unless any) silent longest that neither keeps
-    // up nor is sending; null when none.
-    Key Victim(const uint32_t* source, Clock::time_point now, const SendingTest& sending) const;
+    // Those among the entries that may be closed, silent longest first:
+    // neither keeping up nor sending.  Each is given to take, the sending
+    // test asked just before, until take says it has enough.
+    template <typename Among, typename Take>
+    void Candidates(Among among, Clock::time_point now, const SendingTest& sending, Take take) const;
 
     Limits m_limits;
     Clock::duration m_tenth;

@@ -165,6 +165,66 @@ TEST(DeployAdmissionTest, TheSilentLongestMakesRoomUnlessItKeepsUpWithTheFloorRa
     EXPECT_EQ(admission.Admit(3, 0, t0 + 1s, nullptr).evict, nullptr);
 }
 
+TEST(DeployAdmissionTest, ALengthFitsInTheRoomLeftOrTheSilentLongestMakeIt) {
+    // Peers that came in 30 s ago and announced a length then; what they
+    // wrote of it arrived silentMs ago.  Sizes in MiB.
+    const Clock::time_point t0{};
+    const int64_t kMiB = 1 << 20;
+    struct Peer {
+        int silentMs;
+        bool sending;
+        int64_t announced;  // 0: none set aside yet
+        int64_t written;
+    };
+    const int kRefused = -1;
+    struct Case {
+        const char* what;
+        std::vector<Peer> peers;
+        int64_t length, room;  // the newcomer's, and the room found on disk
+        std::vector<int> evict;  // or {kRefused}
+    };
+    const Case cases[] = {
+        {"fits exactly beside what is still to come", {{15000, false, 64, 48}}, 64, 80, {}},
+        {"short of room: the silent one makes it", {{15000, false, 64, 48}}, 64, 79, {0}},
+        {"one keeping up stays", {{1000, false, 64, 48}}, 64, 79, {kRefused}},
+        {"one sending stays", {{15000, true, 64, 48}}, 64, 79, {kRefused}},
+        {"as many as it takes, silent longest first, of those with room",
+         {{20000, false, 8, 8}, {25000, false, 0, 0}, {15000, false, 16, 0}, {18000, false, 64, 0}}, 64, 100, {0, 3}},
+        {"all of them not enough", {{20000, false, 8, 8}, {15000, false, 16, 0}, {18000, false, 64, 0}}, 64, 20,
+         {kRefused}},
+    };
+    for (const Case& c : cases) {
+        DeployAdmission admission({64, 64, 32 * 1024, 10s});
+        for (const Peer& p : c.peers) {
+            admission.Add(&p, 1, t0 - 30s);
+            admission.Progress(&p, 4, t0 - 30s);
+            if (p.announced > 0) {
+                ASSERT_TRUE(admission.Reserve(&p, p.announced * kMiB, 1 << 30, t0 - 30s, nullptr).fits) << c.what;
+            }
+            admission.Progress(&p, p.written * kMiB, t0 - std::chrono::milliseconds(p.silentMs));
+        }
+        const int newcomer = 0;
+        admission.Add(&newcomer, 2, t0);
+        admission.Progress(&newcomer, 4, t0);
+        std::map<DeployAdmission::Key, int> asked;
+        const DeployAdmission::SendingTest sending = [&asked](DeployAdmission::Key key) {
+            return ++asked[key] == 1 && static_cast<const Peer*>(key)->sending;
+        };
+        const DeployAdmission::RoomDecision decision =
+            admission.Reserve(&newcomer, c.length * kMiB, c.room * kMiB, t0, sending);
+        const bool refused = c.evict == std::vector<int>{kRefused};
+        EXPECT_EQ(decision.fits, !refused) << c.what;
+        std::vector<DeployAdmission::Key> evict;
+        for (int i : c.evict) {
+            if (!refused)
+                evict.push_back(&c.peers[static_cast<size_t>(i)]);
+        }
+        EXPECT_EQ(decision.evict, evict) << c.what;
+        for (const auto& [key, times] : asked)
+            EXPECT_EQ(times, 1) << c.what;
+    }
+}
+
 // Records each hand-over; can hold the one in progress until released.
 class HeldObserver : public KXClientObserver {
 public:
