@@ -22,6 +22,12 @@ constexpr int kFloorBytesPerSecond = 32 * 1024;
 // silent for longest makes room for a new one, unless it keeps up with the
 // floor rate.
 constexpr int kMaxConnections = 64;
+// Keeping up is judged over the last this many seconds of a connection
+// (its whole time, when it is younger): what it sent before does not count.
+constexpr int kKeepUpSpanSeconds = 10;
+// The lengths announced on the connections in receipt together fit in the
+// receive folder's free space less this share of its file system.
+constexpr int kDiskReservePercent = 10;
 // Connections one source address may have in receipt at once.
 constexpr int kMaxPerSource = 4;
 // Deliveries waiting for the hand-over (besides the one in it).

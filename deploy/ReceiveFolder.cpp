@@ -1,10 +1,12 @@
 #include "ReceiveFolder.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
 #include <dirent.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 #include "DeployConstants.h"
@@ -44,4 +46,14 @@ bool ReceiveFolder::Prepare() {
     }
     ::closedir(dir);
     return true;
+}
+
+std::optional<ReceiveFolder::Space> ReceiveFolder::Room() {
+    struct statvfs fs;
+    if (::statvfs(Path().c_str(), &fs) != 0)
+        return std::nullopt;
+    const int64_t unit = static_cast<int64_t>(fs.f_frsize != 0 ? fs.f_frsize : fs.f_bsize);
+    const int64_t size = static_cast<int64_t>(fs.f_blocks) * unit;
+    const int64_t reserve = (size * DeployConstants::kDiskReservePercent + 99) / 100;
+    return Space{static_cast<int64_t>(fs.f_bavail) * unit - reserve, std::max<int64_t>(unit, 1)};
 }

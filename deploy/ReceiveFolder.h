@@ -1,6 +1,8 @@
 #ifndef TIDEWAVE_RECEIVEFOLDER_H
 #define TIDEWAVE_RECEIVEFOLDER_H
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 // The program's own folder for files received from the network, ".twm_receive"
@@ -9,6 +11,16 @@
 // link in it.
 class ReceiveFolder {
 public:
+    // Room for files in the folder: the free space of its file system less
+    // a reserve, a share of that file system, so that what arrives never
+    // fills it.
+    struct Space {
+        int64_t room;   // below 0 when less is free than the reserve
+        int64_t block;  // the unit in which files take room
+        // What a file of length bytes takes.
+        int64_t Footprint(int64_t length) const { return (length + block - 1) / block * block; }
+    };
+
     static std::string Path();          // without a trailing "/"
     static std::string ArchivePath();   // Path() + "/SchoolSettings.tar"
 
@@ -20,6 +32,8 @@ public:
     // Make, then removes everything in the folder: what an earlier run left
     // behind.  The deploy server calls it when it starts.
     static bool Prepare();
+    // Empty when the folder's file system cannot be asked.
+    static std::optional<Space> Room();
 };
 
 #endif

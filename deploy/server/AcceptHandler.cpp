@@ -5,7 +5,6 @@
 #include <new>
 
 #include <fcntl.h>
-#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <ace/Log_Msg.h>
@@ -20,11 +19,6 @@ AcceptHandler::AcceptHandler(ACE_Reactor* reactor, const ACE_INET_Addr& listenAd
     : m_pReactor(reactor ? reactor : ACE_Reactor::instance()), m_nSpareFd(::open("/dev/null", O_RDONLY | O_CLOEXEC)),
       m_address(listenAddress), m_context(context), m_nEvicted(0),
       m_lastEvictionNote(DeployAdmission::Clock::now() - kEvictionNoteEvery) {}
-
-bool AcceptHandler::HasBytesWaiting(DeployAdmission::Key connection) {
-    int waiting = 0;
-    return ::ioctl(static_cast<const ReadHandler*>(connection)->get_handle(), FIONREAD, &waiting) == 0 && waiting > 0;
-}
 
 void AcceptHandler::NoteEviction(DeployAdmission::Clock::time_point now) {
     ++m_nEvicted;
@@ -105,7 +99,7 @@ int AcceptHandler::handle_input(ACE_HANDLE) {
     const uint32_t source = peerAddress.get_ip_address();
     const DeployAdmission::Clock::time_point now = DeployAdmission::Clock::now();
     const DeployAdmission::Decision decision =
-        m_context.admission.Admit(source, m_context.handOver.Held(), now, HasBytesWaiting);
+        m_context.admission.Admit(source, m_context.handOver.Held(), now, ReadHandler::HasBytesWaiting);
     if (!decision.admit) {
         // Every place is taken by a peer that is sending or keeps up with the
         // floor rate, or by a delivery.

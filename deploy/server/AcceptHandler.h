@@ -34,8 +34,6 @@ private:
     // spare descriptor when the process has none left, so that a full
     // descriptor table cannot make the reactor spin on the same connection.
     void DropWaitingConnection();
-    // The admission's test of a connection: bytes wait to be read.
-    static bool HasBytesWaiting(DeployAdmission::Key connection);
     // Logs that connections are closed to make room: at the first, then at
     // most once in kEvictionNoteEvery with their count, so that a crowd of
     // newcomers cannot flood the log.

@@ -1,6 +1,7 @@
 #ifndef TIDEWAVE_DEPLOYCONTEXT_H
 #define TIDEWAVE_DEPLOYCONTEXT_H
 
+#include <algorithm>
 #include <vector>
 
 #include "DeployAdmission.h"
@@ -14,7 +15,8 @@ struct DeployContext {
     DeployContext(const DeployLimits& deployLimits, HandOverWorker& worker)
         : limits(deployLimits),
           admission(DeployAdmission::Limits{deployLimits.maxConnections, deployLimits.maxPerSource,
-                                            deployLimits.floorBytesPerSecond}),
+                                            deployLimits.floorBytesPerSecond,
+                                            std::min(deployLimits.keepUpSpan, deployLimits.step)}),
           handOver(worker), readBuffer(kReadBufferSize) {}
 
     static constexpr size_t kReadBufferSize = 256 * 1024;

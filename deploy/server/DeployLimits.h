@@ -11,6 +11,9 @@
 struct DeployLimits {
     std::chrono::milliseconds step{DeployConstants::kStepSeconds * 1000};
     int64_t floorBytesPerSecond = DeployConstants::kFloorBytesPerSecond;
+    // Over which keeping up with the floor rate is judged; never more than
+    // the step.
+    std::chrono::milliseconds keepUpSpan{DeployConstants::kKeepUpSpanSeconds * 1000};
     int maxConnections = DeployConstants::kMaxConnections;
     int maxPerSource = DeployConstants::kMaxPerSource;
     int maxWaiting = DeployConstants::kMaxWaiting;

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdio>
 
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 
 #include <ace/Log_Msg.h>
@@ -42,6 +43,11 @@ ReadHandler::~ReadHandler() {
 }
 
 ACE_HANDLE ReadHandler::get_handle() const { return m_peer.get_handle(); }
+
+bool ReadHandler::HasBytesWaiting(const void* connection) {
+    int waiting = 0;
+    return ::ioctl(static_cast<const ReadHandler*>(connection)->get_handle(), FIONREAD, &waiting) == 0 && waiting > 0;
+}
 
 bool ReadHandler::ArmDeadlineTimer() {
     CancelDeadlineTimer();
@@ -133,7 +139,7 @@ int ReadHandler::ReadLength() {
     const unsigned char* raw = m_lengthBytes;
     m_nDataSize = static_cast<int32_t>(static_cast<uint32_t>(raw[0]) | static_cast<uint32_t>(raw[1]) << 8 |
                                        static_cast<uint32_t>(raw[2]) << 16 | static_cast<uint32_t>(raw[3]) << 24);
-    const bool accepted = m_nDataSize > 0 && m_nDataSize <= DeployConstants::kMaxPayloadSize;
+    const bool accepted = m_nDataSize > 0 && m_nDataSize <= DeployConstants::kMaxPayloadSize && SetAsideRoom();
     if (!SendSocketByte(m_peer.get_handle(), accepted ? DeployConstants::kAccept : DeployConstants::kRefuse)) {
         ACE_ERROR((LM_ERROR, ACE_TEXT("%N:%l: Failed to send response. (errno = %i: %m)\n"), errno));
         return -1;
@@ -143,6 +149,23 @@ int ReadHandler::ReadLength() {
     m_nState = kPayloadExpected;
     m_bStepStarted = false;
     return 0;
+}
+
+bool ReadHandler::SetAsideRoom() {
+    // Whether the file is the certificate, stored in the program folder, is
+    // decided only at the payload; its few KiB are set aside here as well.
+    const std::optional<ReceiveFolder::Space> space = ReceiveFolder::Room();
+    if (!space) {
+        ACE_ERROR((LM_ERROR, ACE_TEXT("%N:%l: Failed to find the free space of %C. (errno = %i: %m)\n"),
+                   ReceiveFolder::Path().c_str(), errno));
+        return false;
+    }
+    const DeployAdmission::RoomDecision decision = m_context.admission.Reserve(
+        this, space->Footprint(m_nDataSize), space->room, TransferDeadline::Clock::now(), HasBytesWaiting);
+    for (DeployAdmission::Key key : decision.evict)
+        reactor()->remove_handler(const_cast<ReadHandler*>(static_cast<const ReadHandler*>(key)),
+                                  ACE_Event_Handler::READ_MASK);
+    return decision.fits;
 }
 
 int ReadHandler::BeginPayload() {

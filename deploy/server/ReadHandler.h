@@ -23,12 +23,16 @@ struct DeployContext;
 // it sent allows (TransferDeadline), checked on the reactor's timer.  The
 // payload goes to disk as it arrives; once it arrived whole the connection
 // leaves the reactor as a delivery, which stores, confirms and hands the
-// file over in its turn.
+// file over in its turn.  A length is answered 'K' only when room on disk
+// is set aside for it (DeployAdmission), so that what peers announce
+// together never fills the receive folder's file system.
 class ReadHandler : public ACE_Event_Handler {
 public:
     explicit ReadHandler(DeployContext& context);
 
     ACE_SOCK_Stream& peer() { return m_peer; }
+    // The admission's test of a connection: bytes wait to be read.
+    static bool HasBytesWaiting(const void* connection);
     // Sets the reactor's timer to the connection's deadline; false when no
     // timer could be set.
     bool ArmDeadlineTimer();
@@ -46,6 +50,10 @@ private:
 
     // Each returns 0 to wait for more bytes, -1 when the connection ends.
     int ReadLength();
+    // Sets room aside on disk for the announced length, closing
+    // connections to make it when that frees enough; false when it does
+    // not fit.
+    bool SetAsideRoom();
     int ReadPayload();
     int BeginPayload();
 

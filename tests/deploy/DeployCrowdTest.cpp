@@ -8,12 +8,60 @@
 #include <poll.h>
 #include <sys/socket.h>
 
+#include <ace/Log_Msg.h>
+#include <ace/Log_Msg_Backend.h>
+#include <ace/Log_Record.h>
+
 #include "DeployServerFixture.h"
 #include "Tricklers.h"
 
 namespace {
 
 using namespace std::chrono_literals;
+
+// Holds the first thread that logs a line with text in it, from then until
+// Release, as a server thread held up by a slow disk or a busy machine.
+class HeldLog : public ACE_Log_Msg_Backend {
+public:
+    explicit HeldLog(std::string text) : m_text(std::move(text)), m_previous(ACE_Log_Msg::msg_backend(this)) {
+        ACE_LOG_MSG->set_flags(ACE_Log_Msg::CUSTOM);
+    }
+    ~HeldLog() override {
+        Release();
+        ACE_LOG_MSG->clr_flags(ACE_Log_Msg::CUSTOM);
+        ACE_Log_Msg::msg_backend(m_previous);
+    }
+    int open(const ACE_TCHAR*) override { return 0; }
+    int reset() override { return 0; }
+    int close() override { return 0; }
+    ssize_t log(ACE_Log_Record& record) override {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        if (m_state == kArmed && std::string(record.msg_data()).find(m_text) != std::string::npos) {
+            m_state = kHolding;
+            m_changed.notify_all();
+            m_changed.wait(lock, [this] { return m_state == kReleased; });
+        }
+        return 0;
+    }
+    // Whether a thread came to be held (within 5 s).
+    bool AwaitHeld() {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        return m_changed.wait_for(lock, 5s, [this] { return m_state == kHolding; });
+    }
+    void Release() {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_state = kReleased;
+        m_changed.notify_all();
+    }
+
+private:
+    enum State { kArmed, kHolding, kReleased };
+    const std::string m_text;
+    ACE_Log_Msg_Backend* const m_previous;
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    State m_state = kArmed;
+};
 
 TEST_F(DeployServerTest, OneHostHoldingSixtyFourLeavesRoomForHonestPushes) {
     // A host keeps 64 connections open and reopens each one dropped, while
@@ -166,6 +214,38 @@ TEST_F(DeployServerTest, AtTheCapTheSilentLongestMakesRoomNotSendersOrDeliveries
     EXPECT_TRUE(importing.ClosedByServer());
     next.Send(DeployClient::Length(4) + "data");
     EXPECT_EQ(next.ReadUntilClosed(), "KK");
+}
+
+// The server reads a connection's bytes a moment after they arrive; until
+// then the connection looks silent.  Here that moment is stretched: the
+// server is held while it notes that it closed one connection for a
+// newcomer, and meanwhile a peer sends the rest of its payload and another
+// newcomer comes.  The peer, silent longest by what the server has read,
+// is sending all the same and keeps its place.
+TEST_F(DeployServerTest, APeerWhoseBytesWaitUnreadKeepsItsPlace) {
+    HeldLog held("silent for longest to let new ones in");
+    DeployLimits limits = Limits(20s);
+    limits.maxConnections = 2;
+    StartServer(limits);
+    TrustCa();
+    DeployClient silent(m_port, "127.0.0.5");
+    DeployClient sender(m_port, "127.0.0.2");
+    sender.Send(DeployClient::Length(4));
+    ASSERT_EQ(sender.ReadSome(2000), "K");
+    std::this_thread::sleep_for(100ms);  // 4 bytes no longer keep up
+    DeployClient first(m_port, "127.0.0.3");
+    ASSERT_TRUE(held.AwaitHeld()) << "the server noted no closing";
+    sender.Send("data");
+    DeployClient second(m_port, "127.0.0.4");
+    held.Release();
+    EXPECT_EQ(sender.ReadUntilClosed(), "K") << "closed with its bytes waiting";
+    EXPECT_EQ(silent.ReadUntilClosed(2000), "");
+    EXPECT_TRUE(silent.ClosedByServer()) << "the silent one made room for the first";
+    EXPECT_EQ(first.ReadUntilClosed(2000), "");
+    EXPECT_TRUE(first.ClosedByServer()) << "the first, silent, made room for the second";
+    second.Send(DeployClient::Length(4) + "next");
+    EXPECT_EQ(second.ReadUntilClosed(), "KK");
+    m_server.reset();  // before the log is let go
 }
 
 }  // namespace

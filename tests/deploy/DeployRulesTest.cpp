@@ -74,12 +74,15 @@ TEST(DeployAdmissionTest, TheSilentLongestMakesRoomUnlessItKeepsUpWithTheFloorRa
     // A cap of 4 places, 2 per source, the floor rate 32 KiB/s.
     const Clock::time_point t0{};
     const int64_t kKiB = 1024;
+    const int64_t kMiB = 1024 * kKiB;
     struct Peer {
         uint32_t source;
         int silentMs;
         bool sending;          // bytes wait to be read
-        int64_t received = 0;  // since it came in,
+        int64_t received = 0;  // silentMs ago, since it came in
         int lifeMs = 0;        // lifeMs ago (when longer than its silence)
+        int64_t burst = 0;     // before, 1 s after it came in,
+        int trickleMs = 0;     // then a byte every trickleMs until received
     };
     const int kAdmitted = -1, kRefused = -2;
     struct Case {
@@ -113,12 +116,29 @@ TEST(DeployAdmissionTest, TheSilentLongestMakesRoomUnlessItKeepsUpWithTheFloorRa
          kRefused},
         {"at the quota, its own keeping up", {{1, 400, false, 32 * kKiB, 900}, {2, 9, false}, {1, 2, true}}, 0, 1,
          kRefused},
+        // Keeping up is judged over the last 10 s: a burst shields its
+        // holder for that span and no longer, however large.
+        {"a burst 9 s ago shields its holder", {{1, 1000, false, 1, 10000, 64 * kMiB}, {2, 5, true}, {3, 1, true}}, 2,
+         5, kRefused},
+        {"a burst 10 s ago no longer does", {{1, 1000, false, 1, 11000, 64 * kMiB}, {2, 5, true}, {3, 1, true}}, 2, 5,
+         0},
+        {"a burst 34 min ago, a byte every 29 s since",
+         {{1, 9000, false, 1, 2040000, 64 * kMiB, 29000}, {2, 5, false}, {3, 1, false}, {4, 0, true}}, 0, 5, 0},
+        {"320 KiB over the last 10 s, after a pause", {{1, 1500, false, 320 * kKiB, 30000, 1}, {2, 5, false}}, 2, 5,
+         1},
     };
     for (const Case& c : cases) {
-        DeployAdmission admission({4, 2, 32 * kKiB});
+        DeployAdmission admission({4, 2, 32 * kKiB, 10s});
         for (const Peer& p : c.peers) {
-            admission.Add(&p, p.source, t0 - std::chrono::milliseconds(std::max(p.silentMs, p.lifeMs)));
-            admission.Progress(&p, p.received, t0 - std::chrono::milliseconds(p.silentMs));
+            const Clock::time_point admitted = t0 - std::chrono::milliseconds(std::max(p.silentMs, p.lifeMs));
+            const Clock::time_point last = t0 - std::chrono::milliseconds(p.silentMs);
+            admission.Add(&p, p.source, admitted);
+            if (p.burst > 0)
+                admission.Progress(&p, p.burst, admitted + 1s);
+            for (auto t = admitted + 1s + std::chrono::milliseconds(p.trickleMs); p.trickleMs > 0 && t < last;
+                 t += std::chrono::milliseconds(p.trickleMs))
+                admission.Progress(&p, 1, t);
+            admission.Progress(&p, p.received, last);
         }
         // Each connection is to be asked once at most; a search that goes
         // round again is let out after a while, and fails below.
@@ -136,13 +156,73 @@ TEST(DeployAdmissionTest, TheSilentLongestMakesRoomUnlessItKeepsUpWithTheFloorRa
     }
     // Progress renews a place.
     const Peer peers[] = {{1, 0, false}, {2, 0, false}};
-    DeployAdmission admission({2, 2, 32 * kKiB});
+    DeployAdmission admission({2, 2, 32 * kKiB, 10s});
     admission.Add(&peers[0], 1, t0);
     admission.Add(&peers[1], 2, t0 + 1ms);
     admission.Progress(&peers[0], 1, t0 + 2ms);
     EXPECT_EQ(admission.Admit(3, 0, t0 + 1s, nullptr).evict, &peers[1]);
     admission.Remove(&peers[1]);
     EXPECT_EQ(admission.Admit(3, 0, t0 + 1s, nullptr).evict, nullptr);
+}
+
+TEST(DeployAdmissionTest, ALengthFitsInTheRoomLeftOrTheSilentLongestMakeIt) {
+    // Peers that came in 30 s ago and announced a length then; what they
+    // wrote of it arrived silentMs ago.  Sizes in MiB.
+    const Clock::time_point t0{};
+    const int64_t kMiB = 1 << 20;
+    struct Peer {
+        int silentMs;
+        bool sending;
+        int64_t announced;  // 0: none set aside yet
+        int64_t written;
+    };
+    const int kRefused = -1;
+    struct Case {
+        const char* what;
+        std::vector<Peer> peers;
+        int64_t length, room;  // the newcomer's, and the room found on disk
+        std::vector<int> evict;  // or {kRefused}
+    };
+    const Case cases[] = {
+        {"fits exactly beside what is still to come", {{15000, false, 64, 48}}, 64, 80, {}},
+        {"short of room: the silent one makes it", {{15000, false, 64, 48}}, 64, 79, {0}},
+        {"one keeping up stays", {{1000, false, 64, 48}}, 64, 79, {kRefused}},
+        {"one sending stays", {{15000, true, 64, 48}}, 64, 79, {kRefused}},
+        {"as many as it takes, silent longest first, of those with room",
+         {{20000, false, 8, 8}, {25000, false, 0, 0}, {15000, false, 16, 0}, {18000, false, 64, 0}}, 64, 100, {0, 3}},
+        {"all of them not enough", {{20000, false, 8, 8}, {15000, false, 16, 0}, {18000, false, 64, 0}}, 64, 20,
+         {kRefused}},
+    };
+    for (const Case& c : cases) {
+        DeployAdmission admission({64, 64, 32 * 1024, 10s});
+        for (const Peer& p : c.peers) {
+            admission.Add(&p, 1, t0 - 30s);
+            admission.Progress(&p, 4, t0 - 30s);
+            if (p.announced > 0) {
+                ASSERT_TRUE(admission.Reserve(&p, p.announced * kMiB, 1 << 30, t0 - 30s, nullptr).fits) << c.what;
+            }
+            admission.Progress(&p, p.written * kMiB, t0 - std::chrono::milliseconds(p.silentMs));
+        }
+        const int newcomer = 0;
+        admission.Add(&newcomer, 2, t0);
+        admission.Progress(&newcomer, 4, t0);
+        std::map<DeployAdmission::Key, int> asked;
+        const DeployAdmission::SendingTest sending = [&asked](DeployAdmission::Key key) {
+            return ++asked[key] == 1 && static_cast<const Peer*>(key)->sending;
+        };
+        const DeployAdmission::RoomDecision decision =
+            admission.Reserve(&newcomer, c.length * kMiB, c.room * kMiB, t0, sending);
+        const bool refused = c.evict == std::vector<int>{kRefused};
+        EXPECT_EQ(decision.fits, !refused) << c.what;
+        std::vector<DeployAdmission::Key> evict;
+        for (int i : c.evict) {
+            if (!refused)
+                evict.push_back(&c.peers[static_cast<size_t>(i)]);
+        }
+        EXPECT_EQ(decision.evict, evict) << c.what;
+        for (const auto& [key, times] : asked)
+            EXPECT_EQ(times, 1) << c.what;
+    }
 }
 
 // Records each hand-over; can hold the one in progress until released.

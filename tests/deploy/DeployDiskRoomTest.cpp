@@ -1,0 +1,98 @@
+// The deploy server's room on disk: what peers announce never fills the
+// file system of the receive folder.
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#include <sys/stat.h>
+
+#include "DeployServerFixture.h"
+#include "SmallFileSystem.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+const int64_t kMiB = 1 << 20;
+
+// The least free space of a file system from now until Stop.
+class LeastFree {
+public:
+    explicit LeastFree(const SmallFileSystem& disk)
+        : m_least(disk.Free()), m_thread([this, &disk] {
+              for (; !m_stop; std::this_thread::sleep_for(std::chrono::milliseconds(1)))
+                  m_least = std::min<int64_t>(m_least, disk.Free());
+          }) {}
+    ~LeastFree() { Stop(); }
+    int64_t Stop() {
+        m_stop = true;
+        if (m_thread.joinable())
+            m_thread.join();
+        return m_least;
+    }
+
+private:
+    std::atomic<bool> m_stop{false};
+    std::atomic<int64_t> m_least;
+    std::thread m_thread;
+};
+
+TEST_F(DeployServerTest, PeersAnnouncingTheLargestLengthLeaveTheReserveOfASmallDiskFree) {
+    SmallFileSystem disk(TestEnvironment::Home(), 1024 * kMiB);
+    if (!disk.Mounted())
+        GTEST_SKIP() << "the home folder on a small file system needs the right to mount: " << disk.Failure();
+    const int64_t reserve = disk.Size() / 10;
+    const std::string folder = ReceiveFolder::Path();
+    const auto bytesIn = [&folder] {
+        int64_t bytes = 0;
+        struct stat st;
+        for (const std::string& name : Listing(folder))
+            bytes += ::stat((folder + "/" + name).c_str(), &st) == 0 ? st.st_size : 0;
+        return bytes;
+    };
+    // Keeping up judged over 1 s, for the real 10 s.
+    DeployLimits limits = Limits(20s);
+    limits.keepUpSpan = 1s;
+    StartServer(limits);
+    TrustCa();
+    const int64_t room = disk.Free() - reserve;
+    LeastFree leastFree(disk);
+
+    // 64 peers from 16 addresses each announce 64 MiB and send 48 MiB at once.
+    std::vector<std::unique_ptr<DeployClient>> peers;
+    for (int i = 0; i < 64; ++i) {
+        peers.push_back(std::make_unique<DeployClient>(m_port, "127.0.4." + std::to_string(1 + i % 16)));
+        std::this_thread::sleep_for(1ms);  // within the listen backlog
+    }
+    const std::string sent = DeployClient::Length(64 * kMiB) + std::string(48 * kMiB, 'x');
+    std::vector<std::string> answers(peers.size());
+    std::vector<std::thread> senders;
+    for (size_t i = 0; i < peers.size(); ++i) {
+        senders.emplace_back([&, i] {
+            peers[i]->Send(sent);
+            answers[i] = peers[i]->ReadSome(5000);
+        });
+    }
+    for (std::thread& t : senders)
+        t.join();
+    const int64_t let = std::count(answers.begin(), answers.end(), "K");
+    EXPECT_GE(let, room / (64 * kMiB)) << "refused though there was room";
+    EXPECT_LT(let, 64);
+    EXPECT_TRUE(Await([&] { return bytesIn() == let * 48 * kMiB; })) << "what was let in is written";
+
+    // Past the span they no longer keep up: a push too large for the room
+    // left closes the one silent longest.
+    std::this_thread::sleep_for(1200ms);
+    const std::string honest(64 * kMiB, 'h');
+    EXPECT_EQ(DeployClient::Push(m_port, honest, "127.0.0.9"), "KK");
+    EXPECT_TRUE(TestTree::Exists(ArchiveFile()) && TestTree::ReadFile(ArchiveFile()) == honest);
+    peers.clear();
+    EXPECT_TRUE(Await([&] { return Listing(folder) == std::set<std::string>{"SchoolSettings.tar"}; }))
+        << "files of the peers stayed";
+    EXPECT_TRUE(Await([&] { return disk.Free() >= disk.Size() - 65 * kMiB; })) << "room of the peers stayed taken";
+    EXPECT_GE(leastFree.Stop(), reserve) << "the disk was filled past its reserve";
+    m_server.reset();
+}
+
+}  // namespace
