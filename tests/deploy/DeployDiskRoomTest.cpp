@@ -44,12 +44,17 @@ TEST_F(DeployServerTest, PeersAnnouncingTheLargestLengthLeaveTheReserveOfASmallD
         GTEST_SKIP() << "the home folder on a small file system needs the right to mount: " << disk.Failure();
     const int64_t reserve = disk.Size() / 10;
     const std::string folder = ReceiveFolder::Path();
-    const auto bytesIn = [&folder] {
-        int64_t bytes = 0;
+    // The peers' files once the server has written all it read: each of
+    // 48 MiB (a peer closed to make room takes its file along); how many.
+    const auto filesWritten = [&folder] {
+        size_t files = 0;
         struct stat st;
-        for (const std::string& name : Listing(folder))
-            bytes += ::stat((folder + "/" + name).c_str(), &st) == 0 ? st.st_size : 0;
-        return bytes;
+        for (const std::string& name : Listing(folder)) {
+            if (::stat((folder + "/" + name).c_str(), &st) != 0 || st.st_size != 48 * kMiB)
+                return size_t{0};
+            ++files;
+        }
+        return files;
     };
     // Keeping up judged over 1 s, for the real 10 s.
     DeployLimits limits = Limits(20s);
@@ -76,10 +81,13 @@ TEST_F(DeployServerTest, PeersAnnouncingTheLargestLengthLeaveTheReserveOfASmallD
     }
     for (std::thread& t : senders)
         t.join();
+    // A peer let in may yet be closed for a later one once it went silent
+    // for the span: a slow machine lets more in, but never more at once
+    // than the room holds.
     const int64_t let = std::count(answers.begin(), answers.end(), "K");
     EXPECT_GE(let, room / (64 * kMiB)) << "refused though there was room";
-    EXPECT_LT(let, 64);
-    EXPECT_TRUE(Await([&] { return bytesIn() == let * 48 * kMiB; })) << "what was let in is written";
+    EXPECT_TRUE(Await([&] { return filesWritten() > 0; }, 60s)) << "what was let in is written";
+    EXPECT_LE(static_cast<int64_t>(filesWritten()), room / (64 * kMiB)) << "more held than the room";
 
     // Past the span they no longer keep up: a push too large for the room
     // left closes the one silent longest.

@@ -147,10 +147,11 @@ protected:
         churn.Stop();
         EXPECT_GE(churn.Opened(), perSecond * seconds / 2) << "the churn kept up its pace";
     }
-    // Waits (up to 10 s) until ready() holds.
+    // Waits (up to `budget`) until ready() holds.
     template <typename Ready>
-    static bool Await(Ready ready) {
-        for (int i = 0; i < 1000 && !ready(); ++i)
+    static bool Await(Ready ready, std::chrono::milliseconds budget = std::chrono::seconds(10)) {
+        const auto end = std::chrono::steady_clock::now() + budget;
+        while (!ready() && std::chrono::steady_clock::now() < end)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         return ready();
     }
