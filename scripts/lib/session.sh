@@ -47,12 +47,13 @@ session_stop() {
 }
 
 # session_ctest <build folder> [ctest options...]: ctest in a build, handing
-# out the session's X servers.  Their list is given to CTest for this run
-# alone; the build's own tests/displays.json, which names the one display in
-# DISPLAY (see tests/CMakeLists.txt), is never written, so that a run killed
-# at any moment leaves a plain ctest in the build as it was.
+# out the session's X servers: the build's CTest files take the list that
+# TIDEWAVE_DISPLAY_LIST names while it is set (tests/displays.cmake.in), and
+# the build's own tests/displays.json, which names the one display in
+# DISPLAY, is never written, so that a run killed at any moment leaves a
+# plain ctest in the build as it was.
 session_ctest() {
-  (cd "$1" && ctest --resource-spec-file "$TIDEWAVE_DISPLAY_LIST" "${@:2}")
+  (cd "$1" && ctest "${@:2}")
 }
 
 # --- avahi-daemon ------------------------------------------------------------

@@ -3,13 +3,13 @@
 # terminal) while session_ctest runs CTest: the window test of that run had a
 # display of the session's list, the build's display list is as the build
 # wrote it, and a plain ctest in the build afterwards hands out the build's
-# display again.  The build is a stand-in: a CTest file that names its list
-# as a build's tests folder does, and one window test that reports the
-# display it was given.  No X server is needed.
+# display again.  The build is a stand-in: a CTest file that chooses its
+# list as a build's tests folder does (tests/displays.cmake.in), and one
+# window test that reports the display it was given.  No X server is needed.
 #
-#   session_ctest_killed_test.sh <scripts/lib/session.sh>
+#   session_ctest_killed_test.sh <scripts/lib/session.sh> <tests/displays.cmake.in>
 set -u
-[ $# -eq 1 ] || { echo "usage: $0 <session.sh>" >&2; exit 2; }
+[ $# -eq 2 ] || { echo "usage: $0 <session.sh> <displays.cmake.in>" >&2; exit 2; }
 session=$1
 work=$(mktemp -d)
 run=""
@@ -26,8 +26,9 @@ own='{"version": {"major": 1, "minor": 0}, "local": [{"displays": [{"id": "curre
 echo "$own" >"$build/tests/displays.json"
 echo "${own/current/display_42}" >"$work/session.json"
 echo 'subdirs(tests)' >"$build/CTestTestfile.cmake"
+sed "s|@TIDEWAVE_BUILD_DISPLAY_LIST@|$build/tests/displays.json|" "$2" >"$build/tests/displays.cmake"
 cat >"$build/tests/CTestTestfile.cmake" <<CTEST
-set(CTEST_RESOURCE_SPEC_FILE "$build/tests/displays.json")
+include("$build/tests/displays.cmake")
 add_test(window sh -c "echo \\\$CTEST_RESOURCE_GROUP_0_DISPLAYS >>'$work/given'; [ ! -e '$work/hold' ] || sleep 60")
 set_tests_properties(window PROPERTIES RESOURCE_GROUPS displays:1)
 CTEST
