@@ -7,10 +7,4 @@ void NoticeBalloon::SetHome(const wxPoint& home) {
     Move(home);
 }
 
-bool NoticeBalloon::Show(bool show) {
-    if (show) {
-        FitTexts();
-        NoticeStack::Place(this, m_home);
-    }
-    return wxBitmapDialog::Show(show);
-}
+void NoticeBalloon::TakePlace() { NoticeStack::Place(this, m_home); }

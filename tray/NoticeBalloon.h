@@ -13,9 +13,9 @@ public:
     // Moves the balloon to `home` and keeps it as the place it shows at.
     void SetHome(const wxPoint& home);
 
-    // Fits the texts, so that the balloon has its shown height, and takes
-    // its place before it shows.
-    bool Show(bool show = true) override;
+protected:
+    // At its home, or below the notice on show that stands there.
+    void TakePlace() override;
 
 private:
     wxPoint m_home;

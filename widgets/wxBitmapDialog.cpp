@@ -27,8 +27,10 @@ void wxBitmapDialog::Init() {
 }
 
 bool wxBitmapDialog::Show(bool show) {
-    if (show)
+    if (show) {
         FitTexts();
+        TakePlace();
+    }
     return wxDialog::Show(show);
 }
 

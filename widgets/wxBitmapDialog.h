@@ -33,6 +33,10 @@ public:
     static wxRegion ShapeOf(const wxBitmap& bitmap);
 
 protected:
+    // Called by Show once the texts are fitted, so the window has the size
+    // it shows at: where it stands is up to it.  Nothing here.
+    virtual void TakePlace() {}
+
     void OnCreate(wxWindowCreateEvent& event);
     void OnPaint(wxPaintEvent& event);
 
