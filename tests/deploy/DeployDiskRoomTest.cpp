@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cstdio>
 #include <thread>
 
 #include <sys/stat.h>
 
+#include "DeployConstants.h"
 #include "DeployServerFixture.h"
 #include "SmallFileSystem.h"
 
@@ -44,18 +46,9 @@ TEST_F(DeployServerTest, PeersAnnouncingTheLargestLengthLeaveTheReserveOfASmallD
         GTEST_SKIP() << "the home folder on a small file system needs the right to mount: " << disk.Failure();
     const int64_t reserve = disk.Size() / 10;
     const std::string folder = ReceiveFolder::Path();
-    // The peers' files once the server has written all it read: each of
-    // 48 MiB (a peer closed to make room takes its file along); how many.
-    const auto filesWritten = [&folder] {
-        size_t files = 0;
-        struct stat st;
-        for (const std::string& name : Listing(folder)) {
-            if (::stat((folder + "/" + name).c_str(), &st) != 0 || st.st_size != 48 * kMiB)
-                return size_t{0};
-            ++files;
-        }
-        return files;
-    };
+    // Each peer's file once the server has written all it read (a peer
+    // closed to make room takes its file along).
+    const auto filesWritten = [&folder] { return FilesOf(folder, 48 * kMiB); };
     // Keeping up judged over 1 s, for the real 10 s.
     DeployLimits limits = Limits(20s);
     limits.keepUpSpan = 1s;
@@ -100,6 +93,63 @@ TEST_F(DeployServerTest, PeersAnnouncingTheLargestLengthLeaveTheReserveOfASmallD
         << "files of the peers stayed";
     EXPECT_TRUE(Await([&] { return disk.Free() >= disk.Size() - 65 * kMiB; })) << "room of the peers stayed taken";
     EXPECT_GE(leastFree.Stop(), reserve) << "the disk was filled past its reserve";
+    m_server.reset();
+}
+
+// The cheapest holders of the port: from every place (16 addresses) a
+// length and one burst that keeps up for the span, then silence.  They
+// cost the laptop what the bursts bring, and a socket and a file each.
+// With the largest length only as many hold room as the disk takes, and a
+// teacher lands beside them at once; with lengths that fit, they hold every
+// place, and keep a teacher at its real pace out no longer than the span
+// after their bytes.
+TEST_F(DeployServerTest, BurstsThenSilenceFromEveryPlaceCostTheirBytesAndHoldThePortForTheSpanOnly) {
+    SmallFileSystem disk(TestEnvironment::Home(), 1024 * kMiB);
+    if (!disk.Mounted())
+        GTEST_SKIP() << "the home folder on a small file system needs the right to mount: " << disk.Failure();
+    const DeployLimits limits;  // the real ones
+    StartServer(limits);
+    TrustCa();
+    const std::string folder = ReceiveFolder::Path();
+    const int64_t burst = 2 * limits.floorBytesPerSecond *
+                          std::chrono::duration_cast<std::chrono::seconds>(limits.keepUpSpan).count();
+    const std::string archive(512 * 1024, 'h');
+    const int64_t room = disk.Free() - disk.Size() / 10;
+    for (const int32_t length : {DeployConstants::kMaxPayloadSize, static_cast<int32_t>(8 * kMiB)}) {
+        SCOPED_TRACE(length);
+        const size_t handedOver = m_observer.Archives().size();
+        const int64_t freeBefore = disk.Free();
+        const int descriptorsBefore = OpenDescriptors();
+        std::vector<std::unique_ptr<DeployClient>> peers;
+        for (int i = 0; i < limits.maxConnections; ++i) {
+            peers.push_back(std::make_unique<DeployClient>(m_port, "127.0.5." + std::to_string(1 + i % 16)));
+            peers.back()->Send(DeployClient::Length(length) + std::string(burst, 'b'));
+        }
+        size_t let = 0;
+        for (auto& peer : peers)
+            let += peer->ReadSome(5000) == "K";
+        EXPECT_EQ(let, std::min<size_t>(peers.size(), room / length)) << "room set aside for each length let in";
+        ASSERT_TRUE(Await([&] { return FilesOf(folder, burst) == let; }));
+        const auto silent = std::chrono::steady_clock::now();
+        EXPECT_LE(freeBefore - disk.Free(), static_cast<int64_t>(let) * (burst + 64 * 1024)) << "disk";
+        EXPECT_LE(OpenDescriptors() - descriptorsBefore, static_cast<int>(peers.size() + 2 * let)) << "descriptors";
+        if (let < peers.size()) {
+            // Places were left; the room beside theirs takes a teacher.
+            EXPECT_EQ(DeployClient::PushPaced(m_port, archive, 8, 500ms, "127.0.0.9"), "KK");
+        } else {
+            EXPECT_EQ(DeployClient::Push(m_port, archive, "127.0.0.9"), "") << "let in while every place keeps up";
+            // 64 KiB every half second, once the span passed since their
+            // last bytes.
+            std::this_thread::sleep_until(silent + limits.keepUpSpan + 200ms);
+            EXPECT_EQ(DeployClient::PushPaced(m_port, archive, 8, 500ms, "127.0.0.9"), "KK");
+            EXPECT_LT(std::chrono::steady_clock::now() - silent, limits.keepUpSpan + 6s) << "kept out past the span";
+        }
+        peers.clear();
+        EXPECT_TRUE(Await([&] { return Listing(folder) == std::set<std::string>{"SchoolSettings.tar"}; }))
+            << "files of the peers stayed";
+        EXPECT_TRUE(Await([&] { return m_observer.Archives().size() == handedOver + 1; })) << "handed over";
+        std::remove(ArchiveFile().c_str());
+    }
     m_server.reset();
 }
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include <dirent.h>
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -108,6 +109,17 @@ protected:
         names.erase(".");
         names.erase("..");
         return names;
+    }
+    // How many files the folder holds once each holds `bytes`; 0 before.
+    static size_t FilesOf(const std::string& folder, int64_t bytes) {
+        size_t files = 0;
+        struct stat st;
+        for (const std::string& name : Listing(folder)) {
+            if (::stat((folder + "/" + name).c_str(), &st) != 0 || st.st_size != bytes)
+                return 0;
+            ++files;
+        }
+        return files;
     }
     static int OpenDescriptors() { return static_cast<int>(Listing("/proc/self/fd").size()); }
     // The teacher's machine pushes a settings archive count times, spacing
