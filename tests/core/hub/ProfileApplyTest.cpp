@@ -235,6 +235,9 @@ TEST_F(ApplyTest, ASecondApplyIsRefusedAndTheFirstGoesOn) {
 TEST_F(ApplyTest, TheModeChangeOfItsOwnSwitchDoesNotForgetTheProfileBeingApplied) {
     RunWirelessApply(WirelessProfile());
     tray.events.clear();
+    // The link drops first, so that the address waited for below is the new
+    // association's and not the last one's still in place.
+    ASSERT_EQ(RVL_CloseWlanConnection(), 0);
     // Apply the same profile again: while it runs, its own switch changes
     // the mode.  No profile is in force until it connected again.
     control->ApplyProfile(WirelessProfile());
