@@ -39,6 +39,12 @@ TEST(NoticePlacement, ANoticeStandsClearOfTheNoticesOnShow) {
         {"below the lowest one it would cover", question, {balloon, {965, 180, 300, 84}}, screen, {1033, 269}},
         {"no room below: the column to the left", balloon, {balloon, {965, 180, 300, 84}}, {0, 0, 1280, 300},
          {720, 15}},
+        {"down the column, then the next one from the top", balloon, {balloon, {995, 180, 270, 160}},
+         {0, 0, 1280, 400}, {720, 15}},
+        {"ending on the work area's bottom edge", {965, 39, 300, 84}, {{995, 39, 270, 160}}, {60, 24, 1220, 264},
+         {965, 204}},
+        {"a pixel past it: the column to the left", {965, 39, 300, 84}, {{995, 39, 270, 160}}, {60, 24, 1220, 263},
+         {690, 39}},
         {"no room anywhere: at home", {100, 15, 270, 160}, {{0, 0, 400, 200}}, {0, 0, 400, 200}, {100, 15}},
         {"a work area with panels", {995, 39, 270, 160}, {{965, 39, 300, 84}}, {60, 24, 1220, 1000}, {995, 128}},
     };
