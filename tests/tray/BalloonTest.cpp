@@ -7,6 +7,7 @@
 #include "NoticeParts.h"
 #include "NoticeTestSupport.h"
 #include "PictureLoader.h"
+#include "Pointer.h"
 #include "PictureTextFit.h"
 #include "PopupConfirmDialog.h"
 #include "TWExistBalloon.h"
@@ -230,4 +231,24 @@ TEST_F(BalloonTest, NoNoticeStandsOverAnotherOnesText) {
     EXPECT_EQ(success->GetScreenPosition(), ConnectionBalloonPlace()) << "the first keeps its place";
     EXPECT_EQ(tip->GetScreenRect().GetRight(), area.GetRight() - 15) << "the tip keeps its right edge";
     EXPECT_EQ(notice->GetScreenPosition().x, wxGetDisplaySize().GetWidth() - 247);
+}
+
+// The tray keeps its OK notice, hidden once answered, for the next switch
+// report: the success balloon that comes after stands at its own place.
+TEST_F(BalloonTest, AnAnsweredNoticePushesNoOtherAside) {
+    auto* notice = new PopupConfirmDialog(nullptr, NoticeParts::LoadBackground(), wxID_ANY);
+    notice->SetContentLine1("The network connection has been");
+    notice->Show(true);
+    ASSERT_TRUE(RunEventLoopUntil([&] { return notice->IsShownOnScreen(); }, 3000)) << "the notice never showed";
+    wxWindow* ok = Child(notice, "ID_BTN_OK");
+    ASSERT_TRUE(Pointer::Click(ok, wxPoint(10, ok->GetSize().GetHeight() / 2)));  // beside its word
+    ASSERT_TRUE(RunEventLoopUntil([&] { return !notice->IsShown(); }, 3000)) << "OK left the notice on show";
+
+    auto* success = new TaskBarBalloon(nullptr, "balloon");
+    success->SetSuccessTip("Successfully Connected!");
+    success->Show(true);
+    ASSERT_TRUE(RunEventLoopUntil([&] { return success->IsShownOnScreen(); }, 3000)) << "the balloon never showed";
+    EXPECT_FALSE(notice->IsBeingDeleted());
+    const wxPoint at = success->GetScreenPosition();
+    EXPECT_EQ(at, ConnectionBalloonPlace()) << "the balloon stands at " << at.x << ", " << at.y;
 }
