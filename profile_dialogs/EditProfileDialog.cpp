@@ -1,5 +1,7 @@
 #include "EditProfileDialog.h"
 
+#include <gtk/gtk.h>
+
 #include <wx/bmpcbox.h>
 #include <wx/button.h>
 #include <wx/checkbox.h>
@@ -20,6 +22,8 @@
 #include "PictureLoader.h"
 #include "ProxySettings.h"
 #include "TWMUtil.h"
+#include "WindowTextCut.h"
+#include "WindowTextCutter.h"
 
 const long EditProfileDialog::ID_OKBUTTON = wxNewId();
 const long EditProfileDialog::ID_CANCLEBUTTON = wxNewId();
@@ -74,6 +78,23 @@ wxArrayString Items(std::initializer_list<wxString> items) {
     for (const wxString& item : items)
         array.Add(item);
     return array;
+}
+
+// The width a single-line text field draws its text in: its own less the
+// margin, border and padding its theme gives it (known before the field is
+// laid out).
+int TextRoom(const wxTextCtrl& field) {
+    GtkWidget* entry = field.GetHandle();
+    if (entry == nullptr)
+        return field.GetClientSize().x;
+    GtkStyleContext* style = gtk_widget_get_style_context(entry);
+    const GtkStateFlags state = gtk_style_context_get_state(style);
+    GtkBorder margin{}, border{}, padding{};
+    gtk_style_context_get_margin(style, state, &margin);
+    gtk_style_context_get_border(style, state, &border);
+    gtk_style_context_get_padding(style, state, &padding);
+    return field.GetSize().x - margin.left - margin.right - border.left - border.right - padding.left -
+           padding.right;
 }
 
 }  // namespace
@@ -236,7 +257,7 @@ void EditProfileDialog::CreateControls() {
 }
 
 void EditProfileDialog::ShowFields(const EditProfileFields& f) {
-    m_nameText->ChangeValue(f.name);
+    ShowName(f.name);
     m_iconCombo->SetSelection(f.icon);
     m_conTypeCombo->SetSelection(f.wireless ? 0 : 1);
     m_ssidText->ChangeValue(f.ssid);
@@ -259,6 +280,16 @@ void EditProfileDialog::ShowFields(const EditProfileFields& f) {
     m_proxyButton->Enable(f.proxy);
 }
 
+void EditProfileDialog::ShowName(const wxString& name) {
+    const wxString shown = m_nameCut ? m_nameCut->Middle(name, TextRoom(*m_nameText)) : name;
+    m_nameText->ChangeValue(shown);
+    WindowTextCut::ShowTip(*m_nameText, shown == name ? wxString() : name);
+    // Shown from its start: the focus given to the field selected the name
+    // and put the cursor at its end.
+    if (m_nameCut)
+        m_nameText->SetInsertionPoint(0);
+}
+
 void EditProfileDialog::ShowKeyFields(const EditProfileFields& f) {
     m_keyText->ChangeValue(f.key);
     m_keyText->Enable(f.keyEnabled);
@@ -268,7 +299,7 @@ void EditProfileDialog::ShowKeyFields(const EditProfileFields& f) {
 
 EditProfileFields EditProfileDialog::ReadFields() const {
     EditProfileFields f;
-    f.name = m_nameText->GetValue();
+    f.name = m_nameCut ? m_model.Loaded().name : m_nameText->GetValue();
     f.icon = m_iconCombo->GetSelection();
     f.wireless = m_conTypeCombo->GetSelection() == 0;
     f.ssid = m_ssidText->GetValue();
@@ -299,19 +330,23 @@ void EditProfileDialog::OnInitDialog(wxInitDialogEvent&) {
         return;
     EditProfileHub& hub = EditProfileHub::Current();
     m_scanButton->Enable(WirelessMode(hub.GetNetworkMode()) && hub.HasScanWindow());
-    // The profile in use keeps its name, shown from its start: the focus
-    // given to the field selected the name and put the cursor at its end.
+    // The profile in use keeps its name, which its field then only shows,
+    // cut to fit it anew whenever its text comes to measure otherwise.
     const wxString inUse = hub.GetCurrentProfileName();
     const bool renamable = inUse.empty() || m_model.OldName() != inUse;
     m_nameText->Enable(renamable);
-    if (!renamable)
-        m_nameText->SetInsertionPoint(0);
+    if (renamable == !m_nameCut)
+        return;
+    m_nameCut.reset(renamable ? nullptr : new WindowTextCutter(*m_nameText));
+    if (m_nameCut)
+        m_nameCut->OnMeasureChange([this] { ShowName(m_model.Loaded().name); });
+    ShowName(m_model.Loaded().name);
 }
 
 void EditProfileDialog::OnOK(wxCommandEvent&) {
     const FieldVerdict verdict = m_model.Save(ReadFields(), EditProfileHub::Current());
     if (verdict.accepted) {
-        m_nameText->ChangeValue(TWMUtil::StdStringToWxString(m_model.GetProfile().name));
+        ShowName(TWMUtil::StdStringToWxString(m_model.GetProfile().name));
         EndModal(wxID_OK);
         return;
     }

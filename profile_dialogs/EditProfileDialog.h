@@ -1,6 +1,8 @@
 #ifndef TIDEWAVE_EDITPROFILEDIALOG_H
 #define TIDEWAVE_EDITPROFILEDIALOG_H
 
+#include <memory>
+
 #include <wx/dialog.h>
 
 #include "EditProfileModel.h"
@@ -15,6 +17,7 @@ class wxPanel;
 class wxStaticBox;
 class wxStaticText;
 class wxTextCtrl;
+class WindowTextCutter;
 
 // "Edit Network Profile": one profile on three pages, "General Settings",
 // "Wireless Settings" (wireless profiles only) and "Other".  OK checks the
@@ -67,6 +70,10 @@ public:
 private:
     void CreateControls();
     void ShowFields(const EditProfileFields& fields);
+    // The name field shows `name`: whole while the name can be changed;
+    // while it cannot, cut in the middle to the field's room when it is
+    // wider, and then whole in the field's tooltip.
+    void ShowName(const wxString& name);
     void ShowKeyFields(const EditProfileFields& fields);
     EditProfileFields ReadFields() const;
     // Shows the notebook page that holds `control`, when it is on one.
@@ -99,6 +106,10 @@ private:
     wxStaticText* m_nameLabel;
     wxStaticText* m_conTypeLabel;
     wxTextCtrl* m_nameText;
+    // The cut of the name field while the name cannot be changed (the
+    // profile in use): the field then shows the name for the eye only, and
+    // the name read from it is the model's.  Null while it can be changed.
+    std::unique_ptr<WindowTextCutter> m_nameCut;
     wxBitmapComboBox* m_iconCombo;
     wxComboBox* m_conTypeCombo;
 

@@ -174,6 +174,19 @@ TEST(LayoutRules, AFieldShowsItsTextFromItsStartUnlessTheUserTypesInIt) {
     EXPECT_EQ(found[0].rfind("scrolled text: scrolled to its end", 0), 0u) << found[0];
 }
 
+TEST(LayoutRules, AFieldNoOneCanTypeInShowsItsTextWhole) {
+    // name, text, offset, typing, text width, room, typable
+    const std::vector<LayoutRules::FieldText> fields = {
+        {"read-only, cut at its edge", "Riverside Primary Staff Wing 101", 0, false, 210, 132, false},
+        {"read-only, cut in the middle to fit", "Riverside P\u2026ng 101", 0, false, 132, 132, false},
+        {"typable, longer than its room", "Riverside Primary Staff Wing 101", 0, false, 210, 132, true},
+        {"read-only and empty", "", 0, false, 0, 132, false},
+    };
+    const std::vector<std::string> found = LayoutRules::CheckFieldCuts(fields);
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0].rfind("cut text: read-only, cut at its edge", 0), 0u) << found[0];
+}
+
 TEST(LayoutRules, ACutColumnGetsTheRoomOtherColumnsDoNotNeed) {
     struct Case {
         const char* what;

@@ -80,17 +80,27 @@ std::vector<std::string> CheckCutGap(const std::string& name, const std::vector<
 
 // A single-line text field: how far its shown text is scrolled in from the
 // text's start, in pixels, and whether the user types in it (it has the
-// keyboard focus and takes input), where the text follows the cursor.
+// keyboard focus and takes input), where the text follows the cursor; the
+// width of its text and of the room the field draws it in, and whether the
+// user can type in it at all (it is neither read-only nor disabled).
 struct FieldText {
     std::string name;
     std::string text;
     int offset = 0;
     bool typing = false;
+    int textW = 0;
+    int room = 0;
+    bool typable = true;
 };
 
 // A field that the user is not typing in and that shows its text from
 // other than its start (a name shown by its end reads as another name).
 std::vector<std::string> CheckFieldStarts(const std::vector<FieldText>& fields);
+
+// A field that no one can type in whose text is wider than its room: it is
+// cut at the field's edge with no sign of the cut, and no cursor can bring
+// the rest into view (a text shown that way is to be cut with "…" to fit).
+std::vector<std::string> CheckFieldCuts(const std::vector<FieldText>& fields);
 
 // One column of a report list: its width, the width its widest text needs
 // (heading or cell, with the cell's margins and picture), and whether one

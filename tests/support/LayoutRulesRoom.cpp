@@ -13,6 +13,16 @@ std::vector<std::string> CheckFieldStarts(const std::vector<FieldText>& fields) 
     return findings;
 }
 
+std::vector<std::string> CheckFieldCuts(const std::vector<FieldText>& fields) {
+    std::vector<std::string> findings;
+    for (const FieldText& f : fields) {
+        if (!f.typable && f.textW > f.room)
+            findings.push_back("cut text: " + f.name + " shows \"" + f.text + "\" in " + std::to_string(f.room) +
+                               " px, cut at its edge; its text needs " + std::to_string(f.textW));
+    }
+    return findings;
+}
+
 std::vector<std::string> CheckColumnShares(const std::vector<ListColumn>& columns) {
     std::vector<std::string> findings;
     for (const ListColumn& cut : columns) {

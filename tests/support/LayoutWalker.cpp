@@ -264,8 +264,9 @@ void CheckComboText(wxWindow* w, const std::string& path, std::vector<std::strin
 }
 
 // A single-line text field shows its text from the start, unless the user
-// types in it.
-void CheckFieldStart(wxWindow* w, const std::string& path, std::vector<std::string>& findings) {
+// types in it; one that no one can type in shows it whole (the text as the
+// field lays it out against the area it draws it in).
+void CheckFieldText(wxWindow* w, const std::string& path, std::vector<std::string>& findings) {
     GtkWidget* entry = w->GetHandle();
     if (entry == nullptr || !GTK_IS_ENTRY(entry))
         return;
@@ -273,9 +274,17 @@ void CheckFieldStart(wxWindow* w, const std::string& path, std::vector<std::stri
     field.name = path;
     field.text = gtk_entry_get_text(GTK_ENTRY(entry));
     g_object_get(entry, "scroll-offset", &field.offset, nullptr);
-    field.typing = gtk_widget_is_focus(entry) && gtk_widget_is_sensitive(entry) &&
-                   gtk_editable_get_editable(GTK_EDITABLE(entry));
+    field.typable = gtk_widget_is_sensitive(entry) && gtk_editable_get_editable(GTK_EDITABLE(entry));
+    field.typing = field.typable && gtk_widget_is_focus(entry);
+    PangoRectangle text{};  // rounded as the field rounds it when it scrolls
+    pango_layout_get_extents(gtk_entry_get_layout(GTK_ENTRY(entry)), nullptr, &text);
+    field.textW = PANGO_PIXELS(text.width);
+    GdkRectangle area{};
+    gtk_entry_get_text_area(GTK_ENTRY(entry), &area);
+    field.room = area.width;
     for (const std::string& f : LayoutRules::CheckFieldStarts({field}))
+        findings.push_back(f);
+    for (const std::string& f : LayoutRules::CheckFieldCuts({field}))
         findings.push_back(f);
 }
 
@@ -390,7 +399,7 @@ void Walk(wxWindow* window, const std::string& path, std::vector<std::string>& f
         CheckListBox(box, path, findings);
     CheckComboText(window, path, findings);
     CheckComboCutGap(window, path, findings);
-    CheckFieldStart(window, path, findings);
+    CheckFieldText(window, path, findings);
 
     const wxSize client = window->GetClientSize();
     Box area{0, 0, client.x, client.y};
