@@ -92,6 +92,13 @@ TEST_F(ImportRefusalTest, AFailedImportSaysWhy) {
              return *tree / "short.tar";
          },
          "The school settings archive is damaged."},
+        {"cut short inside its header",
+         [&] {
+             const std::string whole = TestTree::ReadFile(WithCertificate("whole.tar", certs->serverCert));
+             TestTree::WriteFile(*tree / "header.tar", whole.substr(0, 1000));
+             return *tree / "header.tar";
+         },
+         "The school settings archive is damaged."},
         {"no certificate", [&] { return Archive("nocert.tar", {{"Home.profile", "x"}}); },
          "The archive holds no server certificate."},
         {"garbage certificate", [&] { return WithCertificate("garbage.tar", certs->garbageFile); },
