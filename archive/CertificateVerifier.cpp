@@ -18,12 +18,46 @@ struct CertFree { void operator()(X509* c) const { X509_free(c); } };
 struct FileClose { void operator()(FILE* f) const { std::fclose(f); } };
 struct OpenSslFree { void operator()(void* p) const { OPENSSL_free(p); } };
 
+// The dates found wrong in the chain: of the certificate checked (depth 0)
+// and of the CA file's certificates above it (the chain is built from the
+// CA file alone).  0 where none was.
+struct DateFaults {
+    int certificate = 0;
+    int ca = 0;
+};
+
+bool IsDateError(int error) {
+    return error == X509_V_ERR_CERT_HAS_EXPIRED || error == X509_V_ERR_CERT_NOT_YET_VALID;
+}
+
+// Notes a certificate out of date and lets the verification go on, so that
+// the whole chain is looked at; any other error ends it.
+int NoteDateFaults(int ok, X509_STORE_CTX* ctx) {
+    if (ok == 1)
+        return 1;
+    const int error = X509_STORE_CTX_get_error(ctx);
+    auto* faults = static_cast<DateFaults*>(X509_STORE_CTX_get_app_data(ctx));
+    if (faults == nullptr || !IsDateError(error))
+        return 0;
+    int& fault = X509_STORE_CTX_get_error_depth(ctx) == 0 ? faults->certificate : faults->ca;
+    if (fault == 0)
+        fault = error;
+    return 1;
+}
+
+CertificateVerifier::Verdict VerdictOf(const DateFaults& faults) {
+    using Verdict = CertificateVerifier::Verdict;
+    if (faults.ca != 0 && faults.certificate != 0)
+        return Verdict::ALL_OUT_OF_DATE;
+    if (faults.ca != 0)
+        return faults.ca == X509_V_ERR_CERT_HAS_EXPIRED ? Verdict::CA_EXPIRED : Verdict::CA_NOT_YET_VALID;
+    if (faults.certificate != 0)
+        return faults.certificate == X509_V_ERR_CERT_HAS_EXPIRED ? Verdict::EXPIRED : Verdict::NOT_YET_VALID;
+    return Verdict::TRUSTED;
+}
+
 CertificateVerifier::Verdict VerdictOf(int error) {
     switch (error) {
-    case X509_V_ERR_CERT_HAS_EXPIRED:
-        return CertificateVerifier::Verdict::EXPIRED;
-    case X509_V_ERR_CERT_NOT_YET_VALID:
-        return CertificateVerifier::Verdict::NOT_YET_VALID;
     case X509_V_ERR_UNABLE_TO_GET_ISSUER_CERT:
     case X509_V_ERR_UNABLE_TO_GET_ISSUER_CERT_LOCALLY:
     case X509_V_ERR_UNABLE_TO_VERIFY_LEAF_SIGNATURE:
@@ -59,10 +93,15 @@ CertificateVerifier::Verdict CertificateVerifier::Check(const std::string& caFil
         ERR_clear_error();
         return Verdict::REFUSED;
     }
+    DateFaults faults;
+    X509_STORE_CTX_set_app_data(ctx.get(), &faults);
+    X509_STORE_CTX_set_verify_cb(ctx.get(), NoteDateFaults);
     const bool ok = X509_verify_cert(ctx.get()) == 1;
     const int error = X509_STORE_CTX_get_error(ctx.get());
     ERR_clear_error();
-    return ok ? Verdict::TRUSTED : VerdictOf(error);
+    // Passed but for dates: the dates decide.  A chain refused for anything
+    // else is refused for that, whatever its dates.
+    return ok ? VerdictOf(faults) : VerdictOf(error);
 }
 
 bool CertificateVerifier::IsOnePemCertificate(const std::string& file) {

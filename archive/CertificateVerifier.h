@@ -13,14 +13,18 @@ public:
         NO_CA,            // caFile missing, unreadable, or without a certificate
         UNREADABLE,       // certFile missing or not a PEM certificate
         NOT_SIGNED,       // no chain from the certificate to a certificate of caFile
-        EXPIRED,
+        EXPIRED,          // the certificate is out of date, its chain is not
         NOT_YET_VALID,
+        CA_EXPIRED,       // a certificate of caFile in its chain is out of date, it is not
+        CA_NOT_YET_VALID,
+        ALL_OUT_OF_DATE,  // both the certificate and one of caFile in its chain
         REFUSED,          // any other failure of the verification
     };
 
     // TRUSTED only when certFile holds a certificate that chains to a
     // certificate of caFile and passes OpenSSL's default verification (dates
-    // included); otherwise why not.
+    // included); otherwise why not.  A chain refused for nothing but dates
+    // tells which of its certificates are out of date.
     static Verdict Check(const std::string& caFile, const std::string& certFile);
 
     // Whether Check trusts the certificate.

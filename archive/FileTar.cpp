@@ -104,16 +104,24 @@ int OpenArchive(const wxString& archivePath, off_t& fileSize, FileTarHeader& hea
     return opened.Release();
 }
 
-// Copies size bytes from offset of the archive into out.
-bool CopyOut(int archive, int out, uint32_t offset, uint32_t size) {
+// Copies size bytes from offset of the archive into out; false with the
+// reason in `why` when it could not.  The sizes were checked against the
+// archive's length, so bytes missing now mean the archive was cut short
+// since.
+bool CopyOut(int archive, int out, uint32_t offset, uint32_t size, FileTar::Refusal& why) {
     unsigned char buf[FileTar::kCopyBlock];
     uint64_t done = 0;
     while (done < size) {
         const size_t want = static_cast<size_t>(std::min<uint64_t>(sizeof buf, size - done));
-        if (ReadAt(archive, buf, want, static_cast<off_t>(offset + done)) != static_cast<ssize_t>(want))
+        const ssize_t got = ReadAt(archive, buf, want, static_cast<off_t>(offset + done));
+        if (got != static_cast<ssize_t>(want)) {
+            why = got < 0 ? FileTar::Refusal::CANNOT_OPEN : FileTar::Refusal::DAMAGED;
             return false;
-        if (!PosixIo::WriteAll(out, buf, want))
+        }
+        if (!PosixIo::WriteAll(out, buf, want)) {
+            why = FileTar::Refusal::CANNOT_WRITE;
             return false;
+        }
         done += want;
     }
     return true;
@@ -136,9 +144,10 @@ bool DataRangesApart(std::vector<Extraction> files, uint64_t dataStart) {
     return true;
 }
 
-bool ExtractOne(int archive, int dir, const Extraction& file) {
+bool ExtractOne(int archive, int dir, const Extraction& file, FileTar::Refusal& why) {
+    why = FileTar::Refusal::CANNOT_WRITE;
     Fd out(::openat(dir, file.name.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666));
-    return out.get() >= 0 && CopyOut(archive, out.get(), file.offset, file.size) && out.Close();
+    return out.get() >= 0 && CopyOut(archive, out.get(), file.offset, file.size, why) && out.Close();
 }
 
 }  // namespace
@@ -170,10 +179,17 @@ int FileTar::UnTar(const wxString& archivePath, const wxString& destFolder, cons
     Fd archive(OpenArchive(archivePath, fileSize, header, headerBytes, opening));
     if (archive.get() < 0)
         return refuse(opening);
+    // The header's length first: in a file that ends inside its header the
+    // count reads from bytes that are not there.  Extracting everything,
+    // such a file reads as the empty archive its missing bytes make unless
+    // it counts entries; one that must hold a first entry is cut short, not
+    // without that entry.
     const int32_t count = header.GetCount();
+    if (headerBytes < FileTarHeader::kBytes && (firstRequired || count > 0))
+        return refuse(Refusal::DAMAGED);
     if (count <= 0)
         return firstRequired ? refuse(Refusal::NO_FIRST_ENTRY) : 0;
-    if (count > FileTarHeader::kMaxCount || headerBytes < FileTarHeader::kBytes)
+    if (count > FileTarHeader::kMaxCount)
         return refuse(Refusal::DAMAGED);
 
     // The whole table, checked before anything is written.
@@ -212,16 +228,18 @@ int FileTar::UnTar(const wxString& archivePath, const wxString& destFolder, cons
                                        [&first](const Extraction& f) { return f.name == first; });
         if (first.empty() || last == files.rend())
             return refuse(Refusal::NO_FIRST_ENTRY);
-        if (!ExtractOne(archive.get(), dir.get(), *last))
-            return refuse(Refusal::CANNOT_WRITE);
+        Refusal why;
+        if (!ExtractOne(archive.get(), dir.get(), *last, why))
+            return refuse(why);
         if (!firstAccepted())
             return refuse(Refusal::FIRST_NOT_ACCEPTED);
     }
     for (const Extraction& file : files) {
         if (firstRequired && file.name == first)
             continue;
-        if (!ExtractOne(archive.get(), dir.get(), file))
-            return refuse(Refusal::CANNOT_WRITE);
+        Refusal why;
+        if (!ExtractOne(archive.get(), dir.get(), file, why))
+            return refuse(why);
     }
     return 0;
 }

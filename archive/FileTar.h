@@ -14,12 +14,12 @@
 // the entry count, a table of entries and the files' bytes.  The reader is
 // static and keeps nothing between calls; a FileTar object is the writer.
 //
-// The reader checks the whole archive before it writes anything: the count
-// (at most 1024), every entry read whole, every name a plain file name, every
-// file's bytes within the archive, after the entry table and apart from
-// every other file's bytes.  So it never writes more than the archive holds,
-// and whatever it refuses, it never writes a file outside the destination
-// folder.
+// The reader checks the whole archive before it writes anything: the header
+// read whole once it counts entries, the count (at most 1024), every entry
+// read whole, every name a plain file name, every file's bytes within the
+// archive, after the entry table and apart from every other file's bytes.
+// So it never writes more than the archive holds, and whatever it refuses,
+// it never writes a file outside the destination folder.
 class FileTar {
 public:
     static constexpr uint32_t kMagic = 0x4B4350CCu;
@@ -30,7 +30,8 @@ public:
     enum class Refusal {
         CANNOT_OPEN,         // missing, unreadable, or not a regular file
         NOT_AN_ARCHIVE,      // no settings archive's magic number
-        DAMAGED,             // header, entry table or file bytes not as checked above
+        DAMAGED,             // header, entry table or file bytes not as checked above,
+                             // or cut short (also while being read)
         CANNOT_WRITE,        // an entry could not be written into the folder
         NO_FIRST_ENTRY,      // no entry of the name that was to come first
         FIRST_NOT_ACCEPTED,  // that entry was written and not accepted

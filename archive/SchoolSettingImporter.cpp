@@ -81,6 +81,12 @@ SchoolSettingImporter::Refusal RefusalOf(FileTar::Refusal unpacking, Certificate
         return Refusal::CERTIFICATE_EXPIRED;
     case Verdict::NOT_YET_VALID:
         return Refusal::CERTIFICATE_NOT_YET_VALID;
+    case Verdict::CA_EXPIRED:
+        return Refusal::CA_CERTIFICATE_EXPIRED;
+    case Verdict::CA_NOT_YET_VALID:
+        return Refusal::CA_CERTIFICATE_NOT_YET_VALID;
+    case Verdict::ALL_OUT_OF_DATE:
+        return Refusal::CERTIFICATES_OUT_OF_DATE;
     case Verdict::TRUSTED:
     case Verdict::REFUSED:
         break;
@@ -213,6 +219,13 @@ wxString SchoolSettingImporter::RefusalText(Refusal refusal) {
         return _("The archive's server certificate has expired.");
     case Refusal::CERTIFICATE_NOT_YET_VALID:
         return _("The archive's server certificate is not valid yet.");
+    case Refusal::CA_CERTIFICATE_EXPIRED:
+        return _("This computer's CA certificate has expired.");
+    case Refusal::CA_CERTIFICATE_NOT_YET_VALID:
+        return _("This computer's CA certificate is not valid yet.");
+    case Refusal::CERTIFICATES_OUT_OF_DATE:
+        return _("Neither the archive's server certificate nor this computer's CA certificate is valid at "
+                 "today's date.");
     case Refusal::CERTIFICATE_REFUSED:
         return _("The archive's server certificate was refused.");
     case Refusal::NOT_COPIED:

@@ -47,6 +47,9 @@ public:
         CERTIFICATE_NOT_SIGNED,    // not signed by the CA of this laptop
         CERTIFICATE_EXPIRED,
         CERTIFICATE_NOT_YET_VALID,
+        CA_CERTIFICATE_EXPIRED,    // this laptop's CA certificate, the server's is in date
+        CA_CERTIFICATE_NOT_YET_VALID,
+        CERTIFICATES_OUT_OF_DATE,  // both the server's and this laptop's CA certificate
         CERTIFICATE_REFUSED,       // refused for another reason
         NOT_COPIED,                // a file was not copied into the settings folder
     };

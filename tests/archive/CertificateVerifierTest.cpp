@@ -17,6 +17,34 @@ TEST(CertificateVerifierTest, TrustsOnlyTheGivenCA) {
     EXPECT_FALSE(CertificateVerifier::Verify(certs.caFile, certs.expiredCert));
 }
 
+TEST(CertificateVerifierTest, AVerdictOfDatesNamesTheCertificateOutOfDate) {
+    TestTree tree;
+    TestCertificates certs(tree.Path());
+    using V = CertificateVerifier::Verdict;
+    struct Case {
+        const char* what;
+        const std::string& ca;
+        const std::string& certificate;
+        V verdict;
+    };
+    const Case cases[] = {
+        {"all in date", certs.caFile, certs.serverCert, V::TRUSTED},
+        {"server expired", certs.caFile, certs.expiredCert, V::EXPIRED},
+        {"server not valid yet", certs.caFile, certs.futureCert, V::NOT_YET_VALID},
+        {"CA expired", certs.expiredCaFile, certs.serverCert, V::CA_EXPIRED},
+        {"CA not valid yet", certs.futureCaFile, certs.serverCert, V::CA_NOT_YET_VALID},
+        {"both expired", certs.expiredCaFile, certs.expiredCert, V::ALL_OUT_OF_DATE},
+        {"CA expired, server not valid yet", certs.expiredCaFile, certs.futureCert, V::ALL_OUT_OF_DATE},
+        {"both not valid yet", certs.futureCaFile, certs.futureCert, V::ALL_OUT_OF_DATE},
+        // Not signed by it: its dates do not matter.
+        {"another CA's, against a CA expired", certs.expiredCaFile, certs.foreignCert, V::NOT_SIGNED},
+        {"another CA's", certs.caFile, certs.foreignCert, V::NOT_SIGNED},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(static_cast<int>(CertificateVerifier::Check(c.ca, c.certificate)), static_cast<int>(c.verdict))
+            << c.what;
+}
+
 TEST(CertificateVerifierTest, DefaultPathsAreNotTrusted) {
     // The other CA put where OpenSSL's defaults would look: still refused.
     TestTree tree;

@@ -237,6 +237,43 @@ TEST_F(FileTarTest, TheFirstEntryDecidesBeforeAnythingElseIsWritten) {
     EXPECT_EQ(TestTree::ReadFile(Dest("cert")), "new");
 }
 
+TEST_F(FileTarTest, AnArchiveCutShortIsRefusedAsDamaged) {
+    using R = FileTar::Refusal;
+    const std::string whole = RawArchive::Build(
+        2, {{0, 4, RawArchive::Text("cert")}, {0, 9000, RawArchive::Text("b")}}, {"CERT", std::string(9000, 'b')});
+    const std::string path = m_tree / "a.tar";
+    struct Case {
+        const char* what;
+        std::string bytes;
+        R refusal;
+        size_t cutWhenAccepted;   // the archive's length once the first entry is in; 0: as it was
+    };
+    const Case cases[] = {
+        {"magic only", whole.substr(0, 4), R::DAMAGED, 0},
+        {"inside the archive name", whole.substr(0, 1000), R::DAMAGED, 0},
+        {"inside the count", whole.substr(0, 2054), R::DAMAGED, 0},
+        {"inside the entry table", whole.substr(0, 2056 + 3000), R::DAMAGED, 0},
+        {"inside the files", whole.substr(0, whole.size() - 1), R::DAMAGED, 0},
+        {"while the other files are read", whole, R::DAMAGED, whole.size() - 1},
+        {"whole, no entries", RawArchive::Build(0, {}, {}), R::NO_FIRST_ENTRY, 0},
+    };
+    for (const Case& c : cases) {
+        TestTree::WriteFile(path, c.bytes);
+        R refusal = R::FIRST_NOT_ACCEPTED;
+        const int rc = FileTar::UnTar(wxString::FromUTF8(path.c_str()), wxString::FromUTF8(Dest("").c_str()),
+                                      wxT("cert"), [&] {
+                                          const bool cut = c.cutWhenAccepted == 0 ||
+                                                           ::truncate(path.c_str(), c.cutWhenAccepted) == 0;
+                                          EXPECT_TRUE(cut) << c.what;
+                                          return true;
+                                      }, &refusal);
+        EXPECT_EQ(rc, 1) << c.what;
+        EXPECT_EQ(static_cast<int>(refusal), static_cast<int>(c.refusal)) << c.what;
+        ::unlink(Dest("cert").c_str());
+        ::unlink(Dest("b").c_str());
+    }
+}
+
 TEST_F(FileTarTest, NeverWritesThroughALinkInTheDestination) {
     TestTree::WriteFile(m_tree / "outside", "untouched");
     ASSERT_EQ(symlink((m_tree / "outside").c_str(), Dest("victim").c_str()), 0);

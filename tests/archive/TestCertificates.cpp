@@ -65,7 +65,8 @@ TestCertificates::TestCertificates(const std::string& folder)
     : caFile(folder + "/ca.pem"), serverCert(folder + "/server.pem"), serverKey(folder + "/server.key"),
       otherCaFile(folder + "/otherca.pem"), foreignCert(folder + "/foreign.pem"),
       foreignKey(folder + "/foreign.key"), expiredCert(folder + "/expired.pem"),
-      futureCert(folder + "/future.pem"), garbageFile(folder + "/garbage.pem") {
+      futureCert(folder + "/future.pem"), expiredCaFile(folder + "/expiredca.pem"),
+      futureCaFile(folder + "/futureca.pem"), garbageFile(folder + "/garbage.pem") {
     const long day = 86400;
     EVP_PKEY* caKey = NewKey();
     X509* ca = MakeCert("Test School CA", caKey, nullptr, nullptr, true, -day, 30 * day, 1);
@@ -77,6 +78,8 @@ TestCertificates::TestCertificates(const std::string& folder)
     X509* foreign = MakeCert("127.0.0.1", foreignK, other, otherKey, false, -day, 30 * day, 4);
     X509* expired = MakeCert("old server", serverK, ca, caKey, false, -10 * day, -2 * day, 5);
     X509* future = MakeCert("new server", serverK, ca, caKey, false, day, 30 * day, 6);
+    X509* expiredCa = MakeCert("Test School CA", caKey, nullptr, nullptr, true, -40 * day, -day, 7);
+    X509* futureCa = MakeCert("Test School CA", caKey, nullptr, nullptr, true, day, 40 * day, 8);
 
     WriteCert(caFile, ca);
     WriteCert(otherCaFile, other);
@@ -86,9 +89,11 @@ TestCertificates::TestCertificates(const std::string& folder)
     WriteKey(foreignKey, foreignK);
     WriteCert(expiredCert, expired);
     WriteCert(futureCert, future);
+    WriteCert(expiredCaFile, expiredCa);
+    WriteCert(futureCaFile, futureCa);
     TestTree::WriteFile(garbageFile, "-----BEGIN CERTIFICATE-----\nbm90IGEgY2VydGlmaWNhdGU=\n-----END CERTIFICATE-----\n");
 
-    for (X509* c : {ca, other, server, foreign, expired, future})
+    for (X509* c : {ca, other, server, foreign, expired, future, expiredCa, futureCa})
         X509_free(c);
     for (EVP_PKEY* k : {caKey, otherKey, serverK, foreignK})
         EVP_PKEY_free(k);

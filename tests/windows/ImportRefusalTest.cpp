@@ -35,6 +35,11 @@ protected:
     std::string WithCertificate(const std::string& name, const std::string& certificate) {
         return Archive(name, {{"sslservercert.pem", TestTree::ReadFile(certificate)}, {"Home.profile", "x"}});
     }
+    // As WithCertificate, checked against this CA certificate of the laptop.
+    std::string AgainstCa(const std::string& ca, const std::string& name, const std::string& certificate) {
+        TestTree::WriteFile(program + "/cacert.pem", TestTree::ReadFile(ca));
+        return WithCertificate(name, certificate);
+    }
 
     // File > Import School Settings on the main window, the file chosen in
     // its file dialog; the message box that follows is read and answered.
@@ -87,6 +92,13 @@ TEST_F(ImportRefusalTest, AFailedImportSaysWhy) {
              return *tree / "short.tar";
          },
          "The school settings archive is damaged."},
+        {"cut short inside its header",
+         [&] {
+             const std::string whole = TestTree::ReadFile(WithCertificate("whole.tar", certs->serverCert));
+             TestTree::WriteFile(*tree / "header.tar", whole.substr(0, 1000));
+             return *tree / "header.tar";
+         },
+         "The school settings archive is damaged."},
         {"no certificate", [&] { return Archive("nocert.tar", {{"Home.profile", "x"}}); },
          "The archive holds no server certificate."},
         {"garbage certificate", [&] { return WithCertificate("garbage.tar", certs->garbageFile); },
@@ -97,6 +109,13 @@ TEST_F(ImportRefusalTest, AFailedImportSaysWhy) {
          "The archive's server certificate has expired."},
         {"not valid yet", [&] { return WithCertificate("future.tar", certs->futureCert); },
          "The archive's server certificate is not valid yet."},
+        {"the laptop's CA expired", [&] { return AgainstCa(certs->expiredCaFile, "caold.tar", certs->serverCert); },
+         "This computer's CA certificate has expired."},
+        {"the laptop's CA not valid yet",
+         [&] { return AgainstCa(certs->futureCaFile, "canew.tar", certs->serverCert); },
+         "This computer's CA certificate is not valid yet."},
+        {"both expired", [&] { return AgainstCa(certs->expiredCaFile, "bothold.tar", certs->expiredCert); },
+         "Neither the archive's server certificate nor this computer's CA certificate is valid at today's date."},
         {"no CA file",
          [&] {
              std::remove((program + "/cacert.pem").c_str());

@@ -168,8 +168,14 @@ TEST_F(ApplyTest, ProgramsStartOnlyWhenTheAutorunFlagIsOne) {
         tray.events.clear();
         RunWirelessApply(p);
     }
-    ASSERT_TRUE(PumpEventsUntil([&] { return TestTree::Exists(home + "/started"); }));
-    EXPECT_EQ(TestTree::ReadFile(home + "/started"), "on\n");
+    // The file is there before the program has written its line into it.
+    std::string started;
+    ASSERT_TRUE(PumpEventsUntil([&] {
+        started = TestTree::Exists(home + "/started") ? TestTree::ReadFile(home + "/started") : "";
+        return started.find("on\n") != std::string::npos;
+    }, 10000)) << "the program of the apply with the flag 1 has not written its line; the file holds \"" << started
+        << "\"";
+    EXPECT_EQ(started, "on\n");
 }
 
 TEST_F(ApplyTest, StaticAddressThatCannotBeSetFailsTheApply) {

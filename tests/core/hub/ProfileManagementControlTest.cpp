@@ -1,8 +1,10 @@
 #include <functional>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 
 #include <gtest/gtest.h>
@@ -78,6 +80,22 @@ protected:
         return p;
     }
 
+    // Loads the lists as a window would; the lines told on standard error
+    // of skipped files, without the rest a build may write there (a Debug
+    // build's log lines).
+    std::string LoadTellingSkipped(const std::vector<std::string>& listed) {
+        testing::internal::CaptureStderr();
+        std::vector<ProfileList_t> list;
+        EXPECT_TRUE(store->GetProfileList(list, false, true));
+        EXPECT_EQ(NamesOf(list), listed);
+        std::istringstream err(testing::internal::GetCapturedStderr());
+        std::string told;
+        for (std::string line; std::getline(err, line);)
+            if (line.rfind("Tidewave: ", 0) == 0)
+                told += line + "\n";
+        return told;
+    }
+
     // The list as the profile manager would hold it.
     std::vector<ProfileList_t> ManagerList() {
         std::vector<ProfileList_t> list;
@@ -146,19 +164,56 @@ TEST_F(ProfileStoreTest, ASkippedProfileFileIsToldOnceWithItsReason) {
         TestTree::WriteFile(c.folder + "/Broken.profile", c.content);
         expected += "Tidewave: " + c.folder + "/Broken.profile ignored (" + c.reason + ")\n";
     }
-    const auto load = [&] {
-        testing::internal::CaptureStderr();
-        std::vector<ProfileList_t> list;
-        EXPECT_TRUE(store->GetProfileList(list, false, true));
-        EXPECT_EQ(NamesOf(list), (std::vector<std::string>{"Good", "Good", "Good"}));
-        return testing::internal::GetCapturedStderr();
-    };
+    const auto load = [&] { return LoadTellingSkipped({"Good", "Good", "Good"}); };
     EXPECT_EQ(load(), expected);
     // The lists are loaded at every showing of a window or the tray menu.
     EXPECT_EQ(load(), "");
     // Changed and still refused: told again.
     TestTree::WriteFile(store->UserDir() + "/Broken.profile", randomBytes + randomBytes);
     EXPECT_EQ(load(), "Tidewave: " + store->UserDir() + "/Broken.profile ignored (not UTF-8 text)\n");
+}
+
+TEST_F(ProfileStoreTest, AFileChangedAndRefusedForTheSameReasonIsToldAgain) {
+    const std::string path = store->UserDir() + "/Broken.profile";
+    const std::string told = "Tidewave: " + path + " ignored (not UTF-8 text)\n";
+    const auto bytes = [](char first, size_t length) {
+        return std::string(1, first) + std::string(length - 1, '\xff');
+    };
+    const auto statOf = [&] {
+        struct stat st {};
+        EXPECT_EQ(stat(path.c_str(), &st), 0);
+        return st;
+    };
+    TestTree::MakeDirs(store->UserDir());
+    TestTree::WriteFile(path, bytes('a', 40));
+    ASSERT_EQ(LoadTellingSkipped({}), told);
+    // Each change keeps the reason; a change within the clock's tick shows
+    // in the size or the file, or in the times the writer left.
+    struct Case {
+        const char* what;
+        std::function<void()> change;
+    };
+    const Case cases[] = {
+        {"rewritten longer", [&] { TestTree::WriteFile(path, bytes('b', 80)); }},
+        {"replaced by a file of the same length",
+         [&] {
+             TestTree::WriteFile(path + ".new", bytes('c', 80));
+             ASSERT_EQ(rename((path + ".new").c_str(), path.c_str()), 0);
+         }},
+        {"rewritten in place at the same length",
+         [&] {
+             const struct stat before = statOf();
+             TestTree::WriteFile(path, bytes('d', 80));
+             struct timespec times[2] = {before.st_atim, before.st_mtim};
+             times[1].tv_nsec = (times[1].tv_nsec + 1) % 1000000000;
+             ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+         }},
+    };
+    for (const Case& c : cases) {
+        c.change();
+        EXPECT_EQ(LoadTellingSkipped({}), told) << c.what;
+        EXPECT_EQ(LoadTellingSkipped({}), "") << c.what << ", and then unchanged";
+    }
 }
 
 TEST_F(ProfileStoreTest, UnlistableFolderFailsTheLoadAndKeepsTheLists) {
