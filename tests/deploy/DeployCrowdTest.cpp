@@ -64,9 +64,10 @@ private:
 };
 
 // A teacher's machine just over the floor rate, for longer than the keep-up
-// span, from an address of its own: its length with 64 KiB, then 32 KiB
-// every 950 ms, 16 times; its answers.  Any 10 s of it hold ten of those
-// writes, the floor's amount, even when one comes up to half a second
+// span, from an address of its own: its length with 64 KiB (a write ahead
+// through its first span), then 32 KiB every 950 ms, 16 times; its
+// answers.  Past its first span any 10 s of it hold ten of those writes,
+// the floor's amount exactly, even when one comes up to half a second
 // later than the one ten before it.
 std::string PushJustOverTheFloorRate(unsigned short port) {
     const std::string piece(32 * 1024, 'f');
@@ -82,7 +83,8 @@ std::string PushJustOverTheFloorRate(unsigned short port) {
 
 TEST_F(DeployServerTest, ATeacherJustOverTheFloorRateLandsPastTheKeepUpSpanDuringAChurn) {
     DuringAChurn(1000, [this] { EXPECT_EQ(PushJustOverTheFloorRate(m_port), "KK"); });
-    EXPECT_TRUE(TestTree::Exists(ArchiveFile()) && TestTree::ReadFile(ArchiveFile()) == std::string(18 * 32 * 1024, 'f'));
+    const std::string pushed(18 * 32 * 1024, 'f');
+    EXPECT_TRUE(TestTree::Exists(ArchiveFile()) && TestTree::ReadFile(ArchiveFile()) == pushed);
 }
 
 TEST_F(DeployServerTest, ATeacherJustOverTheFloorRateLandsPastTheKeepUpSpanBesideACrowd) {

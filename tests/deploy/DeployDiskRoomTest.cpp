@@ -149,7 +149,7 @@ TEST_F(DeployServerTest, AHolderClosedForRoomIsClosedAndFreesWhatItWroteAndWhatW
     const std::string payload(static_cast<size_t>((room + written / 2) / block * block + 1), 'n');
     DeployClient newcomer(m_port, "127.0.0.9");
     newcomer.Send(DeployClient::Length(static_cast<int32_t>(payload.size())));
-    ASSERT_EQ(newcomer.ReadSome(5000), "K") << payload.size() << " bytes where " << room << " and the holder's are free";
+    ASSERT_EQ(newcomer.ReadSome(5000), "K") << payload.size() << " bytes, " << room << " and the holder's free";
     EXPECT_EQ(holder.ReadUntilClosed(2000), "");
     EXPECT_TRUE(holder.ClosedByServer()) << "the holder whose room was given is still open";
     newcomer.Send(payload);
