@@ -5,7 +5,7 @@
 #include "TransferDeadline.h"
 
 DeployAdmission::DeployAdmission(const Limits& limits)
-    : m_limits(limits), m_tenth(std::max<Clock::duration>(limits.span / kTenths, Clock::duration(1))) {}
+    : m_limits(limits), m_step(std::max<Clock::duration>(limits.span / kSteps, Clock::duration(1))) {}
 
 DeployAdmission::Decision DeployAdmission::Admit(uint32_t source, int held, Clock::time_point now,
                                                  const SendingTest& sending) const {
@@ -53,26 +53,27 @@ DeployAdmission::RoomDecision DeployAdmission::Reserve(Key key, int64_t length, 
     return decision;
 }
 
-int64_t DeployAdmission::TenthOf(const Entry& entry, Clock::time_point t) const {
-    return t > entry.admitted ? (t - entry.admitted) / m_tenth : 0;
+int64_t DeployAdmission::StepOf(const Entry& entry, Clock::time_point t) const {
+    return t > entry.admitted ? (t - entry.admitted) / m_step : 0;
 }
 
 bool DeployAdmission::KeepsUp(const Entry& entry, Clock::time_point now) const {
-    // Strictly within what was earned: a connection that has received
-    // nothing lately has earned nothing and does not keep up, however
-    // young.  No grace is given to the young, because a silent crowd that
-    // churns fast enough is all young: a grace would let it shield every
-    // place.  A teacher just connected, before its first bytes, is not
-    // shielded either, but it has been silent no longer than it has lived,
-    // so the silent-longest order reaches it after every connection silent
-    // for longer.
-    const int64_t current = TenthOf(entry, now);
-    const int64_t first = std::max<int64_t>(current - (kTenths - 1), 0);
+    // Up to what was earned, all of it included: a connection that has
+    // received nothing lately has earned nothing and does not keep up,
+    // however young.  No grace is given to the young, because a silent
+    // crowd that churns fast enough is all young: a grace would let it
+    // shield every place.  A teacher just connected, before its first
+    // bytes, is not shielded either, but it has been silent no longer than
+    // it has lived, so the silent-longest order reaches it after every
+    // connection silent for longer.
+    const Clock::time_point from = now - m_limits.span;
     int64_t bytes = 0;
-    for (int64_t t = std::max(first, entry.newestTenth - (kTenths - 1)); t <= std::min(current, entry.newestTenth); ++t)
-        bytes += entry.received[static_cast<size_t>(t % kTenths)];
-    const Clock::duration span = now - (entry.admitted + first * m_tenth);
-    return span < TransferDeadline::Earned(bytes, m_limits.floorBytesPerSecond);
+    for (const Step& step : entry.received) {
+        if (step.last > from)
+            bytes += step.bytes;
+    }
+    const Clock::duration span = std::min(now - entry.admitted, m_limits.span);
+    return bytes > 0 && span <= TransferDeadline::Earned(bytes, m_limits.floorBytesPerSecond);
 }
 
 template <typename Among, typename Take>
@@ -93,18 +94,21 @@ void DeployAdmission::Candidates(Among among, Clock::time_point now, const Sendi
 }
 
 void DeployAdmission::Add(Key key, uint32_t source, Clock::time_point now) {
-    m_entries.push_back(Entry{key, source, now, now, {}, 0, 0, 0});
+    m_entries.push_back(Entry{key, source, now, now, std::vector<Step>(kSteps + 1, Step{0, now}), 0, 0, 0});
 }
 
 void DeployAdmission::Progress(Key key, int64_t bytes, Clock::time_point now) {
     for (Entry& e : m_entries) {
         if (e.key == key) {
             bytes = std::max<int64_t>(bytes, 0);
-            const int64_t tenth = std::max(TenthOf(e, now), e.newestTenth);
-            for (int64_t t = std::max(e.newestTenth + 1, tenth - (kTenths - 1)); t <= tenth; ++t)
-                e.received[static_cast<size_t>(t % kTenths)] = 0;
-            e.newestTenth = tenth;
-            e.received[static_cast<size_t>(tenth % kTenths)] += bytes;
+            const int64_t newest = std::max(StepOf(e, now), e.newestStep);
+            const int64_t kept = static_cast<int64_t>(e.received.size());
+            for (int64_t t = std::max(e.newestStep + 1, newest - (kept - 1)); t <= newest; ++t)
+                e.received[static_cast<size_t>(t % kept)] = Step{0, e.admitted};
+            e.newestStep = newest;
+            Step& step = e.received[static_cast<size_t>(newest % kept)];
+            step.bytes += bytes;
+            step.last = std::max(step.last, now);
             e.unwritten = std::max<int64_t>(e.unwritten - bytes, 0);
             e.lastProgress = now;
             return;

@@ -1,7 +1,6 @@
 #ifndef TIDEWAVE_DEPLOYADMISSION_H
 #define TIDEWAVE_DEPLOYADMISSION_H
 
-#include <array>
 #include <chrono>
 #include <cstdint>
 #include <functional>
@@ -21,11 +20,11 @@
 // crowd that keeps every place full of young connections cannot keep a
 // teacher out.  Two kinds of connection are never closed for a newcomer:
 // - one that keeps up with the floor rate: what it received over the
-//   recent span (its last span's worth of time, measured in tenths of the
-//   span, or its whole time when it is younger) pays for that span at the
-//   rate, so a teacher that sends steadily but pauses between its writes
-//   longer than a churning crowd's connections live is not the one to go,
-//   while a burst long ago shields nobody for longer than the span;
+//   recent span (the whole of the last span's worth of time, or its whole
+//   time when it is younger) is at least that time's worth at the rate,
+//   so a teacher that sends steadily but pauses between its writes longer
+//   than a churning crowd's connections live is not the one to go, while
+//   a burst long ago shields nobody for longer than the span;
 // - one that has bytes waiting to be read: it is sending, however long
 //   ago the server last read from it.
 // When every candidate is one of these, the newcomer is turned away: every
@@ -78,20 +77,28 @@ public:
     int Count() const { return static_cast<int>(m_entries.size()); }
 
 private:
-    // The span is counted in tenths: what arrived in the current tenth of
-    // a connection's time and in the nine before it.
-    static constexpr int kTenths = 10;
+    // What arrived is kept by step of a connection's time, a hundredth of
+    // the span each, with when the last of it came; a step counts while
+    // that last arrival lies within the span.  The span is thus covered
+    // whole, and bytes older than it count only beside later ones of the
+    // same step.
+    static constexpr int kSteps = 100;
+    struct Step {
+        int64_t bytes;
+        Clock::time_point last;
+    };
     struct Entry {
         Key key;
         uint32_t source;
         Clock::time_point admitted;
         Clock::time_point lastProgress;
-        std::array<int64_t, kTenths> received;  // by tenth, the newest at newestTenth
-        int64_t newestTenth;
+        // By step, the newest at newestStep; the steps the span may reach.
+        std::vector<Step> received;
+        int64_t newestStep;
         int64_t reserved;   // set aside on disk for its length
         int64_t unwritten;  // of that, still to come
     };
-    int64_t TenthOf(const Entry& entry, Clock::time_point t) const;
+    int64_t StepOf(const Entry& entry, Clock::time_point t) const;
     bool KeepsUp(const Entry& entry, Clock::time_point now) const;
     // Those among the entries that may be closed, silent longest first:
     // neither keeping up nor sending.  Each is given to take, the sending
@@ -100,7 +107,7 @@ private:
     void Candidates(Among among, Clock::time_point now, const SendingTest& sending, Take take) const;
 
     Limits m_limits;
-    Clock::duration m_tenth;
+    Clock::duration m_step;
     std::vector<Entry> m_entries;
 };
 

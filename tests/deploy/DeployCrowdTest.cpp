@@ -63,6 +63,40 @@ private:
     State m_state = kArmed;
 };
 
+// A teacher's machine just over the floor rate, for longer than the keep-up
+// span, from an address of its own: its length with 64 KiB (a write ahead
+// through its first span), then 32 KiB every 950 ms, 16 times; its
+// answers.  Past its first span any 10 s of it hold ten of those writes,
+// the floor's amount exactly, even when one comes up to half a second
+// later than the one ten before it.
+std::string PushJustOverTheFloorRate(unsigned short port) {
+    const std::string piece(32 * 1024, 'f');
+    DeployClient teacher(port, "127.0.0.9");
+    const auto start = std::chrono::steady_clock::now();
+    teacher.Send(DeployClient::Length(18 * static_cast<int32_t>(piece.size())) + piece + piece);
+    for (int i = 1; i <= 16; ++i) {
+        std::this_thread::sleep_until(start + i * 950ms);
+        teacher.Send(piece);
+    }
+    return teacher.ReadUntilClosed();
+}
+
+TEST_F(DeployServerTest, ATeacherJustOverTheFloorRateLandsPastTheKeepUpSpanDuringAChurn) {
+    DuringAChurn(1000, [this] { EXPECT_EQ(PushJustOverTheFloorRate(m_port), "KK"); });
+    const std::string pushed(18 * 32 * 1024, 'f');
+    EXPECT_TRUE(TestTree::Exists(ArchiveFile()) && TestTree::ReadFile(ArchiveFile()) == pushed);
+}
+
+TEST_F(DeployServerTest, ATeacherJustOverTheFloorRateLandsPastTheKeepUpSpanBesideACrowd) {
+    StartServer(DeployLimits());
+    TrustCa();
+    Tricklers crowd(m_port, 4 * 1024, 250ms);
+    ASSERT_TRUE(Await([&] { return crowd.Answered() >= 64; })) << "the crowd holds every place";
+    EXPECT_EQ(PushJustOverTheFloorRate(m_port), "KK");
+    crowd.Stop();
+    EXPECT_GE(crowd.Cut(), 16) << "the crowd kept coming for places";
+}
+
 TEST_F(DeployServerTest, OneHostHoldingSixtyFourLeavesRoomForHonestPushes) {
     // A host keeps 64 connections open and reopens each one dropped, while
     // another pushes 20 times.

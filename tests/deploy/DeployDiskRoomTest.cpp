@@ -96,6 +96,69 @@ TEST_F(DeployServerTest, PeersAnnouncingTheLargestLengthLeaveTheReserveOfASmallD
     m_server.reset();
 }
 
+// A tight room on a disk of 1 MiB, with lengths that are not a whole
+// number of its blocks: a file takes its last block whole.
+TEST_F(DeployServerTest, ALengthIsLetInOnlyWhenItsLastBlockFitsWhole) {
+    SmallFileSystem disk(TestEnvironment::Home(), kMiB);
+    if (!disk.Mounted())
+        GTEST_SKIP() << "the home folder on a small file system needs the right to mount: " << disk.Failure();
+    StartServer(Limits(30s));
+    TrustCa();
+    const int64_t reserve = (disk.Size() + 9) / 10;
+    const int64_t room = disk.Free() - reserve;
+    const int64_t whole = room / disk.Block() * disk.Block();
+    ASSERT_LT(whole, room) << "the room is a whole number of blocks";
+
+    DeployClient over(m_port, "127.0.0.2");
+    over.Send(DeployClient::Length(static_cast<int32_t>(whole + 1)));
+    EXPECT_EQ(over.ReadSome(5000), std::string(1, '\0')) << (whole + 1) << " bytes in a room of " << room;
+    const std::string fits(static_cast<size_t>(whole), 'w');
+    EXPECT_EQ(DeployClient::Push(m_port, fits, "127.0.0.9"), "KK");
+    EXPECT_TRUE(TestTree::Exists(ArchiveFile()) && TestTree::ReadFile(ArchiveFile()) == fits);
+    EXPECT_GE(disk.Free(), reserve);
+}
+
+// On the same disk a newcomer's length fits only when a silent holder is
+// closed: it is closed, and its room, what it wrote and what it had still
+// to write, goes to the newcomer once.  The floor rate is set beyond
+// reach, so that no holder keeps up and the room alone decides.
+TEST_F(DeployServerTest, AHolderClosedForRoomIsClosedAndFreesWhatItWroteAndWhatWasToCome) {
+    SmallFileSystem disk(TestEnvironment::Home(), kMiB);
+    if (!disk.Mounted())
+        GTEST_SKIP() << "the home folder on a small file system needs the right to mount: " << disk.Failure();
+    DeployLimits limits = Limits(30s);
+    limits.floorBytesPerSecond = int64_t{1} << 40;
+    StartServer(limits);
+    TrustCa();
+    const std::string folder = ReceiveFolder::Path();
+    const int64_t block = disk.Block();
+    const int64_t reserve = (disk.Size() + 9) / 10;
+    LeastFree leastFree(disk);
+
+    // The holder announces 100 blocks and a byte, sends 50 blocks and a byte.
+    DeployClient holder(m_port, "127.0.0.2");
+    holder.Send(DeployClient::Length(static_cast<int32_t>(100 * block + 1)));
+    ASSERT_EQ(holder.ReadSome(5000), "K");
+    const int64_t written = 50 * block + 1;
+    holder.Send(std::string(static_cast<size_t>(written), 'o'));
+    ASSERT_TRUE(Await([&] { return FilesOf(folder, written) == 1; })) << "the holder's bytes are written";
+    std::this_thread::sleep_for(2ms);  // past the millisecond its bytes earned
+
+    // Beyond the room left, by half of what the holder wrote.
+    const int64_t room = disk.Free() - reserve;
+    const std::string payload(static_cast<size_t>((room + written / 2) / block * block + 1), 'n');
+    DeployClient newcomer(m_port, "127.0.0.9");
+    newcomer.Send(DeployClient::Length(static_cast<int32_t>(payload.size())));
+    ASSERT_EQ(newcomer.ReadSome(5000), "K") << payload.size() << " bytes, " << room << " and the holder's free";
+    EXPECT_EQ(holder.ReadUntilClosed(2000), "");
+    EXPECT_TRUE(holder.ClosedByServer()) << "the holder whose room was given is still open";
+    newcomer.Send(payload);
+    EXPECT_EQ(newcomer.ReadUntilClosed(), "K");
+    EXPECT_TRUE(TestTree::Exists(ArchiveFile()) && TestTree::ReadFile(ArchiveFile()) == payload);
+    EXPECT_EQ(Listing(folder), std::set<std::string>{"SchoolSettings.tar"});
+    EXPECT_GE(leastFree.Stop(), reserve) << "the disk was filled past its reserve";
+}
+
 // The cheapest holders of the port: from every place (16 addresses) a
 // length and one burst that keeps up for the span, then silence.  They
 // cost the laptop what the bursts bring, and a socket and a file each.

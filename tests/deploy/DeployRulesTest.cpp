@@ -165,6 +165,57 @@ TEST(DeployAdmissionTest, TheSilentLongestMakesRoomUnlessItKeepsUpWithTheFloorRa
     EXPECT_EQ(admission.Admit(3, 0, t0 + 1s, nullptr).evict, nullptr);
 }
 
+// Keeping up is judged over the whole of the last 10 s: every write in it
+// counts, and sending exactly the floor's amount for it is enough.
+TEST(DeployAdmissionTest, WhatArrivedOverTheWholeLastSpanPaysForIt) {
+    const Clock::time_point t0{};
+    const auto at = [t0](int ms) { return t0 + std::chrono::milliseconds(ms); };
+    const int64_t kKiB = 1024;
+    // 32 KiB at every whole second plus 999 ms; at 19.5 s a newcomer
+    // finds both places taken, the other by a peer that sent one byte at
+    // 19.4 s.  The last 10 s hold ten of the teacher's writes.
+    const int teacher = 0, peer = 0;
+    DeployAdmission admission({2, 2, 32 * kKiB, 10s});
+    admission.Add(&teacher, 1, t0);
+    admission.Progress(&teacher, 4, t0);
+    for (int s = 0; s < 19; ++s)
+        admission.Progress(&teacher, 32 * kKiB, at(s * 1000 + 999));
+    admission.Add(&peer, 2, at(19000));
+    admission.Progress(&peer, 1, at(19400));
+    EXPECT_EQ(admission.Admit(3, 0, at(19500), nullptr).evict, &peer) << "the teacher was closed";
+
+    // Alone in the only place, a connection that keeps writing is probed
+    // every millisecond from its first span's end to 30 s.
+    struct Case {
+        const char* what;
+        int64_t bytes;
+        int everyMs, firstMs;  // from the first write on
+        bool shieldedThroughout;
+    };
+    const Case cases[] = {
+        {"32 KiB each second, 999 ms into it", 32 * kKiB, 1000, 999, true},
+        {"32 KiB each second, as it begins", 32 * kKiB, 1000, 0, true},
+        {"4 KiB every 125 ms", 4 * kKiB, 125, 60, true},
+        {"64 KiB every 2 s, 1.5 s into them", 64 * kKiB, 2000, 1500, true},
+        {"320 KiB every 10 s", 320 * kKiB, 10000, 7300, true},
+        {"31 KiB each second", 31 * kKiB, 1000, 999, false},
+    };
+    for (const Case& c : cases) {
+        DeployAdmission alone({1, 1, 32 * kKiB, 10s});
+        const int writer = 0;
+        alone.Add(&writer, 1, t0);
+        int next = c.firstMs;
+        int unshielded = 0;
+        for (int ms = 0; ms <= 30000; ++ms) {
+            for (; next <= ms; next += c.everyMs)
+                alone.Progress(&writer, c.bytes, at(next));
+            if (ms >= 10000 && alone.Admit(2, 0, at(ms), nullptr).evict == &writer)
+                ++unshielded;
+        }
+        EXPECT_EQ(unshielded == 0, c.shieldedThroughout) << c.what << ": unshielded for " << unshielded << " ms";
+    }
+}
+
 TEST(DeployAdmissionTest, ALengthFitsInTheRoomLeftOrTheSilentLongestMakeIt) {
     // Peers that came in 30 s ago and announced a length then; what they
     // wrote of it arrived silentMs ago.  Sizes in MiB.

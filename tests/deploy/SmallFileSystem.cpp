@@ -32,3 +32,8 @@ int64_t SmallFileSystem::Free() const {
     struct statvfs fs;
     return ::statvfs(m_folder.c_str(), &fs) == 0 ? static_cast<int64_t>(fs.f_bavail) * fs.f_frsize : -1;
 }
+
+int64_t SmallFileSystem::Block() const {
+    struct statvfs fs;
+    return ::statvfs(m_folder.c_str(), &fs) == 0 ? static_cast<int64_t>(fs.f_frsize) : -1;
+}

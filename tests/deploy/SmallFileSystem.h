@@ -18,9 +18,11 @@ public:
 
     bool Mounted() const { return m_failure.empty(); }
     const std::string& Failure() const { return m_failure; }
-    // Its size, and what is free in it, in bytes.
+    // Its size, and what is free in it, in bytes; the unit in which files
+    // take room.
     int64_t Size() const;
     int64_t Free() const;
+    int64_t Block() const;
 
 private:
     std::string m_folder;
