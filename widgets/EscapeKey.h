@@ -9,7 +9,8 @@ class wxTopLevelWindow;
 // is of no use here: where Cancel asks the window to close, the toolkit's
 // close handling would press Cancel again and the window would stay, and a
 // greyed Cancel would leave Escape dead while the close box still works.
-// Escape with Shift, Ctrl or Alt held is left to the window.
+// Escape with Shift, Ctrl or Alt held is left to the window, and Escape
+// while a menu or a drop-down list of the window is open closes only that.
 namespace EscapeKey {
 
 void ClosesWindow(wxTopLevelWindow* window);

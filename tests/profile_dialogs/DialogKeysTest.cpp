@@ -3,9 +3,11 @@
 // what is typed after a refused OK lands in the refused field.
 #include <functional>
 
+#include <gtk/gtk.h>
 #include <gtest/gtest.h>
 #include <wx/button.h>
 #include <wx/combobox.h>
+#include <wx/menu.h>
 #include <wx/notebook.h>
 #include <wx/textctrl.h>
 
@@ -74,11 +76,12 @@ TEST_F(DialogKeysTest, EnterPressesOkAndEscapeClosesAsTheCloseBoxDoes) {
         const char* focus;  // the control holding the keyboard focus
         int key;
         int result;  // wxID_ABORT: the key did nothing
+        bool ownMenuFirst = false;  // the focus's own menu is open at the first Escape
     } cases[] = {
         {[](wxWindow* parent) -> wxDialog* { return new EditProfileDialog(parent, Wpa("long enough"), false); },
          "ID_NAMETEXTCTRL", WXK_RETURN, wxID_OK},
         {ip, "ID_TCDNS", WXK_RETURN, wxID_OK},
-        {ip, "ID_TCIP", WXK_ESCAPE, wxID_CANCEL},
+        {ip, "ID_TCIP", WXK_ESCAPE, wxID_CANCEL, true},
         {proxy, "ID_TCPORT", WXK_RETURN, wxID_OK},
         {proxy, "ID_TCPROXY", WXK_ESCAPE, wxID_CANCEL},
         {security, "ID_CBINTERNET", WXK_RETURN, wxID_OK},
@@ -91,7 +94,15 @@ TEST_F(DialogKeysTest, EnterPressesOkAndEscapeClosesAsTheCloseBoxDoes) {
         wxDialog* dialog = c.make(Manager());
         const wxString what = dialog->GetTitle() + ", " + c.focus + (c.key == WXK_RETURN ? ", Enter" : ", Escape");
         const int result = RunModal(*dialog, [&] {
-            Keyboard::Press(Named<wxWindow>(dialog, c.focus), c.key);
+            wxWindow* focus = Named<wxWindow>(dialog, c.focus);
+            if (c.ownMenuFirst) {
+                Keyboard::Press(focus, WXK_F10, wxMOD_SHIFT);
+                ASSERT_TRUE(RunEventLoopUntil(Pointer::MenuShown)) << what;
+                Keyboard::Press(WXK_ESCAPE);
+                EXPECT_TRUE(RunEventLoopUntil([] { return !Pointer::MenuShown(); })) << what;
+                EXPECT_TRUE(dialog->IsModal()) << what << ": Escape closed the dialog, not the menu";
+            }
+            Keyboard::Press(focus, c.key);
             RunEventLoopUntil([&] { return !dialog->IsModal(); }, 1000);
         });
         EXPECT_EQ(result, c.result) << what;
@@ -125,6 +136,58 @@ TEST_F(DialogKeysTest, EscapeClosesTheManagerAsItsCloseBoxDoesWithTheSaveQuestio
     Keyboard::Press(list, WXK_ESCAPE);
     EXPECT_FALSE(Manager()->IsShown());
     EXPECT_TRUE(Stored(hub.store->UserDir(), "U1"));
+}
+
+// After a change, Escape with a menu of the manager open closes that menu
+// only, and Escape with a modifier held does nothing; a plain Escape then
+// asks, as the close box does.
+TEST_F(DialogKeysTest, EscapeForAnOpenMenuOrWithAModifierLeavesTheManagerOpen) {
+    Place(hub.store->UserDir(), Profile("U1", "user", "1"));
+    Place(hub.store->UserDir(), Profile("U2", "user", "2"));
+    Manager()->Show(true);
+    auto* list = Named<wxCheckedListCtrl>(Manager(), "ID_PROFILELISTCTRL");
+    const auto clickTitle = [this](size_t menu) {
+        GtkWidget* title = Manager()->GetMenuBar()->GetMenu(menu)->m_owner;
+        GtkAllocation at;
+        gtk_widget_get_allocation(title, &at);
+        int x = 0, y = 0;
+        gdk_window_get_origin(gtk_widget_get_window(title), &x, &y);
+        const wxPoint centre(x + at.x + at.width / 2, y + at.y + at.height / 2);
+        EXPECT_TRUE(Pointer::Click(Manager(), Manager()->ScreenToClient(centre)));
+    };
+    const struct {
+        const char* what;
+        std::function<void()> open;  // the menu open at the first Escape
+        int modifiers;
+    } cases[] = {
+        {"File, clicked", [&] { clickTitle(0); }, wxMOD_NONE},
+        {"Help, clicked", [&] { clickTitle(1); }, wxMOD_NONE},
+        {"File, F10", [] { Keyboard::Press(WXK_F10); }, wxMOD_NONE},
+        {"Shift", nullptr, wxMOD_SHIFT},
+        {"Ctrl", nullptr, wxMOD_CONTROL},
+        {"Alt", nullptr, wxMOD_ALT},
+    };
+    const auto selected = [list] { return list->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED); };
+    for (const auto& c : cases) {
+        Manager()->Show(true);
+        list->Check(0, false);
+        Keyboard::Press(list, WXK_HOME);  // selects U1: its box is taken
+        ASSERT_TRUE(RunEventLoopUntil([&] { return selected() == 0; }));
+        if (c.open) {
+            c.open();
+            ASSERT_TRUE(RunEventLoopUntil(Pointer::MenuShown)) << c.what;
+        }
+        Keyboard::Press(WXK_ESCAPE, c.modifiers);
+        EXPECT_TRUE(RunEventLoopUntil([] { return !Pointer::MenuShown(); })) << c.what;
+        // A key pressed after it still comes to the list.
+        Keyboard::Press(WXK_DOWN);
+        EXPECT_TRUE(RunEventLoopUntil([&] { return selected() == 1; })) << c.what << ": the keys went nowhere";
+        EXPECT_TRUE(Manager()->IsShown()) << c.what;
+
+        ExpectQuestion("One or more profiles may be changed.", wxID_NO);
+        Keyboard::Press(WXK_ESCAPE);
+        EXPECT_TRUE(RunEventLoopUntil([this] { return !Manager()->IsShown(); })) << c.what;
+    }
 }
 
 // OK clicked with the pointer puts the keyboard focus on OK; after the

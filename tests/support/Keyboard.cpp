@@ -7,7 +7,7 @@
 
 namespace Keyboard {
 
-void Press(wxWindow* window, int key) {
+void Press(wxWindow* window, int key, int modifiers) {
     auto* top = dynamic_cast<wxTopLevelWindow*>(wxGetTopLevelParent(window));
     if (top != nullptr) {
         top->Raise();
@@ -15,12 +15,12 @@ void Press(wxWindow* window, int key) {
     }
     window->SetFocus();
     RunEventLoopFor(30);
-    Press(key);
+    Press(key, modifiers);
 }
 
-void Press(int key) {
+void Press(int key, int modifiers) {
     wxUIActionSimulator keys;
-    keys.Char(key);
+    keys.Char(key, modifiers);
     RunEventLoopFor(50);
 }
 

@@ -10,11 +10,12 @@ class wxWindow;
 namespace Keyboard {
 
 // One key pressed and released (a key code: WXK_ESCAPE, WXK_RETURN, 'a')
-// where the focus is, and the events it brought handled.
-void Press(int key);
+// where the focus is, with the `modifiers` (wxMOD_SHIFT, ...) held down
+// through it, and the events it brought handled.
+void Press(int key, int modifiers = wxMOD_NONE);
 // The same into `window`: the focus is put there first, its top-level
 // window made the active one (as a click on it would).
-void Press(wxWindow* window, int key);
+void Press(wxWindow* window, int key, int modifiers = wxMOD_NONE);
 // Printable ASCII text, key by key, to wherever the focus is.
 void Type(const wxString& text);
 

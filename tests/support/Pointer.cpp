@@ -102,6 +102,19 @@ wxRect TooltipRect() {
     return wxRect(x, y, gtk_widget_get_allocated_width(shown), gtk_widget_get_allocated_height(shown));
 }
 
+bool MenuShown() {
+    bool shown = false;
+    GList* toplevels = gtk_window_list_toplevels();
+    for (GList* t = toplevels; t != nullptr && !shown; t = t->next) {
+        GtkWidget* widget = GTK_WIDGET(t->data);
+        shown = GTK_IS_WINDOW(widget) && gtk_widget_get_mapped(widget) &&
+                gtk_window_get_window_type(GTK_WINDOW(widget)) == GTK_WINDOW_POPUP &&
+                GTK_IS_MENU(gtk_bin_get_child(GTK_BIN(widget)));
+    }
+    g_list_free(toplevels);
+    return shown;
+}
+
 wxString WaitForTooltip(const wxString& text, int timeoutMs) {
     wxString shown;
     RunEventLoopUntil([&] { return (shown = Tooltip()) == text; }, timeoutMs);

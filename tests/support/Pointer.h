@@ -31,6 +31,10 @@ wxRect TooltipRect();
 // none shows), for up to `timeoutMs`; returns what it read last.
 wxString WaitForTooltip(const wxString& text, int timeoutMs = 3000);
 
+// A menu of the toolkit shows: a menu bar's, a text field's own or a
+// drop-down list's.
+bool MenuShown();
+
 }  // namespace Pointer
 
 #endif

@@ -384,8 +384,10 @@ TEST_F(MeshWindowTest, EscapeAndEnterEndTheDialogs) {
         const char* focus;
         int key;
         int result;
+        bool ownMenuFirst = false;  // the focus's own menu is open at the first Escape
     } cases[] = {
-        {[] { return new MeshConfigurationDlg(nullptr); }, "ID_TEXTCTRL_LOCAL_HOST_NAME", WXK_ESCAPE, wxID_CANCEL},
+        {[] { return new MeshConfigurationDlg(nullptr); }, "ID_TEXTCTRL_LOCAL_HOST_NAME", WXK_ESCAPE, wxID_CANCEL,
+         true},
         {[] { return new MeshConfigurationDlg(nullptr); }, "ID_TEXTCTRL_MESH_CHANNEL", WXK_RETURN, wxID_OK},
         {[] { return new MeshShareMyInternetDlg(nullptr); }, "ID_LISTCTRL", WXK_ESCAPE, wxID_CANCEL},
         {[] { return new ViewMeshNeighborsDlg(nullptr); }, "ID_LISTCTRL", WXK_ESCAPE, wxID_CANCEL},
@@ -394,7 +396,15 @@ TEST_F(MeshWindowTest, EscapeAndEnterEndTheDialogs) {
         std::unique_ptr<wxDialog> dialog(c.make());
         const wxString what = dialog->GetTitle() + (c.key == WXK_ESCAPE ? ", Escape" : ", Enter");
         const int result = RunModal(*dialog, [&](wxDialog& d) {
-            Keyboard::Press(Child<wxWindow>(&d, c.focus), c.key);
+            wxWindow* focus = Child<wxWindow>(&d, c.focus);
+            if (c.ownMenuFirst) {
+                Keyboard::Press(focus, WXK_F10, wxMOD_SHIFT);
+                ASSERT_TRUE(RunEventLoopUntil(Pointer::MenuShown)) << what;
+                Keyboard::Press(WXK_ESCAPE);
+                EXPECT_TRUE(RunEventLoopUntil([] { return !Pointer::MenuShown(); })) << what;
+                EXPECT_TRUE(d.IsModal()) << what << ": Escape closed the dialog, not the menu";
+            }
+            Keyboard::Press(focus, c.key);
             RunEventLoopUntil([&] { return !d.IsModal(); }, 1000);
         });
         EXPECT_EQ(result, c.result) << what;  // wxID_ABORT: the key did nothing
