@@ -71,6 +71,9 @@ void Tricklers::Run() {
                 continue;
             char answer;
             if (::recv(fds[i].fd, &answer, 1, MSG_DONTWAIT) > 0) {
+                // The server's time with it runs from its answer: on a
+                // loaded machine the accept can come well after the connect.
+                peers[i].opened = now;
                 ++m_answered;
                 continue;
             }

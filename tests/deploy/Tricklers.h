@@ -27,8 +27,9 @@ public:
     // Connections whose length the server answered, and those it closed.
     int Answered() const { return m_answered.load(); }
     int Cut() const { return m_cut.load(); }
-    // Stops the peers; how long each connection lasted, from its connect
-    // until the server closed it or the peers stopped.
+    // Stops the peers; how long each connection lasted, from the server's
+    // answer to its length (its connect, when unanswered) until the server
+    // closed it or the peers stopped.
     std::vector<Clock::duration> Stop();
 
 private:
