@@ -71,6 +71,8 @@ TEST_F(ScanWindowTest, NineNetworksArePlacedAndListedTheCurrentOneRed) {
     const unsigned char libraryMac[6] = {0x00, 0x1a, 0x2b, 0x3c, 0x4d, 0x03};
     std::memcpy(current.ucBSSID, libraryMac, 6);
     ASSERT_EQ(hub->ConnectWlanNetwork(&current, "1234567890", 1, false), HUB_OK);
+    FinishConnection(true);
+    ASSERT_TRUE(RunEventLoopUntil([&] { return hub->GetReadAPStatus() != nullptr; })) << "the association read";
     ShowScanWindow();
     wxListCtrl* list = Scan()->GetList();
     const long library = RowOf("Library-WEP");

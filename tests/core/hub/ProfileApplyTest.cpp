@@ -303,3 +303,29 @@ TEST_F(ApplyTest, AProfileIsAdoptedOnlyForTheNetworkInUseAndOutsideAnApply) {
     EXPECT_FALSE(control->AdoptConnectedProfile(made)) << "an apply runs";
     EXPECT_EQ(control->GetCurrentProfileName(), "");
 }
+
+TEST_F(ApplyTest, TheStatusDropsTheLinkAnApplyTakesDownBeforeTheLaptopDoes) {
+    Tick();
+    ASSERT_EQ(windows.mainWindow.statusModes.back(), NETMODE_WIRED_CONNECTED);
+    SimControl::SetDelays(0, 300, 300);
+    // Wired to wireless, then the same wireless profile again: shown at once
+    // whether or not the switch thread or the attempt got to the link yet.
+    for (const char* step : {"wired to wireless", "wireless to wireless"}) {
+        SCOPED_TRACE(step);
+        control->ApplyProfile(WirelessProfile());
+        control->PrepareTick();
+        EXPECT_NE(windows.mainWindow.statusModes.back(), NETMODE_WIRED_CONNECTED);
+        ASSERT_TRUE(PumpEventsUntil([&] { return hub->IsAllocatorTimerRunning(); }));
+        EXPECT_EQ(windows.mainWindow.statusModes.back(), NETMODE_WIRELESS_NOLINK) << "the association is dropped";
+        Tick();  // a check while associating, or just after: what it shows the laptop has
+        APStatus joined;
+        if (windows.mainWindow.statusModes.back() != NETMODE_WIRELESS_NOLINK) {
+            EXPECT_EQ(windows.mainWindow.statusModes.back(), NETMODE_WIRELESS_CONNECTED);
+            EXPECT_EQ(RVL_GetCurrentAP(&joined), 0) << "associated";
+        }
+        EXPECT_EQ(windows.mainWindow.lastStatus.m_strType, "") << "the association is not read yet";
+        EXPECT_FALSE(windows.mainWindow.lastStatus.m_bHasSignal);
+        FinishWirelessApply();
+        tray.events.clear();
+    }
+}
