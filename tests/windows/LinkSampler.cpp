@@ -109,8 +109,10 @@ LinkSampler::Judge JudgeMainWindow(NetworkManagerDlg* main, const std::map<wxStr
         const bool anyLink = now.WiredLink() || now.WirelessLink();
         if (status == "Connected" && !anyLink)
             wrong.push_back("status \"Connected\"");
-        if (type.StartsWith("Wired LAN - ") ? !now.WiredLink() || type != "Wired LAN - " + now.wiredType
-                                            : !type.empty() && (!now.WirelessLink() || type != WirelessTypeText(now.ap.nPhyType)))
+        const bool typeHeld = type.StartsWith("Wired LAN - ")
+                                  ? now.WiredLink() && type == "Wired LAN - " + now.wiredType
+                                  : type.empty() || (now.WirelessLink() && type == WirelessTypeText(now.ap.nPhyType));
+        if (!typeHeld)
             wrong.push_back("type " + Quoted(type));
         const wxString quality = now.WirelessLink() ? wxString::Format("%u%%", now.ap.nSignalQuality) : wxString();
         if (!signal.empty() && signal != quality)

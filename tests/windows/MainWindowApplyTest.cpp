@@ -10,7 +10,6 @@
 #include "LongValues.h"
 #include "MainWindowTest.h"
 #include "NetworkTypes.h"
-#include "ProfileFile.h"
 #include "ProfileManagementControl.h"
 #include "ReceiveFolder.h"
 #include "SettingsArchives.h"
@@ -38,18 +37,11 @@ TEST_F(MainWindowTest, NoSampleOfAnApplyShowsALinkOrAValueTheLaptopHasNot) {
     AddProfile("School LAN", "lan");
     AddProfile("Classroom 101", "wireless", "Classroom-101", "lantern-wpa-key");
     AddProfile("Classroom 102", "wireless", "Classroom-102", "lantern-wpa-key-2");
-    ProfileList_t library;
-    library.name = "Library";
-    library.permission = "admin";
-    library.show = "1";
-    library.GenernalSet.ConnecType = "wireless";
-    library.WirelessSet.SSID = "Library-WEP";
-    library.WirelessSet.WlanSecurity = "wep";
-    library.WirelessSet.WEPKey = "1234567890";
-    library.WirelessSet.KeyIndex = "1";
-    ASSERT_TRUE(ProfileFile::Write(library, SystemPaths::AdminDir(), 0644, true));
-    const std::map<wxString, std::string> networks = {
-        {"School LAN", ""}, {"Classroom 101", "Classroom-101"}, {"Classroom 102", "Classroom-102"}, {"Library", "Library-WEP"}};
+    AddProfile("Library", "wireless", "Library-WEP", "1234567890", "1");
+    const std::map<wxString, std::string> networks = {{"School LAN", ""},
+                                                      {"Classroom 101", "Classroom-101"},
+                                                      {"Classroom 102", "Classroom-102"},
+                                                      {"Library", "Library-WEP"}};
     Main()->Show();
     ConnectWired("School LAN");
 
@@ -66,10 +58,11 @@ TEST_F(MainWindowTest, NoSampleOfAnApplyShowsALinkOrAValueTheLaptopHasNot) {
         const char* address;
         const char* type;
     } applies[] = {
-        {"Classroom 101", true, BEFORE_THE_ADDRESS, "10.20.1.57", "Wireless LAN - 802.11n - 108Mbps"},  // wired to wireless
-        {"Library", true, WHILE_ASSOCIATING, "10.20.3.57", "Wireless LAN - 802.11g - 54Mbps"},  // wireless to wireless
+        // Wired to wireless, wireless to wireless twice, and back to wired.
+        {"Classroom 101", true, BEFORE_THE_ADDRESS, "10.20.1.57", "Wireless LAN - 802.11n - 108Mbps"},
+        {"Library", true, WHILE_ASSOCIATING, "10.20.3.57", "Wireless LAN - 802.11g - 54Mbps"},
         {"Classroom 102", false, BEFORE_THE_ADDRESS, "10.20.2.57", "Wireless LAN - 802.11n - 108Mbps"},
-        {"School LAN", false, NONE, "192.168.10.57", "Wired LAN - 100Mbps Full"},  // wireless to wired
+        {"School LAN", false, NONE, "192.168.10.57", "Wired LAN - 100Mbps Full"},
     };
     for (const auto& a : applies) {
         SCOPED_TRACE(a.profile);
