@@ -44,8 +44,10 @@ void NetworkManagerDlg::UpdateNetworkStatus(int mode, const MeshStatus& status) 
         m_pIpText->SetLabelText(wxEmptyString);
         break;
     case NETMODE_WIRELESS_CONNECTED:
-        m_pSignalGauge->SetValue(status.m_nSignalQuality);
-        m_pSignalValue->SetLabelText(wxString::Format("%d%%", status.m_nSignalQuality));
+        // Nothing before the access point's own signal has been read.
+        m_pSignalGauge->SetValue(status.m_bHasSignal ? status.m_nSignalQuality : 0);
+        m_pSignalValue->SetLabelText(status.m_bHasSignal ? wxString::Format("%d%%", status.m_nSignalQuality)
+                                                         : wxString());
         m_pStatusText->SetLabelText(connected);
         m_pTypeText->SetLabelText(status.m_strType);
         m_pIpText->SetLabelText(status.m_strIP);
@@ -107,7 +109,9 @@ MainWindowRules::Controls NetworkManagerDlg::SetConnectByMode(int mode) {
     const MainWindowRules::Controls c =
         MainWindowRules::ForMode(mode, AppLink::Get().GetMeshStatus(), m_strSwitcherText,
                                  control != nullptr ? control->GetCurrentProfileName() : wxString());
-    EnableConnect(c.connectEnabled);
+    // While a profile is being applied the status follows each of its steps;
+    // Connect waits for its end (another apply would be refused).
+    EnableConnect(c.connectEnabled && !m_bApplyingProfile);
     if (c.connectLabel != Label::Unchanged)
         SetConnectLabels(c.connectLabel == Label::Off);
     return c;

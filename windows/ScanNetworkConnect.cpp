@@ -57,7 +57,7 @@ void ScanNetworkDlg::OnListItemSelected(wxListEvent&) {
         unsigned char bssid[6] = {};
         const wxString mac = m_pListDetail->GetItemText(m_nSelectedIcon, 7);
         ParseMacAddress(bssid, mac.wc_str(), static_cast<int>(mac.length()));
-        const APStatus* current = DataCenter::GetInstance()->GetCurrentAPStatus();
+        const APStatus* current = DataCenter::GetInstance()->GetReadAPStatus();
         SetConnectLabel(current != nullptr && CompareMacAddress(current->ucBSSID, bssid) == 0);
     }
     m_pButtonConnect->Enable(!m_bAttemptPending);

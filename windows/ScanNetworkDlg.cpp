@@ -442,5 +442,17 @@ void ScanNetworkDlg::ClearSelection() {
 }
 
 bool ScanNetworkDlg::IsCurrent(const APStatus* ap) {
-    return ScanMapRules::SameAccessPoint(DataCenter::GetInstance()->GetCurrentAPStatus(), ap);
+    return ScanMapRules::SameAccessPoint(DataCenter::GetInstance()->GetReadAPStatus(), ap);
+}
+
+void ScanNetworkDlg::ShowCurrentAccessPoint() {
+    // Marked again where they stand, also while a prompt or an attempt
+    // holds the map: nothing is rebuilt.
+    const long rows = std::min<long>(m_pListDetail->GetItemCount(), ScanMapRules::ClampCount(m_nAPCount));
+    for (long row = 0; row < rows; ++row) {
+        const bool current = IsCurrent(&m_apArray[row]);
+        m_pListDetail->SetItem(row, 4, current ? _("Yes") : _("No"));
+        m_pListDetail->SetItemTextColour(row, current ? wxColour(255, 0, 0) : m_pListDetail->GetTextColour());
+    }
+    RefreshIcons(m_nSelectedIcon);
 }

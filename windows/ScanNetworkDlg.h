@@ -53,6 +53,7 @@ public:
     void ShowForConnect() override;
     void CloseIfShown() override;
     bool PickAccessPoint(APStatus* out) override;
+    void ShowCurrentAccessPoint() override;
 
     // Rebuilds map and list from a list; both must be empty.
     void UpdateUI(AccessPointList* list);
@@ -122,6 +123,7 @@ private:
     // The slot holds an access point of the stored scan.
     bool HasAccessPoint(int slot) const;
     void AskToCreateProfile(const wxString& message);
+    // The laptop is associated with it, as the hub read the association.
     bool IsCurrent(const APStatus* ap);
     void SetConnectLabel(bool disconnect);
     void FitColumns();

@@ -70,12 +70,18 @@ public:
     // Mode and adapters.
     virtual int GetNetworkMode() = 0;
     virtual void SetNetworkMode(int mode) = 0;
+    // An adapter that a queued switch takes down counts as down already.
     virtual bool IsAdapterUp(int type) = 0;
     virtual wxString GetConnectTypeText() = 0;
 
     // The access point the laptop is associated with, or null.  Read on the
     // GUI thread; keep no pointer.
     virtual APStatus* GetCurrentAPStatus() = 0;
+    // The same record once it has been read from the laptop's association,
+    // null before: from a connect until that read, the record is the
+    // request, whose PHY type and signal quality need not be the network's.
+    // Forgotten the moment the hub closes or loses the wireless link.
+    virtual const APStatus* GetReadAPStatus() = 0;
 
     virtual void QueueSwitchAdapter(int shutDown, int start, wxEvtHandler* replyTo) = 0;
     virtual int StartScan() = 0;
@@ -88,6 +94,9 @@ public:
     // an apply has ended.  The status check itself (questions, mode
     // changes) keeps to its ticks.
     virtual void RefreshStatus() = 0;
+    // The same within the call: an apply that switches adapters shows what
+    // the switch leaves, so that no window shows the link it takes down.
+    virtual void ShowStatusNow() = 0;
     // Whether a wired link lost with the wireless adapter off is asked about.
     // A command that takes the wire away itself disarms the question; the
     // next status check that finds the wire lost that way passes without it,

@@ -22,6 +22,7 @@
 #include "PolicyManager.h"
 #include "ProfileManagementControl.h"
 #include "ScanEvent.h"
+#include "ScanResultView.h"
 #include "SwitchAdapterEvent.h"
 #include "SwitchAdapterThread.h"
 #include "TWMLog.h"
@@ -186,7 +187,11 @@ void DataCenterLinux::SetNetworkMode(int mode) {
     m_nPreviousMode = NETMODE_MESH;
 }
 
-bool DataCenterLinux::IsAdapterUp(int type) { return AdapterFlag(&RVL_IsExistUpAdapter, type); }
+bool DataCenterLinux::IsAdapterUp(int type) { return !TakenDown(type) && AdapterFlag(&RVL_IsExistUpAdapter, type); }
+
+bool DataCenterLinux::TakenDown(int adapterType) {
+    return m_pSwitchThread != nullptr && m_pSwitchThread->TakesDown(adapterType);
+}
 
 wxString DataCenterLinux::GetConnectTypeText() {
     const wxString prefix = _("Wired LAN - ");
@@ -238,6 +243,7 @@ void DataCenterLinux::TakeStagedAnswer() {
     if (m_pCurAPThread != nullptr && m_pCurAPThread->TakeAnswer(answer)) {
         m_currentAP = answer;
         m_bHasCurrentAP = true;
+        m_bCurrentAPRead = true;
     }
 }
 
@@ -246,11 +252,25 @@ APStatus* DataCenterLinux::GetCurrentAPStatus() {
     return m_bHasCurrentAP ? &m_currentAP : nullptr;
 }
 
+const APStatus* DataCenterLinux::GetReadAPStatus() {
+    TakeStagedAnswer();
+    return m_bHasCurrentAP && m_bCurrentAPRead ? &m_currentAP : nullptr;
+}
+
 void DataCenterLinux::ForgetCurrentAP() {
+    const bool had = m_bHasCurrentAP;
     m_bHasCurrentAP = false;
+    m_bCurrentAPRead = false;
     m_bShowOnAnswer = false;
     if (m_pCurAPThread != nullptr)
         m_pCurAPThread->Invalidate();
+    if (had)
+        CurrentAPChanged();
+}
+
+void DataCenterLinux::CurrentAPChanged() {
+    if (m_scanWindow.view != nullptr)
+        m_scanWindow.view->ShowCurrentAccessPoint();
 }
 
 void DataCenterLinux::RequestCurrentAPRead() {
@@ -266,6 +286,9 @@ void DataCenterLinux::QueueSwitchAdapter(int shutDown, int start, wxEvtHandler* 
     request.nShutDown = shutDown;
     request.nStart = start;
     request.pReplyTo = replyTo;
+    // The association goes with the adapter.
+    if (shutDown == ADAPTER_WIRELESS)
+        ForgetCurrentAP();
     if (m_pSwitchThread != nullptr) {
         m_pSwitchThread->Enqueue(request);
         return;

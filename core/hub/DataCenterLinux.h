@@ -53,6 +53,7 @@ public:
     bool IsAdapterUp(int type) override;
     wxString GetConnectTypeText() override;
     APStatus* GetCurrentAPStatus() override;
+    const APStatus* GetReadAPStatus() override;
 
     void QueueSwitchAdapter(int shutDown, int start, wxEvtHandler* replyTo) override;
     int StartScan() override;
@@ -61,6 +62,7 @@ public:
 
     void StartStatusTimer() override;
     void RefreshStatus() override;
+    void ShowStatusNow() override { ShowStatus(); }
     void SetFlag(bool armed) override { m_bAskSwitchToWireless = armed; }
     void SetOldSsid(const unsigned char key[36]) override;
 
@@ -98,16 +100,22 @@ private:
     bool SwitchesDone();
     void ForgetCurrentAP();
     void TakeStagedAnswer();
+    // The scan window follows a change of the association read.
+    void CurrentAPChanged();
     void RequestCurrentAPRead();
     // The address text of an adapter for the status record.
     wxString IPTextOf(int adapterType, bool* realAddress = nullptr);
     MeshStatus BuildStatus(int mode);
     // The adapters and links as the library reports them now, and the mode
-    // they make.
+    // they make.  A link this hub is taking down counts as gone already: an
+    // adapter a queued switch shuts down, an association an attempt under
+    // way drops first.  That is asked before the library, so a switch or
+    // attempt found over has done its part in what the library reports.
     struct LinkFlags {
         bool wiredUp, wirelessUp, wiredConnected, wirelessConnected;
     };
-    static LinkFlags ReadLinkFlags();
+    LinkFlags ReadLinkFlags();
+    bool TakenDown(int adapterType);
     int ModeOf(const LinkFlags& flags) const;
     // The status display of the main window and the tray icon, at once.
     void ShowStatus();
@@ -142,6 +150,8 @@ private:
     // The current access point: written on the GUI thread only.
     APStatus m_currentAP{};
     bool m_bHasCurrentAP = false;
+    // m_currentAP is what GetCurAPThread read, not a connect request.
+    bool m_bCurrentAPRead = false;
 
     SwitchAdapterThread* m_pSwitchThread = nullptr;
     GetCurAPThread* m_pCurAPThread = nullptr;
@@ -151,7 +161,8 @@ private:
     wxMutex m_scanMutex;
     AccessPointList m_scanList{};
 
-    // Wireless connect.
+    // Wireless connect.  Attempts whose RVL_ConnectAP has not returned.
+    std::atomic<int> m_nAttemptsRunning{0};
     ConnectInfo m_connectInfo{};
     APStatus m_connectAP{};
     wxTimer m_allocTimer;

@@ -53,7 +53,7 @@ private:
 };
 
 // One association attempt.  Its outcome shows only in the address the
-// allocation timer reads.
+// allocation timer reads.  It counts as running from before it is made.
 class DataCenterLinux::ConnectAPThread : public wxThread {
 public:
     ConnectAPThread(DataCenterLinux* hub, const APStatus& request, const ConnectInfo& info)
@@ -63,6 +63,7 @@ protected:
     ExitCode Entry() override {
         const int result = RVL_ConnectAP(&m_request, m_info);
         TWMLog(kLog, result == 0 ? "RVL_ConnectAP returned 0" : "RVL_ConnectAP failed");
+        --m_pHub->m_nAttemptsRunning;
         m_pHub->JobEnded();
         return nullptr;
     }
@@ -124,7 +125,8 @@ int DataCenterLinux::ConnectWlanNetwork(APStatus* ap, wxString key, int keyIndex
     TWMLog(kLog, "Enter DataCenterLinux::ConnectWlanNetwork");
     wxEvtHandler* receiver = toProfileControl ? static_cast<wxEvtHandler*>(m_pProfileControl) : m_scanWindow.events;
 
-    if (IsAdapterUp(ADAPTER_WIRED)) {
+    // The adapter as it is, also while a queued switch is to take it down.
+    if (AdapterFlag(&RVL_IsExistUpAdapter, ADAPTER_WIRED)) {
         PostConnectResult(receiver, WLAN_FAILED);
         return HUB_WIRED_ADAPTER_UP;
     }
@@ -150,9 +152,13 @@ int DataCenterLinux::ConnectWlanNetwork(APStatus* ap, wxString key, int keyIndex
     m_connectAP = *ap;
     m_connectAP.nMode = 3;
 
+    // The attempt drops the association it finds: counted from before it
+    // can, so that no status shows that association any longer.
+    ++m_nAttemptsRunning;
     auto* thread = new ConnectAPThread(this, m_connectAP, m_connectInfo);
     if (thread->Create() != wxTHREAD_NO_ERROR) {
         delete thread;
+        --m_nAttemptsRunning;
         wxLogError(_("Can't create thread!"));
         PostConnectResult(receiver, WLAN_FAILED);
         return HUB_OK;
@@ -160,6 +166,7 @@ int DataCenterLinux::ConnectWlanNetwork(APStatus* ap, wxString key, int keyIndex
     JobStarted();
     if (thread->Run() != wxTHREAD_NO_ERROR) {
         delete thread;
+        --m_nAttemptsRunning;
         JobEnded();
         wxLogError(_("Can't start thread!"));
         PostConnectResult(receiver, WLAN_FAILED);
@@ -167,15 +174,21 @@ int DataCenterLinux::ConnectWlanNetwork(APStatus* ap, wxString key, int keyIndex
     }
 
     // The access point being connected counts as current from now on, until
-    // the attempt fails.
+    // the attempt fails; what the laptop is associated with is read once it
+    // has its address.
     if (m_pCurAPThread != nullptr)
         m_pCurAPThread->Invalidate();
+    const bool wasRead = m_bHasCurrentAP && m_bCurrentAPRead;
     m_currentAP = *ap;
     m_bHasCurrentAP = true;
+    m_bCurrentAPRead = false;
+    if (wasRead)
+        CurrentAPChanged();
 
     m_pAllocReceiver = receiver;
     m_nAllocTicks = 0;
     m_allocTimer.Start(kAllocatorPeriodMs, wxTIMER_CONTINUOUS);
+    ShowStatus();
     TWMLog(kLog, "Leave DataCenterLinux::ConnectWlanNetwork");
     return HUB_OK;
 }
@@ -209,6 +222,7 @@ bool DataCenterLinux::DisconnectWlan(bool noRestart) {
     RVL_CloseWlanConnection();
     ForgetCurrentAP();
     std::memset(m_oldSsid, 0, sizeof m_oldSsid);
+    ShowStatus();
     // A connection the user closed must not later be reported as connected.
     if (!noRestart && m_allocTimer.IsRunning()) {
         m_allocTimer.Stop();

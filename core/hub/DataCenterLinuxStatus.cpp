@@ -52,6 +52,7 @@ void DataCenterLinux::RefreshStatus() {
 
 void DataCenterLinux::OnCurrentAPAnswered(wxThreadEvent&) {
     TakeStagedAnswer();
+    CurrentAPChanged();
     if (m_bShowOnAnswer) {
         m_bShowOnAnswer = false;
         ShowStatus();
@@ -59,8 +60,15 @@ void DataCenterLinux::OnCurrentAPAnswered(wxThreadEvent&) {
 }
 
 DataCenterLinux::LinkFlags DataCenterLinux::ReadLinkFlags() {
-    return {AdapterFlag(&RVL_IsExistUpAdapter, ADAPTER_WIRED), AdapterFlag(&RVL_IsExistUpAdapter, ADAPTER_WIRELESS),
-            StatusFlag(&RVL_GetLANStatus), StatusFlag(&RVL_GetWirelessStatus)};
+    const bool wiredGoing = TakenDown(ADAPTER_WIRED);
+    const bool wirelessGoing = TakenDown(ADAPTER_WIRELESS);
+    const bool associationGoing = m_nAttemptsRunning > 0;
+    LinkFlags f{AdapterFlag(&RVL_IsExistUpAdapter, ADAPTER_WIRED), AdapterFlag(&RVL_IsExistUpAdapter, ADAPTER_WIRELESS),
+                StatusFlag(&RVL_GetLANStatus), StatusFlag(&RVL_GetWirelessStatus)};
+    f.wiredUp = f.wiredUp && !wiredGoing;
+    f.wirelessUp = f.wirelessUp && !wirelessGoing;
+    f.wirelessConnected = f.wirelessConnected && !wirelessGoing && !associationGoing;
+    return f;
 }
 
 int DataCenterLinux::ModeOf(const LinkFlags& f) const {
@@ -134,7 +142,9 @@ MeshStatus DataCenterLinux::BuildStatus(int mode) {
         status.m_strIP = IPTextOf(ADAPTER_WIRED);
         break;
     case NETMODE_WIRELESS_CONNECTED:
-        if (const APStatus* ap = GetCurrentAPStatus()) {
+        // Until the association is read, the record is the request: its
+        // type and signal are not shown as the network's.
+        if (const APStatus* ap = GetReadAPStatus()) {
             switch (ap->nPhyType) {
             case RVL_PHY_80211B:
                 status.m_strType = _("Wireless LAN - 802.11b - 11Mbps");
@@ -147,6 +157,7 @@ MeshStatus DataCenterLinux::BuildStatus(int mode) {
                 break;
             }
             status.m_nSignalQuality = static_cast<int>(std::min<uint32_t>(ap->nSignalQuality, 100));
+            status.m_bHasSignal = true;
         }
         status.m_strIP = IPTextOf(ADAPTER_WIRELESS);
         break;

@@ -9,6 +9,9 @@ struct MeshStatus {
     wxString m_strType;
     int m_nSignalQuality = 0;
     wxString m_strIP;
+    // The signal quality is the associated access point's, as read from the
+    // laptop; without it there is no signal to show.
+    bool m_bHasSignal = false;
 };
 
 #endif

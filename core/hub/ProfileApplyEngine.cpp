@@ -130,7 +130,11 @@ void ProfileManagementControl::PrepareTick() {
         m_nSwitchShutDown = ADAPTER_WIRELESS;
         m_nSwitchStart = ADAPTER_WIRED;
     }
-    DataCenter::GetInstance()->QueueSwitchAdapter(m_nSwitchShutDown, m_nSwitchStart, this);
+    // The status shows the link this switch takes down gone from now on,
+    // and what it leaves once it is done.
+    DataCenter* hub = DataCenter::GetInstance();
+    hub->QueueSwitchAdapter(m_nSwitchShutDown, m_nSwitchStart, this);
+    hub->ShowStatusNow();
 }
 
 void ProfileManagementControl::OnAdapterSwitch(SwitchAdapterEvent& e) {
@@ -145,9 +149,11 @@ void ProfileManagementControl::OnAdapterSwitch(SwitchAdapterEvent& e) {
         return;
     }
     m_nPhase = PHASE_CONNECTING;
+    DataCenter* hub = DataCenter::GetInstance();
     if (IsWireless(m_currentUsedProfile)) {
-        DataCenter::GetInstance()->ConnectWlanNetwork(&m_connectRequest, m_strKey, m_nKeyIndex, true);
+        hub->ConnectWlanNetwork(&m_connectRequest, m_strKey, m_nKeyIndex, true);  // shows the status itself
     } else {
+        hub->ShowStatusNow();
         m_nWiredTicks = 0;
         m_wiredTimer.Start(kWiredPollMs, wxTIMER_CONTINUOUS);
     }
@@ -265,6 +271,7 @@ bool ProfileManagementControl::DisconnectProfile() {
         m_bDisconnecting = false;
     } else {
         hub->QueueSwitchAdapter(ADAPTER_WIRED, ADAPTER_NONE, this);
+        hub->ShowStatusNow();
     }
     PostApplyEvent(m_pMainWindow, ProfileEvent(ID_PROFILE_APPLY_STATUS, PROFILE_DISCONNECTING));
     m_bBusy = false;

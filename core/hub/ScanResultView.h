@@ -20,6 +20,9 @@ public:
     // Closes a shown window, then runs it modally in select mode; true with
     // the picked access point's whole record in out after wxID_OK.
     virtual bool PickAccessPoint(APStatus* out) = 0;
+    // The hub closed, lost or read the association: the network marked as
+    // the connected one follows GetReadAPStatus.
+    virtual void ShowCurrentAccessPoint() {}
 };
 
 #endif

@@ -31,6 +31,17 @@ bool SwitchAdapterThread::IsIdle() {
     return m_queue.empty() && !m_bServing;
 }
 
+bool SwitchAdapterThread::TakesDown(int adapterType) {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (m_bServing && m_serving.nShutDown == adapterType)
+        return true;
+    for (const SwitchAdapterRequest& request : m_queue) {
+        if (request.nShutDown == adapterType)
+            return true;
+    }
+    return false;
+}
+
 bool SwitchAdapterThread::Serve(const SwitchAdapterRequest& request) {
     int shutDownResult = 0;
     if (request.nShutDown != 0)
@@ -52,6 +63,7 @@ wxThread::ExitCode SwitchAdapterThread::Entry() {
             request = m_queue.front();
             m_queue.pop_front();
             m_bServing = true;
+            m_serving = request;
         }
         const bool success = Serve(request);
         if (request.pReplyTo != nullptr)

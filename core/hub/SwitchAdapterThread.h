@@ -23,6 +23,8 @@ public:
     void RequestStop();
     // Nothing queued and nothing being served.  Any thread.
     bool IsIdle();
+    // A request queued or being served shuts this adapter down.  Any thread.
+    bool TakesDown(int adapterType);
 
     // One request's platform calls: shut down, then start.  Success is the
     // start's result when a start was asked, else the shut-down's.
@@ -37,6 +39,7 @@ private:
     std::deque<SwitchAdapterRequest> m_queue;
     bool m_bStop = false;
     bool m_bServing = false;
+    SwitchAdapterRequest m_serving;
 };
 
 #endif

@@ -22,6 +22,7 @@
 #include "GaugeDialog.h"
 #include "IPSettings.h"
 #include "InterfaceTable.h"
+#include "LinkSampler.h"
 #include "MeshConfigurationDlg.h"
 #include "MeshInfoManager.h"
 #include "MeshShareMyInternetDlg.h"
@@ -255,17 +256,31 @@ TEST_F(WindowLinksTest, ApplyResultsShowInTheMainWindowAndTheTrayIconWithoutWait
     EXPECT_EQ(TextOf(Main(), "ID_STCSTATUS"), "Connected");
 
     // The profile names no PHY type: the connect request's record must give
-    // way to what the laptop is associated with.
+    // way to what the laptop is associated with, and until it has, the main
+    // window shows no type or signal, nor the wired link the apply took down.
+    SimControl::SetDelays(0, 300, 600);
+    LinkSampler sampler([&] { return JudgeMainWindow(Main(), {{"Cable", ""}, {"Classroom", "Classroom-101"}}); });
     std::vector<ProfileList_t> profiles;
     ASSERT_TRUE(Control()->GetProfileList(profiles, true, true));
     TWMPopupMenu::ConnectProfile(profiles[1]);
     Control()->PrepareTick();
+    sampler.Sample("the adapter switch asked for");
+    ASSERT_TRUE(RunEventLoopUntil([&] { return hub->IsAllocatorTimerRunning(); }));
+    sampler.Sample("the association asked for");
+    ASSERT_TRUE(RunEventLoopUntil([] {
+        APStatus ap;
+        return RVL_GetCurrentAP(&ap) == 0;
+    }));
+    hub->OnStatusTimer();
+    sampler.Sample("a check before the address");
     ConnectWireless("10.20.1.57");
     EXPECT_TRUE(RunEventLoopUntil([&] { return TextOf(Main(), "ID_STCTYPE") == "Wireless LAN - 802.11n - 108Mbps"; }))
         << TextOf(Main(), "ID_STCTYPE").utf8_str();
     EXPECT_EQ(TextOf(Main(), "ID_STCSQVAL"), "92%");
     EXPECT_EQ(TextOf(Main(), "ID_STCIPADDR"), "10.20.1.57");
     EXPECT_TRUE(Tray()->GetIconFile().EndsWith("pic/tray_wireless.png"));
+    sampler.Sample("the apply ended");
+    EXPECT_EQ(sampler.Faults(), "");
 }
 
 TEST_F(WindowLinksTest, TheWirelessButtonIsGreyWhileTheTrayAppliesTheFirstWirelessProfile) {

@@ -92,7 +92,7 @@ ScanNetworkDlg* HubWindowTest::Scan() { return hub->GetScanNetworkDlg(); }
 ProfileManagementControl* HubWindowTest::Control() { return hub->GetProfileManagementControl(); }
 
 void HubWindowTest::AddProfile(const std::string& name, const std::string& type, const std::string& ssid,
-                               const std::string& key) {
+                               const std::string& key, const std::string& wepIndex) {
     ProfileList_t p;
     p.name = name;
     p.permission = "admin";
@@ -101,8 +101,12 @@ void HubWindowTest::AddProfile(const std::string& name, const std::string& type,
     p.icon = "0";
     p.GenernalSet.ConnecType = type;
     p.WirelessSet.SSID = ssid;
-    p.WirelessSet.WlanSecurity = key.empty() ? "none" : "wpa-psk";
-    p.WirelessSet.WPAKey = key;
+    p.WirelessSet.WlanSecurity = key.empty() ? "none" : wepIndex.empty() ? "wpa-psk" : "wep";
+    if (wepIndex.empty())
+        p.WirelessSet.WPAKey = key;
+    else
+        p.WirelessSet.WEPKey = key;
+    p.WirelessSet.KeyIndex = wepIndex;
     ASSERT_TRUE(ProfileFile::Write(p, SystemPaths::AdminDir(), 0644, true));
 }
 

@@ -84,9 +84,10 @@ protected:
     NetworkManagerDlg* Main();
     ScanNetworkDlg* Scan();
     ProfileManagementControl* Control();
-    // An administrator profile file.
+    // An administrator profile file: open, WPA-PSK with a key, or WEP with
+    // a key and its index.
     static void AddProfile(const std::string& name, const std::string& type, const std::string& ssid = "",
-                           const std::string& key = "");
+                           const std::string& key = "", const std::string& wepIndex = "");
     // Turns the wireless adapter on, shows the scan window and waits for
     // its list.
     void ShowScanWindow(int expectedRows = 9);

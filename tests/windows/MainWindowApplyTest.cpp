@@ -1,10 +1,12 @@
 #include <cstdio>
 #include <cstring>
+#include <map>
 
 #include <wx/stattext.h>
 
 #include "GaugeDialog.h"
 #include "LayoutWalker.h"
+#include "LinkSampler.h"
 #include "LongValues.h"
 #include "MainWindowTest.h"
 #include "NetworkTypes.h"
@@ -13,6 +15,7 @@
 #include "SettingsArchives.h"
 #include "SettingsRepublisher.h"
 #include "TWMApp.h"
+#include "TWMPopupMenu.h"
 #include "sim/SimControl.h"
 
 namespace {
@@ -23,7 +26,94 @@ bool HasWirelessAddress(const char* address) {
     return RVL_GetIPAddressHLAN(ADAPTER_WIRELESS, ip) == 0 && std::strcmp(ip, address) == 0;
 }
 
+bool Associated() {
+    APStatus ap;
+    return RVL_GetCurrentAP(&ap) == 0;
+}
+
 }  // namespace
+
+TEST_F(MainWindowTest, NoSampleOfAnApplyShowsALinkOrAValueTheLaptopHasNot) {
+    AddProfile("School LAN", "lan");
+    AddProfile("Classroom 101", "wireless", "Classroom-101", "lantern-wpa-key");
+    AddProfile("Classroom 102", "wireless", "Classroom-102", "lantern-wpa-key-2");
+    AddProfile("Library", "wireless", "Library-WEP", "1234567890", "1");
+    const std::map<wxString, std::string> networks = {{"School LAN", ""},
+                                                      {"Classroom 101", "Classroom-101"},
+                                                      {"Classroom 102", "Classroom-102"},
+                                                      {"Library", "Library-WEP"}};
+    Main()->Show();
+    ConnectWired("School LAN");
+
+    // The applies as the tray menu's pick or Connect starts them, each
+    // sampled from its start to its end, with a status check falling while
+    // the new network is being joined or before its address came.
+    SimControl::SetDelays(0, 400, 800);
+    LinkSampler sampler([&] { return JudgeMainWindow(Main(), networks); });
+    enum Check { NONE, WHILE_ASSOCIATING, BEFORE_THE_ADDRESS };
+    const struct {
+        const char* profile;
+        bool fromTray;
+        Check check;
+        const char* address;
+        const char* type;
+    } applies[] = {
+        // Wired to wireless, wireless to wireless twice, and back to wired.
+        {"Classroom 101", true, BEFORE_THE_ADDRESS, "10.20.1.57", "Wireless LAN - 802.11n - 108Mbps"},
+        {"Library", true, WHILE_ASSOCIATING, "10.20.3.57", "Wireless LAN - 802.11g - 54Mbps"},
+        {"Classroom 102", false, BEFORE_THE_ADDRESS, "10.20.2.57", "Wireless LAN - 802.11n - 108Mbps"},
+        {"School LAN", false, NONE, "192.168.10.57", "Wired LAN - 100Mbps Full"},
+    };
+    for (const auto& a : applies) {
+        SCOPED_TRACE(a.profile);
+        SimControl::ClearCallLog();
+        if (a.fromTray) {
+            std::vector<ProfileList_t> list;
+            ASSERT_TRUE(Control()->GetProfileList(list, true, true));
+            for (const ProfileList_t& p : list) {
+                if (p.name == a.profile)
+                    TWMPopupMenu::ConnectProfile(p);
+            }
+            Control()->PrepareTick();
+        } else {
+            StartApply(a.profile);
+        }
+        sampler.Sample("the adapter switch asked for");
+        const bool wired = networks.at(a.profile).empty();
+        if (wired) {
+            ASSERT_TRUE(RunEventLoopUntil([&] { return CalledPlatform("RVL_UpAdapter(1)"); }));
+            sampler.Sample("the adapters switched");
+            Control()->WiredPollTick();
+        } else {
+            ASSERT_TRUE(RunEventLoopUntil([&] { return hub->IsAllocatorTimerRunning(); }));
+            sampler.Sample("the association asked for");
+            if (a.check == WHILE_ASSOCIATING) {
+                hub->OnStatusTimer();
+                sampler.Sample("a check while associating");
+            }
+            ASSERT_TRUE(RunEventLoopUntil([] { return Associated(); }));
+            sampler.Sample("associated");
+            if (a.check == BEFORE_THE_ADDRESS) {
+                hub->OnStatusTimer();
+                sampler.Sample("a check before the address");
+            }
+            ASSERT_TRUE(RunEventLoopUntil([&] { return HasWirelessAddress(a.address); }));
+            hub->OnAllocatorTimer();
+        }
+        if (!a.fromTray) {
+            EXPECT_FALSE(Enabled("ID_BTNCTRLCONNECT")) << "usable only once the apply has ended";
+        }
+        // The end: the profile's own network with its type (and the address
+        // a wireless apply waits for; a wired one's may come later).
+        ASSERT_TRUE(RunEventLoopUntil([&] {
+            return !Main()->IsApplyingProfile() && Label("ID_STCCURRENTPROF") == a.profile &&
+                   (wired || Label("ID_STCIPADDR") == a.address) && Label("ID_STCTYPE") == a.type;
+        })) << Label("ID_STCCURRENTPROF") << " " << Label("ID_STCIPADDR") << " " << Label("ID_STCTYPE");
+        sampler.Sample("the apply ended");
+    }
+    EXPECT_GT(sampler.Samples(), 30);
+    EXPECT_EQ(sampler.Faults(), "");
+}
 
 TEST_F(MainWindowTest, DuringAnApplyNoCheckNamesTheProfileWhoseLinkItTookDown) {
     AddProfile("School LAN", "lan");

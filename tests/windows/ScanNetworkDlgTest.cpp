@@ -12,6 +12,7 @@
 #include "ApStatusUtil.h"
 #include "GaugeDialog.h"
 #include "HubWindowTest.h"
+#include "LinkSampler.h"
 #include "LongValues.h"
 #include "ModalDialogAnswerer.h"
 #include "NetworkTypes.h"
@@ -70,6 +71,8 @@ TEST_F(ScanWindowTest, NineNetworksArePlacedAndListedTheCurrentOneRed) {
     const unsigned char libraryMac[6] = {0x00, 0x1a, 0x2b, 0x3c, 0x4d, 0x03};
     std::memcpy(current.ucBSSID, libraryMac, 6);
     ASSERT_EQ(hub->ConnectWlanNetwork(&current, "1234567890", 1, false), HUB_OK);
+    FinishConnection(true);
+    ASSERT_TRUE(RunEventLoopUntil([&] { return hub->GetReadAPStatus() != nullptr; })) << "the association read";
     ShowScanWindow();
     wxListCtrl* list = Scan()->GetList();
     const long library = RowOf("Library-WEP");
@@ -223,6 +226,54 @@ TEST_F(ScanWindowTest, ANewNetworkBecomesAStoredProfileThroughTheEditor) {
     // Rebuilt with the new current network.
     EXPECT_EQ(Scan()->GetList()->GetItemText(RowOf("Classroom-101"), 4), "Yes");
     EXPECT_TRUE(Enabled("ID_BUTTON_REFRESH"));
+}
+
+TEST_F(ScanWindowTest, TheConnectedMarkLeavesANetworkWhenItsLinkIsClosed) {
+    ShowScanWindow();
+    ConnectTo("Library-WEP", "1234567890");
+    FinishConnection(true);
+    wxListCtrl* list = Scan()->GetList();
+    ASSERT_TRUE(RunEventLoopUntil([&] { return list->GetItemText(RowOf("Library-WEP"), 4) == "Yes"; }));
+
+    // Connect on Classroom-102 with the pointer, through the key, the wait,
+    // the question whether to make a profile, the editor and the
+    // confirmation: no network is marked that the laptop is not on.
+    SimControl::SetDelays(0, 400, 800);
+    LinkSampler sampler([&] { return JudgeScanMap(Scan()); });
+    factory.withEditor = true;
+    factory.editor = [&](wxWindow*, ProfileList_t&) {
+        sampler.Sample("the profile editor");
+        return true;
+    };
+    const long row = RowOf("Classroom-102");
+    auto middle = [](wxWindow* w) { return wxPoint(w->GetSize().GetWidth() / 2, w->GetSize().GetHeight() / 2); };
+    ASSERT_TRUE(Pointer::Click(IconOf(row), middle(IconOf(row))));
+    ASSERT_TRUE(RunEventLoopUntil([&] { return Scan()->GetSelectedIcon() == row && Enabled("ID_BUTTON_CONNECT"); }));
+    RunWhenShown([&](wxDialog* prompt) {
+        sampler.Sample("the key asked");
+        Answer(prompt, "lantern-wpa-key-2");
+    });
+    wxWindow* connect = wxWindow::FindWindowByName("ID_BUTTON_CONNECT", Scan());
+    ASSERT_TRUE(Pointer::Click(connect, middle(connect)));
+    ASSERT_TRUE(RunEventLoopUntil([&] { return hub->IsAllocatorTimerRunning(); }));
+    sampler.Sample("the attempt started");
+    ASSERT_TRUE(RunEventLoopUntil([&] {
+        char ip[RVL_TEXT_BUFFER] = {};
+        return RVL_GetIPAddressHLAN(ADAPTER_WIRELESS, ip) == 0 && std::strcmp(ip, "10.20.2.57") == 0;
+    }));
+    for (const char* asked : {"Successfully connected to Classroom-102.", "Profile created successfully."}) {
+        ModalDialogAnswerer::Get().ExpectAny([&sampler, asked](wxDialog* shown) {
+            EXPECT_TRUE(ModalDialogAnswerer::Describe(shown).Contains(asked));
+            sampler.Sample(asked);
+            return wxID_YES;
+        });
+    }
+    hub->OnAllocatorTimer();
+    ASSERT_TRUE(RunEventLoopUntil([&] { return list->GetItemText(RowOf("Classroom-102"), 4) == "Yes"; }));
+    sampler.Sample("the end");
+    EXPECT_EQ(factory.editorRuns, 1);
+    EXPECT_GT(sampler.Samples(), 10);
+    EXPECT_EQ(sampler.Faults(), "");
 }
 
 TEST_F(ScanWindowTest, AProposalNeverReplacesAStoredProfile) {

@@ -285,9 +285,11 @@ TEST_F(HubTest, WirelessStatusTextsAndTheSwitchEventOncePerNetwork) {
     APStatus ap = AccessPoint("Library-WEP", RVL_SECURITY_WEP, RVL_PHY_80211G);
     ASSERT_EQ(hub->ConnectWlanNetwork(&ap, "1234567890", 1, false), HUB_OK);
     PumpEventsUntil([] { return false; }, 1);
-    // Before DHCP answers the address reads "127.0.0.1": no switch yet.
+    // Before DHCP answers the address reads "127.0.0.1": no switch yet; and
+    // before the association is read, no type or signal of the request.
     hub->CheckNetworkStatus(false, true, false, true);
-    EXPECT_EQ(windows.mainWindow.lastStatus.m_strType, "Wireless LAN - 802.11g - 54Mbps");
+    EXPECT_EQ(windows.mainWindow.lastStatus.m_strType, "");
+    EXPECT_FALSE(windows.mainWindow.lastStatus.m_bHasSignal);
     EXPECT_EQ(windows.mainWindow.lastStatus.m_strIP, "Acquiring Network Address");
     PumpEventsFor(10);
     EXPECT_EQ(tray.Count(wxEVT_TW_WIRELESS_SWITCH), 0);
@@ -297,23 +299,27 @@ TEST_F(HubTest, WirelessStatusTextsAndTheSwitchEventOncePerNetwork) {
     }));
     hub->CheckNetworkStatus(false, true, false, true);
     EXPECT_EQ(windows.mainWindow.lastStatus.m_strIP, "10.20.3.57");
+    ASSERT_TRUE(PumpEventsUntil([&] { return hub->GetReadAPStatus() != nullptr; }));
     hub->CheckNetworkStatus(false, true, false, true);
+    EXPECT_EQ(windows.mainWindow.lastStatus.m_strType, "Wireless LAN - 802.11g - 54Mbps");
+    EXPECT_EQ(windows.mainWindow.lastStatus.m_nSignalQuality, 66);
+    EXPECT_TRUE(windows.mainWindow.lastStatus.m_bHasSignal);
     PumpEventsFor(20);
     EXPECT_EQ(tray.Count(wxEVT_TW_WIRELESS_SWITCH), 1);
     EXPECT_EQ(windows.mainWindow.Count(wxEVT_TW_WIRELESS_SWITCH), 1);
 }
 
-TEST_F(HubTest, QualityOutOfRangeIsClampedForTheGauge) {
+TEST_F(HubTest, TheRequestsQualityAndTypeNeverReachTheStatus) {
     WirelessOnly();
-    // The association takes a while, so the library's own reading (which
-    // never exceeds 100) cannot stand in for the record being connected.
+    // The association takes a while: the record is the request's.
     SimControl::SetDelays(0, 1000, 50);
     APStatus ap = AccessPoint("Guest-Open", RVL_SECURITY_OPEN, RVL_PHY_80211B);
     ap.nSignalQuality = 250;
     ASSERT_EQ(hub->ConnectWlanNetwork(&ap, "", 0, false), HUB_OK);
     hub->CheckNetworkStatus(false, true, false, true);
-    EXPECT_EQ(windows.mainWindow.lastStatus.m_nSignalQuality, 100);
-    EXPECT_EQ(windows.mainWindow.lastStatus.m_strType, "Wireless LAN - 802.11b - 11Mbps");
+    EXPECT_FALSE(windows.mainWindow.lastStatus.m_bHasSignal);
+    EXPECT_EQ(windows.mainWindow.lastStatus.m_nSignalQuality, 0);
+    EXPECT_EQ(windows.mainWindow.lastStatus.m_strType, "");
     hub->DisconnectWlan(true);  // the attempt ends at once
 }
 
