@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstdio>
 #include <fstream>
+#include <optional>
 #include <thread>
 
 #include <arpa/inet.h>
@@ -42,11 +43,13 @@ protected:
         // after it ends: a record still listed could be taken for this
         // test's, and a name still held would push this test's record to
         // another name.
-        std::vector<std::string> left;
+        std::vector<std::string> left = {"(no browse ended in time)"};
         ASSERT_TRUE(WaitFor(
             [&] {
-                left = AnnouncedNow();
-                return left.empty();
+                const auto now = AnnouncedNow();
+                if (now)
+                    left = *now;
+                return now && now->empty();
             },
             Left()))
             << "still announced: " << ::testing::PrintToString(left);
@@ -93,17 +96,23 @@ protected:
 
     // Waits until the service type lists `name` (with these items, when
     // given), or with present false until it no longer lists the name, and
-    // returns what was seen last.
+    // returns what the last browse that ended showed; fails the test when
+    // none did.
     std::vector<BrowsedService> Await(const std::string& type, const std::string& name, bool present = true,
                                       const std::vector<std::string>& items = {}) {
-        std::vector<BrowsedService> seen;
+        std::optional<std::vector<BrowsedService>> seen;
         WaitFor(
             [&] {
-                seen = BrowseNow(type);
-                return (Find(seen, name, present ? items : std::vector<std::string>{}) != nullptr) == present;
+                auto now = BrowseNow(type);
+                if (!now)
+                    return false;
+                seen = std::move(now);
+                return (Find(*seen, name, present ? items : std::vector<std::string>{}) != nullptr) == present;
             },
             Left());
-        return seen;
+        if (!seen)
+            ADD_FAILURE() << "no browse of " << type << " ended in time";
+        return seen.value_or(std::vector<BrowsedService>{});
     }
 
     MeshInfoManager model;
