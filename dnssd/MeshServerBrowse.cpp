@@ -1,5 +1,6 @@
 #include "MeshServerBrowse.h"
 
+#include <algorithm>
 #include <cassert>
 #include <cstdio>
 
@@ -20,17 +21,20 @@ void MeshServerBrowse::OnBrowse(AvahiServiceBrowser* browser, AvahiIfIndex inter
     AvahiClient* client = avahi_service_browser_get_client(browser);
     switch (event) {
     case AVAHI_BROWSER_NEW:
-        // The resolver frees itself in its callback.  Only an IPv4 address
-        // is used: asked for either kind, the resolver ends at whichever
-        // comes first, often the host's IPv6 address, and the server would
-        // be passed over.
-        if (avahi_service_resolver_new(client, interface, protocol, name, type, domain, AVAHI_PROTO_INET,
-                                       static_cast<AvahiLookupFlags>(0), &MeshServerBrowse::OnResolve,
-                                       self) == nullptr)
+        // The resolver is freed in its callback, or when the service goes
+        // before it answers.  Only an IPv4 address is used: asked for either
+        // kind, the resolver ends at whichever comes first, often the host's
+        // IPv6 address, and the server would be passed over.
+        if (AvahiServiceResolver* resolver = avahi_service_resolver_new(
+                client, interface, protocol, name, type, domain, AVAHI_PROTO_INET,
+                static_cast<AvahiLookupFlags>(0), &MeshServerBrowse::OnResolve, self))
+            self->m_resolving.push_back({interface, protocol, name, type, domain, resolver});
+        else
             std::fprintf(stderr, "Failed to resolve service '%s': %s\n", name,
                          avahi_strerror(avahi_client_errno(client)));
         break;
     case AVAHI_BROWSER_REMOVE:
+        self->EndResolution({interface, protocol, name, type, domain, nullptr});
         std::puts("Remove client-------------- ");
         self->m_model.RemoveMeshServer(TWMUtil::StdStringToWxString(name));
         std::printf("Service Name: %s\n", name);
@@ -41,6 +45,18 @@ void MeshServerBrowse::OnBrowse(AvahiServiceBrowser* browser, AvahiIfIndex inter
     case AVAHI_BROWSER_ALL_FOR_NOW:
     case AVAHI_BROWSER_CACHE_EXHAUSTED:
         break;
+    }
+}
+
+void MeshServerBrowse::EndResolution(const Resolution& service) {
+    for (auto r = m_resolving.begin(); r != m_resolving.end();) {
+        if (r->interface == service.interface && r->protocol == service.protocol && r->name == service.name &&
+            r->type == service.type && r->domain == service.domain) {
+            avahi_service_resolver_free(r->resolver);
+            r = m_resolving.erase(r);
+        } else {
+            ++r;
+        }
     }
 }
 
@@ -60,6 +76,11 @@ void MeshServerBrowse::OnResolve(AvahiServiceResolver* resolver, AvahiIfIndex, A
                                  AvahiLookupResultFlags, void* data) {
     assert(resolver != nullptr);
     auto* self = static_cast<MeshServerBrowse*>(data);
+    auto& resolving = self->m_resolving;
+    const auto running = std::find_if(resolving.begin(), resolving.end(),
+                                      [&](const Resolution& r) { return r.resolver == resolver; });
+    if (running != resolving.end())
+        resolving.erase(running);
     if (event == AVAHI_RESOLVER_FAILURE) {
         std::fprintf(stderr, "(Resolver) Failed to resolve service '%s' of type '%s' in domain '%s': %s\n", name,
                      type, domain, avahi_strerror(avahi_client_errno(avahi_service_resolver_get_client(resolver))));
