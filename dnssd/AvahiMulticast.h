@@ -10,15 +10,15 @@
 #include <avahi-client/lookup.h>
 
 #include "AvahiLoopHandle.h"
-#include "MeshTxtRecord.h"
 
 class MeshInfoManager;
 
 // The DNS-SD browser: one loop at a time on avahi's simple-poll loop.  While
 // mesh is on it browses "_kxStudentServer._tcp" and keeps the mesh model up
-// to date with the servers other laptops announce; otherwise it watches
-// "_kxTeacher._tcp" and changes nothing.  The service type is chosen when a
-// loop starts.  The first loop of the process starts only after a wait.
+// to date with the servers other laptops announce (MeshServerBrowse);
+// otherwise it watches "_kxTeacher._tcp" and changes nothing.  The service
+// type is chosen when a loop starts.  The first loop of the process starts
+// only after a wait.
 class AvahiMulticast {
 public:
     // 0 when a browser ran until it was asked to quit or failed, 1 when none
@@ -60,18 +60,10 @@ private:
     struct Run;
 
     static void OnClientState(AvahiClient* client, AvahiClientState state, void* run);
-    static void OnServerBrowse(AvahiServiceBrowser* browser, AvahiIfIndex interface, AvahiProtocol protocol,
-                               AvahiBrowserEvent event, const char* name, const char* type, const char* domain,
-                               AvahiLookupResultFlags flags, void* run);
-    static void OnServerResolve(AvahiServiceResolver* resolver, AvahiIfIndex interface, AvahiProtocol protocol,
-                                AvahiResolverEvent event, const char* name, const char* type, const char* domain,
-                                const char* hostName, const AvahiAddress* address, uint16_t port,
-                                AvahiStringList* txt, AvahiLookupResultFlags flags, void* run);
     static void OnTeacherBrowse(AvahiServiceBrowser* browser, AvahiIfIndex interface, AvahiProtocol protocol,
                                 AvahiBrowserEvent event, const char* name, const char* type, const char* domain,
                                 AvahiLookupResultFlags flags, void* run);
     static void WaitBeforeFirstBrowse();
-    static MeshTxtRecord::OwnHost OwnHost(const MeshInfoManager& model);
     static void ResolveTeacher(const AvahiAddress& address, AvahiStringList* txt);
     static void StartDeploy(const std::string& address);
 

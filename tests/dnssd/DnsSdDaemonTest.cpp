@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstdio>
 #include <fstream>
+#include <optional>
 #include <thread>
 
 #include <arpa/inet.h>
@@ -19,6 +20,7 @@
 #include "HostAddresses.h"
 #include "MacAddress.h"
 #include "MeshInfoManager.h"
+#include "MeshServerBrowse.h"
 #include "MeshTestSupport.h"
 #include "ProfileVersion.h"
 #include "ProgramFolder.h"
@@ -42,11 +44,13 @@ protected:
         // after it ends: a record still listed could be taken for this
         // test's, and a name still held would push this test's record to
         // another name.
-        std::vector<std::string> left;
+        std::vector<std::string> left = {"(no browse ended in time)"};
         ASSERT_TRUE(WaitFor(
             [&] {
-                left = AnnouncedNow();
-                return left.empty();
+                const auto now = AnnouncedNow();
+                if (now)
+                    left = *now;
+                return now && now->empty();
             },
             Left()))
             << "still announced: " << ::testing::PrintToString(left);
@@ -93,17 +97,23 @@ protected:
 
     // Waits until the service type lists `name` (with these items, when
     // given), or with present false until it no longer lists the name, and
-    // returns what was seen last.
+    // returns what the last browse that ended showed; fails the test when
+    // none did.
     std::vector<BrowsedService> Await(const std::string& type, const std::string& name, bool present = true,
                                       const std::vector<std::string>& items = {}) {
-        std::vector<BrowsedService> seen;
+        std::optional<std::vector<BrowsedService>> seen;
         WaitFor(
             [&] {
-                seen = BrowseNow(type);
-                return (Find(seen, name, present ? items : std::vector<std::string>{}) != nullptr) == present;
+                auto now = BrowseNow(type);
+                if (!now)
+                    return false;
+                seen = std::move(now);
+                return (Find(*seen, name, present ? items : std::vector<std::string>{}) != nullptr) == present;
             },
             Left());
-        return seen;
+        if (!seen)
+            ADD_FAILURE() << "no browse of " << type << " ended in time";
+        return seen.value_or(std::vector<BrowsedService>{});
     }
 
     MeshInfoManager model;
@@ -231,6 +241,63 @@ TEST_F(DnsSdDaemonTest, BrowserKeepsTheModelToTheAnnouncedServers) {
 
     peer->Kill();
     EXPECT_TRUE(WaitFor([&] { return model.GetMeshServerInfoList().empty(); }, Left())) << "removed when it goes";
+}
+
+TEST_F(DnsSdDaemonTest, AResolverAnsweringAfterItsServiceWasRemovedNeverListsIt) {
+    const char* type = "_kxStudentServer._tcp";
+    AvahiPeer peer("laptop-16", type, {"10.20.0.16", "laptop-16", "10.20.0.1", "8.8.8.8", "6"});
+    ASSERT_NE(Find(Await(type, "laptop-16"), "laptop-16"), nullptr) << "the daemon resolves it";
+    // The browser's events are handed to the program here, in the order a
+    // service withdrawn as it is found gives them: new, removed, and then the
+    // resolver's answer, on a loop this test turns.
+    std::unique_ptr<AvahiSimplePoll, decltype(&avahi_simple_poll_free)> poll(avahi_simple_poll_new(),
+                                                                             &avahi_simple_poll_free);
+    int error = 0;
+    std::unique_ptr<AvahiClient, decltype(&avahi_client_free)> client(
+        avahi_client_new(
+            avahi_simple_poll_get(poll.get()), static_cast<AvahiClientFlags>(0),
+            [](AvahiClient*, AvahiClientState, void*) {}, nullptr, &error),
+        &avahi_client_free);
+    ASSERT_NE(client, nullptr) << avahi_strerror(error);
+    std::pair<AvahiIfIndex, AvahiProtocol> item(AVAHI_IF_UNSPEC, AVAHI_PROTO_UNSPEC);  // where it was found
+    AvahiServiceBrowser* browser = avahi_service_browser_new(
+        client.get(), AVAHI_IF_UNSPEC, AVAHI_PROTO_UNSPEC, type, nullptr, static_cast<AvahiLookupFlags>(0),
+        [](AvahiServiceBrowser*, AvahiIfIndex interface, AvahiProtocol protocol, AvahiBrowserEvent event,
+           const char* name, const char*, const char*, AvahiLookupResultFlags, void* item) {
+            if (event == AVAHI_BROWSER_NEW && std::string(name) == "laptop-16")
+                *static_cast<std::pair<AvahiIfIndex, AvahiProtocol>*>(item) = {interface, protocol};
+        },
+        &item);
+    ASSERT_NE(browser, nullptr) << avahi_strerror(avahi_client_errno(client.get()));
+    const auto turnUntil = [&](const std::function<bool()>& done) {
+        return WaitFor(
+            [&] {
+                avahi_simple_poll_iterate(poll.get(), 50);
+                return done();
+            },
+            Left());
+    };
+    ASSERT_TRUE(turnUntil([&] { return item.second != AVAHI_PROTO_UNSPEC; })) << "the browser finds it";
+    const auto listed = [](const MeshInfoManager& m) {
+        std::vector<std::string> names;
+        for (const MeshServerEntity& s : m.GetMeshServerInfoList())
+            names.push_back(TWMUtil::WxStringToStdString(s.GetName()));
+        return names;
+    };
+    MeshServerBrowse servers(model, poll.get());
+    const auto browse = [&](AvahiBrowserEvent event, MeshServerBrowse& to) {
+        MeshServerBrowse::OnBrowse(browser, item.first, item.second, event, "laptop-16", type, "local",
+                                   static_cast<AvahiLookupResultFlags>(0), &to);
+    };
+    browse(AVAHI_BROWSER_NEW, servers);
+    browse(AVAHI_BROWSER_REMOVE, servers);
+    // A browse that finds it later: once that lists it, the first one's
+    // resolver has answered too, if it still runs.
+    MeshInfoManager laterModel;
+    MeshServerBrowse later(laterModel, poll.get());
+    browse(AVAHI_BROWSER_NEW, later);
+    ASSERT_TRUE(turnUntil([&] { return !listed(laterModel).empty(); })) << "a browse that finds it lists it";
+    EXPECT_EQ(listed(model), std::vector<std::string>{}) << "listed although the browser removed it";
 }
 
 TEST_F(DnsSdDaemonTest, ThisHostsOwnServerIsNeverListed) {
