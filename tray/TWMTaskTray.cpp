@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <initializer_list>
 #include <thread>
 
 #include <wx/icon.h>
@@ -51,6 +52,16 @@ wxString WirelessSpeedText(uint32_t phy) {
     default:
         return _("54.0Mbps");
     }
+}
+
+// "Connected", then each part that is known.
+wxString ConnectedLine(std::initializer_list<wxString> parts) {
+    wxString line = _("Connected");
+    for (const wxString& part : parts) {
+        if (!part.empty())
+            line += " - " + part;
+    }
+    return line;
 }
 
 template <typename W>
@@ -340,7 +351,11 @@ void TWMTaskTray::CloseApplyBalloon() { DestroyWindow(m_pApplyBalloon); }
 
 void TWMTaskTray::ShowWirelessBalloon() {
     DataCenter* hub = DataCenter::GetInstance();
-    const APStatus* ap = hub->GetCurrentAPStatus();
+    // Speed and signal are the association's as read from the laptop; until
+    // that read is in, the record is the connect request, which need know
+    // neither.  The balloon then waits for the read (see RefreshTrayIcon).
+    const APStatus* ap = hub->GetReadAPStatus();
+    m_bWirelessBalloonDue = ap == nullptr;
     if (ap == nullptr)
         return;
     CloseResultBalloons(false, true);
@@ -364,6 +379,7 @@ void TWMTaskTray::ShowWirelessBalloon() {
 
 void TWMTaskTray::ShowWiredBalloon() {
     DataCenter* hub = DataCenter::GetInstance();
+    m_bWirelessBalloonDue = false;
     CloseResultBalloons(false, true);
     if (m_pWiredBalloon == nullptr)
         m_pWiredBalloon = new TaskBarBalloonLAN(nullptr, "balloon");
@@ -385,6 +401,7 @@ void TWMTaskTray::ShowWiredBalloon() {
 }
 
 void TWMTaskTray::ShowDisconnectBalloon(bool wirelessUp) {
+    m_bWirelessBalloonDue = false;
     CloseResultBalloons(true, false);
     // The scan link needs the wireless adapter, a scan window to open and a
     // mesh that leaves scanning to the user.
@@ -475,12 +492,14 @@ void TWMTaskTray::RefreshTrayIcon(int mode, const MeshStatus& status) {
     switch (mode) {
     case NETMODE_WIRED_CONNECTED:
         file = PictureFile("pic/tray_wired.png");
-        line = _("Connected") + " - " + status.m_strType;
+        line = ConnectedLine({status.m_strType});
         break;
     case NETMODE_WIRELESS_CONNECTED:
         file = PictureFile("pic/tray_wireless.png");
-        line = _("Connected") + " - " + status.m_strType + " - " +
-               wxString::Format("%d%%", status.m_nSignalQuality);
+        // Before the association is read, neither type nor signal is known.
+        line = status.m_bHasSignal
+                   ? ConnectedLine({status.m_strType, wxString::Format("%d%%", status.m_nSignalQuality)})
+                   : ConnectedLine({});
         break;
     case NETMODE_MESH:
         file = PictureFile("pic/tray_mesh.png");
@@ -499,4 +518,15 @@ void TWMTaskTray::RefreshTrayIcon(int mode, const MeshStatus& status) {
     if (!status.m_strIP.empty())
         tooltip += "\n" + status.m_strIP;
     SetTrayIcon(file, tooltip);
+    ShowDueWirelessBalloon(mode, status);
+}
+
+void TWMTaskTray::ShowDueWirelessBalloon(int mode, const MeshStatus& status) {
+    if (!m_bWirelessBalloonDue)
+        return;
+    // The link the balloon was due for is gone: a later one has its own.
+    if (mode != NETMODE_WIRELESS_CONNECTED)
+        m_bWirelessBalloonDue = false;
+    else if (status.m_bHasSignal && !ProfileApplyRuns())
+        ShowWirelessBalloon();
 }

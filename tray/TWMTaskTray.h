@@ -92,7 +92,10 @@ private:
     // Balloons.
     void ShowApplyBalloon(const wxString& profileName);
     void CloseApplyBalloon();
+    // Shows the wireless success balloon now, or once the association has
+    // been read.
     void ShowWirelessBalloon();
+    void ShowDueWirelessBalloon(int mode, const MeshStatus& status);
     void ShowWiredBalloon();
     void ShowDisconnectBalloon(bool wirelessUp);
     void CloseResultBalloons(bool successToo, bool disconnectToo);
@@ -114,6 +117,8 @@ private:
     TaskBarBalloonLAN* m_pWiredBalloon = nullptr;
     DisConnectBalloon* m_pDisconnectBalloon = nullptr;
     wxTimer* m_pBalloonTimer = nullptr;
+    // A wireless success balloon waits for the association to be read.
+    bool m_bWirelessBalloonDue = false;
     TWExistBalloon* m_pTipBalloon = nullptr;
     wxTimer m_tipTimer;
     bool m_bIconUpdated = false;

@@ -179,6 +179,7 @@ TEST_F(TrayTest, IconFollowsTheModeAndTheTipNeedsANotificationArea) {
     MeshStatus status;
     status.m_strType = "Wireless LAN - 802.11g - 54Mbps";
     status.m_nSignalQuality = 66;
+    status.m_bHasSignal = true;
     status.m_strIP = "10.20.3.57";
     Tray()->UpdateTrayIcon(NETMODE_WIRELESS_CONNECTED, status);
     EXPECT_TRUE(Tray()->GetIconFile().EndsWith("pic/tray_wireless.png"));
@@ -216,19 +217,21 @@ TEST_F(TrayTest, BalloonNamesANetworkWithoutProfileByItsWhole32ByteSsid) {
     SimControl::SetAdapterUp(ADAPTER_WIRELESS, true);
     APStatus ap = ApStatusUtil::MakeWithSsid("Riverside-Primary-School-Staff01");
     ap.nSecurity = RVL_SECURITY_WPA_PSK;
-    ap.nPhyType = RVL_PHY_80211B;
-    ap.nSignalQuality = 49;
+    ap.nPhyType = RVL_PHY_80211B;  // the request's; the network is 802.11n
     ap.nSSIDLength = 4000;  // a length from the air is never trusted
     ASSERT_EQ(hub->ConnectWlanNetwork(&ap, "riverside-staff-key", 0, false), HUB_REQUEST_REFUSED);
     ap.nSSIDLength = 32;
     ASSERT_EQ(hub->ConnectWlanNetwork(&ap, "riverside-staff-key", 0, false), HUB_OK);
+    ConnectWireless("10.20.5.57");
+    ASSERT_TRUE(RunEventLoopUntil([&] { return hub->GetReadAPStatus() != nullptr; }));
     APStatus* current = hub->GetCurrentAPStatus();
     ASSERT_NE(current, nullptr);
     current->nSSIDLength = 4000;
     Tray()->AddPendingEvent(WirelessSwitchEvent());
     ASSERT_TRUE(RunEventLoopUntil([&] { return Tray()->GetWirelessBalloon() != nullptr; }));
     EXPECT_EQ(TextOf(Tray()->GetWirelessBalloon(), "ID_STATICTEXT_STATUS"), "Riverside-Primary-School-Staff01");
-    EXPECT_EQ(TextOf(Tray()->GetWirelessBalloon(), "ID_STATICTEXT_SPEED"), "11.0Mbps");
+    EXPECT_EQ(TextOf(Tray()->GetWirelessBalloon(), "ID_STATICTEXT_SPEED"), "108.0Mbps");
+    EXPECT_EQ(TextOf(Tray()->GetWirelessBalloon(), "ID_STATICTEXT_SIGNALQUALITY"), "49%");
 }
 
 namespace {

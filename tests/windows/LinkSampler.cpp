@@ -41,15 +41,15 @@ std::string Quoted(const wxString& text) { return "\"" + std::string(text.utf8_s
 
 std::string SsidOf(const APStatus& ap) { return ApStatusUtil::SsidBytes(ap); }
 
-wxString WirelessTypeText(uint32_t phy) {
-    switch (phy) {
+}  // namespace
+
+wxString LaptopLinks::WirelessType() const {
+    switch (ap.nPhyType) {
     case RVL_PHY_80211B: return "Wireless LAN - 802.11b - 11Mbps";
     case RVL_PHY_80211N: return "Wireless LAN - 802.11n - 108Mbps";
     default: return "Wireless LAN - 802.11g - 54Mbps";
     }
 }
-
-}  // namespace
 
 LaptopLinks LaptopLinks::Read() {
     LaptopLinks now;
@@ -111,7 +111,7 @@ LinkSampler::Judge JudgeMainWindow(NetworkManagerDlg* main, const std::map<wxStr
             wrong.push_back("status \"Connected\"");
         const bool typeHeld = type.StartsWith("Wired LAN - ")
                                   ? now.WiredLink() && type == "Wired LAN - " + now.wiredType
-                                  : type.empty() || (now.WirelessLink() && type == WirelessTypeText(now.ap.nPhyType));
+                                  : type.empty() || (now.WirelessLink() && type == now.WirelessType());
         if (!typeHeld)
             wrong.push_back("type " + Quoted(type));
         const wxString quality = now.WirelessLink() ? wxString::Format("%u%%", now.ap.nSignalQuality) : wxString();

@@ -22,6 +22,8 @@ struct LaptopLinks {
 
     bool WiredLink() const { return wiredUp && cable; }
     bool WirelessLink() const { return wirelessUp && associated; }
+    // The status text of the associated access point's PHY type.
+    wxString WirelessType() const;
     static LaptopLinks Read();
     std::string Describe() const;
 };
