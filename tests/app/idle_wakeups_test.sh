@@ -8,6 +8,12 @@
 # of the simulated laptop; the measurement starts once the start-up (its
 # deferred start, balloons, the first publication) is over.
 #
+# Its DNS-SD clients are woken by every signal of the D-Bus driver, and the
+# driver signals each connection that comes and goes on the bus; on the test
+# run's bus other tests come and go all the time.  So where the run has an
+# avahi-daemon, the program gets a bus and daemon of its own, alike in all
+# but that nobody else is on them.
+#
 #   idle_wakeups_test.sh <tidewave> <tidewave_sim_world>
 set -u
 [ $# -eq 2 ] || { echo "usage: $0 <tidewave> <tidewave_sim_world>" >&2; exit 2; }
@@ -19,6 +25,13 @@ limit=$seconds   # one a second
 
 source "$(dirname "$0")/program_test_lib.sh"
 take_display
+
+if [ "${TIDEWAVE_AVAHI:-}" = ready ]; then
+  source "$(dirname "$0")/../../scripts/lib/session.sh"
+  trap 'avahi_stop; cleanup' EXIT
+  avahi_start >"$work/avahi.log"
+  [ "${TIDEWAVE_AVAHI:-}" = ready ] || fail "no avahi-daemon of the test's own: $(cat "$work/avahi.log")"
+fi
 
 export TIDEWAVE_ROOT=$work/root HOME=$work/home TIDEWAVE_WORLD=$work/world.xml
 mkdir -p "$HOME" "$TIDEWAVE_ROOT/etc/Lanternfield" "$TIDEWAVE_ROOT/tmp"
