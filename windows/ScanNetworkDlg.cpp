@@ -322,8 +322,7 @@ void ScanNetworkDlg::ShowAPInfo(APStatus* ap, long row) {
     m_pListDetail->SetItem(item, 1, name);
     m_pListDetail->SetItem(item, 2, wxString::Format("%d%%", static_cast<int>(ap->nSignalQuality)));
     m_pListDetail->SetItem(item, 3, ap->nSecurity != 0 ? _("Encrypted") : _("Unencrypted"));
-    const bool current = IsCurrent(ap);
-    m_pListDetail->SetItem(item, 4, current ? _("Yes") : _("No"));
+    MarkRow(item, IsCurrent(ap));
     wxString type;
     switch (ap->nPhyType) {
     case RVL_PHY_80211B: type = "802.11b"; break;
@@ -334,8 +333,11 @@ void ScanNetworkDlg::ShowAPInfo(APStatus* ap, long row) {
     m_pListDetail->SetItem(item, 5, type);
     m_pListDetail->SetItem(item, 6, wxString::Format("%d", static_cast<int>(ap->nChannel)));
     m_pListDetail->SetItem(item, 7, FormatMacAddress(ap->ucBSSID));
-    if (current)
-        m_pListDetail->SetItemTextColour(item, wxColour(255, 0, 0));
+}
+
+void ScanNetworkDlg::MarkRow(long row, bool current) {
+    m_pListDetail->SetItem(row, 4, current ? _("Yes") : _("No"));
+    m_pListDetail->SetItemTextColour(row, current ? wxColour(255, 0, 0) : m_pListDetail->GetTextColour());
 }
 
 void ScanNetworkDlg::DeselectAllItems() {
@@ -449,10 +451,7 @@ void ScanNetworkDlg::ShowCurrentAccessPoint() {
     // Marked again where they stand, also while a prompt or an attempt
     // holds the map: nothing is rebuilt.
     const long rows = std::min<long>(m_pListDetail->GetItemCount(), ScanMapRules::ClampCount(m_nAPCount));
-    for (long row = 0; row < rows; ++row) {
-        const bool current = IsCurrent(&m_apArray[row]);
-        m_pListDetail->SetItem(row, 4, current ? _("Yes") : _("No"));
-        m_pListDetail->SetItemTextColour(row, current ? wxColour(255, 0, 0) : m_pListDetail->GetTextColour());
-    }
+    for (long row = 0; row < rows; ++row)
+        MarkRow(row, IsCurrent(&m_apArray[row]));
     RefreshIcons(m_nSelectedIcon);
 }

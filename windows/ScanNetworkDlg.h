@@ -125,6 +125,8 @@ private:
     void AskToCreateProfile(const wxString& message);
     // The laptop is associated with it, as the hub read the association.
     bool IsCurrent(const APStatus* ap);
+    // The list row's "Connected" column and colour.
+    void MarkRow(long row, bool current);
     void SetConnectLabel(bool disconnect);
     void FitColumns();
 

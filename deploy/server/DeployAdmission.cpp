@@ -94,7 +94,7 @@ void DeployAdmission::Candidates(Among among, Clock::time_point now, const Sendi
 }
 
 void DeployAdmission::Add(Key key, uint32_t source, Clock::time_point now) {
-    m_entries.push_back(Entry{key, source, now, now, std::vector<Step>(kSteps + 1, Step{0, now}), 0, 0, 0});
+    m_entries.push_back(Entry{key, source, now, now, {}, 0, 0, 0});
 }
 
 void DeployAdmission::Progress(Key key, int64_t bytes, Clock::time_point now) {
@@ -102,11 +102,10 @@ void DeployAdmission::Progress(Key key, int64_t bytes, Clock::time_point now) {
         if (e.key == key) {
             bytes = std::max<int64_t>(bytes, 0);
             const int64_t newest = std::max(StepOf(e, now), e.newestStep);
-            const int64_t kept = static_cast<int64_t>(e.received.size());
-            for (int64_t t = std::max(e.newestStep + 1, newest - (kept - 1)); t <= newest; ++t)
-                e.received[static_cast<size_t>(t % kept)] = Step{0, e.admitted};
+            for (int64_t t = std::max(e.newestStep + 1, newest - (kKept - 1)); t <= newest; ++t)
+                e.received[static_cast<size_t>(t % kKept)] = Step{};
             e.newestStep = newest;
-            Step& step = e.received[static_cast<size_t>(newest % kept)];
+            Step& step = e.received[static_cast<size_t>(newest % kKept)];
             step.bytes += bytes;
             step.last = std::max(step.last, now);
             e.unwritten = std::max<int64_t>(e.unwritten - bytes, 0);

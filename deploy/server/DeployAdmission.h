@@ -1,6 +1,7 @@
 #ifndef TIDEWAVE_DEPLOYADMISSION_H
 #define TIDEWAVE_DEPLOYADMISSION_H
 
+#include <array>
 #include <chrono>
 #include <cstdint>
 #include <functional>
@@ -83,17 +84,18 @@ private:
     // whole, and bytes older than it count only beside later ones of the
     // same step.
     static constexpr int kSteps = 100;
+    // The steps the span may reach: the current one and those it covers.
+    static constexpr int kKept = kSteps + 1;
     struct Step {
-        int64_t bytes;
-        Clock::time_point last;
+        int64_t bytes = 0;
+        Clock::time_point last = Clock::time_point::min();  // of its bytes
     };
     struct Entry {
         Key key;
         uint32_t source;
         Clock::time_point admitted;
         Clock::time_point lastProgress;
-        // By step, the newest at newestStep; the steps the span may reach.
-        std::vector<Step> received;
+        std::array<Step, kKept> received;  // by step, the newest at newestStep
         int64_t newestStep;
         int64_t reserved;   // set aside on disk for its length
         int64_t unwritten;  // of that, still to come

@@ -16,6 +16,7 @@
 
 #include "AboutDialog.h"
 #include "GaugeDialog.h"
+#include "NoticeDialog.h"
 #include "NoticeParts.h"
 #include "PopupConfirmDialog.h"
 #include "PopupDialog.h"
@@ -103,10 +104,11 @@ private:
         return m_folder + "/" + name + suffix + ".png";
     }
 
-    // A Yes/No or OK notice with the title and lines the program gives it.
+    // A Yes/No or OK notice (a NoticeDialog and its buttons) with the title
+    // and lines the program gives it.
     template <class Notice>
     bool GrabNotice(const TrayUserNotices::Lines& lines, const char* file) {
-        auto* notice = new Notice(nullptr, NoticeParts::LoadBackground(), wxID_ANY);
+        NoticeDialog* notice = new Notice(nullptr, NoticeParts::LoadBackground(), wxID_ANY);
         notice->SetTitleText(_("Confirm"));
         notice->SetContentLine1(lines.line1);
         notice->SetContentLine2(lines.line2);
